@@ -1,0 +1,103 @@
+#include "runtime/dll_binding.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "runtime/application.h"
+#include "runtime/error_box.h"
+
+namespace rt {
+namespace {
+
+// Tried in order when a DLL command names no library file.
+constexpr const char* kSystemLibraries[] = {"Kernel32.dll", "Gdi32.dll", "User32.dll",
+                                            "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
+
+void* look_up(HMODULE library, const std::string& entry) {
+    if (!entry.empty() && entry[0] == '#') {
+        const WORD ordinal = static_cast<WORD>(std::strtoul(entry.c_str() + 1, nullptr, 10) & 0xFFFF);
+        return reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal)));
+    }
+    return reinterpret_cast<void*>(GetProcAddress(library, entry.c_str()));
+}
+
+bool file_exists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string system_directory() {
+    char buffer[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+}
+
+// The process runs elevated: a library named like a system library is taken from the
+// system directory only, so a file planted beside the program is never loaded.
+HMODULE load_named_library(const std::string& name) {
+    if (name.find(':') != std::string::npos) return LoadLibraryA(name.c_str());
+    const std::string system_dir = system_directory();
+    if (!system_dir.empty()) {
+        const std::string system_path = system_dir + "\\" + name;
+        if (file_exists(system_path)) return LoadLibraryA(system_path.c_str());
+    }
+    const Application& a = app();
+    char module[MAX_PATH * 2];
+    const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
+    std::string module_dir(module, n);
+    module_dir.erase(module_dir.rfind('\\') + 1);
+    for (const std::string& candidate : {a.program_directory + "\\" + name, module_dir + name, name})
+        if (HMODULE library = LoadLibraryA(candidate.c_str())) return library;
+    return nullptr;
+}
+
+[[noreturn]] void report_missing(const std::string& library, const std::string& entry) {
+    std::string message;
+    if (library.empty())
+        message = "无法找到指定DLL库文件中的输出命令“" + entry + "”";
+    else
+        message = "无法找到指定DLL库文件“" + library + "”中的输出命令“" + entry + "”";
+    report_error_message(message.c_str());
+}
+
+}  // namespace
+
+void* resolve_dll_command(i32 index) {
+    Application& a = app();
+    const bool inside = index >= 0 && static_cast<size_t>(index) < a.dll.addresses.size();
+    if (!inside) report_missing("", "");
+    if (void* cached = a.dll.addresses[index]) return cached;
+
+    const std::string& library_name = a.dll.library_names[index];
+    const std::string& entry = a.dll.entry_names[index];
+    HMODULE library = nullptr;
+    void* address = nullptr;
+    if (library_name.empty()) {
+        for (const char* candidate : kSystemLibraries) {
+            library = LoadLibraryA(candidate);
+            if (!library) continue;
+            address = look_up(library, entry);
+            if (address) break;
+            FreeLibrary(library);
+            library = nullptr;
+        }
+    } else {
+        library = load_named_library(library_name);
+        if (library) address = look_up(library, entry);
+    }
+    if (!address) {
+        if (library) FreeLibrary(library);
+        report_missing(library_name, entry);
+    }
+    a.dll.addresses[index] = address;
+    a.dll.libraries[index] = library;
+    return address;
+}
+
+u64 call_dll_command(i32 index, const u32* words, i32 count, i32* stack_delta) {
+    return trivane_native_call(resolve_dll_command(index), words, count, stack_delta);
+}
+
+}  // namespace rt

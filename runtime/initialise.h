@@ -1,0 +1,13 @@
+// Runtime initialisation from the program information block (helper 6).
+#pragma once
+#include "runtime/program_info.h"
+
+namespace rt {
+
+// Runs the twelve initialisation steps once; the program entry calls it first.
+void initialise_runtime();
+
+// Called by the process entry before the program entry runs.
+void set_program_info(const ProgramInfo* info);
+
+}  // namespace rt

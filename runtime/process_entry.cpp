@@ -1,0 +1,27 @@
+#include "runtime/process_entry.h"
+
+#include <windows.h>
+
+#include "runtime/application.h"
+#include "runtime/end_sequence.h"
+#include "runtime/initialise.h"
+
+namespace rt {
+
+int run_program(const ProgramInfo& info, ProgramEntry entry, void* const callbacks[3]) {
+    Application& a = app();
+    set_program_info(&info);
+
+    char module[MAX_PATH * 2];
+    const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
+    a.program_directory_slash.assign(module, n);
+    a.program_directory_slash.erase(a.program_directory_slash.rfind('\\') + 1);
+    for (int i = 0; i < 3; ++i) a.program_callbacks[i] = callbacks[i];
+
+    // The entry returns 0, so no framework loop follows: straight to the exit path.
+    entry();
+    end_sequence(0, EndKind::Normal);
+    return 0;
+}
+
+}  // namespace rt

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Brings a fresh Debian machine to the state the build, the tests and the run need:
+# the i386 architecture, Wine with its 32-bit half, the mingw-w64 i686 toolchain, CMake,
+# Xvfb, the zh_CN.UTF-8 locale, a CJK font and an initialised Wine prefix whose ANSI code
+# page is 936. Every step checks first, so a second run on a ready machine takes seconds.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=tools/env.sh
+source "$here/env.sh"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+packages=(
+    wine wine32:i386 wine64
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+    libz-mingw-w64-dev
+    cmake make ninja-build
+    xvfb xauth x11-utils imagemagick
+    locales fonts-wqy-microhei fonts-wine
+    googletest dpkg-dev
+)
+
+missing_packages() {
+    local p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+    done
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+    as_root apt-get update -q
+fi
+
+mapfile -t need < <(missing_packages)
+if [ "${#need[@]}" -gt 0 ]; then
+    echo "setup: installing ${need[*]}"
+    as_root apt-get update -q
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
+
+# Wine reads its ANSI code page from the locale: zh_CN.UTF-8 gives code page 936.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    as_root sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen
+fi
+
+# A 32-bit prefix of our own, made once.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "setup: creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+fi
+[ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix was not created" >&2; exit 1; }
+
+echo "setup: ready"

@@ -1,0 +1,57 @@
+// The tool's DLL commands: system functions declared by library file name and entry
+// name, called by index.
+#pragma once
+#include "runtime/logic/calls.h"
+
+namespace tuner {
+
+enum DllCommand : rt::i32 {
+    kCreateToolhelp32Snapshot = 0,
+    kProcess32First = 1,
+    kCloseHandle = 2,
+    kProcess32Next = 3,
+    kStrlen = 4,
+    kMultiByteToWideChar = 5,
+    kGetNamedSecurityInfoW = 6,
+    kLocalAlloc = 7,
+    kBuildExplicitAccessWithNameW = 8,
+    kSetEntriesInAclW = 9,
+    kSetNamedSecurityInfoW = 10,
+    kLocalFree = 11,
+    kCopyFileA = 12,
+    kPathIsDirectoryW = 13,
+    kCreateDirectoryW = 14,
+    kGetCurrentProcessId = 15,
+    kMessageBoxTimeoutA = 16,
+    kGetTickCount = 17,
+    kFindWindowExA = 18,
+    kIsWindowVisible = 19,
+    kGetWindowThreadProcessId = 20,
+    kGetParent = 21,
+    kGetClassNameA = 22,
+    kGetWindowTextLengthW = 23,
+    kGetWindowTextW = 24,
+    kLstrlenW = 25,
+    kWideCharToMultiByte = 26,
+    kPathMakeSystemFolderA = 27,
+    kCreateThread = 28,
+    kPeekMessageA = 29,
+    kTranslateMessage = 30,
+    kDispatchMessageA = 31,
+    kGetCurrentProcess = 32,
+    kOpenProcess = 33,
+    kNtQueryInformationProcess = 34,
+    kGetExitCodeThread = 35,
+    kTerminateThread = 36,
+    kDllCommandCount = 37,
+};
+
+extern const char* const kDllLibraries[kDllCommandCount];
+extern const char* const kDllEntries[kDllCommandCount];
+
+// Every DLL command is declared standard (the callee pops) except strlen.
+inline logic::Convention convention_of(DllCommand command) {
+    return command == kStrlen ? logic::Convention::CallerCleanup : logic::Convention::Standard;
+}
+
+}  // namespace tuner

@@ -1,0 +1,18 @@
+// Trivane.exe: the process entry hands the program to the runtime.
+#include <windows.h>
+
+#include "runtime/process_entry.h"
+#include "tuner/program_entry.h"
+#include "tuner/program_info.h"
+
+namespace {
+// The runtime's three application callbacks: two answer 0, the third does nothing.
+int answer_zero() { return 0; }
+void do_nothing() {}
+void* const kCallbacks[3] = {reinterpret_cast<void*>(answer_zero), reinterpret_cast<void*>(answer_zero),
+                             reinterpret_cast<void*>(do_nothing)};
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return rt::run_program(tuner::program_info(), tuner::program_entry, kCallbacks);
+}
