@@ -1,0 +1,106 @@
+#include "tests/support/child_process.h"
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+namespace testing_support {
+namespace {
+
+std::map<std::string, Scenario>& scenarios() {
+    static std::map<std::string, Scenario> all;
+    return all;
+}
+
+std::string g_report_path;
+
+std::string read_file(const std::string& path) {
+    std::string text;
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+std::string temp_report_path() {
+    char dir[MAX_PATH], path[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "trv", 0, path);
+    return path;
+}
+
+}  // namespace
+
+ScenarioRegistration::ScenarioRegistration(const char* name, Scenario scenario) { scenarios()[name] = scenario; }
+
+PROCESS_INFORMATION start_child(const char* scenario, std::string* report_path) {
+    *report_path = temp_report_path();
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string command = std::string("\"") + exe + "\" --child=" + scenario + " \"--report=" + *report_path + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        std::fprintf(stderr, "cannot start child %s: %lu\n", scenario, GetLastError());
+        pi = {};
+    }
+    return pi;
+}
+
+ChildResult finish_child(PROCESS_INFORMATION& child, const std::string& report_path, DWORD timeout_ms) {
+    ChildResult result = {0xDEADBEEF, {}};
+    if (child.hProcess) {
+        if (WaitForSingleObject(child.hProcess, timeout_ms) != WAIT_OBJECT_0) {
+            TerminateProcess(child.hProcess, 0xDEADBEEF);
+            WaitForSingleObject(child.hProcess, 5000);
+        }
+        GetExitCodeProcess(child.hProcess, &result.exit_code);
+        CloseHandle(child.hProcess);
+        CloseHandle(child.hThread);
+        child = {};
+    }
+    result.report = read_file(report_path);
+    DeleteFileA(report_path.c_str());
+    return result;
+}
+
+ChildResult run_child(const char* scenario, DWORD timeout_ms) {
+    std::string report_path;
+    PROCESS_INFORMATION child = start_child(scenario, &report_path);
+    return finish_child(child, report_path, timeout_ms);
+}
+
+void child_report(const std::string& text) {
+    if (g_report_path.empty()) return;
+    if (FILE* f = std::fopen(g_report_path.c_str(), "ab")) {
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+}
+
+int report_error_and_suppress_box(int code, const char* text) {
+    child_report("code=" + std::to_string(code) + "\n" + text);
+    return 1;
+}
+
+bool run_scenario_if_child(int argc, char** argv) {
+    const char* name = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--child=", 8) == 0) name = argv[i] + 8;
+        if (std::strncmp(argv[i], "--report=", 9) == 0) g_report_path = argv[i] + 9;
+    }
+    if (!name) return false;
+    auto it = scenarios().find(name);
+    if (it == scenarios().end()) {
+        std::fprintf(stderr, "unknown child scenario %s\n", name);
+        ExitProcess(0xBADC0DE);
+    }
+    it->second();
+    return true;
+}
+
+}  // namespace testing_support

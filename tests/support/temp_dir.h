@@ -1,0 +1,30 @@
+// A fresh folder under the temporary directory, removed with everything in it when
+// the owner goes out of scope.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+    // Writes `content` to a file below the folder, creating the folders on the way.
+    std::string write(const std::string& relative, const std::string& content) const;
+
+private:
+    std::string path_;
+};
+
+std::string read_whole_file(const std::string& path);
+void remove_tree(const std::string& path);
+
+}  // namespace testing_support

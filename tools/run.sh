@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and starts Trivane.exe under Wine. With no display, it
+# runs on a virtual one and saves a screenshot of the window to build/trivane.png.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$root/tools/setup.sh"
+source "$root/tools/env.sh"
+bash "$root/tools/build.sh"
+source "$root/tools/wine_session.sh"
+build="${TRIVANE_BUILD_DIR:-$root/build}"
+
+headless=""
+[ -z "${DISPLAY:-}" ] && headless=1
+start_wine_session
+trap stop_wine_session EXIT
+
+# A desktop window draws title bars when no window manager runs.
+wine explorer /desktop=Trivane,1024x768 "$build/tuner/Trivane.exe" &
+app=$!
+if [ -n "$headless" ]; then
+    sleep 5
+    import -window root "$build/trivane.png" && echo "run: screenshot saved to $build/trivane.png"
+    kill "$app" 2>/dev/null || true
+else
+    wait "$app" || true
+fi
