@@ -99,6 +99,12 @@ private:
 class TextArray {
 public:
     TextArray() : p_(static_cast<rt::ArrayHeader*>(allocate(8))) { p_->dimensions = 1; p_->sizes[0] = 0; }
+    // Takes over an array of owned texts, such as a command result; null stays empty.
+    static TextArray adopt(rt::ArrayHeader* owned) {
+        TextArray a;
+        if (owned) { a.free_all(); a.p_ = owned; }
+        return a;
+    }
     TextArray(TextArray&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     TextArray& operator=(TextArray&& other) noexcept {
         if (this != &other) { free_all(); p_ = std::exchange(other.p_, nullptr); }

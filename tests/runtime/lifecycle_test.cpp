@@ -1,0 +1,215 @@
+// Start-up, the normal end and every way the program can end early, each in a child
+// process running the real runtime under Wine.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/application.h"
+#include "runtime/error_box.h"
+#include "runtime/library_service.h"
+#include "runtime/logic/calls.h"
+#include "runtime/process_entry.h"
+#include "tests/runtime/test_program.h"
+#include "tests/support/child_process.h"
+#include "tests/support/message_box_answerer.h"
+
+namespace {
+
+using testing_support::child_report;
+using testing_support::run_child;
+
+void* const kCallbacks[3] = {nullptr, nullptr, nullptr};
+
+void at_exit_a(rt::i32 position) { child_report("atexit A " + std::to_string(position) + "\n"); }
+void at_exit_b(rt::i32 position) { child_report("atexit B " + std::to_string(position) + "\n"); }
+
+rt::i32 entry_that_registers_and_returns() {
+    runtime_tests::start_test_runtime();
+    logic::register_at_exit(at_exit_a);
+    logic::register_at_exit(at_exit_b);
+    logic::register_at_exit(at_exit_a);
+    child_report("entry done\n");
+    return 0;
+}
+
+TRIVANE_CHILD_SCENARIO(normal_end) {
+    const int code = rt::run_program(runtime_tests::test_program_info(), entry_that_registers_and_returns, kCallbacks);
+    child_report("framework exit " + std::to_string(code) + "\n");
+}
+
+TEST(Lifecycle, NormalEndRunsAtExitRoutinesOnceInOrderThenNotifiesLibraries) {
+    const auto r = run_child("normal_end");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report,
+              "notify 1 service 0\n"
+              "entry done\n"
+              "atexit A 0\n"
+              "atexit B 1\n"
+              "notify 6 0 0\n"
+              "framework exit 0\n");
+}
+
+rt::i32 entry_that_fails() {
+    runtime_tests::start_test_runtime();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    logic::register_at_exit(at_exit_a);
+    logic::entries().report_error(rt::kErrDllStack, 0x04010001, 3);
+    child_report("returned\n");
+    return 0;
+}
+
+TRIVANE_CHILD_SCENARIO(error_skips_at_exit) {
+    rt::run_program(runtime_tests::test_program_info(), entry_that_fails, kCallbacks);
+}
+
+TEST(Lifecycle, ARuntimeErrorEndsWithMinusOneWithoutAtExitRoutines) {
+    const auto r = run_child("error_skips_at_exit");
+    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
+    EXPECT_EQ(r.report,
+              "notify 1 service 0\n"
+              "code=6\n调用DLL命令后发现堆栈错误\r\n67174401, 3\r\n"
+              "notify 6 0 0\n");
+}
+
+DWORD g_main_thread;
+void at_exit_thread(rt::i32) {
+    child_report(GetCurrentThreadId() == g_main_thread ? "atexit on main thread\n" : "atexit on other thread\n");
+}
+
+DWORD WINAPI end_from_worker(void*) {
+    logic::entries().end_program(7);
+    child_report("worker returned\n");
+    return 0;
+}
+
+TRIVANE_CHILD_SCENARIO(end_from_worker_thread) {
+    runtime_tests::start_test_runtime();
+    g_main_thread = GetCurrentThreadId();
+    logic::register_at_exit(at_exit_thread);
+    HANDLE worker = CreateThread(nullptr, 0, end_from_worker, nullptr, 0, nullptr);
+    // The main thread only pumps: the end arrives as a message to the hidden owner.
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+    CloseHandle(worker);
+    child_report("main loop ended\n");
+}
+
+TEST(Lifecycle, AnEndRequestedFromAnotherThreadRunsOnTheMainThread) {
+    const auto r = run_child("end_from_worker_thread");
+    EXPECT_EQ(r.exit_code, 7u);
+    EXPECT_EQ(r.report, "notify 1 service 0\natexit on main thread\nnotify 6 0 0\n");
+}
+
+TRIVANE_CHILD_SCENARIO(end_program_service) {
+    runtime_tests::start_test_runtime();
+    logic::register_at_exit(at_exit_b);
+    rt::library_service(rt::kSvcEndProgram, 5, 0);
+    child_report("returned\n");
+}
+
+TRIVANE_CHILD_SCENARIO(error_message_service) {
+    runtime_tests::start_test_runtime();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    logic::register_at_exit(at_exit_b);
+    rt::library_service(rt::kSvcReportError, reinterpret_cast<rt::u32>("除数不能为零"), 0);
+    child_report("returned\n");
+}
+
+TEST(Lifecycle, LibraryServicesEndTheProgram) {
+    auto r = run_child("end_program_service");
+    EXPECT_EQ(r.exit_code, 5u);
+    EXPECT_EQ(r.report, "notify 1 service 0\natexit B 0\nnotify 6 0 0\n");
+
+    r = run_child("error_message_service");
+    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
+    EXPECT_EQ(r.report, "notify 1 service 0\ncode=0\n除数不能为零\r\n0, 0\r\nnotify 6 0 0\n");
+}
+
+TRIVANE_CHILD_SCENARIO(start_window_missing) {
+    runtime_tests::start_test_runtime();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    logic::load_start_window(0x52010001);
+    child_report("returned\n");
+}
+
+TEST(Lifecycle, AMissingStartWindowIsReportedWithItsId) {
+    const auto r = run_child("start_window_missing");
+    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
+    EXPECT_EQ(r.report,
+              "notify 1 service 0\ncode=0\n载入启动窗口失败\r\n1375797249, 0\r\n未找到所指定的窗口\r\n"
+              "notify 6 0 0\n");
+}
+
+TRIVANE_CHILD_SCENARIO(initialisation_effects) {
+    runtime_tests::start_test_runtime();
+    const rt::Application& a = rt::app();
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    char module[MAX_PATH];
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    const std::string full = module;
+    const std::string dir = full.substr(0, full.rfind('\\'));
+    const std::string file = full.substr(full.rfind('\\') + 1);
+    child_report(std::string("current=") + (dir == current ? "program" : current) + "\n");
+    child_report(std::string("2003=") +
+                 (dir == reinterpret_cast<const char*>(rt::library_service(rt::kSvcProgramDirectory, 0, 0)) ? "ok" : "bad") +
+                 "\n");
+    child_report(std::string("2004=") +
+                 (file == reinterpret_cast<const char*>(rt::library_service(rt::kSvcProgramFileName, 0, 0)) ? "ok" : "bad") +
+                 "\n");
+    char cls[64] = {};
+    GetClassNameA(a.hidden_owner, cls, sizeof cls);
+    char title[16] = "x";
+    GetWindowTextA(a.hidden_owner, title, sizeof title);
+    child_report(std::string("owner ") + cls + " tool=" +
+                 ((GetWindowLongA(a.hidden_owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? "1" : "0") +
+                 " visible=" + (IsWindowVisible(a.hidden_owner) ? "1" : "0") + " title='" + title +
+                 "' parent=" + (GetParent(a.hidden_owner) ? "1" : "0") + "\n");
+    child_report("words " + std::to_string(a.build_mode) + " " + std::to_string(a.second_word) + " " +
+                 std::to_string(a.third_word) + "\n");
+    child_report("dll " + std::to_string(a.dll.addresses.size()) + " " + a.dll.entry_names[1] + " bound=" +
+                 std::to_string(std::count_if(a.dll.addresses.begin(), a.dll.addresses.end(),
+                                              [](void* p) { return p != nullptr; })) +
+                 "\n");
+    child_report(std::string("main=") + (a.main_thread == GetCurrentThreadId() ? "1" : "0") +
+                 " ole=" + (a.ole_initialised ? "1" : "0") + " libraries=" + std::to_string(a.libraries.size()) + "\n");
+    ExitProcess(0);  // skip the end sequence: only start-up is under test here
+}
+
+TEST(Lifecycle, InitialisationSetsUpTheProcess) {
+    const auto r = run_child("initialisation_effects");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report,
+              "notify 1 service 0\n"
+              "current=program\n"
+              "2003=ok\n"
+              "2004=ok\n"
+              "owner _QX_HideOwner tool=1 visible=0 title='' parent=0\n"
+              "words 3 7 117722\n"
+              "dll 6 strlen bound=0\n"
+              "main=1 ole=1 libraries=2\n");
+}
+
+TRIVANE_CHILD_SCENARIO(error_box_shown) {
+    runtime_tests::start_test_runtime();
+    logic::register_at_exit(at_exit_a);
+    logic::entries().report_error(rt::kErrDllStack, 0x04010001, 12);
+}
+
+TEST(Lifecycle, TheErrorBoxShowsTheComposedTextAndEndsAfterItCloses) {
+    std::string report_path;
+    PROCESS_INFORMATION child = testing_support::start_child("error_box_shown", &report_path);
+    testing_support::AnsweredBox box;
+    const bool answered = testing_support::answer_message_box(child.dwProcessId, IDOK, &box, 15000);
+    const auto r = testing_support::finish_child(child, report_path);
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(box.title, "错误");
+    EXPECT_EQ(box.text,
+              "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n\r\n67174401, 12\r\n");
+    EXPECT_EQ(box.button_ids, (std::vector<int>{IDOK}));
+    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
+    EXPECT_EQ(r.report, "notify 1 service 0\nnotify 6 0 0\n");  // no at-exit routine ran
+}
+
+}  // namespace
