@@ -81,16 +81,21 @@ enum class Convention {
     CallerCleanup,  // the caller removes them (strlen)
 };
 
-// Calls DLL command `index` with its native argument words. The stack depth after
-// the call must be what the declared convention leaves; anything else is runtime
-// error 6 at this call site.
-inline u64 call_dll(i32 index, Convention convention, std::initializer_list<u32> words, Site where) {
+// Calls DLL command `index` with its native argument words and returns its whole
+// native result (edx:eax). The stack depth after the call must be what the declared
+// convention leaves; anything else is runtime error 6 at this call site.
+inline u64 call_dll_64(i32 index, Convention convention, std::initializer_list<u32> words, Site where) {
     i32 delta = 0;
     const i32 count = static_cast<i32>(words.size());
     const u64 result = entries().call_dll(index, words.begin(), count, &delta);
     if (convention == Convention::CallerCleanup) delta += 4 * count;  // the caller pops its arguments
     if (delta != 0) raise(rt::kErrDllStack, where);
     return result;
+}
+
+// The usual case: a function declared with a 32-bit result (edx holds nothing).
+inline u32 call_dll(i32 index, Convention convention, std::initializer_list<u32> words, Site where) {
+    return static_cast<u32>(call_dll_64(index, convention, words, where));
 }
 
 template <typename T>

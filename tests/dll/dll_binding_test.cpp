@@ -1,0 +1,175 @@
+// DLL commands: binding on first call, the library search rules, ordinals, the two
+// binding errors, the stack check of the declared convention, release at the end.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/application.h"
+#include "runtime/end_sequence.h"
+#include "runtime/error_box.h"
+#include "runtime/initialise.h"
+#include "runtime/logic/calls.h"
+#include "runtime/logic/constants.h"
+#include "tests/support/child_process.h"
+
+namespace {
+
+using logic::Convention;
+using testing_support::child_report;
+using testing_support::run_child;
+
+std::string test_dll_windows_path() {
+    std::string path = "Z:";
+    for (const char* c = TRIVANE_TEST_DLL_UNIX_PATH; *c; ++c) path += *c == '/' ? '\\' : *c;
+    return path;
+}
+
+enum Command : rt::i32 {
+    kGetTickCount,
+    kStrlen,
+    kLstrlenA,
+    kAddTwoByPath,
+    kOrdinalFiveByPath,
+    kOrdinalFiveHighBits,
+    kFiveBesideProgram,
+    kCurrentThreadFromSystemList,
+    kMissingEntry,
+    kMissingLibrary,
+    kMissingFromSystemList,
+    kPlantedSystemName,
+    kCount,
+};
+
+const rt::ProgramInfo& program() {
+    static const std::string dll = test_dll_windows_path();
+    static const char* const libraries[kCount] = {
+        "kernel32.dll", "msvcrt.dll", "KERNEL32.DLL", dll.c_str(), dll.c_str(), dll.c_str(),
+        "trivane_test_dll.dll", "", "kernel32.dll", "no_such_library.dll", "", "version.dll",
+    };
+    static const char* const entries[kCount] = {
+        "GetTickCount", "strlen", "lstrlenA", "add_two", "#5", "#65541",
+        "five", "GetCurrentThreadId", "NoSuchEntry", "Anything", "Nope", "five",
+    };
+    static const rt::ProgramInfo info = {3, 0, 0, nullptr, logic::constant_block_start(),
+                                         logic::constant_block_length(), nullptr, 0, 0, nullptr,
+                                         kCount, libraries, entries};
+    return info;
+}
+
+void start() {
+    static bool started = false;
+    if (started) return;
+    started = true;
+    rt::set_program_info(&program());
+    logic::initialise_runtime();
+}
+
+constexpr logic::Site kSite = {0x04010007, 1};
+
+TEST(DllCommands, CallsFollowTheirDeclaredConvention) {
+    start();
+    EXPECT_NE(logic::call_dll(kGetTickCount, Convention::Standard, {}, kSite), 0u);
+    const char* text = "abcde";
+    EXPECT_EQ(logic::call_dll(kLstrlenA, Convention::Standard, {logic::word(text)}, kSite), 5u);
+    EXPECT_EQ(logic::call_dll(kStrlen, Convention::CallerCleanup, {logic::word(text)}, kSite), 5u);
+    EXPECT_EQ(logic::call_dll(kAddTwoByPath, Convention::Standard, {40, 2}, kSite), 42u);
+    EXPECT_EQ(static_cast<DWORD>(logic::call_dll(kCurrentThreadFromSystemList, Convention::Standard, {}, kSite)),
+              GetCurrentThreadId());
+}
+
+TEST(DllCommands, AnOrdinalEntryUsesTheLow16BitsOfItsNumber) {
+    start();
+    EXPECT_EQ(logic::call_dll(kOrdinalFiveByPath, Convention::Standard, {}, kSite), 5555u);
+    EXPECT_EQ(logic::call_dll(kOrdinalFiveHighBits, Convention::Standard, {}, kSite), 5555u);
+}
+
+TEST(DllCommands, TheSecondCallUsesTheCacheAndLoadsNothing) {
+    start();
+    rt::Application& a = rt::app();
+    logic::call_dll(kAddTwoByPath, Convention::Standard, {1, 1}, kSite);
+    void* address = a.dll.addresses[kAddTwoByPath];
+    HMODULE library = a.dll.libraries[kAddTwoByPath];
+    ASSERT_NE(address, nullptr);
+    ASSERT_NE(library, nullptr);
+    // Point the cache elsewhere: a second call that looked the entry up again would
+    // still reach add_two.
+    a.dll.addresses[kAddTwoByPath] = reinterpret_cast<void*>(GetProcAddress(library, "five"));
+    EXPECT_EQ(logic::call_dll(kAddTwoByPath, Convention::Standard, {}, kSite), 5u);
+    a.dll.addresses[kAddTwoByPath] = address;
+}
+
+TEST(DllCommands, ANameWithoutColonIsFoundBesideTheProgram) {
+    start();
+    // The test library lies in the folder of this executable.
+    EXPECT_EQ(logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite), 5u);
+}
+
+// Paths that end the program.
+
+void expect_error(const char* scenario, const std::string& text) {
+    const auto r = run_child(scenario);
+    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu) << scenario;
+    EXPECT_EQ(r.report, text) << scenario;
+}
+
+#define DLL_ERROR_SCENARIO(name, body)                                    \
+    TRIVANE_CHILD_SCENARIO(name) {                                        \
+        start();                                                          \
+        rt::set_error_hook(testing_support::report_error_and_suppress_box); \
+        body;                                                             \
+        child_report("returned");                                         \
+    }
+
+DLL_ERROR_SCENARIO(strlen_declared_standard,
+                   logic::call_dll(kStrlen, Convention::Standard, {logic::word("x")}, {0x04010007, 21}))
+DLL_ERROR_SCENARIO(extra_argument, logic::call_dll(kGetTickCount, Convention::Standard, {1}, {0x04010007, 22}))
+DLL_ERROR_SCENARIO(missing_argument, logic::call_dll(kAddTwoByPath, Convention::Standard, {1}, {0x04010007, 23}))
+DLL_ERROR_SCENARIO(missing_entry, logic::call_dll(kMissingEntry, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(missing_library, logic::call_dll(kMissingLibrary, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(missing_from_system_list, logic::call_dll(kMissingFromSystemList, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(planted_system_name, logic::call_dll(kPlantedSystemName, Convention::Standard, {}, kSite))
+
+TEST(DllCommands, AWrongDeclarationIsError6AtItsCallSite) {
+    const std::string head = "code=6\n调用DLL命令后发现堆栈错误\r\n67174407, ";
+    expect_error("strlen_declared_standard", head + "21\r\n");
+    expect_error("extra_argument", head + "22\r\n");
+    expect_error("missing_argument", head + "23\r\n");
+}
+
+TEST(DllCommands, AMissingLibraryOrEntryEndsTheProgramNamingBoth) {
+    expect_error("missing_entry", "code=0\n无法找到指定DLL库文件“kernel32.dll”中的输出命令“NoSuchEntry”\r\n0, 0\r\n");
+    expect_error("missing_library",
+                 "code=0\n无法找到指定DLL库文件“no_such_library.dll”中的输出命令“Anything”\r\n0, 0\r\n");
+    expect_error("missing_from_system_list", "code=0\n无法找到指定DLL库文件中的输出命令“Nope”\r\n0, 0\r\n");
+}
+
+// The program runs elevated: a file named like a system library beside it must not
+// be loaded in place of the system's own.
+TEST(DllCommands, ALibraryOfTheSystemIsNeverTakenFromBesideTheProgram) {
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string planted = exe;
+    planted = planted.substr(0, planted.rfind('\\') + 1) + "version.dll";
+    ASSERT_TRUE(CopyFileA(test_dll_windows_path().c_str(), planted.c_str(), FALSE));
+    expect_error("planted_system_name", "code=0\n无法找到指定DLL库文件“version.dll”中的输出命令“five”\r\n0, 0\r\n");
+    DeleteFileA(planted.c_str());
+}
+
+TRIVANE_CHILD_SCENARIO(libraries_released_at_end) {
+    start();
+    logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite);
+    logic::call_dll(kAddTwoByPath, Convention::Standard, {1, 2}, kSite);  // the same library, loaded again
+    child_report(GetModuleHandleA("trivane_test_dll.dll") ? "loaded\n" : "not loaded\n");
+    rt::end_sequence(0, rt::EndKind::Normal);
+    child_report(GetModuleHandleA("trivane_test_dll.dll") ? "still loaded\n" : "released\n");
+    child_report(rt::app().dll.addresses.empty() ? "table emptied\n" : "table kept\n");
+}
+
+TEST(DllCommands, TheEndSequenceReleasesEveryBoundLibrary) {
+    const auto r = run_child("libraries_released_at_end");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report, "loaded\nreleased\ntable emptied\n");
+}
+
+}  // namespace
