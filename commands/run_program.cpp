@@ -1,0 +1,61 @@
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "commands/arguments.h"
+#include "commands/launch_commands.h"
+
+namespace commands {
+namespace {
+
+constexpr i32 kDefaultMode = 2;
+constexpr DWORD kIdleWaitMs = 1000;
+
+// Show modes 1 to 6 and the show command each hands the new process.
+constexpr WORD kShowCommands[] = {
+    SW_HIDE,             // 1 hidden
+    SW_SHOWNORMAL,       // 2 normal, activated
+    SW_SHOWMINIMIZED,    // 3 minimized, activated
+    SW_SHOWMAXIMIZED,    // 4 maximized, activated
+    SW_SHOWNOACTIVATE,   // 5 normal, not activated
+    SW_MINIMIZE,         // 6 minimized, not activated
+};
+
+WORD show_command(const Args& args) {
+    i32 mode = args.present(2) ? args.integer(2) : kDefaultMode;
+    if (mode < 1) mode = 1;
+    if (mode > 6) mode = 6;
+    return kShowCommands[mode - 1];
+}
+
+}  // namespace
+
+// Reports only whether the process was created; its exit code is not read.
+void run_program(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
+    const Args args(count, records);
+    STARTUPINFOA startup;
+    std::memset(&startup, 0, sizeof startup);
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show_command(args);
+
+    // The platform may write into the command line, and the caller's text is only lent
+    // (it may even be a constant): hand it a copy.
+    const char* line = args.text(0);
+    std::vector<char> command(line, line + std::strlen(line) + 1);
+    PROCESS_INFORMATION process;
+    std::memset(&process, 0, sizeof process);
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return;
+
+    if (args.logical(1))
+        WaitForSingleObject(process.hProcess, INFINITE);
+    else
+        WaitForInputIdle(process.hProcess, kIdleWaitMs);  // a console program returns at once
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    set_logical(result, true);
+}
+
+}  // namespace commands

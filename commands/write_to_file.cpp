@@ -1,0 +1,55 @@
+#include <windows.h>
+
+#include "commands/arguments.h"
+#include "commands/file_commands.h"
+
+namespace commands {
+namespace {
+
+// The open file, closed on every path out of the command.
+class OutputFile {
+public:
+    explicit OutputFile(const char* name)
+        : handle_(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    ~OutputFile() {
+        if (is_open()) CloseHandle(handle_);
+    }
+
+    bool is_open() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+    // A short write counts as a failure (the disk is full).
+    bool write(const void* data, DWORD size) {
+        DWORD written = 0;
+        return WriteFile(handle_, data, size, &written, nullptr) && written == size;
+    }
+    bool close() {
+        const HANDLE h = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(h) != 0;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+// Creates or truncates the file and writes the byte sets one after the other. A
+// failure part way leaves the bytes written so far in the file and answers false.
+void write_to_file(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
+    const Args args(count, records);
+    const char* name = args.text(0);
+    if (*name == '\0') return;
+    OutputFile file(name);
+    if (!file.is_open()) return;
+    for (i32 i = 1; i < args.count(); ++i) {
+        const rt::ByteSetHeader* set = args.bytes(i);
+        if (!set || set->length <= 0) continue;
+        if (!file.write(set + 1, static_cast<DWORD>(set->length))) return;
+    }
+    if (file.close()) set_logical(result, true);
+}
+
+}  // namespace commands
