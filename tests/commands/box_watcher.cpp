@@ -1,0 +1,87 @@
+#include "tests/commands/box_watcher.h"
+
+#include "tests/support/message_box_answerer.h"
+
+namespace command_tests {
+namespace {
+
+struct BoxSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK match_box(HWND window, LPARAM lparam) {
+    auto* search = reinterpret_cast<BoxSearch*>(lparam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[32] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (pid != search->pid || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND find_own_box() {
+    BoxSearch search = {GetCurrentProcessId(), nullptr};
+    EnumWindows(match_box, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK inspect_child(HWND child, LPARAM lparam) {
+    auto* seen = reinterpret_cast<SeenBox*>(lparam);
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (lstrcmpiA(cls, "Button") == 0 && (style & WS_VISIBLE)) seen->visible_buttons.push_back(GetDlgCtrlID(child));
+    if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+        seen->icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    return TRUE;
+}
+
+}  // namespace
+
+BoxWatcher::BoxWatcher(int button_id, HWND probe, DWORD timeout_ms)
+    : button_id_(button_id), probe_(probe), timeout_ms_(timeout_ms) {
+    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
+}
+
+BoxWatcher::~BoxWatcher() { seen(); }
+
+const SeenBox& BoxWatcher::seen() {
+    if (thread_) {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    }
+    return seen_;
+}
+
+DWORD WINAPI BoxWatcher::run(void* self_pointer) {
+    auto* self = static_cast<BoxWatcher*>(self_pointer);
+    const DWORD start = GetTickCount();
+    HWND box = nullptr;
+    while (!(box = find_own_box())) {
+        if (GetTickCount() - start > self->timeout_ms_) return 0;
+        Sleep(20);
+    }
+    SeenBox& seen = self->seen_;
+    seen.appeared = true;
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.ex_style = GetWindowLongA(box, GWL_EXSTYLE);
+    if (self->probe_) seen.probe_enabled = IsWindowEnabled(self->probe_) != 0;
+    EnumChildWindows(box, inspect_child, reinterpret_cast<LPARAM>(&seen));
+    testing_support::AnsweredBox answered;
+    if (testing_support::answer_message_box(0, self->button_id_, &answered, 2000)) {
+        seen.title = answered.title;
+        seen.text = answered.text;
+    }
+    return 0;
+}
+
+HWND probe_window() {
+    static const HWND window = CreateWindowExA(0, "STATIC", "probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return window;
+}
+
+}  // namespace command_tests
