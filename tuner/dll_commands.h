@@ -43,7 +43,12 @@ enum DllCommand : rt::i32 {
     kNtQueryInformationProcess = 34,
     kGetExitCodeThread = 35,
     kTerminateThread = 36,
-    kDllCommandCount = 37,
+    // Listing a directory once, with attributes, for the install directory search and
+    // the log deletion.
+    kFindFirstFileExA = 37,
+    kFindNextFileA = 38,
+    kFindClose = 39,
+    kDllCommandCount = 40,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

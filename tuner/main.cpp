@@ -1,6 +1,8 @@
-// Trivane.exe: the process entry hands the program to the runtime.
+// Trivane.exe: the process entry links the window system in and hands the program to
+// the runtime.
 #include <windows.h>
 
+#include "forms/window_system_install.h"
 #include "runtime/process_entry.h"
 #include "tuner/program_entry.h"
 #include "tuner/program_info.h"
@@ -14,5 +16,6 @@ void* const kCallbacks[3] = {reinterpret_cast<void*>(answer_zero), reinterpret_c
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    forms::install_window_system();
     return rt::run_program(tuner::program_info(), tuner::program_entry, kCallbacks);
 }

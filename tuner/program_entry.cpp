@@ -2,18 +2,14 @@
 
 #include "runtime/logic/calls.h"
 #include "tuner/program_info.h"
+#include "tuner/tool_state.h"
 
 namespace tuner {
-namespace {
-
-// Frees the program's global texts and arrays; runs from the at-exit list.
-void clean_up_globals(rt::i32 /*position*/) {}
-
-}  // namespace
 
 rt::i32 program_entry() {
     logic::initialise_runtime();
-    logic::register_at_exit(clean_up_globals);
+    create_tool_state();
+    logic::register_at_exit(clean_up_tool_state);
     logic::load_start_window(kMainWindowId);
     logic::run_message_loop();
     return 0;

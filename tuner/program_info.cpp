@@ -1,24 +1,25 @@
 #include "tuner/program_info.h"
 
+#include "data/main_window_template.h"
 #include "runtime/logic/constants.h"
 #include "tuner/dll_commands.h"
+#include "tuner/handlers.h"
+#include "tuner/support_libraries.h"
 
 namespace tuner {
 
 const rt::ProgramInfo& program_info() {
-    // The window template, its handler table (the code base) and the support
-    // libraries join this block as the window system and the commands land.
     static const rt::ProgramInfo info = {
         3,  // build mode: a release build
         0,
         117722,
-        nullptr,
+        handler_table(),  // the code base the template's handler offsets are relative to
         logic::constant_block_start(),
         logic::constant_block_length(),
-        nullptr,
-        0,
-        0,
-        nullptr,
+        main_window_template(),
+        main_window_template_length(),
+        kSupportLibraryCount,
+        support_libraries(),
         kDllCommandCount,
         kDllLibraries,
         kDllEntries,

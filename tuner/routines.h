@@ -9,6 +9,16 @@ enum Routine : rt::i32 {
     kRoutineProgramEntry = 0x04010001,
     kRoutineWideText = 0x04010002,
     kRoutineProcessCheck = 0x04010003,
+    kRoutineSearch = 0x04010004,
+    kRoutineDriveChanged = 0x04010005,
+    kRoutineWindowDestroy = 0x04010006,
+    kRoutineDeleteFiles = 0x04010007,
+    kRoutineDirectoryCheck = 0x04010008,
+    kRoutineMakeDirectoryPath = 0x04010009,
+    kRoutineTimedMessageBox = 0x0401000A,
+    kRoutineDx11 = 0x0401000B,
+    kRoutinePermissionGrant = 0x0401000C,
+    kRoutineHomePage = 0x0401000D,
 };
 
 }  // namespace tuner

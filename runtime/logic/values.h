@@ -26,6 +26,15 @@ public:
         std::memcpy(p, source, n + 1);
         return adopt(p);
     }
+    // The first `count` bytes of `source` (no more than it has); none gives null.
+    static Text first_bytes(const char* source, u32 count) {
+        const u32 n = length_of(source) < count ? length_of(source) : count;
+        if (n == 0) return {};
+        char* p = static_cast<char*>(allocate(static_cast<i32>(n + 1)));
+        std::memcpy(p, source, n);
+        p[n] = '\0';
+        return adopt(p);
+    }
     Text(Text&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     Text& operator=(Text&& other) noexcept {
         if (this != &other) { reset(); p_ = std::exchange(other.p_, nullptr); }

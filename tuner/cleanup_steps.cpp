@@ -1,0 +1,57 @@
+// The Cross frame boost and the log cleanup.
+#include "runtime/logic/commands.h"
+#include "tuner/file_routines.h"
+#include "tuner/main_window.h"
+#include "tuner/search_handlers.h"
+#include "tuner/steps.h"
+#include "tuner/texts.h"
+#include "tuner/tool_state.h"
+
+namespace tuner {
+
+bool no_drive_chosen() { return caption_of(kPromptLabel) == kDrivePrompt; }
+
+bool refuse_without_install_directory() {
+    if (!state().install_directory.empty()) return false;
+    logic::message_box(search_running() ? kSearching : kNoDriveChosen, kErrorStyle, kFriendlyTip);
+    return true;
+}
+
+void run_cross_step() {
+    if (no_drive_chosen()) return;
+    ToolState& s = state();
+    if (s.install_directory.empty()) return;  // a search still running or without result: nothing to work on
+    if (caption_of(kPromptLabel) == s.install_directory) {
+        const char* dir = s.install_directory.get();
+        const logic::Text cross = logic::join({dir, kCross});
+        const logic::Text backup = logic::join({dir, kCrossBackup});
+        if (is_directory(backup.get())) {
+            const logic::Text end = logic::join({dir, kCrossEnd});
+            logic::move_file(cross.get(), end.get());
+        } else {
+            logic::move_file(cross.get(), backup.get());
+            make_directory_path(cross.get());
+        }
+    }
+    delete_files_by_pattern(s.install_directory, kLogPattern, true, 0);
+    show_result(kCrossDone, kBlue);
+}
+
+void run_log_cleanup_step() {
+    ToolState& s = state();
+    if (s.install_directory.empty()) {
+        logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
+        clear_result();
+        return;
+    }
+    delete_files_by_pattern(s.install_directory, kLogPattern, true, 0);
+    show_result(kLogsCleared, kTeal);
+}
+
+void run_power_plan_step() {
+    // The copy of the scheme must exist before it can be made the active one.
+    logic::run_program(kPowerDuplicate, true);
+    logic::run_program(kPowerActivate, false);
+}
+
+}  // namespace tuner

@@ -1,0 +1,50 @@
+// DX11 test mode: the key DX11BetaTest in section General of the client's game.cfg,
+// with a one-time backup of the file and an access grant on its first change.
+#include "runtime/logic/commands.h"
+#include "tuner/dll_commands.h"
+#include "tuner/main_window.h"
+#include "tuner/permission_grant.h"
+#include "tuner/routines.h"
+#include "tuner/steps.h"
+#include "tuner/texts.h"
+#include "tuner/tool_state.h"
+
+namespace tuner {
+namespace {
+
+constexpr rt::u32 kGenericExecute = 0x20000000;
+constexpr rt::u32 kSetAccess = 2;
+constexpr rt::i32 kSettleMilliseconds = 200;
+
+void write_dx11(const char* config, const char* value) {
+    logic::write_configuration_item(config, kGeneralSection, kDx11Key, value);
+}
+
+}  // namespace
+
+void run_dx11_step() {
+    const char* dir = state().install_directory.get();
+    const logic::Text config = logic::join({dir, kGameCfg});
+    const logic::Text backup = logic::join({dir, kGameCfgBackup});
+    if (!logic::file_exists(backup.get())) {
+        const logic::Text program_dir = logic::program_directory();
+        const logic::Text granted = logic::join({program_dir.get(), kGameConfigDir});
+        grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess);
+        logic::call_dll(kCopyFileA, convention_of(kCopyFileA), {logic::word(config.get()), logic::word(backup.get()), 0},
+                        {kRoutineDx11, 1});
+        logic::delay(kSettleMilliseconds);
+    }
+    write_dx11(config.get(), kOn);
+}
+
+void on_dx11_restore() {
+    if (no_drive_chosen()) {
+        logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
+        return;
+    }
+    if (refuse_without_install_directory()) return;
+    const logic::Text config = logic::join({state().install_directory.get(), kGameCfg});
+    write_dx11(config.get(), kOff);
+}
+
+}  // namespace tuner

@@ -1,0 +1,137 @@
+#include "tuner/file_routines.h"
+
+#include <cstring>
+#include <cwchar>
+
+#include "runtime/logic/commands.h"
+#include "tuner/directory_listing.h"
+#include "tuner/dll_commands.h"
+#include "tuner/routines.h"
+#include "tuner/texts.h"
+#include "tuner/wide_text.h"
+
+namespace tuner {
+namespace {
+
+char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, logic::Site where) {
+    return logic::call_dll(command, convention_of(command), words, where);
+}
+
+// The process's first visible top-level window without a parent, looked for for at
+// most `limit_ms`; events are processed between windows that do not qualify.
+rt::u32 own_top_window(rt::u32 limit_ms) {
+    const logic::Site site = {kRoutineTimedMessageBox, 1};
+    const rt::u32 pid = dll(kGetCurrentProcessId, {}, site);
+    const rt::u32 start = dll(kGetTickCount, {}, site);
+    rt::u32 window = 0;
+    while ((window = dll(kFindWindowExA, {0, window, 0, 0}, site)) != 0) {
+        if (dll(kGetTickCount, {}, site) - start > limit_ms) return 0;
+        if (!dll(kIsWindowVisible, {window}, site)) continue;
+        rt::u32 owner_pid = 0;
+        dll(kGetWindowThreadProcessId, {window, logic::word(&owner_pid)}, site);
+        if (owner_pid == pid && dll(kGetParent, {window}, site) == 0) return window;
+        logic::process_events();
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool matches_pattern(const char* name, const char* pattern) {
+    // Iterative matching with one backtrack point for the last '*'.
+    const char* star = nullptr;
+    const char* resume = nullptr;
+    while (*name) {
+        if (*pattern == '*') {
+            star = pattern++;
+            resume = name;
+        } else if (*pattern == '?' || (*pattern && fold(*pattern) == fold(*name))) {
+            ++pattern;
+            ++name;
+        } else if (star) {
+            pattern = star + 1;
+            name = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*pattern == '*') ++pattern;
+    return *pattern == '\0';
+}
+
+rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count) {
+    if (logic::find_text(pattern, ".") == -1) {
+        timed_message_box(kBadPattern);
+        return 0;
+    }
+    const rt::u32 n = directory.length();
+    if (n == 0 || directory.c_str()[n - 1] != '\\') directory = logic::join({directory.get(), "\\"});
+
+    logic::TextArray subdirectories;
+    {
+        DirectoryListing listing(directory.get(), kRoutineDeleteFiles);
+        while (listing.next()) {
+            if (listing.is_directory()) {
+                if (recurse && !listing.is_reparse_point() && listing.name()[0] != '.')
+                    subdirectories.append(listing.name());
+            } else if (matches_pattern(listing.name(), pattern)) {
+                logic::Text file = logic::join({directory.get(), listing.name()});
+                if (logic::delete_file(file.get())) ++count;
+            }
+        }
+    }
+    const logic::Site site = {kRoutineDeleteFiles, 10};
+    for (rt::i32 i = 1; i <= subdirectories.size(); ++i) {
+        logic::Text sub = logic::join({directory.get(), subdirectories.at(i, site)});
+        count = delete_files_by_pattern(sub, pattern, recurse, count);
+    }
+    return count;
+}
+
+bool is_directory(const char* path) {
+    constexpr rt::u32 kDirectoryAttribute = 16;
+    const WideText wide(path);
+    return dll(kPathIsDirectoryW, {wide.word()}, {kRoutineDirectoryCheck, 1}) == kDirectoryAttribute;
+}
+
+bool make_directory_path(const char* path) {
+    const logic::Site site = {kRoutineMakeDirectoryPath, 1};
+    const WideText wide(path);
+    const wchar_t* source = wide.get();
+    const rt::u32 bytes = source ? static_cast<rt::u32>((std::wcslen(source) + 1) * 2) : 0;
+    if (bytes < 8) return is_directory(path);
+
+    constexpr rt::u32 kZeroInit = 0x40;
+    auto* buffer = reinterpret_cast<wchar_t*>(dll(kLocalAlloc, {kZeroInit, bytes + 2}, site));
+    if (!buffer) return is_directory(path);
+    bool first_backslash = true;
+    for (rt::u32 i = 0;; ++i) {
+        const wchar_t c = source[i];
+        if (c == L'\\') {
+            if (!first_backslash) dll(kCreateDirectoryW, {logic::word(buffer), 0}, site);  // the prefix so far
+            first_backslash = false;
+        } else if (c == L'\0') {
+            dll(kCreateDirectoryW, {logic::word(buffer), 0}, site);
+            break;
+        }
+        buffer[i] = c;
+    }
+    dll(kLocalFree, {logic::word(buffer)}, site);
+    return is_directory(path);
+}
+
+rt::i32 timed_message_box(const char* text, std::optional<rt::i32> style, std::optional<const char*> title,
+                          std::optional<rt::u32> owner, std::optional<rt::i32> timeout_ms) {
+    constexpr rt::u32 kOwnerLookupLimit = 1000;
+    const rt::u32 owner_window = owner ? *owner : own_top_window(kOwnerLookupLimit);
+    const rt::u32 pressed =
+        dll(kMessageBoxTimeoutA,
+            {owner_window, logic::word(text), logic::word(title ? *title : kFriendlyReminder),
+             static_cast<rt::u32>(style ? *style : 0), 0, static_cast<rt::u32>(timeout_ms ? *timeout_ms : 5000)},
+            {kRoutineTimedMessageBox, 2});
+    return static_cast<rt::i32>(pressed) - 1;
+}
+
+}  // namespace tuner

@@ -1,0 +1,31 @@
+// The file routines the Cross step and the log cleanup share: delete files by
+// pattern, directory check, make directory path, and the timed message box.
+#pragma once
+#include <optional>
+
+#include "runtime/logic/values.h"
+
+namespace tuner {
+
+// Deletes every file below `directory` whose own name matches `pattern` ('*' and '?',
+// letter case ignored; short 8.3 aliases never match), files before subdirectories,
+// not descending into folders whose name begins with a dot nor into reparse points.
+// `directory` gets a trailing backslash, which the caller's variable keeps. Returns
+// `count` plus the number of files deleted; a pattern without "." is refused with a
+// timed message box and gives 0.
+rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count);
+
+// The name matches a file pattern of '*' and '?', ASCII letters compared without case.
+bool matches_pattern(const char* name, const char* pattern);
+
+bool is_directory(const char* path);
+// Creates the directory and its missing parents; true when it exists afterwards.
+bool make_directory_path(const char* path);
+
+// A message box that closes itself after `timeout_ms`; returns the pressed button's
+// number minus 1. Without an owner, the process's own top-level window is used.
+rt::i32 timed_message_box(const char* text, std::optional<rt::i32> style = std::nullopt,
+                          std::optional<const char*> title = std::nullopt, std::optional<rt::u32> owner = std::nullopt,
+                          std::optional<rt::i32> timeout_ms = std::nullopt);
+
+}  // namespace tuner

@@ -1,0 +1,35 @@
+#include "tuner/handlers.h"
+
+#include "tuner/home_page.h"
+#include "tuner/search_handlers.h"
+#include "tuner/steps.h"
+
+namespace tuner {
+namespace {
+
+// Every handler of this window takes no argument and returns nothing.
+template <void (*Action)()>
+rt::u32 handler(const rt::u32*, rt::i32, bool* returned_value) {
+    *returned_value = false;
+    Action();
+    return 0;
+}
+
+void on_window_created() {}
+
+const forms::EventHandler kHandlers[kHandlerCount] = {
+    handler<on_window_created>,     // kHandlerWindowCreated
+    handler<on_window_destroy>,     // kHandlerWindowDestroy
+    handler<on_dx11_restore>,       // kHandlerDx11Restore
+    handler<on_select_all>,         // kHandlerSelectAll
+    handler<on_drive_changed>,      // kHandlerDriveChanged
+    handler<on_home_page_restore>,  // kHandlerHomePageRestore
+    handler<on_home_page_replace>,  // kHandlerHomePageReplace
+    handler<on_optimize>,           // kHandlerOptimize
+};
+
+}  // namespace
+
+const forms::EventHandler* handler_table() { return kHandlers; }
+
+}  // namespace tuner

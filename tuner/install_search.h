@@ -1,0 +1,32 @@
+// The install directory search: a walk of the whole chosen drive on a thread of its
+// own, for the folder that holds LeagueClient\system.yaml.
+#pragma once
+#include <atomic>
+
+#include "runtime/values.h"
+
+namespace tuner {
+
+// Shared by the UI thread, which makes, waits for and frees it, and the search
+// thread, which only reads `root` and `stop` and writes `found` before `done`.
+struct SearchJob {
+    char root[4] = {};              // "D:\"
+    std::atomic<bool> stop{false};  // a newer drive choice or the window closing
+    std::atomic<bool> done{false};
+    char* found = nullptr;          // the qualifying system.yaml path, a heap text
+    rt::u32 thread = 0;
+};
+
+// The search thread's start routine.
+rt::u32 __stdcall run_search(void* job);
+
+// Walks `directory` (ending in a backslash) depth-first and returns the first
+// "...\LeagueClient\system.yaml" path as a new text, or null. Reparse points are not
+// followed. Exposed for tests and the benchmark.
+char* find_client_config(const char* directory, const std::atomic<bool>& stop);
+
+// The install directory a qualifying path names: everything before its
+// "\LeagueClient\system.yaml".
+char* install_directory_of(const char* config_path);
+
+}  // namespace tuner

@@ -1,0 +1,58 @@
+// The tool's window: its components and the properties the handlers use, behind a
+// few readable operations.
+#pragma once
+#include "runtime/logic/calls.h"
+#include "tuner/program_info.h"
+
+namespace tuner {
+
+enum Component : rt::u32 {
+    kRestoreButton = 0x16015F7B,  // 超级按钮1 "点我恢复"
+    kPowerBox = 0x16015F43,       // 选择框_电源
+    kSelectAllBox = 0x16015F42,   // 选择框_ALL
+    kLogBox = 0x16015F40,         // 选择框_log
+    kCrossBox = 0x16015F3F,       // 选择框_Cross
+    kDx11Box = 0x16015F3E,        // 选择框_DX11
+    kHomeRestoreButton = 0x16015F39,  // 按钮3 "时光机"
+    kResultLabel = 0x16015F38,    // 标签4
+    kPromptLabel = 0x16015F00,    // 标签3
+    kDriveBox = 0x16015EF4,       // 驱动器框2
+    kPublisherRadio = 0x16015ECB, // 单选框2 "美服主页"
+    kBlankRadio = 0x16015ECA,     // 单选框1 "空白主页"
+    kHomeReplaceButton = 0x16012F52,  // 按钮2
+    kOptimizeButton = 0x16012F4C, // 按钮1
+};
+
+// Property indexes of the component types.
+inline constexpr rt::i32 kLabelCaption = 8;
+inline constexpr rt::i32 kLabelTextColour = 16;
+inline constexpr rt::i32 kChecked = 18;
+inline constexpr rt::i32 kRadioTextColour = 15;
+inline constexpr rt::i32 kCurrentDrive = 8;
+
+// Colours, 0x00BBGGRR.
+inline constexpr rt::u32 kTeal = 0x808000;
+inline constexpr rt::u32 kBlue = 0xFF0000;
+inline constexpr rt::u32 kRed = 0x0000FF;
+
+// Message box style: error icon and an OK button.
+inline constexpr rt::i32 kErrorStyle = 16;
+
+inline constexpr logic::Window kMainWindow{kMainWindowId};
+
+inline logic::Text caption_of(Component label) { return kMainWindow.read_text(label, kLabelCaption); }
+inline void set_caption(Component label, const char* text) { kMainWindow.write_text(label, kLabelCaption, text); }
+inline void set_text_colour(Component label, rt::u32 colour) {
+    kMainWindow.write(label, kLabelTextColour, colour);
+}
+inline void show_result(const char* text, rt::u32 colour) {
+    set_text_colour(kResultLabel, colour);
+    set_caption(kResultLabel, text);
+}
+inline void clear_result() { set_caption(kResultLabel, nullptr); }
+
+// Only the value 1 counts as ticked.
+inline bool is_ticked(Component box) { return kMainWindow.read_int(box, kChecked) == 1; }
+inline void set_ticked(Component box, bool ticked) { kMainWindow.write_int(box, kChecked, ticked ? 1 : 0); }
+
+}  // namespace tuner

@@ -1,0 +1,80 @@
+#include "tuner/process_check.h"
+
+#include "runtime/logic/commands.h"
+#include <cstring>
+
+#include "runtime/logic/records.h"
+#include "tuner/dll_commands.h"
+#include "tuner/routines.h"
+
+namespace tuner {
+namespace {
+
+constexpr rt::i32 kExeNameBytes = 260;
+constexpr rt::i32 kProcessEntrySize = 9 * 4 + kExeNameBytes;  // 296
+
+// The process list entry as the program holds it: nine integers and an owned array
+// of 260 bytes for the executable name.
+struct ProcessEntry {
+    rt::i32 size, usage, process_id, default_heap, module_id, threads, parent, priority, flags;
+    rt::ArrayHeader* exe_file;
+};
+constexpr logic::RecordField kProcessEntryFields[] = {
+    {logic::RecordField::Word, 0}, {logic::RecordField::Word, 0}, {logic::RecordField::Word, 0},
+    {logic::RecordField::Word, 0}, {logic::RecordField::Word, 0}, {logic::RecordField::Word, 0},
+    {logic::RecordField::Word, 0}, {logic::RecordField::Word, 0}, {logic::RecordField::Word, 0},
+    {logic::RecordField::ByteArray, kExeNameBytes},
+};
+
+// A zeroed entry whose name array has its declared 260 elements.
+class ProcessEntryRecord {
+public:
+    ProcessEntryRecord() : entry_{} {
+        entry_.exe_file = static_cast<rt::ArrayHeader*>(logic::allocate(8 + kExeNameBytes));
+        entry_.exe_file->dimensions = 1;
+        entry_.exe_file->sizes[0] = kExeNameBytes;
+        std::memset(entry_.exe_file + 1, 0, kExeNameBytes);
+    }
+    ~ProcessEntryRecord() { logic::release(entry_.exe_file); }
+    ProcessEntryRecord(const ProcessEntryRecord&) = delete;
+    ProcessEntryRecord& operator=(const ProcessEntryRecord&) = delete;
+
+    ProcessEntry& get() { return entry_; }
+
+private:
+    ProcessEntry entry_;
+};
+
+rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
+    return logic::call_dll(command, convention_of(command), words, {kRoutineProcessCheck, site});
+}
+
+// Process32First / Process32Next with the entry passed as a native block.
+bool step(DllCommand command, rt::u32 snapshot, ProcessEntry& entry, rt::i32 site) {
+    logic::NativeRecord native(&entry, kProcessEntryFields);
+    return dll(command, {snapshot, native.address()}, site) != 0;
+}
+
+}  // namespace
+
+rt::u32 find_process(const char* name, bool case_sensitive) {
+    constexpr rt::u32 kProcesses = 2;
+    constexpr rt::u32 kInvalidHandle = 0xFFFFFFFF;
+    const rt::u32 snapshot = dll(kCreateToolhelp32Snapshot, {kProcesses, 0}, 1);
+    if (snapshot == kInvalidHandle) return 0;
+
+    ProcessEntryRecord record;
+    ProcessEntry& entry = record.get();
+    entry.size = kProcessEntrySize;
+    for (bool more = step(kProcess32First, snapshot, entry, 2); more; more = step(kProcess32Next, snapshot, entry, 3)) {
+        const logic::Text exe = logic::to_text(logic::arg_array(rt::kTagByte, entry.exe_file));
+        if (logic::compare_text(name, exe.get(), case_sensitive) == 0) {
+            dll(kCloseHandle, {snapshot}, 4);
+            return static_cast<rt::u32>(entry.process_id);
+        }
+    }
+    dll(kCloseHandle, {snapshot}, 5);
+    return 0;
+}
+
+}  // namespace tuner

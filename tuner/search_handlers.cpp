@@ -1,0 +1,100 @@
+#include "tuner/search_handlers.h"
+
+#include <cstring>
+
+#include "runtime/logic/commands.h"
+#include "tuner/dll_commands.h"
+#include "tuner/install_search.h"
+#include "tuner/main_window.h"
+#include "tuner/routines.h"
+#include "tuner/texts.h"
+#include "tuner/tool_state.h"
+
+namespace tuner {
+namespace {
+
+constexpr rt::u32 kStillActive = 259;
+constexpr rt::i32 kPollMilliseconds = 10;
+constexpr rt::i32 kStopWaitMilliseconds = 2000;
+
+bool thread_running(rt::u32 thread) {
+    rt::u32 code = 0;
+    const bool ok = logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread),
+                                    {thread, logic::word(&code)}, {kRoutineWindowDestroy, 1});
+    return ok && code == kStillActive;
+}
+
+void close_handle(rt::u32 handle) {
+    logic::call_dll(kCloseHandle, convention_of(kCloseHandle), {handle}, {kRoutineDriveChanged, 3});
+}
+
+// The search thread keeps nothing of the UI's: its result is taken here, on the UI
+// thread, and only when no newer drive choice superseded it.
+void take_result(SearchJob& job) {
+    ToolState& s = state();
+    if (job.found) {
+        s.search_results.append(job.found);
+        s.install_directory = logic::Text::adopt(install_directory_of(job.found));
+        set_caption(kPromptLabel, s.install_directory.get());
+    } else {
+        set_caption(kPromptLabel, kNotFound);
+    }
+}
+
+}  // namespace
+
+bool search_running() { return state().newest_search != nullptr; }
+
+void on_drive_changed() {
+    ToolState& s = state();
+    logic::Text drive = kMainWindow.read_text(kDriveBox, kCurrentDrive);
+
+    set_caption(kPromptLabel, kSearching);
+    s.install_directory.reset();  // no step works on the client of an earlier choice
+    if (s.newest_search) s.newest_search->stop = true;
+
+    auto* job = new SearchJob();
+    job->root[0] = drive.empty() ? 'C' : drive.c_str()[0];
+    std::memcpy(job->root + 1, kDriveRootSuffix, 3);
+    s.newest_search = job;
+    job->thread = logic::call_dll(kCreateThread, convention_of(kCreateThread),
+                                  {0, 0, reinterpret_cast<rt::u32>(&run_search), logic::word(job), 0, 0},
+                                  {kRoutineDriveChanged, 1});
+
+    // The window stays live while the search walks: its events, a newer drive choice
+    // or the window closing among them, run in between.
+    if (job->thread) {
+        while (thread_running(job->thread)) {
+            logic::process_events();
+            logic::delay(kPollMilliseconds);
+        }
+        close_handle(job->thread);
+    }
+
+    if (s.newest_search == job) {
+        s.newest_search = nullptr;
+        if (!s.window_gone) take_result(*job);
+    }
+    logic::release(job->found);
+    delete job;
+}
+
+void on_window_destroy() {
+    ToolState& s = state();
+    s.window_gone = true;
+    SearchJob* job = s.newest_search;
+    if (!job || !job->thread) return;
+    job->stop = true;
+    for (rt::i32 waited = 0; waited < kStopWaitMilliseconds && thread_running(job->thread);
+         waited += kPollMilliseconds)
+        logic::delay(kPollMilliseconds);
+    if (thread_running(job->thread)) {
+        rt::u32 code = 0;
+        logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread), {job->thread, logic::word(&code)},
+                        {kRoutineWindowDestroy, 2});
+        logic::call_dll(kTerminateThread, convention_of(kTerminateThread), {job->thread, code},
+                        {kRoutineWindowDestroy, 3});
+    }
+}
+
+}  // namespace tuner

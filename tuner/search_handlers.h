@@ -1,0 +1,14 @@
+// The drive box's handler, which runs a search for the client, and the window's
+// destroy handler, which stops one that is still running.
+#pragma once
+#include "runtime/values.h"
+
+namespace tuner {
+
+void on_drive_changed();
+void on_window_destroy();
+
+// True while a search for the chosen drive has not reported.
+bool search_running();
+
+}  // namespace tuner

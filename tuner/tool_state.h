@@ -1,0 +1,23 @@
+// What every handler shares: the client's install directory, the paths the searches
+// collected, and the search in progress. Only the UI thread touches it.
+#pragma once
+#include "runtime/logic/values.h"
+
+namespace tuner {
+
+struct SearchJob;
+
+struct ToolState {
+    logic::Text install_directory;     // no trailing backslash until a log deletion adds one
+    logic::TextArray search_results;   // every qualifying path found, never emptied
+    SearchJob* newest_search = nullptr;  // the search whose result counts, while it runs
+    bool window_gone = false;          // set by the destroy handler
+};
+
+ToolState& state();
+
+// Sets the state up at program start and frees it from the at-exit list.
+void create_tool_state();
+void clean_up_tool_state(rt::i32 position);
+
+}  // namespace tuner
