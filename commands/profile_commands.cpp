@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "commands/arguments.h"
+#include "commands/read_only.h"
 
 namespace commands {
 
@@ -12,7 +15,10 @@ void write_configuration_item(rt::ResultRecord* result, i32 count, rt::ArgRecord
     const Args args(count, records);
     const char* key = args.present(2) ? args.text(2) : nullptr;
     const char* value = args.present(3) ? args.text(3) : nullptr;
-    set_raw_logical(result, WritePrivateProfileStringA(args.text(1), key, value, args.text(0)));
+    // A name without a folder lies in the Windows directory, not where the check would look.
+    const char* file = args.text(0);
+    if (std::strpbrk(file, "\\/") && is_read_only_file(file)) return;
+    set_raw_logical(result, WritePrivateProfileStringA(args.text(1), key, value, file));
 }
 
 }  // namespace commands

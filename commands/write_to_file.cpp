@@ -2,6 +2,7 @@
 
 #include "commands/arguments.h"
 #include "commands/file_commands.h"
+#include "commands/read_only.h"
 
 namespace commands {
 namespace {
@@ -10,7 +11,9 @@ namespace {
 class OutputFile {
 public:
     explicit OutputFile(const char* name)
-        : handle_(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(is_read_only_file(name) ? INVALID_HANDLE_VALUE
+                                     : CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
     ~OutputFile() {

@@ -1,0 +1,104 @@
+// Run program with real child processes: this test executable started again in a
+// scenario (which reports what it was given) and the system's command interpreter.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/logic/commands.h"
+#include "tests/support/child_process.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using testing_support::child_report;
+using testing_support::read_whole_file;
+using testing_support::TempDir;
+
+TRIVANE_CHILD_SCENARIO(report_startup) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    child_report("flags=" + std::to_string(startup.dwFlags & STARTF_USESHOWWINDOW) +
+                 " show=" + std::to_string(startup.wShowWindow));
+}
+
+TRIVANE_CHILD_SCENARIO(sleep_then_report) {
+    Sleep(1500);
+    child_report("done");
+}
+
+std::string this_program() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+// This executable in `scenario`, reporting into `report`.
+std::string scenario_line(const char* scenario, const std::string& report) {
+    return "\"" + this_program() + "\" --child=" + scenario + " \"--report=" + report + "\"";
+}
+
+TEST(RunProgram, ShowModesReachTheNewProcess) {
+    struct Case {
+        std::optional<int> mode;
+        int show;
+    };
+    const Case cases[] = {
+        {std::nullopt, SW_SHOWNORMAL}, {0, SW_HIDE},           {1, SW_HIDE},        {2, SW_SHOWNORMAL},
+        {3, SW_SHOWMINIMIZED},         {4, SW_SHOWMAXIMIZED},  {5, SW_SHOWNOACTIVATE}, {6, SW_MINIMIZE},
+        {9, SW_MINIMIZE},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        const std::string report = dir / "startup.txt";
+        DeleteFileA(report.c_str());
+        EXPECT_TRUE(logic::run_program(scenario_line("report_startup", report).c_str(), true, c.mode));
+        EXPECT_EQ(read_whole_file(report), "flags=1 show=" + std::to_string(c.show))
+            << "mode " << (c.mode ? *c.mode : -1);
+    }
+}
+
+TEST(RunProgram, WaitingReturnsWhenTheProgramHasEnded) {
+    TempDir dir;
+    const std::string report = dir / "done.txt";
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(logic::run_program(scenario_line("sleep_then_report", report).c_str(), true));
+    EXPECT_GE(GetTickCount() - start, 1400u);
+    EXPECT_EQ(read_whole_file(report), "done");
+}
+
+TEST(RunProgram, NotWaitingReturnsWhileTheProgramRuns) {
+    TempDir dir;
+    const std::string report = dir / "done.txt";
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(logic::run_program(scenario_line("sleep_then_report", report).c_str(), false));
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    EXPECT_EQ(read_whole_file(report), "");
+    for (int i = 0; i < 100 && read_whole_file(report).empty(); ++i) Sleep(50);
+    EXPECT_EQ(read_whole_file(report), "done");
+}
+
+TEST(RunProgram, CommandInterpreterLinesRunAndExitCodesAreNotLookedAt) {
+    TempDir dir;
+    const std::string out = dir / "out.txt";
+    EXPECT_TRUE(logic::run_program(("cmd /c echo powercfg>\"" + out + "\"").c_str(), true, 1));
+    EXPECT_EQ(read_whole_file(out), "powercfg\r\n");
+    EXPECT_TRUE(logic::run_program("cmd /c exit 3", true, 1));
+}
+
+TEST(RunProgram, MissingProgramAnswersFalse) {
+    EXPECT_FALSE(logic::run_program("no_such_program_trivane.exe /x", true));
+    EXPECT_FALSE(logic::run_program("", true));
+}
+
+TEST(RunProgram, ClosesBothHandlesOfTheNewProcess) {
+    DWORD before = 0, after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+    ASSERT_GT(before, 0u);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(logic::run_program("cmd /c exit 0", true, 1));
+    GetProcessHandleCount(GetCurrentProcess(), &after);
+    EXPECT_EQ(after, before);
+}
+
+}  // namespace
