@@ -1,0 +1,160 @@
+#include "forms/component_object.h"
+
+#include "forms/event_dispatch.h"
+#include "forms/object_gone.h"
+#include "forms/record_fields.h"
+#include "forms/window_registry.h"
+#include "forms/components/window_object.h"
+
+namespace forms {
+namespace {
+
+constexpr const char kObjectProperty[] = "TrivaneComponent";
+
+// The child a parent-side notification is about, or null.
+HWND notified_child(HWND parent, UINT message, LPARAM lparam) {
+    switch (message) {
+    case WM_COMMAND: return reinterpret_cast<HWND>(lparam);  // null for menus and accelerators
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+        return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+    }
+    case WM_MEASUREITEM: {
+        const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lparam);
+        return item->CtlType == ODT_MENU ? nullptr : GetDlgItem(parent, static_cast<int>(item->CtlID));
+    }
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: return reinterpret_cast<HWND>(lparam);
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+ComponentObject::ComponentObject(const rt::ComponentType* type, u32 window_id, u32 component_id)
+    : type_(type), window_id_(window_id), component_id_(component_id) {}
+
+ComponentObject* ComponentObject::from_window(HWND window) {
+    return window ? static_cast<ComponentObject*>(GetPropA(window, kObjectProperty)) : nullptr;
+}
+
+HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x,
+                                    int y, int width, int height, HWND parent, HMENU menu_or_id) {
+    HWND window = CreateWindowExA(ex_style, class_name, text, style, x, y, width, height, parent, menu_or_id,
+                                  GetModuleHandleA(nullptr), this);
+    if (!window) {
+        // Creation can fail after WM_NCCREATE attached us: the window is gone, we are not.
+        hwnd_ = nullptr;
+        return nullptr;
+    }
+    if (!hwnd_) {
+        WNDPROC platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+        attach(window, platform);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
+        subclassed_ = true;
+    }
+    return window;
+}
+
+void ComponentObject::attach(HWND window, WNDPROC platform) {
+    hwnd_ = window;
+    platform_ = platform;
+    SetPropA(window, kObjectProperty, this);
+}
+
+LRESULT CALLBACK ComponentObject::class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE && !from_window(window)) {
+        auto* object = static_cast<ComponentObject*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        if (object) object->attach(window, DefWindowProcA);
+    }
+    return procedure(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK ComponentObject::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    ComponentObject* object = from_window(window);
+    if (!object) return DefWindowProcA(window, message, wparam, lparam);
+    return object->handle(message, wparam, lparam);
+}
+
+LRESULT ComponentObject::call_platform(UINT message, WPARAM wparam, LPARAM lparam) {
+    return CallWindowProcA(platform_, hwnd_, message, wparam, lparam);
+}
+
+bool ComponentObject::raise(i32 event, std::initializer_list<u32> args, EventRecord* out) const {
+    return raise_event(window_id_, component_id_, event, args, out);
+}
+
+bool ComponentObject::set_record_cursor() {
+    const WindowDescriptor* window = find_descriptor(window_id_);
+    if (!window) return false;
+    const int index = find_record(*window, component_id_);
+    if (index < 0) return false;
+    HCURSOR cursor = reinterpret_cast<HCURSOR>(read_fixed(window->live.records[index], Fixed::Cursor));
+    if (!cursor) return false;
+    SetCursor(cursor);
+    return true;
+}
+
+LRESULT ComponentObject::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    LRESULT result = 0;
+    if (reflect_to_child(hwnd_, message, wparam, lparam, &result)) return result;
+
+    const bool is_component = component_id_ != kWindowRecordId;
+    switch (message) {
+    case kMsgQueryObject: return reinterpret_cast<LRESULT>(this);
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wparam) == hwnd_ && LOWORD(lparam) == HTCLIENT && set_record_cursor()) return TRUE;
+        break;
+    case WM_LBUTTONDOWN:
+        // Labels and group boxes drag their window when the window asks for it.
+        if (is_component && (type_->flags & kFlagDragsWindow) && window_drags_by_components(window_id_)) {
+            if (HWND top = GetAncestor(hwnd_, GA_ROOT)) {
+                ReleaseCapture();
+                SendMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+                return 0;
+            }
+        }
+        break;
+    default: break;
+    }
+
+    // Keep ourselves alive across the call: the platform may destroy the window.
+    const HWND self = hwnd_;
+    if (!on_message(message, wparam, lparam, &result)) result = call_platform(message, wparam, lparam);
+
+    if (message == WM_NCDESTROY) {
+        finish();
+        return result;
+    }
+    if (is_component && IsWindow(self)) {
+        if (message == WM_SETFOCUS) {
+            focus_event_raised_ = true;
+            raise(kEventGotFocus);
+        } else if (message == WM_KILLFOCUS) {
+            focus_event_raised_ = false;
+            raise(kEventLostFocus);
+        }
+    }
+    return result;
+}
+
+// The platform window is gone: hand the window back its procedure, tell the runtime,
+// and free the object.
+void ComponentObject::finish() {
+    if (subclassed_ && IsWindow(hwnd_)) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(platform_));
+    RemovePropA(hwnd_, kObjectProperty);
+    on_destroyed();
+    component_gone(this);
+    delete this;
+}
+
+bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+    HWND child = notified_child(parent, message, lparam);
+    if (!child || child == parent) return false;
+    ComponentObject* target = ComponentObject::from_window(child);
+    return target && target->on_reflected(message, wparam, lparam, result);
+}
+
+}  // namespace forms

@@ -1,0 +1,89 @@
+// The run-time object of a component (or a window): kept on its platform window from
+// creation to destruction. Every component window and every container goes through
+// one runtime procedure, which reflects the notifications a parent receives for a
+// child (command, draw, measure, colour requests) back to the child's own object,
+// whichever window the platform made its parent, applies the record's cursor, and
+// raises the got-focus and lost-focus events of components.
+#pragma once
+#include <windows.h>
+
+#include <initializer_list>
+
+#include "forms/component_type.h"
+#include "forms/event_handler.h"
+
+namespace forms {
+
+// The runtime's private messages to its objects.
+inline constexpr UINT kMsgQueryObject = 0x8002;       // answers with the object
+inline constexpr UINT kMsgWindowBuilt = 0x8004;       // all components of the window exist
+inline constexpr UINT kMsgComponentCreated = 0x806F;  // the load placed and wired the component
+inline constexpr UINT kMsgPrepareFocus = 0x8076;      // the window is about to take input
+
+class ComponentObject {
+public:
+    ComponentObject(const rt::ComponentType* type, u32 window_id, u32 component_id);
+    virtual ~ComponentObject() = default;
+    ComponentObject(const ComponentObject&) = delete;
+    ComponentObject& operator=(const ComponentObject&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    const rt::ComponentType* type() const { return type_; }
+    u32 window_id() const { return window_id_; }
+    u32 component_id() const { return component_id_; }
+
+    // Creates the platform window with this object attached. From then on the window
+    // owns the object and deletes it when destroyed. Null on failure, when the caller
+    // still owns the object. A class whose procedure is class_procedure() gets the
+    // object at WM_NCCREATE; any other class is subclassed right after creation.
+    HWND create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x, int y,
+                       int width, int height, HWND parent, HMENU menu_or_id);
+
+    static ComponentObject* from_window(HWND window);
+    static LRESULT CALLBACK class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+    // Raises one of this component's events; true when a handler ran.
+    bool raise(i32 event, std::initializer_list<u32> args = {}, EventRecord* out = nullptr) const;
+
+    // Key handling before dispatch, for messages aimed at this window or below it.
+    virtual bool pre_translate(MSG* /*message*/) { return false; }
+
+    // The page a paged container shows (0 for every other type).
+    virtual int current_page() const { return 0; }
+
+    // Whether the got-focus event was raised for the focus it holds now.
+    bool focus_event_raised() const { return focus_event_raised_; }
+
+protected:
+    // The object's own handling, before the platform's procedure; true with *result
+    // set when the message is done.
+    virtual bool on_message(UINT /*message*/, WPARAM, LPARAM, LRESULT* /*result*/) { return false; }
+    // A notification the parent received for this component.
+    virtual bool on_reflected(UINT /*message*/, WPARAM, LPARAM, LRESULT* /*result*/) { return false; }
+    // After the platform window is gone, before the object is deleted.
+    virtual void on_destroyed() {}
+
+    LRESULT call_platform(UINT message, WPARAM wparam, LPARAM lparam);
+
+private:
+    friend bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void attach(HWND window, WNDPROC platform);
+    bool set_record_cursor();
+    void finish();
+
+    const rt::ComponentType* type_;
+    u32 window_id_;
+    u32 component_id_;
+    HWND hwnd_ = nullptr;
+    WNDPROC platform_ = nullptr;
+    bool subclassed_ = false;
+    bool focus_event_raised_ = false;
+};
+
+// A notification meant for a child, delivered to the child's object; false when the
+// message is no such notification or the child has no object that handled it.
+bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+
+}  // namespace forms

@@ -1,0 +1,105 @@
+// Window creation: the frame by border, caption, control box and buttons, the start
+// position, the owner, the window class, and what is applied once the platform
+// window exists.
+#include <windows.h>
+
+#include "forms/components/component_types.h"
+#include "forms/components/window_object.h"
+#include "runtime/application.h"
+
+namespace forms {
+namespace {
+
+bool resizable(u32 border) {
+    return border == kBorderResizable || border == kBorderResizableTool || border == kBorderResizableSunken;
+}
+bool tool_window(u32 border) { return border == kBorderResizableTool || border == kBorderFixedTool; }
+bool sunken(u32 border) { return border == kBorderResizableSunken || border == kBorderFixedSunken; }
+
+// Registers the class unless it exists: ours get the runtime's procedure, so the
+// window object attaches at WM_NCCREATE.
+bool ensure_class(const char* name) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(instance, name, &wc) || GetClassInfoA(nullptr, name, &wc)) return true;
+    wc = {};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = ComponentObject::class_procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc) != 0;
+}
+
+}  // namespace
+
+const char kDefaultWindowClass[] = "KRWindow";
+
+WindowFrame window_frame(const WindowProperties& p, bool as_child, bool owned) {
+    const u32 border = p.word(kWordBorder);
+    DWORD style = WS_CLIPCHILDREN;
+    DWORD ex_style = 0;
+    if (border != kBorderNone) {
+        if (!p.title.empty() || p.flag(kWordControlBox)) {
+            style |= WS_CAPTION;
+            if (p.flag(kWordControlBox)) style |= WS_SYSMENU;
+        }
+        if (!as_child) style |= WS_DLGFRAME;
+    }
+    if (resizable(border)) style |= WS_THICKFRAME;
+    if (tool_window(border)) ex_style |= WS_EX_TOOLWINDOW;
+    if (sunken(border)) ex_style |= WS_EX_CLIENTEDGE;
+    if (p.flag(kWordMaxButton)) style |= WS_MAXIMIZEBOX;
+    if (p.flag(kWordMinButton)) style |= WS_MINIMIZEBOX;
+
+    const u32 start = p.word(kWordStartPosition);
+    if (start == kStartMinimised) style |= WS_MINIMIZE;
+    if (start == kStartMaximised && (style & WS_THICKFRAME)) style |= WS_MAXIMIZE;
+
+    if (as_child)
+        style = (style | WS_CHILD) & ~static_cast<DWORD>(WS_THICKFRAME);
+    else if (owned)
+        style |= WS_POPUP;
+    return {style, ex_style};
+}
+
+ComponentObject* create_window_component(const CreateRequest& request) {
+    WindowProperties properties;
+    if (!read_window_properties(request.data, request.length, &properties)) return nullptr;
+
+    // Modal windows and windows kept off the taskbar hang on the hidden owner, which
+    // gives them no taskbar button; their frame stays that of an unowned window.
+    HWND owner = request.parent;
+    const bool owned = owner != nullptr;
+    if (!owner && !request.as_child && (request.modal || !properties.flag(kWordInTaskbar)))
+        owner = rt::app().hidden_owner;
+
+    WindowFrame frame = window_frame(properties, request.as_child, owned);
+    frame.style |= request.style & WS_DISABLED;
+
+    int left = request.left, top = request.top;
+    if (properties.word(kWordStartPosition) == kStartCentred) {
+        left = (GetSystemMetrics(SM_CXSCREEN) - request.width) / 2;
+        top = (GetSystemMetrics(SM_CYSCREEN) - request.height) / 2;
+    }
+
+    const char* class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name.c_str();
+    if (!ensure_class(class_name)) return nullptr;
+
+    auto* window = new WindowObject(&kWindowType, request, std::move(properties));
+    HWND hwnd = window->create_window(frame.ex_style, class_name, window->properties().title.c_str(), frame.style,
+                                      left, top, request.width, request.height, owner, request.menu);
+    if (!hwnd) {
+        delete window;
+        return nullptr;
+    }
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    if (r.right - r.left != request.width || r.bottom - r.top != request.height)
+        MoveWindow(hwnd, left, top, request.width, request.height, FALSE);
+    window->apply_after_create();
+    return window;
+}
+
+}  // namespace forms

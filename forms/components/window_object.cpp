@@ -1,0 +1,363 @@
+#include "forms/components/window_object.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <algorithm>
+
+#include "forms/cursor_value.h"
+#include "forms/event_dispatch.h"
+#include "forms/image_file.h"
+#include "forms/keyboard.h"
+#include "forms/object_gone.h"
+#include "forms/record_fields.h"
+#include "forms/window_registry.h"
+#include "runtime/application.h"
+#include "runtime/library_service.h"
+
+namespace forms {
+namespace {
+
+// Every window object that exists, for the end sequence.
+std::vector<WindowObject*> g_windows;
+
+// Alive and still this object: a handler may have destroyed the window meanwhile.
+bool still(HWND hwnd, const ComponentObject* object) {
+    return IsWindow(hwnd) && ComponentObject::from_window(hwnd) == object;
+}
+
+HWND first_enabled_modal_window() {
+    for (u32 id : loaded_window_ids()) {
+        WindowObject* w = WindowObject::of(id);
+        if (w && w->is_modal() && IsWindowVisible(w->hwnd()) && IsWindowEnabled(w->hwnd()) &&
+            !(GetWindowLongA(w->hwnd(), GWL_STYLE) & WS_CHILD))
+            return w->hwnd();
+    }
+    return nullptr;
+}
+
+HRGN shape_region(u32 shape, int width, int height) {
+    switch (shape) {
+    case kShapeEllipse: return CreateEllipticRgn(0, 0, width, height);
+    case kShapeRoundRect: {
+        const int corner = std::min(width, height) / 5;
+        return CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner);
+    }
+    case kShapeRing: {
+        HRGN outer = CreateEllipticRgn(0, 0, width, height);
+        HRGN inner = CreateEllipticRgn(width / 4, height / 4, width - width / 4, height - height / 4);
+        CombineRgn(outer, outer, inner, RGN_DIFF);
+        DeleteObject(inner);
+        return outer;
+    }
+    default: return nullptr;  // the rectangle, and outlines this runtime has no table for
+    }
+}
+
+}  // namespace
+
+WindowObject::WindowObject(const rt::ComponentType* type, const CreateRequest& request, WindowProperties properties)
+    : ComponentObject(type, request.window_id, request.component_id),
+      properties_(std::move(properties)),
+      as_child_(request.as_child),
+      owned_(request.parent != nullptr) {
+    g_windows.push_back(this);
+}
+
+WindowObject::~WindowObject() {
+    std::erase(g_windows, this);
+    if (big_icon_) DestroyIcon(big_icon_);
+    if (small_icon_) DestroyIcon(small_icon_);
+}
+
+WindowObject* WindowObject::of(u32 window_id) { return dynamic_cast<WindowObject*>(live_object(window_id, 0)); }
+
+void WindowObject::destroy_all() {
+    const std::vector<WindowObject*> all = g_windows;
+    for (WindowObject* w : all)
+        if (std::find(g_windows.begin(), g_windows.end(), w) != g_windows.end() && w->hwnd() && IsWindow(w->hwnd()))
+            DestroyWindow(w->hwnd());
+}
+
+bool window_drags_by_components(u32 window_id) {
+    const WindowObject* w = WindowObject::of(window_id);
+    return w && w->properties().flag(kWordDragByComponents);
+}
+
+void WindowObject::apply_after_create() {
+    apply_icon();
+    apply_shape();
+    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    if (properties_.flag(kWordTopmost)) apply_topmost();
+    apply_movable();
+    start_music();
+}
+
+void WindowObject::apply_frame() {
+    const WindowFrame frame = window_frame(properties_, as_child_, owned_);
+    // The frame bits follow the properties; visibility, state and the rest stay.
+    constexpr DWORD kFrameBits = WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX;
+    constexpr DWORD kFrameExBits = WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE;
+    const DWORD style = (GetWindowLongA(hwnd(), GWL_STYLE) & ~kFrameBits) | (frame.style & kFrameBits);
+    const DWORD ex_style = (GetWindowLongA(hwnd(), GWL_EXSTYLE) & ~kFrameExBits) | (frame.ex_style & kFrameExBits);
+    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongA(hwnd(), GWL_EXSTYLE, static_cast<LONG>(ex_style));
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void WindowObject::apply_icon() {
+    HICON big = nullptr, small = nullptr;
+    if (!properties_.icon.empty()) {
+        const auto* data = properties_.icon.data();
+        const u32 n = static_cast<u32>(properties_.icon.size());
+        big = icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+        small = icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXSMICON),
+                                     GetSystemMetrics(SM_CYSMICON));
+    }
+    HICON shown_big = big, shown_small = small;
+    if (!shown_big || !shown_small) {
+        HICON defaults[2] = {nullptr, nullptr};
+        rt::library_service(rt::kSvcDefaultIcons, reinterpret_cast<u32>(defaults), 0);
+        if (!shown_big) shown_big = defaults[0];
+        if (!shown_small) shown_small = defaults[1];
+    }
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(shown_big));
+    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(shown_small));
+    // The old icons are no longer shown: only now may they go.
+    if (big_icon_) DestroyIcon(big_icon_);
+    if (small_icon_) DestroyIcon(small_icon_);
+    big_icon_ = big;
+    small_icon_ = small;
+}
+
+void WindowObject::apply_shape() {
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    // The window owns the region from here on.
+    SetWindowRgn(hwnd(), shape_region(properties_.word(kWordShape), r.right - r.left, r.bottom - r.top), TRUE);
+}
+
+void WindowObject::apply_topmost() {
+    SetWindowPos(hwnd(), properties_.flag(kWordTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void WindowObject::apply_movable() {
+    GetSystemMenu(hwnd(), TRUE);  // back to the full system menu
+    if (!properties_.flag(kWordMovable))
+        if (HMENU menu = GetSystemMenu(hwnd(), FALSE)) DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
+}
+
+void WindowObject::start_music() {
+    const u32 mode = properties_.word(kWordPlayMode);
+    if (properties_.music.empty() || mode > 1) return;
+    DWORD flags = SND_MEMORY | SND_ASYNC | SND_NODEFAULT;
+    if (mode == 0) flags |= SND_LOOP;
+    music_playing_ = PlaySoundA(reinterpret_cast<LPCSTR>(properties_.music.data()), nullptr, flags) != FALSE;
+}
+
+void WindowObject::stop_music() {
+    if (music_playing_) PlaySoundA(nullptr, nullptr, 0);
+    music_playing_ = false;
+}
+
+void WindowObject::show_by_start_position() {
+    switch (properties_.word(kWordStartPosition)) {
+    case kStartMaximised: ShowWindow(hwnd(), SW_SHOWMAXIMIZED); break;
+    case kStartMinimised: ShowWindow(hwnd(), SW_SHOWMINIMIZED); break;
+    default: ShowWindow(hwnd(), SW_SHOW); break;
+    }
+}
+
+void WindowObject::make_modal() {
+    modal_ = true;
+    for (u32 id : loaded_window_ids()) {
+        WindowObject* other = of(id);
+        if (!other || other == this || (GetWindowLongA(other->hwnd(), GWL_STYLE) & WS_CHILD)) continue;
+        disabled_windows_.emplace_back(other->hwnd(), IsWindowEnabled(other->hwnd()) != FALSE);
+        EnableWindow(other->hwnd(), FALSE);
+    }
+}
+
+void WindowObject::re_enable_disabled_windows() {
+    HWND next_active = nullptr;
+    for (const auto& [window, was_enabled] : disabled_windows_) {
+        if (!IsWindow(window)) continue;
+        EnableWindow(window, was_enabled);
+        if (was_enabled && !next_active && IsWindowVisible(window)) next_active = window;
+    }
+    disabled_windows_.clear();
+    // The hidden owner cannot take the activation back; the window we froze can.
+    if (next_active && GetActiveWindow() == hwnd()) SetActiveWindow(next_active);
+}
+
+u32 WindowObject::set_property(i32 index, const ValueRecord& value) {
+    const i32 property = index + 8;
+    if (property == kWindowMusic) stop_music();
+    if (!set_window_property(&properties_, index, value)) return 0;
+    switch (property) {
+    case kWindowTitle: SetWindowTextA(hwnd(), properties_.title.c_str()); break;
+    case kWindowBorder:
+    case kWindowControlBox:
+    case kWindowMaxButton:
+    case kWindowMinButton:
+    case kWindowTitleAlwaysActive: apply_frame(); break;
+    case kWindowBackColour:
+    case kWindowPicture:
+    case kWindowPictureMode: InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kWindowMusic:
+    case kWindowPlayMode:
+        stop_music();
+        start_music();
+        break;
+    case kWindowMovable: apply_movable(); break;
+    case kWindowIcon: apply_icon(); break;
+    case kWindowShape: apply_shape(); break;
+    case kWindowTopmost: apply_topmost(); break;
+    default: break;  // read when used: keys, help, taskbar, dragging, class name
+    }
+    return 0;
+}
+
+bool WindowObject::get_property(i32 index, ValueRecord* out) const {
+    if (!get_window_property(properties_, index, out)) return false;
+    // The start position reads back as the window's state.
+    if (index + 8 == kWindowStartPosition)
+        *out = {IsIconic(hwnd()) ? kStartMinimised : IsZoomed(hwnd()) ? kStartMaximised : kStartAsStored, 0};
+    return true;
+}
+
+bool WindowObject::pre_translate(MSG* message) { return handle_window_keys(*this, *message); }
+
+bool WindowObject::request_close() {
+    const HWND self = hwnd();
+    EventRecord r;
+    raise(kWindowCloseRequested, {}, &r);
+    if (!still(self, this)) return true;
+    // A window inside another window cannot refuse.
+    if (!as_child_ && refused(r)) return false;
+    raise(kWindowMayClose, {}, &r);
+    if (!still(self, this)) return true;
+    if (!as_child_ && refused(r)) return false;
+    re_enable_disabled_windows();
+    call_platform(WM_CLOSE, 0, 0);
+    return !IsWindow(self);
+}
+
+void WindowObject::erase_background(HDC dc) {
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    const u32 colour = properties_.word(kWordBackColour);
+    if (colour == kDefaultColour) {
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        return;
+    }
+    HBRUSH brush = CreateSolidBrush(colour & 0x00FFFFFF);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+bool WindowObject::on_activate(WPARAM wparam, LPARAM lparam, LRESULT* result) {
+    const HWND self = hwnd();
+    if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(self, focus)) last_focus_ = focus;
+        *result = call_platform(WM_ACTIVATE, wparam, lparam);
+        raise(kWindowDeactivated);
+        return true;
+    }
+    // Frozen by a modal window: that window takes the activation, silently.
+    if (!IsWindowEnabled(self)) {
+        if (HWND modal = first_enabled_modal_window(); modal && modal != self) {
+            SetActiveWindow(modal);
+            *result = 0;
+            return true;
+        }
+    }
+    if (!first_activation_seen_) {
+        first_activation_seen_ = true;
+        raise(kWindowFirstActivation);
+        if (!still(self, this)) return true;
+    }
+    raise(kWindowActivated);
+    if (!still(self, this)) return true;
+    if (last_focus_ && IsWindow(last_focus_) && IsChild(self, last_focus_) && !IsIconic(self)) {
+        SetFocus(last_focus_);
+        *result = 0;
+        return true;
+    }
+    return false;
+}
+
+bool WindowObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+    switch (message) {
+    case WM_CLOSE:
+        request_close();
+        *result = 0;
+        return true;
+    case WM_QUERYENDSESSION: {
+        EventRecord r;
+        raise(kWindowMayClose, {}, &r);
+        *result = refused(r) ? FALSE : TRUE;
+        return true;
+    }
+    case WM_DESTROY:
+        raise(kWindowDestroying);
+        if (help_shown_) WinHelpA(hwnd(), nullptr, HELP_QUIT, 0);
+        if (HMENU menu = GetMenu(hwnd())) {
+            SetMenu(hwnd(), nullptr);
+            DestroyMenu(menu);
+        }
+        stop_music();
+        re_enable_disabled_windows();  // a modal window destroyed without a close request
+        return false;
+    case WM_ACTIVATE: return on_activate(wparam, lparam, result);
+    case WM_NCACTIVATE:
+        if (properties_.flag(kWordTitleAlwaysActive)) {
+            *result = call_platform(message, TRUE, lparam);
+            return true;
+        }
+        return false;
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_SHOWWINDOW: {
+        *result = call_platform(message, wparam, lparam);
+        if (message == WM_MOVE) raise(kWindowMoved);
+        if (message == WM_SIZE) raise(kWindowResized);
+        if (message == WM_SHOWWINDOW) raise(wparam ? kWindowShown : kWindowHidden);
+        return true;
+    }
+    case WM_ERASEBKGND:
+        erase_background(reinterpret_cast<HDC>(wparam));
+        *result = 1;
+        return true;
+    case kMsgComponentCreated:
+    case kMsgWindowBuilt:
+    case kMsgPrepareFocus:
+        *result = 0;
+        return true;
+    case WM_HELP:
+        *result = TRUE;  // F1 is ours: property 23 decides
+        return true;
+    default: return false;
+    }
+}
+
+void WindowObject::on_destroyed() {
+    if (accelerator_) DestroyAcceleratorTable(accelerator_);
+    accelerator_ = nullptr;
+    if (WindowDescriptor* window = find_descriptor(window_id())) {
+        for (ByteBlock& record : window->live.records) {
+            release_cursor(reinterpret_cast<HCURSOR>(read_fixed(record, Fixed::Cursor)));
+            write_fixed(record, Fixed::Cursor, 0);
+        }
+        object_gone(window_id(), 0);
+    }
+    // The last window gone ends the message loop, once the program has entered it.
+    const std::vector<u32> alive = loaded_window_ids();
+    const bool others = std::any_of(alive.begin(), alive.end(), [this](u32 id) { return id != window_id(); });
+    if (!others && rt::g_loop_entered) PostQuitMessage(0);
+}
+
+}  // namespace forms

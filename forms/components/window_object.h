@@ -1,0 +1,98 @@
+// The window object: a loaded window's platform window with its property record,
+// its modal bookkeeping and its part of the close, destroy and activation lifecycle.
+#pragma once
+#include <utility>
+#include <vector>
+
+#include "forms/component_object.h"
+#include "forms/components/window_properties.h"
+
+namespace forms {
+
+class WindowObject : public ComponentObject {
+public:
+    WindowObject(const rt::ComponentType* type, const CreateRequest& request, WindowProperties properties);
+    ~WindowObject() override;
+
+    // The loaded window with this id, or null.
+    static WindowObject* of(u32 window_id);
+    // Destroys every window object still alive, templates or not (the end sequence
+    // frees the templates first).
+    static void destroy_all();
+
+    const WindowProperties& properties() const { return properties_; }
+    bool is_child() const { return as_child_; }
+    bool is_modal() const { return modal_; }
+    bool loaded() const { return loaded_; }
+    void mark_loaded() { loaded_ = true; }
+
+    // Applies what the property record says once the platform window exists: icon,
+    // shape, default font, topmost, movable, background music.
+    void apply_after_create();
+
+    // Shows the window as its start position says (maximised, minimised or normal).
+    void show_by_start_position();
+
+    // Disables every other loaded top-level window, remembering how each was.
+    void make_modal();
+
+    // Interface operations 4 and 6 by component-specific index.
+    u32 set_property(i32 index, const ValueRecord& value);
+    bool get_property(i32 index, ValueRecord* out) const;
+
+    bool pre_translate(MSG* message) override;
+
+    // F1 opened the help file: it is closed with the window.
+    void note_help_shown() { help_shown_ = true; }
+
+    // Runs the close request: event 12, then event 1; true when the window closed.
+    bool request_close();
+
+protected:
+    bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+    void on_destroyed() override;
+
+private:
+    bool on_activate(WPARAM wparam, LPARAM lparam, LRESULT* result);
+    void re_enable_disabled_windows();
+    void apply_frame();
+    void apply_icon();
+    void apply_shape();
+    void apply_topmost();
+    void apply_movable();
+    void start_music();
+    void stop_music();
+    void erase_background(HDC dc);
+
+    WindowProperties properties_;
+    bool as_child_;
+    bool owned_;
+    bool modal_ = false;
+    std::vector<std::pair<HWND, bool>> disabled_windows_;  // handle, was enabled
+    bool loaded_ = false;
+    bool first_activation_seen_ = false;
+    HACCEL accelerator_ = nullptr;
+    HICON big_icon_ = nullptr;    // made from the icon property: ours to destroy
+    HICON small_icon_ = nullptr;
+    bool help_shown_ = false;
+    bool music_playing_ = false;
+    HWND last_focus_ = nullptr;
+};
+
+// Whether dragging a label or group box of this window drags the window.
+bool window_drags_by_components(u32 window_id);
+
+// The platform frame of a window with these properties: styles and extended styles.
+struct WindowFrame {
+    DWORD style;
+    DWORD ex_style;
+};
+WindowFrame window_frame(const WindowProperties& properties, bool as_child, bool owned);
+
+// Operation 1 of the window type.
+ComponentObject* create_window_component(const CreateRequest& request);
+
+// The class a window registers when its property names none.
+extern const char kDefaultWindowClass[];
+
+}  // namespace forms

@@ -1,0 +1,158 @@
+#include "forms/keyboard.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "forms/component_object.h"
+#include "forms/components/window_object.h"
+#include "forms/event_dispatch.h"
+#include "runtime/application.h"
+
+namespace forms {
+namespace {
+
+constexpr u32 kNoFocusTypes = kFlagNeverShown | kFlagNotOnPageFocus;
+
+bool holds_focus(HWND component, HWND focus) { return focus && (focus == component || IsChild(component, focus)); }
+
+// The record whose component holds the focus, or -1.
+int focused_record(const WindowDescriptor& window) {
+    HWND focus = GetFocus();
+    for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i)
+        if (ComponentObject* object = live_object(window, i); object && holds_focus(object->hwnd(), focus)) return i;
+    return -1;
+}
+
+bool move_focus(const WindowDescriptor& window, bool backwards) {
+    const std::vector<int> order = tab_order(window);
+    if (order.empty()) return false;
+    const int focused = focused_record(window);
+    const auto at = std::find(order.begin(), order.end(), focused);
+    const int n = static_cast<int>(order.size());
+    int next;
+    if (at == order.end())
+        next = backwards ? n - 1 : 0;
+    else
+        next = (static_cast<int>(at - order.begin()) + (backwards ? n - 1 : 1)) % n;
+    SetFocus(live_object(window, order[next])->hwnd());
+    return true;
+}
+
+bool is_default_button(ComponentObject* object) {
+    if (!object || !(object->type()->flags & kFlagPushButton) || !IsWindowEnabled(object->hwnd())) return false;
+    auto answers = operation<IsDefaultButtonOp>(object->type(), kOpIsDefaultButton);
+    return answers && answers(object);
+}
+
+bool press_enter(const WindowObject& w, const WindowDescriptor& window) {
+    const int focused = focused_record(window);
+    if (ComponentObject* object = live_object(window, focused); is_default_button(object)) {
+        object->raise(kEventClicked);
+        return true;
+    }
+    if (w.properties().flag(kWordEnterMovesFocus)) return move_focus(window, false);
+    for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i)
+        if (ComponentObject* object = live_object(window, i); is_default_button(object)) {
+            object->raise(kEventClicked);
+            return true;
+        }
+    return false;
+}
+
+// Escape belongs to an open drop-down list first.
+bool focus_in_open_list() {
+    HWND focus = GetFocus();
+    char cls[16] = {};
+    for (HWND h = focus; h; h = GetParent(h)) {
+        if (GetClassNameA(h, cls, sizeof cls) && lstrcmpiA(cls, "ComboBox") == 0)
+            return SendMessageA(h, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+    return false;
+}
+
+std::string help_file_of(const WindowObject& w) {
+    if (!w.properties().help_file.empty()) return w.properties().help_file;
+    const rt::Application& a = rt::app();
+    std::string name = a.program_file;
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.resize(dot);
+    return a.program_directory_slash + name + ".hlp";
+}
+
+bool open_help(WindowObject& w) {
+    const std::string file = help_file_of(w);
+    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    const u32 context = w.properties().word(kWordHelpContext);
+    if (WinHelpA(w.hwnd(), file.c_str(), context ? HELP_CONTEXT : HELP_CONTENTS, context)) w.note_help_shown();
+    return true;
+}
+
+// Arrow keys walk the radio buttons that share the focused one's parent.
+bool move_among_radios(const WindowDescriptor& window, bool backwards) {
+    const int focused = focused_record(window);
+    ComponentObject* current = live_object(window, focused);
+    if (!current || !(current->type()->flags & kFlagRadio)) return false;
+    const HWND parent = GetParent(current->hwnd());
+    std::vector<HWND> group;
+    for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i) {
+        ComponentObject* object = live_object(window, i);
+        if (!object || !(object->type()->flags & kFlagRadio) || GetParent(object->hwnd()) != parent) continue;
+        if (object == current || (IsWindowVisible(object->hwnd()) && IsWindowEnabled(object->hwnd())))
+            group.push_back(object->hwnd());
+    }
+    const int n = static_cast<int>(group.size());
+    const int at = static_cast<int>(std::find(group.begin(), group.end(), current->hwnd()) - group.begin());
+    if (n < 2) return true;
+    SetFocus(group[(at + (backwards ? n - 1 : 1)) % n]);
+    return true;
+}
+
+}  // namespace
+
+std::vector<int> tab_order(const WindowDescriptor& window) {
+    struct Entry {
+        int index;
+        u32 order;
+    };
+    std::vector<Entry> entries;
+    for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i) {
+        ComponentObject* object = live_object(window, i);
+        if (!object || (object->type()->flags & kNoFocusTypes)) continue;
+        if (!IsWindowVisible(object->hwnd()) || !IsWindowEnabled(object->hwnd())) continue;
+        RecordView view;
+        if (!parse_record(window.live.records[i], &view) || !(view.state_flags & kStateTabStop)) continue;
+        entries.push_back({i, view.focus_order});
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return a.order != b.order ? a.order < b.order : a.index > b.index;
+    });
+    std::vector<int> order;
+    for (const Entry& e : entries) order.push_back(e.index);
+    return order;
+}
+
+bool handle_window_keys(WindowObject& w, const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    const WindowDescriptor* window = find_descriptor(w.window_id());
+    if (!window) return false;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+
+    switch (message.wParam) {
+    case VK_TAB: return move_focus(*window, shift);
+    case VK_RETURN: return press_enter(w, *window);
+    case VK_ESCAPE:
+        if (!w.properties().flag(kWordEscapeCloses) || focus_in_open_list()) return false;
+        PostMessageA(w.hwnd(), WM_CLOSE, 0, 0);
+        return true;
+    case VK_F1: return w.properties().flag(kWordF1Help) && open_help(w);
+    case VK_LEFT:
+    case VK_UP: return move_among_radios(*window, true);
+    case VK_RIGHT:
+    case VK_DOWN: return move_among_radios(*window, false);
+    default: return false;
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,22 @@
+// A window's keyboard handling before messages are dispatched: Tab order, Enter,
+// Escape, F1 and the arrow keys among radio buttons.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "forms/window_registry.h"
+
+namespace forms {
+
+class WindowObject;
+
+// The records Tab visits, in order: live, visible, enabled, tab-stop components of
+// types that take the focus, by ascending focus-order word, equal words by
+// descending record index.
+std::vector<int> tab_order(const WindowDescriptor& window);
+
+// True when the key was the window's business and is done.
+bool handle_window_keys(WindowObject& window, const MSG& message);
+
+}  // namespace forms
