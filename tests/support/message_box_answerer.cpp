@@ -40,26 +40,36 @@ BOOL CALLBACK collect_child(HWND child, LPARAM lparam) {
 
 }  // namespace
 
+// Presses a button of the first box found; the box may still be closing on return.
+HWND press_box(DWORD pid, int button_id, AnsweredBox* box) {
+    Search search = {pid, nullptr};
+    EnumWindows(find_box, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return nullptr;
+    AnsweredBox found = {};
+    found.title = window_text(search.found);
+    found.style = GetWindowLongA(search.found, GWL_STYLE);
+    EnumChildWindows(search.found, collect_child, reinterpret_cast<LPARAM>(&found));
+    int press = button_id;
+    bool has = false;
+    for (int id : found.button_ids) has = has || id == button_id;
+    if (!has && !found.button_ids.empty()) press = found.button_ids.front();
+    PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(search.found, press)));
+    if (box) *box = found;
+    return search.found;
+}
+
+// Waits until the box is gone so a second answer does not find it again.
+void wait_until_gone(HWND box) {
+    for (int i = 0; i < 200 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
+}
+
 bool answer_message_box(DWORD pid, int button_id, AnsweredBox* box, DWORD timeout_ms) {
     if (pid == 0) pid = GetCurrentProcessId();
     const DWORD start = GetTickCount();
     for (;;) {
-        Search search = {pid, nullptr};
-        EnumWindows(find_box, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            AnsweredBox found = {};
-            found.title = window_text(search.found);
-            found.style = GetWindowLongA(search.found, GWL_STYLE);
-            EnumChildWindows(search.found, collect_child, reinterpret_cast<LPARAM>(&found));
-            int press = button_id;
-            bool has = false;
-            for (int id : found.button_ids) has = has || id == button_id;
-            if (!has && !found.button_ids.empty()) press = found.button_ids.front();
-            PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(search.found, press)));
-            if (box) *box = found;
-            // Wait until the box is gone so a second answer does not find it again.
-            for (int i = 0; i < 200 && IsWindow(search.found); ++i) Sleep(10);
+        if (HWND pressed = press_box(pid, button_id, box)) {
+            wait_until_gone(pressed);
             return true;
         }
         if (GetTickCount() - start > timeout_ms) return false;
@@ -88,12 +98,17 @@ std::vector<AnsweredBox> BoxAnswerer::answered() {
 
 DWORD WINAPI BoxAnswerer::run(void* self_pointer) {
     auto* self = static_cast<BoxAnswerer*>(self_pointer);
+    const DWORD pid = self->pid_ ? self->pid_ : GetCurrentProcessId();
     while (!self->stop_) {
         AnsweredBox box;
-        if (answer_message_box(self->pid_, self->button_id_, &box, 50)) {
+        if (HWND pressed = press_box(pid, self->button_id_, &box)) {
+            // Recorded before the box has gone, so the code it returned to sees it.
             EnterCriticalSection(&self->lock_);
             self->answered_.push_back(box);
             LeaveCriticalSection(&self->lock_);
+            wait_until_gone(pressed);
+        } else {
+            Sleep(20);
         }
     }
     return 0;
