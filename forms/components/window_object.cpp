@@ -337,6 +337,14 @@ bool WindowObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
     case kMsgPrepareFocus:
         *result = 0;
         return true;
+    case WM_SETFONT:
+        // The platform's own window procedure keeps no font; children may ask for ours.
+        font_ = reinterpret_cast<HFONT>(wparam);
+        *result = 0;
+        return true;
+    case WM_GETFONT:
+        *result = reinterpret_cast<LRESULT>(font_);
+        return true;
     case WM_HELP:
         *result = TRUE;  // F1 is ours: property 23 decides
         return true;

@@ -77,6 +77,7 @@ private:
     bool help_shown_ = false;
     bool music_playing_ = false;
     HWND last_focus_ = nullptr;
+    HFONT font_ = nullptr;  // set by WM_SETFONT; not ours to delete
 };
 
 // Whether dragging a label or group box of this window drags the window.

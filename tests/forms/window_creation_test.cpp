@@ -1,0 +1,249 @@
+// Window creation from the window's properties: the frame, centring, the owner, the
+// class, the icon, the shape, topmost, movable, and the window's own properties read
+// and written while loaded.
+#include <cstring>
+
+#include "forms/components/window_object.h"
+#include "forms/components/window_properties.h"
+#include "forms/loader.h"
+#include "forms/window_registry.h"
+#include "runtime/application.h"
+#include "runtime/library_service.h"
+#include "runtime/memory.h"
+#include "runtime/texts.h"
+#include "tests/forms/forms_test_program.h"
+
+namespace forms_test {
+namespace {
+
+using forms::WindowProperties;
+
+WindowProperties with(std::initializer_list<std::pair<int, u32>> words, const std::string& title = "标题") {
+    WindowProperties p = plain_window(title);
+    for (const auto& [word, value] : words) p.set_word(word, value);
+    return p;
+}
+
+HWND load_with(const WindowProperties& p, i32 width = 300, i32 height = 200) {
+    install_window({window_part(p, 50, 60, width, height)});
+    EXPECT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    return window_handle();
+}
+
+// An icon file of one 16x16 image at 4 bits per pixel.
+forms::ByteBlock tiny_icon_file() {
+    const int w = 16, h = 16;
+    const int xor_bytes = w * h / 2, and_bytes = h * 4;  // rows padded to 32 bits
+    const DWORD image = sizeof(BITMAPINFOHEADER) + 16 * 4 + xor_bytes + and_bytes;
+    forms::ByteBlock f(6 + 16 + image, 0);
+    const WORD header[3] = {0, 1, 1};
+    std::memcpy(f.data(), header, 6);
+    f[6] = w;
+    f[7] = h;
+    f[8] = 16;
+    const WORD planes_bits[2] = {1, 4};
+    std::memcpy(&f[10], planes_bits, 4);
+    const DWORD size_offset[2] = {image, 22};
+    std::memcpy(&f[14], size_offset, 8);
+    BITMAPINFOHEADER bi = {};
+    bi.biSize = sizeof bi;
+    bi.biWidth = w;
+    bi.biHeight = h * 2;
+    bi.biPlanes = 1;
+    bi.biBitCount = 4;
+    std::memcpy(&f[22], &bi, sizeof bi);
+    for (int i = 0; i < xor_bytes; ++i) f[22 + sizeof bi + 64 + i] = 0x12;
+    return f;
+}
+
+TEST(WindowFrame, FollowsBorderCaptionControlBoxButtonsAndOwnership) {
+    struct Row {
+        u32 border;
+        const char* title;
+        u32 control_box, max, min;
+        bool child, owned;
+        DWORD style, ex_style;
+    } rows[] = {
+        {forms::kBorderFixed, "标题", 1, 0, 1, false, false,
+         WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_MINIMIZEBOX, 0},
+        {forms::kBorderResizable, "", 0, 1, 0, false, false, WS_CLIPCHILDREN | WS_DLGFRAME | WS_THICKFRAME | WS_MAXIMIZEBOX,
+         0},
+        {forms::kBorderResizableTool, "t", 0, 0, 0, false, true,
+         WS_CLIPCHILDREN | WS_CAPTION | WS_DLGFRAME | WS_THICKFRAME | WS_POPUP, WS_EX_TOOLWINDOW},
+        {forms::kBorderFixedTool, "t", 1, 0, 0, false, false, WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME,
+         WS_EX_TOOLWINDOW},
+        {forms::kBorderResizableSunken, "t", 0, 0, 0, true, false, WS_CLIPCHILDREN | WS_CAPTION | WS_CHILD,
+         WS_EX_CLIENTEDGE},
+        {forms::kBorderFixedSunken, "t", 0, 0, 0, false, false, WS_CLIPCHILDREN | WS_CAPTION | WS_DLGFRAME,
+         WS_EX_CLIENTEDGE},
+        {forms::kBorderNone, "t", 1, 0, 0, false, false, WS_CLIPCHILDREN, 0},
+    };
+    for (const Row& r : rows) {
+        WindowProperties p = with({{forms::kWordBorder, r.border},
+                                   {forms::kWordControlBox, r.control_box},
+                                   {forms::kWordMaxButton, r.max},
+                                   {forms::kWordMinButton, r.min}},
+                                  r.title);
+        const forms::WindowFrame f = forms::window_frame(p, r.child, r.owned);
+        EXPECT_EQ(f.style, r.style) << "border " << r.border;
+        EXPECT_EQ(f.ex_style, r.ex_style) << "border " << r.border;
+    }
+    // Minimised and maximised start positions; maximised only with a resizable frame.
+    EXPECT_TRUE(forms::window_frame(with({{forms::kWordStartPosition, 2}}), false, false).style & WS_MINIMIZE);
+    EXPECT_FALSE(forms::window_frame(with({{forms::kWordStartPosition, 3}}), false, false).style & WS_MAXIMIZE);
+    EXPECT_TRUE(forms::window_frame(with({{forms::kWordStartPosition, 3}, {forms::kWordBorder, 1}}), false, false).style &
+                WS_MAXIMIZE);
+}
+
+TEST(WindowPropertiesBlock, ReadsEachVersionAndWritesVersionSix) {
+    WindowProperties p = with({{forms::kWordShape, 2}, {forms::kWordTopmost, 1}, {forms::kWordTitleAlwaysActive, 1}},
+                              "Trivane1.5.1");
+    p.class_name = "MyClass";
+    p.help_file = "x.hlp";
+    p.icon = {1, 2, 3};
+    const forms::ByteBlock block = forms::write_window_properties(p);
+    WindowProperties back;
+    ASSERT_TRUE(forms::read_window_properties(block.data(), static_cast<u32>(block.size()), &back));
+    EXPECT_EQ(std::memcmp(back.words, p.words, sizeof p.words), 0);
+    EXPECT_EQ(back.class_name, "MyClass");
+    EXPECT_EQ(back.title, "Trivane1.5.1");
+    EXPECT_EQ(back.help_file, "x.hlp");
+    EXPECT_EQ(back.icon, p.icon);
+    EXPECT_EQ(forms::write_window_properties(back), block);
+
+    // Version 1: thirteen words only; the later ones keep their defaults.
+    forms::ByteBlock v1;
+    const auto word = [&](u32 w) { v1.insert(v1.end(), reinterpret_cast<const std::uint8_t*>(&w),
+                                             reinterpret_cast<const std::uint8_t*>(&w) + 4); };
+    word(1);
+    for (u32 i = 1; i <= 13; ++i) word(i == 1 ? 4 : 0);
+    for (int i = 0; i < 5; ++i) word(0);  // three empty blocks, empty title, empty help file
+    ASSERT_TRUE(forms::read_window_properties(v1.data(), static_cast<u32>(v1.size()), &back));
+    EXPECT_EQ(back.word(forms::kWordBorder), 4u);
+    EXPECT_TRUE(back.flag(forms::kWordInTaskbar));
+    EXPECT_EQ(back.word(forms::kWordShape), 0u);
+
+    // Too new, and data that runs out.
+    forms::ByteBlock v7 = block;
+    v7[0] = 7;
+    EXPECT_FALSE(forms::read_window_properties(v7.data(), static_cast<u32>(v7.size()), &back));
+    EXPECT_FALSE(forms::read_window_properties(block.data(), static_cast<u32>(block.size() - 1), &back));
+}
+
+using WindowCreationTest = FormsTest;
+
+TEST_F(WindowCreationTest, CentresOnTheScreenOrKeepsTheStoredPlace) {
+    HWND w = load_with(with({{forms::kWordStartPosition, forms::kStartCentred}}), 300, 200);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2);
+    EXPECT_EQ(r.right - r.left, 300);
+    forms::WindowObject::destroy_all();
+
+    w = load_with(with({}), 300, 200);
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 60);
+}
+
+TEST_F(WindowCreationTest, WindowsOffTheTaskbarHangOnTheHiddenOwner) {
+    HWND w = load_with(with({{forms::kWordInTaskbar, 0}}));
+    EXPECT_EQ(GetWindow(w, GW_OWNER), rt::app().hidden_owner);
+    EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & WS_POPUP);  // still an overlapped window
+    forms::WindowObject::destroy_all();
+    w = load_with(with({}));
+    EXPECT_EQ(GetWindow(w, GW_OWNER), nullptr);
+}
+
+TEST_F(WindowCreationTest, RegistersTheNamedClassOrItsOwn) {
+    char name[64];
+    HWND w = load_with(with({}));
+    GetClassNameA(w, name, sizeof name);
+    EXPECT_STREQ(name, "KRWindow");
+    forms::WindowObject::destroy_all();
+
+    WindowProperties p = with({});
+    p.class_name = "TrivaneTestClass";
+    w = load_with(p);
+    GetClassNameA(w, name, sizeof name);
+    EXPECT_STREQ(name, "TrivaneTestClass");
+    WNDCLASSA wc;
+    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "TrivaneTestClass", &wc));
+    EXPECT_EQ(wc.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
+}
+
+TEST_F(WindowCreationTest, TopmostImmovableShapedAndWithTheDefaultFont) {
+    HWND w = load_with(with({{forms::kWordTopmost, 1}, {forms::kWordMovable, 0}, {forms::kWordShape, forms::kShapeEllipse}}));
+    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetMenuState(GetSystemMenu(w, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(w, region), COMPLEXREGION);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
+
+    // Back to a movable rectangle through the properties.
+    write(0, forms::kWindowMovable, 1);
+    write(0, forms::kWindowShape, forms::kShapeRectangle);
+    write(0, forms::kWindowTopmost, 0);
+    EXPECT_NE(GetMenuState(GetSystemMenu(w, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_EQ(GetWindowRgn(w, region), ERROR);
+    EXPECT_FALSE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DeleteObject(region);
+}
+
+TEST_F(WindowCreationTest, UsesTheProgramIconUnlessTheIconPropertyHasOne) {
+    HWND w = load_with(with({}));
+    HICON defaults[2] = {nullptr, nullptr};
+    rt::library_service(rt::kSvcDefaultIcons, reinterpret_cast<u32>(defaults), 0);
+    ASSERT_NE(defaults[0], nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_BIG, 0)), defaults[0]);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL, 0)), defaults[1]);
+
+    const forms::ByteBlock icon = tiny_icon_file();
+    rt::ByteSetHeader* set = rt::make_byte_set(icon.data(), static_cast<i32>(icon.size()));
+    write(0, forms::kWindowIcon, reinterpret_cast<u32>(set));
+    rt::release(set);
+    HICON now = reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL, 0));
+    EXPECT_NE(now, nullptr);
+    EXPECT_NE(now, defaults[1]);
+    EXPECT_EQ(read_bytes(0, forms::kWindowIcon), icon);
+}
+
+TEST_F(WindowCreationTest, WindowPropertiesReadAndWriteWhileLoaded) {
+    HWND w = load_with(with({{forms::kWordBorder, forms::kBorderResizable}}, "旧标题"));
+    EXPECT_EQ(read_text(0, forms::kWindowTitle), "旧标题");
+    write(0, forms::kWindowTitle, reinterpret_cast<u32>("新标题"));
+    char title[32];
+    GetWindowTextA(w, title, sizeof title);
+    EXPECT_STREQ(title, "新标题");
+
+    // The border takes effect at once; a choice above its range is clamped.
+    write(0, forms::kWindowBorder, 99);
+    EXPECT_EQ(read(0, forms::kWindowBorder), static_cast<rt::u64>(forms::kBorderFixedSunken));
+    EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    write(0, forms::kWindowBorder, forms::kBorderNone);
+    EXPECT_FALSE((GetWindowLongA(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION);
+
+    // The start position reads back as the window's state.
+    EXPECT_EQ(read(0, forms::kWindowStartPosition), 0u);
+    ShowWindow(w, SW_MINIMIZE);
+    EXPECT_EQ(read(0, forms::kWindowStartPosition), 2u);
+    ShowWindow(w, SW_RESTORE);
+
+    // A window record never rebuilds, and its id may be given as 0 or as its own.
+    write(forms::kWindowRecordId, forms::kWindowEscapeCloses, 0);
+    EXPECT_EQ(read(0, forms::kWindowEscapeCloses), 0u);
+    EXPECT_EQ(window_handle(), w);
+}
+
+TEST_F(WindowCreationTest, ATooNewPropertyBlockFailsTheLoad) {
+    Part window = window_part(plain_window());
+    window.data[0] = 7;
+    install_window({window});
+    EXPECT_FALSE(forms::load_window(kWindowId, nullptr, false));
+    EXPECT_FALSE(forms::any_window_alive());
+}
+
+}  // namespace
+}  // namespace forms_test

@@ -1,0 +1,147 @@
+// A loaded window's life: close requests and their vetoes, log-off, destruction,
+// the live table going back to the snapshot, activation events and the quit message
+// after the last window.
+#include "forms/components/window_object.h"
+#include "forms/loader.h"
+#include "forms/record_fields.h"
+#include "forms/window_registry.h"
+#include "runtime/application.h"
+#include "tests/forms/forms_test_program.h"
+
+namespace forms_test {
+namespace {
+
+constexpr u32 kButton = 0x16010002;
+
+void load_simple_window() {
+    install_window({window_part(plain_window()), button(kButton, "甲")});
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    event_log().clear();
+}
+
+bool quit_waiting() {
+    MSG m;
+    return PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+}
+
+using WindowLifecycleTest = FormsTest;
+
+TEST_F(WindowLifecycleTest, CloseRequestedAndMayCloseCanEachRefuse) {
+    struct Case {
+        std::map<i32, u32> answers;
+        bool closes;
+        std::vector<std::string> events;  // close-related events in order
+    } cases[] = {
+        {{{forms::kWindowCloseRequested, 0}}, false, {"12@06010000"}},
+        {{{forms::kWindowCloseRequested, 1}, {forms::kWindowMayClose, 0}}, false, {"12@06010000", "1@06010000"}},
+        {{}, true, {"12@06010000", "1@06010000", "2@06010000"}},
+    };
+    for (const Case& c : cases) {
+        load_simple_window();
+        event_answers() = c.answers;
+        const HWND w = window_handle();
+        SendMessageA(w, WM_CLOSE, 0, 0);
+        EXPECT_EQ(IsWindow(w) != FALSE, !c.closes);
+        std::vector<std::string> close_events;
+        for (const std::string& e : event_log())
+            if (e.rfind("12@", 0) == 0 || e.rfind("1@", 0) == 0 || e.rfind("2@", 0) == 0) close_events.push_back(e);
+        EXPECT_EQ(close_events, c.events);
+        forms::WindowObject::destroy_all();
+        event_answers().clear();
+    }
+}
+
+TEST_F(WindowLifecycleTest, LogOffAsksMayCloseAndItsFalseVetoes) {
+    load_simple_window();
+    event_answers()[forms::kWindowMayClose] = 0;
+    EXPECT_EQ(SendMessageA(window_handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    event_answers()[forms::kWindowMayClose] = 1;
+    EXPECT_EQ(SendMessageA(window_handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(logged(forms::kWindowMayClose).size(), 2u);
+    EXPECT_TRUE(logged(forms::kWindowCloseRequested).empty());
+}
+
+TEST_F(WindowLifecycleTest, ChangesMadeWhileLoadedAreDroppedAndEarlierOnesSurvive) {
+    install_window({window_part(plain_window()), button(kButton, "甲")});
+    write(kButton, 4, reinterpret_cast<u32>("before"));
+    write(kButton, 0, 33);
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    EXPECT_EQ(read_text(kButton, 4), "before");
+    EXPECT_EQ(static_cast<i32>(read(kButton, 0)), 33);
+
+    write(kButton, 4, reinterpret_cast<u32>("during the load"));
+    write(kButton, 1, 44);
+    EXPECT_EQ(read_text(kButton, 4), "during the load");
+    const HWND button_window = component_handle(kButton);
+    SendMessageA(window_handle(), WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindow(button_window));
+
+    EXPECT_EQ(read_text(kButton, 4), "before");
+    EXPECT_EQ(static_cast<i32>(read(kButton, 1)), 10);
+    EXPECT_EQ(static_cast<i32>(read(kButton, 0)), 33);
+    const forms::WindowDescriptor* d = forms::find_descriptor(kWindowId);
+    EXPECT_FALSE(d->has_snapshot);
+    for (const forms::ByteBlock& record : d->live.records) {
+        EXPECT_EQ(forms::read_fixed(record, forms::Fixed::Object), 0u);
+        EXPECT_EQ(forms::read_fixed(record, forms::Fixed::Cursor), 0u);
+    }
+}
+
+TEST_F(WindowLifecycleTest, ActivationRaisesFirstActivationOnceThenActivatedAndDeactivated) {
+    install_windows({window_entry(kWindowId, {window_part(plain_window())}),
+                     window_entry(kSecondWindowId, {window_part(plain_window("二"), 300, 300, 200, 150)})});
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    ASSERT_TRUE(forms::load_window(kSecondWindowId, nullptr, false));
+    event_log().clear();
+
+    SetActiveWindow(window_handle(kWindowId));
+    SetActiveWindow(window_handle(kSecondWindowId));
+    SetActiveWindow(window_handle(kWindowId));
+    std::vector<std::string> activation;
+    for (const std::string& e : event_log())
+        if (e[0] == '5' || e[0] == '6' || e[0] == '8') activation.push_back(e);
+    EXPECT_EQ(activation, (std::vector<std::string>{"6@06010000/2", "5@06010000", "6@06010000", "5@06010000/2",
+                                                    "6@06010000/2", "5@06010000"}));
+}
+
+TEST_F(WindowLifecycleTest, TheFocusedChildComesBackWithTheActivation) {
+    install_windows({window_entry(kWindowId, {window_part(plain_window()), button(kButton, "甲")}),
+                     window_entry(kSecondWindowId, {window_part(plain_window("二"), 300, 300, 200, 150)})});
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    ASSERT_TRUE(forms::load_window(kSecondWindowId, nullptr, false));
+    SetActiveWindow(window_handle(kWindowId));
+    SetFocus(component_handle(kButton));
+    SetActiveWindow(window_handle(kSecondWindowId));
+    SetActiveWindow(window_handle(kWindowId));
+    EXPECT_EQ(GetFocus(), component_handle(kButton));
+}
+
+TEST_F(WindowLifecycleTest, TheLastWindowPostsQuitOnlyOnceTheLoopWasEntered) {
+    install_windows({window_entry(kWindowId, {window_part(plain_window())}),
+                     window_entry(kSecondWindowId, {window_part(plain_window("二"), 300, 300, 200, 150)})});
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    SendMessageA(window_handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(quit_waiting()) << "the loop was never entered";
+
+    rt::g_loop_entered = true;
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    ASSERT_TRUE(forms::load_window(kSecondWindowId, nullptr, false));
+    SendMessageA(window_handle(kSecondWindowId), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(quit_waiting()) << "another window is still loaded";
+    SendMessageA(window_handle(kWindowId), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quit_waiting());
+}
+
+TEST_F(WindowLifecycleTest, AHandlerMayCloseTheWindowFromItsCreatedEvent) {
+    install_window({window_part(plain_window()), button(kButton, "甲")});
+    during_event() = [](i32 event, u32) {
+        if (event == forms::kWindowCreated) DestroyWindow(window_handle());
+    };
+    EXPECT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    EXPECT_FALSE(forms::any_window_alive());
+    EXPECT_TRUE(logged(forms::kWindowMoved).empty());
+    EXPECT_EQ(logged(forms::kWindowDestroying).size(), 1u);
+}
+
+}  // namespace
+}  // namespace forms_test
