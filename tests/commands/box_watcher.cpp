@@ -5,26 +5,14 @@
 namespace command_tests {
 namespace {
 
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK match_box(HWND window, LPARAM lparam) {
-    auto* search = reinterpret_cast<BoxSearch*>(lparam);
+BOOL CALLBACK match_box(HWND window, LPARAM found) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     char cls[32] = {};
     GetClassNameA(window, cls, sizeof cls);
-    if (pid != search->pid || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-    search->found = window;
+    if (pid != GetCurrentProcessId() || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
-}
-
-HWND find_own_box() {
-    BoxSearch search = {GetCurrentProcessId(), nullptr};
-    EnumWindows(match_box, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 BOOL CALLBACK inspect_child(HWND child, LPARAM lparam) {
@@ -40,12 +28,14 @@ BOOL CALLBACK inspect_child(HWND child, LPARAM lparam) {
 
 }  // namespace
 
-BoxWatcher::BoxWatcher(int button_id, HWND probe, DWORD timeout_ms)
-    : button_id_(button_id), probe_(probe), timeout_ms_(timeout_ms) {
-    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
+HWND probe_window() {
+    static const HWND window = CreateWindowExA(0, "STATIC", "probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return window;
 }
 
-BoxWatcher::~BoxWatcher() { seen(); }
+BoxWatcher::BoxWatcher(int button_id, DWORD timeout_ms)
+    : button_id_(button_id), timeout_ms_(timeout_ms), thread_(CreateThread(nullptr, 0, run, this, 0, nullptr)) {}
 
 const SeenBox& BoxWatcher::seen() {
     if (thread_) {
@@ -60,7 +50,7 @@ DWORD WINAPI BoxWatcher::run(void* self_pointer) {
     auto* self = static_cast<BoxWatcher*>(self_pointer);
     const DWORD start = GetTickCount();
     HWND box = nullptr;
-    while (!(box = find_own_box())) {
+    while (EnumWindows(match_box, reinterpret_cast<LPARAM>(&box)), !box) {
         if (GetTickCount() - start > self->timeout_ms_) return 0;
         Sleep(20);
     }
@@ -68,7 +58,7 @@ DWORD WINAPI BoxWatcher::run(void* self_pointer) {
     seen.appeared = true;
     seen.owner = GetWindow(box, GW_OWNER);
     seen.ex_style = GetWindowLongA(box, GWL_EXSTYLE);
-    if (self->probe_) seen.probe_enabled = IsWindowEnabled(self->probe_) != 0;
+    seen.probe_enabled = IsWindowEnabled(probe_window()) != 0;
     EnumChildWindows(box, inspect_child, reinterpret_cast<LPARAM>(&seen));
     testing_support::AnsweredBox answered;
     if (testing_support::answer_message_box(0, self->button_id_, &answered, 2000)) {
@@ -76,12 +66,6 @@ DWORD WINAPI BoxWatcher::run(void* self_pointer) {
         seen.text = answered.text;
     }
     return 0;
-}
-
-HWND probe_window() {
-    static const HWND window = CreateWindowExA(0, "STATIC", "probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
-                                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    return window;
 }
 
 }  // namespace command_tests

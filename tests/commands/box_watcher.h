@@ -1,7 +1,7 @@
 // Watches for a message box of this process on a thread of its own while the test
-// thread is blocked in it, records what only the live dialog can tell (its icon,
-// owner, extended style, visible buttons, whether a probe window was disabled while
-// it was up), then presses a button.
+// thread is blocked in it, records what only the live dialog tells (icon, owner,
+// extended style, visible buttons, whether the probe window was disabled), then
+// presses a button through the shared answerer.
 #pragma once
 #include <windows.h>
 
@@ -12,8 +12,7 @@ namespace command_tests {
 
 struct SeenBox {
     bool appeared = false;
-    std::string title;
-    std::string text;
+    std::string title, text;
     HICON icon = nullptr;
     HWND owner = nullptr;
     LONG ex_style = 0;
@@ -21,28 +20,25 @@ struct SeenBox {
     bool probe_enabled = true;
 };
 
+// A visible top-level window of the test thread, made once and kept until the process
+// ends: withdrawing a visible window costs seconds on a bare X server.
+HWND probe_window();
+
 class BoxWatcher {
 public:
-    // `probe`: a top-level window of the test thread whose enabled state is recorded.
-    BoxWatcher(int button_id, HWND probe = nullptr, DWORD timeout_ms = 10000);
-    ~BoxWatcher();
+    explicit BoxWatcher(int button_id, DWORD timeout_ms = 10000);
+    ~BoxWatcher() { seen(); }
     BoxWatcher(const BoxWatcher&) = delete;
     BoxWatcher& operator=(const BoxWatcher&) = delete;
 
-    // Waits for the watcher to finish (call after the command returned).
-    const SeenBox& seen();
+    const SeenBox& seen();  // waits for the watcher; call after the command returned
 
 private:
     static DWORD WINAPI run(void* self);
     int button_id_;
-    HWND probe_;
     DWORD timeout_ms_;
-    HANDLE thread_ = nullptr;
+    HANDLE thread_;
     SeenBox seen_;
 };
-
-// A plain visible top-level window of the calling thread, made once and kept until
-// the process ends: withdrawing a visible window costs seconds on a bare X server.
-HWND probe_window();
 
 }  // namespace command_tests
