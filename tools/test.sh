@@ -7,10 +7,18 @@ bash "$root/tools/setup.sh"
 source "$root/tools/env.sh"
 bash "$root/tools/build.sh"
 source "$root/tools/wine_session.sh"
+build="${TRIVANE_BUILD_DIR:-$root/build}"
+
+# The end-to-end tests work on two drive letters: T: for a sample client, U: with
+# none. Wine reads drive letters when its server starts, so map them first.
+wineserver -k 2>/dev/null || true
+mkdir -p "$build/e2e/drive_t" "$build/e2e/drive_u"
+ln -sfn "$build/e2e/drive_t" "$WINEPREFIX/dosdevices/t:"
+ln -sfn "$build/e2e/drive_u" "$WINEPREFIX/dosdevices/u:"
 
 TRIVANE_FORCE_XVFB=1 start_wine_session
 trap stop_wine_session EXIT
 
 status=0
-ctest --test-dir "${TRIVANE_BUILD_DIR:-$root/build}" --output-on-failure -j2 "$@" || status=$?
+ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?
 exit "$status"

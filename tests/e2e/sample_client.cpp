@@ -1,0 +1,80 @@
+#include "tests/e2e/sample_client.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "tests/support/temp_dir.h"
+
+namespace e2e {
+namespace {
+
+void write(const std::string& path, const std::string& content) {
+    for (size_t at = 3; (at = path.find('\\', at)) != std::string::npos; ++at)
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(content.data(), 1, content.size(), f);
+        std::fclose(f);
+    }
+}
+
+}  // namespace
+
+void empty_folder(const std::string& path) {
+    for (const std::string& name : list_names(path)) {
+        const std::string full = path + (path.back() == '\\' ? "" : "\\") + name;
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (directory_exists(full))
+            testing_support::remove_tree(full);
+        else
+            DeleteFileA(full.c_str());
+    }
+}
+
+SampleClient make_sample_client(const std::string& root) {
+    empty_folder(root);
+    SampleClient client;
+    client.install = root + "Games\\英雄联盟";
+    const std::string& in = client.install;
+    write(in + "\\LeagueClient\\system.yaml", kSystemYaml);
+    write(in + "\\Game\\Config\\game.cfg", kGameCfg);
+    write(in + "\\Cross\\cache.bin", "frames");
+    write(root + "Other\\system.yaml", "not a client");
+    for (const char* log : {"\\a.log", "\\Game\\Logs\\b.log", "\\LeagueClient\\Logs\\deep\\deeper\\c.LOG"}) {
+        write(in + log, "log");
+        client.logs.push_back(in + log);
+    }
+    for (const char* kept : {"\\notes.logbook", "\\Game\\Logs\\keep.txt", "\\Game\\DATA.cfg"}) {
+        write(in + kept, "keep");
+        client.non_logs.push_back(in + kept);
+    }
+    return client;
+}
+
+std::string read_file(const std::string& path) { return testing_support::read_whole_file(path); }
+
+bool file_exists(const std::string& path) {
+    const DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool directory_exists(const std::string& path) {
+    const DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> list_names(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE h = FindFirstFileA((folder + (folder.back() == '\\' ? "*" : "\\*")).c_str(), &entry);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(h, &entry));
+    FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace e2e

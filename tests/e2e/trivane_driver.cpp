@@ -1,0 +1,157 @@
+#include "tests/e2e/trivane_driver.h"
+
+#include <vector>
+
+#include "tests/e2e/program_path.h"
+
+namespace e2e {
+namespace {
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK find_control(HWND child, LPARAM lparam) {
+    auto* search = reinterpret_cast<ControlSearch*>(lparam);
+    if (GetDlgCtrlID(child) == search->id) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK find_main_window(HWND window, LPARAM lparam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lparam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char title[64] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (pid == search->pid && IsWindowVisible(window) && std::string(title) == "Trivane1.5.1") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The current environment with PATH and the stand-in's log changed, as a block.
+std::vector<char> environment_with(const std::string& path_front, const std::string& powercfg_log) {
+    char path[32767] = {};
+    GetEnvironmentVariableA("PATH", path, sizeof path);
+    std::vector<char> block;
+    auto add = [&block](const std::string& entry) { block.insert(block.end(), entry.begin(), entry.end()); block.push_back('\0'); };
+    char* strings = GetEnvironmentStringsA();
+    for (const char* e = strings; *e; e += lstrlenA(e) + 1) {
+        const std::string entry = e;
+        if (_strnicmp(e, "PATH=", 5) == 0 || _strnicmp(e, "TRIVANE_POWERCFG_LOG=", 21) == 0) continue;
+        add(entry);
+    }
+    FreeEnvironmentStringsA(strings);
+    add("PATH=" + path_front + ";" + path);
+    add("TRIVANE_POWERCFG_LOG=" + powercfg_log);
+    block.push_back('\0');
+    return block;
+}
+
+}  // namespace
+
+std::string standins_directory() {
+    std::string dir = "Z:";
+    for (const char* c = TRIVANE_STANDINS_UNIX_DIR; *c; ++c) dir += *c == '/' ? '\\' : *c;
+    return dir;
+}
+
+Trivane::Trivane(const std::string& path_front, const std::string& powercfg_log) {
+    std::string command = "\"" + trivane_exe() + "\"";
+    std::vector<char> environment = environment_with(path_front, powercfg_log);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, environment.data(), nullptr, &si,
+                        &process_))
+        return;
+    for (int i = 0; i < 300 && !window_; ++i) {
+        WindowSearch search = {process_.dwProcessId, nullptr};
+        EnumWindows(find_main_window, reinterpret_cast<LPARAM>(&search));
+        window_ = search.found;
+        if (!window_) Sleep(50);
+    }
+    if (window_) WaitForInputIdle(process_.hProcess, 5000);
+}
+
+Trivane::~Trivane() {
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) close();
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+HWND Trivane::control(int id) const {
+    ControlSearch search = {id, nullptr};
+    EnumChildWindows(window_, find_control, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string Trivane::text(int id) const {
+    char buffer[1024] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(control(id), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
+                        &ignored);
+    return buffer;
+}
+
+bool Trivane::checked(int id) const {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(control(id), BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+void Trivane::click(int id) const { PostMessageA(control(id), BM_CLICK, 0, 0); }
+
+bool Trivane::choose_drive(char letter) const {
+    HWND box = control(kDriveBox);
+    if (!box) return false;
+    const int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char item[256] = {};
+        SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        if ((item[0] | 0x20) == (letter | 0x20)) {
+            SendMessageA(box, CB_SETCURSEL, i, 0);
+            PostMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELENDOK),
+                         reinterpret_cast<LPARAM>(box));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Trivane::wait_for_text(int id, const std::string& expected, DWORD timeout_ms) const {
+    const DWORD start = GetTickCount();
+    while (text(id) != expected) {
+        if (GetTickCount() - start > timeout_ms) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+void Trivane::settle() const {
+    // A message sent after the posted ones is answered only once they were handled.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    WaitForInputIdle(process_.hProcess, 5000);
+}
+
+DWORD Trivane::close() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 0xDEAD);
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+}  // namespace e2e

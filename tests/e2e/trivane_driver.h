@@ -1,0 +1,68 @@
+// Drives the real Trivane.exe as a user would: finds its window and controls, picks a
+// drive, ticks boxes, presses buttons, reads the labels, and closes it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Control ids the loader gives the components: 100 for the first one created (the
+// last record), then 10 more for each.
+enum Control : int {
+    kOptimizeGroup = 100,
+    kOptimizeButton = 110,
+    kHomeGroup = 120,
+    kHomeReplaceButton = 130,
+    kBlankRadio = 140,
+    kPublisherRadio = 150,
+    kDrivePromptLabel = 160,
+    kDriveBox = 170,
+    kPromptLabel = 180,
+    kResultLabel = 190,
+    kHomeRestoreButton = 200,
+    kDx11Box = 210,
+    kCrossBox = 220,
+    kLogBox = 230,
+    kSelectAllBox = 240,
+    kPowerBox = 250,
+    kDx11RestoreButton = 260,
+};
+
+class Trivane {
+public:
+    // Starts Trivane.exe with `path_front` put first on its PATH and the stand-in
+    // powercfg's log named; waits for its window.
+    Trivane(const std::string& path_front, const std::string& powercfg_log);
+    ~Trivane();
+    Trivane(const Trivane&) = delete;
+    Trivane& operator=(const Trivane&) = delete;
+
+    bool started() const { return window_ != nullptr; }
+    DWORD pid() const { return process_.dwProcessId; }
+    HWND window() const { return window_; }
+    HWND control(int id) const;
+
+    std::string text(int id) const;
+    bool checked(int id) const;
+    // Posted, so a message box the click opens does not block the driver.
+    void click(int id) const;
+    // Selects the drive whose entry starts with `letter` and confirms the choice.
+    bool choose_drive(char letter) const;
+    // Waits until the control shows `expected`; false after `timeout_ms`.
+    bool wait_for_text(int id, const std::string& expected, DWORD timeout_ms = 10000) const;
+    // Waits until the process is idle again after a click (its input queue empty).
+    void settle() const;
+
+    // Asks the window to close and waits; returns the exit code.
+    DWORD close();
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+};
+
+// Where the stand-ins were built (powercfg.exe), as a Windows path.
+std::string standins_directory();
+
+}  // namespace e2e

@@ -1,0 +1,245 @@
+// The tool end to end: the real Trivane.exe on a client laid out on drive T: (a
+// folder the test command maps as a drive letter), driven through its window; the
+// files are checked afterwards. Drive U: is mapped to a folder with no client.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/e2e/sample_client.h"
+#include "tests/e2e/trivane_driver.h"
+#include "tests/support/child_process.h"
+#include "tests/support/message_box_answerer.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using e2e::Trivane;
+using testing_support::AnsweredBox;
+using testing_support::BoxAnswerer;
+
+constexpr char kClientDrive[] = "T:\\";
+constexpr char kEmptyDrive[] = "U:\\";
+const std::string kNoDrive = "你还未选择LOL所在盘符，请返回操作";
+const std::string kTip = "友情提示：";
+
+std::string blank_template() { return e2e::read_file(TRIVANE_DATA_DIR "\\home_page_blank.yaml"); }
+std::string publisher_template() { return e2e::read_file(TRIVANE_DATA_DIR "\\home_page_publisher.yaml"); }
+
+class EndToEnd : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(e2e::directory_exists(kClientDrive) && e2e::directory_exists(kEmptyDrive))
+            << "drives T: and U: are mapped by the test command (tools/test.sh)";
+        client_ = e2e::make_sample_client(kClientDrive);
+        e2e::empty_folder(kEmptyDrive);
+        powercfg_log_ = temp_ / "powercfg.log";
+    }
+
+    // Starts the tool and, for most tests, lets it find the client on T:.
+    std::unique_ptr<Trivane> start(bool choose_client_drive = true) {
+        auto tool = std::make_unique<Trivane>(e2e::standins_directory(), powercfg_log_);
+        EXPECT_TRUE(tool->started());
+        if (choose_client_drive && tool->started()) {
+            EXPECT_TRUE(tool->choose_drive('T'));
+            EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install)) << tool->text(e2e::kPromptLabel);
+        }
+        return tool;
+    }
+
+    // Presses a button and returns the message boxes it raised (answered with OK).
+    std::vector<AnsweredBox> press(Trivane& tool, int button) {
+        BoxAnswerer answerer(IDOK, tool.pid());
+        tool.click(button);
+        tool.settle();
+        Sleep(100);
+        tool.settle();
+        return answerer.answered();
+    }
+
+    std::string path(const char* relative) const { return client_.install + relative; }
+
+    testing_support::TempDir temp_;
+    e2e::SampleClient client_;
+    std::string powercfg_log_;
+};
+
+void expect_box(const std::vector<AnsweredBox>& boxes, const std::string& text, const std::string& title) {
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, text);
+    EXPECT_EQ(boxes[0].title, title);
+}
+
+TEST_F(EndToEnd, BeforeADriveIsChosenEveryActionRefuses) {
+    auto tool = start(false);
+    EXPECT_EQ(tool->text(e2e::kPromptLabel), "友情提示：请选择驱动器，再进行操作");
+    for (int button : {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton, e2e::kHomeRestoreButton})
+        expect_box(press(*tool, button), kNoDrive, kTip);
+    EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
+    EXPECT_EQ(tool->close(), 0u);
+}
+
+TEST_F(EndToEnd, TheSearchShowsTheInstallDirectoryOrSaysItFoundNone) {
+    auto tool = start();
+    EXPECT_TRUE(tool->choose_drive('U'));
+    EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, "未找到LOL安装目录，请重新选择驱动器"));
+    // A drive without a client leaves nothing to work on.
+    expect_box(press(*tool, e2e::kOptimizeButton), kNoDrive, kTip);
+    EXPECT_TRUE(tool->choose_drive('T'));
+    EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install));
+}
+
+TEST_F(EndToEnd, Dx11TestModeOnWithABackupThenOffAgain) {
+    auto tool = start();
+    tool->click(e2e::kDx11Box);
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg.bak")), e2e::kGameCfg);
+    const std::string on = e2e::read_file(path("\\Game\\Config\\game.cfg"));
+    EXPECT_NE(on.find("[General]\r\nWidth=1920\r\nHeight=1080\r\nDX11BetaTest=1\r\n"), std::string::npos) << on;
+
+    EXPECT_TRUE(press(*tool, e2e::kDx11RestoreButton).empty());
+    const std::string off = e2e::read_file(path("\\Game\\Config\\game.cfg"));
+    EXPECT_NE(off.find("DX11BetaTest=0\r\n"), std::string::npos) << off;
+    EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg.bak")), e2e::kGameCfg);  // the backup stays
+}
+
+TEST_F(EndToEnd, CrossBoostMovesTheCacheAsideAndCleansLogs) {
+    {
+        auto tool = start();
+        tool->click(e2e::kCrossBox);
+        EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+        EXPECT_EQ(tool->text(e2e::kResultLabel), "优化已成功，感谢你的使用！");
+        EXPECT_EQ(tool->close(), 0u);
+    }
+    EXPECT_EQ(e2e::list_names(path("\\Crossbak")), std::vector<std::string>{"cache.bin"});
+    EXPECT_TRUE(e2e::directory_exists(path("\\Cross")));
+    EXPECT_TRUE(e2e::list_names(path("\\Cross")).empty());
+    for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
+    for (const std::string& kept : client_.non_logs) EXPECT_TRUE(e2e::file_exists(kept)) << kept;
+
+    // In a later run the empty Cross folder goes to Crossend.
+    auto again = start();
+    again->click(e2e::kCrossBox);
+    EXPECT_TRUE(press(*again, e2e::kOptimizeButton).empty());
+    EXPECT_TRUE(e2e::directory_exists(path("\\Crossend")));
+    EXPECT_FALSE(e2e::directory_exists(path("\\Cross")));
+    EXPECT_EQ(e2e::list_names(path("\\Crossbak")), std::vector<std::string>{"cache.bin"});
+}
+
+TEST_F(EndToEnd, LogCleanupDeletesLogsAtEveryDepthOnly) {
+    auto tool = start();
+    tool->click(e2e::kLogBox);
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "Log日志文件已清除，感谢你的使用！");
+    for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
+    for (const std::string& kept : client_.non_logs) EXPECT_TRUE(e2e::file_exists(kept)) << kept;
+    EXPECT_TRUE(e2e::directory_exists(path("\\Cross")));  // the Cross step did not run
+}
+
+TEST_F(EndToEnd, SelectAllTicksEveryBoxAndRunsAllButThePowerPlan) {
+    auto tool = start();
+    tool->click(e2e::kSelectAllBox);
+    tool->settle();
+    for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox, e2e::kPowerBox}) EXPECT_TRUE(tool->checked(box)) << box;
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "此次优化已成功，感谢你的使用！");
+    EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
+    EXPECT_TRUE(e2e::directory_exists(path("\\Crossbak")));
+    for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
+    EXPECT_FALSE(e2e::file_exists(powercfg_log_));
+
+    tool->click(e2e::kSelectAllBox);
+    tool->settle();
+    for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox, e2e::kPowerBox}) EXPECT_FALSE(tool->checked(box)) << box;
+}
+
+TEST_F(EndToEnd, ThePowerPlanRunsTheTwoCommandsInOrder) {
+    auto tool = start();
+    tool->click(e2e::kPowerBox);
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    std::string log;
+    for (int i = 0; i < 100 && std::count(log.begin(), log.end(), '\n') < 2; ++i) {
+        Sleep(50);
+        log = e2e::read_file(powercfg_log_);
+    }
+    const size_t duplicate =
+        log.find("-duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1");
+    const size_t activate = log.find("/S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1");
+    EXPECT_NE(duplicate, std::string::npos) << log;
+    EXPECT_NE(activate, std::string::npos) << log;
+    EXPECT_LT(duplicate, activate) << log;
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+    EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
+}
+
+TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {
+    auto tool = start();
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "主页已替换成功，感谢你的使用！");
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), blank_template());
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml.bak")), e2e::kSystemYaml);
+
+    tool->click(e2e::kPublisherRadio);
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), publisher_template());
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml.bak")), e2e::kSystemYaml);
+
+    EXPECT_TRUE(press(*tool, e2e::kHomeRestoreButton).empty());
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "主页已恢复成功，感谢你的使用！");
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), e2e::kSystemYaml);
+    EXPECT_TRUE(e2e::file_exists(path("\\LeagueClient\\system.yaml.bak")));
+
+    DeleteFileA(path("\\LeagueClient\\system.yaml.bak").c_str());
+    expect_box(press(*tool, e2e::kHomeRestoreButton), "未找到备份文件", "警告");
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+}
+
+TRIVANE_CHILD_SCENARIO(pretend_to_be_wegame) { Sleep(30000); }
+
+TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string wegame = temp_ / "WeGame.EXE";
+    ASSERT_TRUE(CopyFileA(exe, wegame.c_str(), FALSE));
+    std::string command = "\"" + wegame + "\" --child=pretend_to_be_wegame";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+
+    auto tool = start(false);  // refused whether or not a drive was chosen
+    tool->click(e2e::kDx11Box);
+    expect_box(press(*tool, e2e::kOptimizeButton), "拜托先退出WeGame再操作", "严重警告");
+    EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
+
+    TerminateProcess(pi.hProcess, 0);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+}
+
+// Drive C: holds Wine's whole system folder: walking it takes long enough to act
+// while the search runs.
+TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
+    auto tool = start(false);
+    ASSERT_TRUE(tool->choose_drive('C'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, "正在寻找LOL安装目录，请稍后...", 2000));
+
+    DWORD worst = 0;
+    for (int i = 0; i < 20 && tool->text(e2e::kPromptLabel) == "正在寻找LOL安装目录，请稍后..."; ++i) {
+        const DWORD start = GetTickCount();
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(tool->window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+        worst = std::max(worst, GetTickCount() - start);
+        Sleep(10);
+    }
+    EXPECT_LT(worst, 100u);
+
+    if (tool->text(e2e::kPromptLabel) == "正在寻找LOL安装目录，请稍后...") {
+        const auto boxes = press(*tool, e2e::kOptimizeButton);
+        if (!boxes.empty()) {
+            EXPECT_EQ(boxes[0].text, "正在寻找LOL安装目录，请稍后...");
+        }
+    }
+    EXPECT_EQ(tool->close(), 0u);  // closing stops the search
+}
+
+}  // namespace
