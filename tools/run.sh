@@ -7,7 +7,18 @@ bash "$root/tools/setup.sh"
 source "$root/tools/env.sh"
 bash "$root/tools/build.sh"
 source "$root/tools/wine_session.sh"
+source "$root/tools/sample_client.sh"
 build="${TRIVANE_BUILD_DIR:-$root/build}"
+
+# No client on this machine: offer a sample one as drive L: (Wine reads drive letters
+# when its server starts, so the link comes first).
+sample="${TRIVANE_SAMPLE_DRIVE:-$HOME/.cache/trivane/sample-drive}"
+make_sample_client "$sample"
+if [ "$(readlink "$WINEPREFIX/dosdevices/l:" 2>/dev/null)" != "$sample" ]; then
+    wineserver -k 2>/dev/null || true
+    ln -sfn "$sample" "$WINEPREFIX/dosdevices/l:"
+fi
+echo "run: a sample client install is on drive L: (folder $sample)"
 
 headless=""
 [ -z "${DISPLAY:-}" ] && headless=1
