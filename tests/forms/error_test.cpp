@@ -1,0 +1,138 @@
+// Every runtime error of the window system ends the process with exit code -1 and a
+// box naming the window and component: run in child processes, box text captured.
+#include "forms/loader.h"
+#include "runtime/error_box.h"
+#include "runtime/library_service.h"
+#include "runtime/logic/calls.h"
+#include "tests/forms/forms_test_program.h"
+#include "tests/support/child_process.h"
+
+namespace forms_test {
+namespace {
+
+using testing_support::child_report;
+using testing_support::run_child;
+
+constexpr u32 kButton = 0x16010002, kSilent = 0x16010003;
+
+void start_child_program() {
+    start_forms_runtime();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    Part named = button(kButton, "甲");
+    named.name = "按钮甲";
+    Part silent = button(kSilent, "无");
+    silent.name = "无事件";
+    silent.type_id = kTestSilent;
+    install_window({window_part(plain_window()), named, silent});
+}
+
+std::string location(u32 window_id, u32 component_id) {
+    return "\r\n" + std::to_string(static_cast<i32>(window_id)) + ", " + std::to_string(static_cast<i32>(component_id));
+}
+
+TRIVANE_CHILD_SCENARIO(forms_read_unknown_window) {
+    start_child_program();
+    read(kButton, 0, -1, 0x52010099);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_write_unknown_window) {
+    start_child_program();
+    write(kButton, 8, 0, 0, -1, 0x52010099);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_read_not_loaded) {
+    start_child_program();
+    child_report("left=" + std::to_string(read(kButton, 0)) + "\n");  // common ones still answer
+    read(kButton, kTestCaption);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_write_not_loaded) {
+    start_child_program();
+    write(kButton, kTestCaption, reinterpret_cast<u32>("x"));
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_raise_unknown_window) {
+    start_child_program();
+    forms::EventRecord r = {0x52010099, kButton, 0, 0, {}, 0, 0};
+    rt::library_service(rt::kSvcRaiseEvent, reinterpret_cast<u32>(&r), 0);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_raise_unknown_component) {
+    start_child_program();
+    forms::EventRecord r = {kWindowId, 0x1601FFFF, 0, 0, {}, 0, 0};
+    rt::library_service(rt::kSvcRaiseEvent, reinterpret_cast<u32>(&r), 0);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_raise_invalid_type) {
+    start_child_program();
+    forms::EventRecord r = {kWindowId, kSilent, 0, 0, {}, 0, 0};
+    rt::library_service(rt::kSvcRaiseEvent, reinterpret_cast<u32>(&r), 0);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_required_object_missing) {
+    start_child_program();
+    rt::library_service(rt::kSvcComponentObjectRequired, kWindowId, kButton);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_start_window_missing) {
+    start_child_program();
+    logic::load_start_window(0x52010099);
+    child_report("returned");
+}
+
+TRIVANE_CHILD_SCENARIO(forms_start_window_fails) {
+    start_child_program();
+    Part broken = button(kButton, "坏");
+    broken.type_id = kTestBroken;
+    install_window({window_part(plain_window()), broken});
+    logic::load_start_window(kWindowId);
+    child_report("returned");
+}
+
+struct Expected {
+    const char* scenario;
+    const char* message;
+    u32 first, second;
+    const char* names;  // what follows the numbers
+};
+
+TEST(FormsErrors, EachEndsTheProcessWithItsMessageAndLocation) {
+    const Expected cases[] = {
+        {"forms_read_unknown_window", "未载入欲访问窗口组件所在的窗口", 0x52010099, kButton, "\r\n未找到所指定的窗口"},
+        {"forms_write_unknown_window", "未载入欲访问窗口组件所在的窗口", 0x52010099, kButton,
+         "\r\n未找到所指定的窗口"},
+        {"forms_read_not_loaded", "读取组件属性时发现指定窗口尚未载入", kWindowId, kButton, "\r\n\"\"\r\n\"按钮甲\""},
+        {"forms_write_not_loaded", "修改组件属性时发现指定窗口尚未载入", kWindowId, kButton, "\r\n\"\"\r\n\"按钮甲\""},
+        {"forms_raise_unknown_window", "未找到引发事件的窗口", 0x52010099, 0, "\r\n未找到所指定的窗口"},
+        {"forms_raise_unknown_component", "未找到引发事件的窗口组件", kWindowId, 0x1601FFFF,
+         "\r\n\"\"\r\n未找到所指定的窗口组件"},
+        {"forms_raise_invalid_type", "引发事件的窗口组件无效", kWindowId, kSilent, "\r\n\"\"\r\n\"无事件\""},
+        {"forms_required_object_missing", "指定窗口或窗口组件不存在或尚未载入", kWindowId, kButton,
+         "\r\n\"\"\r\n\"按钮甲\""},
+        {"forms_start_window_missing", "载入启动窗口失败", 0x52010099, 0, "\r\n未找到所指定的窗口"},
+        {"forms_start_window_fails", "载入启动窗口失败", kWindowId, 0, "\r\n\"\"\r\n\"\""},
+    };
+    for (const Expected& c : cases) {
+        const testing_support::ChildResult r = run_child(c.scenario);
+        EXPECT_EQ(r.exit_code, 0xFFFFFFFFu) << c.scenario;
+        const std::string text = std::string("code=0\n") + c.message + location(c.first, c.second) + c.names + "\r\n";
+        EXPECT_NE(r.report.find(text), std::string::npos) << c.scenario << "\n" << r.report;
+        EXPECT_EQ(r.report.find("returned"), std::string::npos) << c.scenario;
+    }
+}
+
+TEST(FormsErrors, CommonPropertiesOfANotLoadedWindowStillAnswer) {
+    const testing_support::ChildResult r = run_child("forms_read_not_loaded");
+    EXPECT_EQ(r.report.rfind("left=10\n", 0), 0u) << r.report;
+}
+
+}  // namespace
+}  // namespace forms_test
