@@ -114,6 +114,8 @@ TEST_F(LoaderTest, RaisesCreatedThenMovedAndResizedAfterTheLoadWithNothingWhileB
     ASSERT_NE(activated, log.end());
     EXPECT_LT(first, activated);
     EXPECT_EQ(logged(8).size(), 1u);
+    // The shown window holds the focus itself and hears so once.
+    EXPECT_EQ(logged(forms::kEventGotFocus), std::vector<std::string>{"-7@06010000"});
 }
 
 TEST_F(LoaderTest, AppliesStoredVisibilityAndNeverShowsHiddenTypes) {

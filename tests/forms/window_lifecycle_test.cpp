@@ -6,6 +6,7 @@
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
 #include "runtime/application.h"
+#include "runtime/logic/calls.h"
 #include "tests/forms/forms_test_program.h"
 
 namespace forms_test {
@@ -141,6 +142,34 @@ TEST_F(WindowLifecycleTest, AHandlerMayCloseTheWindowFromItsCreatedEvent) {
     EXPECT_FALSE(forms::any_window_alive());
     EXPECT_TRUE(logged(forms::kWindowMoved).empty());
     EXPECT_EQ(logged(forms::kWindowDestroying).size(), 1u);
+}
+
+}  // namespace
+}  // namespace forms_test
+
+namespace forms_test {
+namespace {
+
+TEST_F(WindowLifecycleTest, TheStartWindowRunsTheLoopUntilItIsClosed) {
+    install_window({window_part(plain_window()), button(kButton, "甲")});
+    logic::load_start_window(kWindowId);
+    ASSERT_NE(window_handle(), nullptr);
+    // Escape reaches the window through the loop's keyboard handling and closes it.
+    PostMessageA(component_handle(kButton), WM_KEYDOWN, VK_ESCAPE, 1);
+    logic::run_message_loop();
+    EXPECT_TRUE(rt::g_loop_entered);
+    EXPECT_FALSE(forms::any_window_alive());
+    EXPECT_EQ(logged(forms::kWindowDestroying).size(), 1u);
+}
+
+TEST_F(WindowLifecycleTest, ShowingAndHidingTheWindowRaiseShownAndHidden) {
+    load_simple_window();
+    write(0, 5, 0);
+    EXPECT_FALSE(IsWindowVisible(window_handle()));
+    write(0, 5, 1);
+    EXPECT_TRUE(IsWindowVisible(window_handle()));
+    EXPECT_EQ(logged(forms::kWindowHidden).size(), 1u);
+    EXPECT_EQ(logged(forms::kWindowShown).size(), 1u);
 }
 
 }  // namespace
