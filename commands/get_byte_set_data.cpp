@@ -18,9 +18,16 @@ struct DataKind {
     i32 size;
 };
 constexpr DataKind kDataKinds[] = {
-    {rt::kTagByte, 1},     {rt::kTagShort, 2},      {rt::kTagInt, 4},     {rt::kTagLong, 8},
-    {rt::kTagFloat, 4},    {rt::kTagDouble, 8},     {rt::kTagBool, 4},    {rt::kTagDateTime, 8},
-    {rt::kTagSubprogram, 4}, {rt::kTagText, 4},
+    {rt::kTagByte, 1},        // 1
+    {rt::kTagShort, 2},       // 2
+    {rt::kTagInt, 4},         // 3
+    {rt::kTagLong, 8},        // 4
+    {rt::kTagFloat, 4},       // 5
+    {rt::kTagDouble, 8},      // 6
+    {rt::kTagBool, 4},        // 7
+    {rt::kTagDateTime, 8},    // 8
+    {rt::kTagSubprogram, 4},  // 9
+    {rt::kTagText, 4},        // 10: up to and including the first NUL
 };
 constexpr i32 kDataKindCount = sizeof kDataKinds / sizeof kDataKinds[0];
 
