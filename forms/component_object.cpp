@@ -42,8 +42,10 @@ ComponentObject* ComponentObject::from_window(HWND window) {
 
 HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x,
                                     int y, int width, int height, HWND parent, HMENU menu_or_id) {
+    creating_ = true;
     HWND window = CreateWindowExA(ex_style, class_name, text, style, x, y, width, height, parent, menu_or_id,
                                   GetModuleHandleA(nullptr), this);
+    creating_ = false;
     if (!window) {
         // Creation can fail after WM_NCCREATE attached us: the window is gone, we are not.
         hwnd_ = nullptr;
@@ -147,7 +149,10 @@ void ComponentObject::finish() {
     RemovePropA(hwnd_, kObjectProperty);
     on_destroyed();
     component_gone(this);
-    delete this;
+    if (creating_)
+        hwnd_ = nullptr;  // create_window reports the failure; its caller frees us
+    else
+        delete this;
 }
 
 bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {

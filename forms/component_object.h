@@ -79,6 +79,7 @@ private:
     HWND hwnd_ = nullptr;
     WNDPROC platform_ = nullptr;
     bool subclassed_ = false;
+    bool creating_ = false;  // a window that dies inside CreateWindowEx leaves us to the caller
     bool focus_event_raised_ = false;
 };
 

@@ -104,7 +104,8 @@ struct CreateRequest {
     HWND parent;  // the window for components; the owner (or none) for a window
     const std::uint8_t* data;  // property data block, may be empty
     u32 length;
-    u32 style;       // disabled and tab-stop bits from the record's state flags
+    u32 style;       // disabled and tab-stop bits from the record's state flags; never
+                     // visible: the loader shows components once they are placed
     u32 control_id;  // 0 for a window
     HMENU menu;
     i32 left, top, width, height;

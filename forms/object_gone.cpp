@@ -19,7 +19,7 @@ void clear_component_slots(ByteBlock& record) {
     write_fixed(record, Fixed::Object, 0);
 }
 
-void window_gone(WindowDescriptor& window) {
+void restore_window(WindowDescriptor& window) {
     restore_snapshot(window);
     rt::Application& a = rt::app();
     if (a.modal_window_id == window.window_id) a.modal_window_id = 0;
@@ -31,12 +31,16 @@ ReplacingComponent::ReplacingComponent() { ++g_replacing; }
 ReplacingComponent::~ReplacingComponent() { --g_replacing; }
 bool ReplacingComponent::active() { return g_replacing > 0; }
 
+void window_gone(u32 window_id) {
+    if (WindowDescriptor* window = find_descriptor(window_id)) restore_window(*window);
+}
+
 void object_gone(u32 window_id, u32 component_id) {
     if (ReplacingComponent::active()) return;
     WindowDescriptor* window = find_descriptor(window_id);
     if (!window) return;
     if (component_id == 0 || component_id == kWindowRecordId) {
-        window_gone(*window);
+        restore_window(*window);
         return;
     }
     const int index = window->live.find(component_id);
@@ -49,7 +53,7 @@ void component_gone(const ComponentObject* object) {
     const int index = find_record(*window, object->component_id());
     if (index < 0 || slot_object(*window, index) != object) return;
     if (index == 0)
-        window_gone(*window);
+        restore_window(*window);
     else
         clear_component_slots(window->live.records[index]);
 }

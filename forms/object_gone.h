@@ -12,6 +12,10 @@ class ComponentObject;
 // Ignored while a component is being replaced by another.
 void object_gone(u32 window_id, u32 component_id);
 
+// The window itself is gone: what the service does for the window's own record, done
+// by the window object whatever else is going on.
+void window_gone(u32 window_id);
+
 // The same for a component object that is being deleted; its slots are cleared only
 // while they still hold this object.
 void component_gone(const ComponentObject* object);

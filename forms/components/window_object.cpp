@@ -360,8 +360,8 @@ void WindowObject::on_destroyed() {
             release_cursor(reinterpret_cast<HCURSOR>(read_fixed(record, Fixed::Cursor)));
             write_fixed(record, Fixed::Cursor, 0);
         }
-        object_gone(window_id(), 0);
     }
+    window_gone(window_id());
     // The last window gone ends the message loop, once the program has entered it.
     const std::vector<u32> alive = loaded_window_ids();
     const bool others = std::any_of(alive.begin(), alive.end(), [this](u32 id) { return id != window_id(); });

@@ -1,6 +1,7 @@
 #include "tests/forms/forms_test_program.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "forms/components/window_object.h"
@@ -191,6 +192,31 @@ void install_windows(const std::vector<forms::WindowEntry>& windows) {
     segment.windows = windows;
     const forms::ByteBlock bytes = forms::write_segment(segment);
     ASSERT_TRUE(forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data()));
+}
+
+forms::ByteBlock image_file(bool cursor) {
+    const int w = 16, h = 16;
+    const int xor_bytes = w * h / 2, and_bytes = h * 4;  // 4 bits per pixel; mask rows padded to 32 bits
+    const DWORD image = sizeof(BITMAPINFOHEADER) + 16 * 4 + xor_bytes + and_bytes;
+    forms::ByteBlock f(6 + 16 + image, 0);
+    const WORD header[3] = {0, static_cast<WORD>(cursor ? 2 : 1), 1};
+    std::memcpy(f.data(), header, 6);
+    f[6] = w;
+    f[7] = h;
+    f[8] = 16;
+    const WORD planes_or_hot_spot[2] = {static_cast<WORD>(cursor ? 3 : 1), static_cast<WORD>(cursor ? 5 : 4)};
+    std::memcpy(&f[10], planes_or_hot_spot, 4);
+    const DWORD size_offset[2] = {image, 22};
+    std::memcpy(&f[14], size_offset, 8);
+    BITMAPINFOHEADER bi = {};
+    bi.biSize = sizeof bi;
+    bi.biWidth = w;
+    bi.biHeight = h * 2;
+    bi.biPlanes = 1;
+    bi.biBitCount = 4;
+    std::memcpy(&f[22], &bi, sizeof bi);
+    for (int i = 0; i < xor_bytes; ++i) f[22 + sizeof bi + 64 + i] = 0x12;
+    return f;
 }
 
 HWND window_handle(u32 window_id) {

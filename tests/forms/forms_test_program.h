@@ -75,6 +75,9 @@ inline void install_window(const std::vector<Part>& parts) { install_windows({wi
 // centring, escape closes.
 forms::WindowProperties plain_window(const std::string& title = "测试窗口");
 
+// An icon (or, with `cursor`, a cursor) file holding one 16x16 image.
+forms::ByteBlock image_file(bool cursor);
+
 // ---- live windows --------------------------------------------------------------------
 
 HWND window_handle(u32 window_id = kWindowId);

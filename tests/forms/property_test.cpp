@@ -164,6 +164,26 @@ TEST_F(PropertyTest, CursorsTravelAsStockNumbersAndLiveAsPlatformCursors) {
     write_bytes(kButton, 7, {0, 0, 0, 0});
     EXPECT_EQ(live_record(kButton).cursor_slot, 0u);
 
+    // A cursor file image, whole or after the word -1, makes a cursor of our own.
+    const forms::ByteBlock file = image_file(true);
+    HCURSOR from_file = forms::make_cursor(file);
+    ASSERT_NE(from_file, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(from_file, &info));
+    EXPECT_EQ(info.xHotspot, 3u);
+    EXPECT_EQ(info.yHotspot, 5u);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    forms::ByteBlock keyed = {0xFF, 0xFF, 0xFF, 0xFF};
+    keyed.insert(keyed.end(), file.begin(), file.end());
+    HCURSOR after_key = forms::make_cursor(keyed);
+    EXPECT_NE(after_key, nullptr);
+    forms::release_cursor(from_file);
+    forms::release_cursor(after_key);
+    EXPECT_FALSE(GetIconInfo(from_file, &info)) << "ours are destroyed";
+    forms::release_cursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    EXPECT_NE(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), nullptr) << "shared ones are left alone";
+
     // Data that is neither a stock number nor a cursor image makes no cursor.
     EXPECT_EQ(forms::make_cursor(forms::ByteBlock{0x39, 0x30, 0, 0}), nullptr);
     EXPECT_NE(forms::make_cursor(forms::ByteBlock{3}), nullptr) << "a single byte is the key";

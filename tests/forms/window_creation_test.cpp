@@ -30,32 +30,6 @@ HWND load_with(const WindowProperties& p, i32 width = 300, i32 height = 200) {
     return window_handle();
 }
 
-// An icon file of one 16x16 image at 4 bits per pixel.
-forms::ByteBlock tiny_icon_file() {
-    const int w = 16, h = 16;
-    const int xor_bytes = w * h / 2, and_bytes = h * 4;  // rows padded to 32 bits
-    const DWORD image = sizeof(BITMAPINFOHEADER) + 16 * 4 + xor_bytes + and_bytes;
-    forms::ByteBlock f(6 + 16 + image, 0);
-    const WORD header[3] = {0, 1, 1};
-    std::memcpy(f.data(), header, 6);
-    f[6] = w;
-    f[7] = h;
-    f[8] = 16;
-    const WORD planes_bits[2] = {1, 4};
-    std::memcpy(&f[10], planes_bits, 4);
-    const DWORD size_offset[2] = {image, 22};
-    std::memcpy(&f[14], size_offset, 8);
-    BITMAPINFOHEADER bi = {};
-    bi.biSize = sizeof bi;
-    bi.biWidth = w;
-    bi.biHeight = h * 2;
-    bi.biPlanes = 1;
-    bi.biBitCount = 4;
-    std::memcpy(&f[22], &bi, sizeof bi);
-    for (int i = 0; i < xor_bytes; ++i) f[22 + sizeof bi + 64 + i] = 0x12;
-    return f;
-}
-
 TEST(WindowFrame, FollowsBorderCaptionControlBoxButtonsAndOwnership) {
     struct Row {
         u32 border;
@@ -199,7 +173,7 @@ TEST_F(WindowCreationTest, UsesTheProgramIconUnlessTheIconPropertyHasOne) {
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_BIG, 0)), defaults[0]);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL, 0)), defaults[1]);
 
-    const forms::ByteBlock icon = tiny_icon_file();
+    const forms::ByteBlock icon = image_file(false);
     rt::ByteSetHeader* set = rt::make_byte_set(icon.data(), static_cast<i32>(icon.size()));
     write(0, forms::kWindowIcon, reinterpret_cast<u32>(set));
     rt::release(set);
@@ -235,6 +209,24 @@ TEST_F(WindowCreationTest, WindowPropertiesReadAndWriteWhileLoaded) {
     write(forms::kWindowRecordId, forms::kWindowEscapeCloses, 0);
     EXPECT_EQ(read(0, forms::kWindowEscapeCloses), 0u);
     EXPECT_EQ(window_handle(), w);
+}
+
+TEST_F(WindowCreationTest, TheBackgroundIsErasedInItsColourOrTheButtonFace) {
+    for (u32 colour : {0x00336699u, forms::kDefaultColour}) {
+        HWND w = load_with(with({{forms::kWordBackColour, colour}}));
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 300);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        EXPECT_NE(SendMessageA(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+        const COLORREF expected = colour == forms::kDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour;
+        EXPECT_EQ(GetPixel(dc, 20, 20), expected);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        forms::WindowObject::destroy_all();
+    }
 }
 
 TEST_F(WindowCreationTest, ATooNewPropertyBlockFailsTheLoad) {
