@@ -8,6 +8,12 @@ namespace {
 
 const rt::ComponentType* const kCoreTypes[kCoreTypeCount] = {
     &kWindowType,  // 1 窗口
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,  // 2 to 8: not in this runtime
+    &kGroupBoxType,  // 9 分组框
+    &kLabelType,     // 10 标签
+    &kButtonType,    // 11 按钮
+    &kCheckBoxType,  // 12 选择框
+    &kRadioType,     // 13 单选框
 };
 
 }  // namespace

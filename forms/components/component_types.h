@@ -6,5 +6,10 @@
 namespace forms {
 
 extern const rt::ComponentType kWindowType;  // 窗口, type 1
+extern const rt::ComponentType kGroupBoxType;  // 分组框, type 9
+extern const rt::ComponentType kLabelType;     // 标签, type 10
+extern const rt::ComponentType kButtonType;    // 按钮, type 11
+extern const rt::ComponentType kCheckBoxType;  // 选择框, type 12
+extern const rt::ComponentType kRadioType;     // 单选框, type 13
 
 }  // namespace forms

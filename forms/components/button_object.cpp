@@ -1,0 +1,58 @@
+#include "forms/components/button_object.h"
+
+#include "forms/components/button_styles.h"
+#include "forms/components/component_types.h"
+
+namespace forms {
+
+ButtonObject::ButtonObject(const CreateRequest& request, StoredBlock stored)
+    : BlockObject(&kButtonType, request, kButtonLayout, std::move(stored)) {
+    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE));
+}
+
+DWORD ButtonObject::platform_style() const {
+    return BS_MULTILINE | (is_default_button() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
+           horizontal_alignment_style(stored_.word(kButtonWordAlignment)) |
+           vertical_alignment_style(stored_.word(kButtonWordVerticalAlignment)) | picture_.style();
+}
+
+bool ButtonObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+    if (message != WM_COMMAND || HIWORD(wparam) != BN_CLICKED) return false;
+    raise(kEventClicked);
+    *result = 0;
+    return true;
+}
+
+u32 ButtonObject::apply(const PropertyRow& row) {
+    switch (row.effect) {
+    case kButtonRebuilds: return 1;
+    case kButtonSetsKind:
+        SendMessageA(hwnd(), BM_SETSTYLE, is_default_button() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        break;
+    case kButtonSetsAlignment:
+        replace_style(hwnd(), kHorizontalAlignmentMask | kVerticalAlignmentMask, platform_style());
+        break;
+    case kButtonSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont)); break;
+    default: break;
+    }
+    return 0;
+}
+
+ComponentObject* create_button(const CreateRequest& request) {
+    StoredBlock stored;
+    if (!read_request_block(kButtonLayout, request, &stored)) return nullptr;
+    auto* button = new ButtonObject(request, std::move(stored));
+    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | button->platform_style();
+    if (!button->create_window(0, "BUTTON", button->stored().caption.c_str(), style, request.left, request.top,
+                               request.width, request.height, request.parent,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
+        delete button;
+        return nullptr;
+    }
+    button->font_.apply(button->hwnd(), button->stored().block(kButtonBlockFont));
+    button->picture_.show_on(button->hwnd());
+    return button;
+}
+
+}  // namespace forms

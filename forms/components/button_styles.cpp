@@ -1,0 +1,29 @@
+#include "forms/components/button_styles.h"
+
+namespace forms {
+namespace {
+
+constexpr DWORD kHorizontal[] = {
+    BS_LEFT,    // 0 left
+    BS_CENTER,  // 1 centre
+    BS_RIGHT,   // 2 right
+};
+
+constexpr DWORD kVertical[] = {
+    BS_TOP,      // 0 top
+    BS_VCENTER,  // 1 centre
+    BS_BOTTOM,   // 2 bottom
+};
+
+}  // namespace
+
+DWORD horizontal_alignment_style(u32 choice) { return kHorizontal[choice > 2 ? 2 : choice]; }
+DWORD vertical_alignment_style(u32 choice) { return kVertical[choice > 2 ? 2 : choice]; }
+
+void replace_style(HWND window, DWORD mask, DWORD bits) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>((style & ~mask) | (bits & mask)));
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+}  // namespace forms

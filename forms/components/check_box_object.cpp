@@ -1,0 +1,129 @@
+#include "forms/components/check_box_object.h"
+
+#include "forms/components/button_styles.h"
+#include "forms/components/component_types.h"
+
+namespace forms {
+namespace {
+
+constexpr DWORD kPropertyStyles = BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT | kHorizontalAlignmentMask |
+                                  kVerticalAlignmentMask;
+
+void set_button_type(HWND window, DWORD type) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(BS_TYPEMASK)) | type));
+}
+
+}  // namespace
+
+CheckObject::CheckObject(const rt::ComponentType* type, const CreateRequest& request, const BlockLayout& layout,
+                         StoredBlock stored)
+    : BlockObject(type, request, layout, std::move(stored)) {
+    background_.set(stored_.word(kCheckWordBackColour));
+    picture_.load(stored_.block(kCheckBlockPicture), background_.colour());
+}
+
+DWORD CheckObject::platform_style() const {
+    const StoredBlock& s = stored_;
+    return BS_MULTILINE | (is_radio() ? BS_AUTORADIOBUTTON : BS_AUTOCHECKBOX) |
+           (s.flag(kCheckWordPushLike) ? BS_PUSHLIKE : 0) | (s.flag(kCheckWordFlat) ? BS_FLAT : 0) |
+           (s.flag(kCheckWordTextOnLeft) ? BS_LEFTTEXT : 0) |
+           horizontal_alignment_style(s.word(kCheckWordAlignment)) |
+           vertical_alignment_style(s.word(kCheckWordVerticalAlignment)) | picture_.style();
+}
+
+void CheckObject::set_check(bool ticked) {
+    // Ticking an automatic radio button makes the platform clear the others of its
+    // group; as a plain radio button for the moment, it leaves them alone.
+    const bool automatic_radio = (GetWindowLongA(hwnd(), GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (automatic_radio) set_button_type(hwnd(), BS_RADIOBUTTON);
+    SendMessageA(hwnd(), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (automatic_radio) set_button_type(hwnd(), BS_AUTORADIOBUTTON);
+}
+
+void CheckObject::refresh_ticked() {
+    stored_.set_word(kCheckWordTicked, SendMessageA(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+}
+
+bool CheckObject::get_property(i32 index, ValueRecord* out) {
+    if (index + kCommonPropertyCount == kCheckTicked) refresh_ticked();
+    return BlockObject::get_property(index, out);
+}
+
+// A rebuilt control starts from these properties: it keeps the tick the user gave it.
+ByteBlock CheckObject::save() {
+    refresh_ticked();
+    return BlockObject::save();
+}
+
+bool CheckObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+    if (message != WM_SETFOCUS && message != WM_KILLFOCUS) return false;
+    // The platform may report a radio button that gains the focus as clicked; that
+    // is no click of the user's.
+    focus_changing_ = true;
+    *result = call_platform(message, wparam, lparam);
+    focus_changing_ = false;
+    return true;
+}
+
+bool CheckObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wparam) != BN_CLICKED) return false;
+        if (!focus_changing_) raise(kEventClicked);
+        *result = 0;
+        return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        *result = answer_colour_request(reinterpret_cast<HDC>(wparam), text_colour(stored_.word(kCheckWordTextColour)),
+                                        background_);
+        return true;
+    default: return false;
+    }
+}
+
+u32 CheckObject::apply(const PropertyRow& row) {
+    switch (row.effect) {
+    case kCheckRebuilds: return 1;
+    case kCheckSetsStyle: replace_style(hwnd(), kPropertyStyles, platform_style()); break;
+    case kCheckSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kCheckRepaints: InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kCheckSetsBackground:
+        background_.set(stored_.word(kCheckWordBackColour));
+        picture_.recolour(hwnd(), background_.colour());
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        break;
+    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckBlockFont)); break;
+    case kCheckSetsTick: set_check(stored_.word(kCheckWordTicked) == 1); break;
+    default: break;
+    }
+    return 0;
+}
+
+ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& layout, const CreateRequest& request) {
+    StoredBlock stored;
+    if (!read_request_block(layout, request, &stored)) return nullptr;
+    auto* check = new CheckObject(type, request, layout, std::move(stored));
+    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | check->platform_style();
+    if (!check->create_window(0, "BUTTON", check->stored().caption.c_str(), style, request.left, request.top,
+                              request.width, request.height, request.parent,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
+        delete check;
+        return nullptr;
+    }
+    check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont));
+    check->picture_.show_on(check->hwnd());
+    // Only the value 1 ticks: template data may hold anything.
+    if (check->stored().word(kCheckWordTicked) == 1) check->set_check(true);
+    return check;
+}
+
+ComponentObject* create_check_box(const CreateRequest& request) {
+    return create_check(&kCheckBoxType, kCheckBoxLayout, request);
+}
+
+ComponentObject* create_radio_button(const CreateRequest& request) {
+    return create_check(&kRadioType, kRadioLayout, request);
+}
+
+}  // namespace forms

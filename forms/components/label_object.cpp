@@ -1,0 +1,146 @@
+#include "forms/components/label_object.h"
+
+#include <iterator>
+
+#include "forms/components/component_types.h"
+#include "forms/components/label_paint.h"
+
+namespace forms {
+namespace {
+
+constexpr DWORD kFrameExStyles = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
+
+constexpr LabelFrame kFrames[] = {
+    {0, 0},                                       // 0 none
+    {0, WS_EX_CLIENTEDGE},                        // 1 sunken
+    {0, WS_EX_DLGMODALFRAME},                     // 2 raised frame
+    {0, WS_EX_STATICEDGE},                        // 3 thin sunken
+    {0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},  // 4 sunken inside a raised frame
+    {WS_BORDER, 0},                               // 5 single line
+    {0, 0},                                       // 6 gradient border, painted by the label
+};
+
+bool register_label_class() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(instance, kLabelClass, &wc)) return true;
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = ComponentObject::class_procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    wc.lpszClassName = kLabelClass;
+    return RegisterClassA(&wc) != 0;
+}
+
+}  // namespace
+
+const char kLabelClass[] = "_QX_Label";
+
+LabelFrame label_frame(u32 border) { return border < std::size(kFrames) ? kFrames[border] : kFrames[0]; }
+
+LabelObject::LabelObject(const CreateRequest& request, StoredBlock stored)
+    : BlockObject(&kLabelType, request, kLabelLayout, std::move(stored)) {
+    font_.apply(nullptr, stored_.block(kLabelBlockFont));
+}
+
+const Picture* LabelObject::background_picture() {
+    if (!picture_decoded_) {
+        const ByteBlock& data = stored_.block(kLabelBlockPicture);
+        picture_ = data.empty() ? Picture() : decode_picture(data.data(), static_cast<u32>(data.size()));
+        picture_decoded_ = true;
+    }
+    return picture_.empty() ? nullptr : &picture_;
+}
+
+void LabelObject::paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    paint_label(dc, client, {stored_, font_.handle(), background_picture()});
+}
+
+// Drawn off screen first, so a label repainted often (the search's progress) does
+// not flicker.
+void LabelObject::paint_buffered(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    if (width <= 0 || height <= 0) return;
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+    if (!bitmap) {
+        if (memory) DeleteDC(memory);
+        paint(dc);
+        return;
+    }
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    paint(memory);
+    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+bool LabelObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd(), &ps);
+        RECT clip;
+        if (dc && GetClipBox(dc, &clip) != NULLREGION) paint_buffered(dc);
+        EndPaint(hwnd(), &ps);
+        *result = 0;
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wparam));
+        *result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        *result = 1;  // the paint covers every pixel
+        return true;
+    default: return false;
+    }
+}
+
+void LabelObject::apply_frame() {
+    const LabelFrame frame = label_frame(stored_.word(kLabelWordBorder));
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE));
+    const DWORD ex_style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_EXSTYLE));
+    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(WS_BORDER)) | frame.style));
+    SetWindowLongA(hwnd(), GWL_EXSTYLE, static_cast<LONG>((ex_style & ~kFrameExStyles) | frame.ex_style));
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+u32 LabelObject::apply(const PropertyRow& row) {
+    switch (row.effect) {
+    case kLabelSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kLabelSetsBorder: apply_frame(); break;
+    case kLabelSetsFont: font_.apply(nullptr, stored_.block(kLabelBlockFont)); break;
+    case kLabelSetsPicture:
+        picture_ = Picture();
+        picture_decoded_ = false;
+        break;
+    default: break;
+    }
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    return 0;
+}
+
+ComponentObject* create_label(const CreateRequest& request) {
+    StoredBlock stored;
+    if (!read_request_block(kLabelLayout, request, &stored) || !register_label_class()) return nullptr;
+    auto* label = new LabelObject(request, std::move(stored));
+    const LabelFrame frame = label_frame(label->stored().word(kLabelWordBorder));
+    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | frame.style;
+    if (!label->create_window(frame.ex_style, kLabelClass, label->stored().caption.c_str(), style, request.left,
+                              request.top, request.width, request.height, request.parent,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
+        delete label;
+        return nullptr;
+    }
+    return label;
+}
+
+}  // namespace forms

@@ -1,0 +1,150 @@
+#include "forms/components/label_paint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "forms/components/button_resources.h"
+#include "forms/components/label_gradient.h"
+#include "forms/components/label_properties.h"
+
+namespace forms {
+namespace {
+
+// The text drawn under the caption for each effect, and where the caption itself goes.
+struct TextEffect {
+    bool shaded;
+    COLORREF shade;
+    int shade_offset;  // pixels right and down
+    int text_offset;
+};
+
+constexpr TextEffect kEffects[] = {
+    {false, 0, 0, 0},                   // 0 none
+    {true, RGB(255, 255, 255), 1, 0},   // 1 raised: white below right, the caption in place
+    {true, RGB(255, 255, 255), 0, 1},   // 2 engraved: white in place, the caption below right
+    {true, RGB(0, 0, 0), 2, 0},         // 3 shadow: black two pixels below right, the caption in place
+};
+
+constexpr UINT kHorizontal[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+constexpr UINT kVertical[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
+
+template <typename T, size_t N>
+const T& pick(const T (&table)[N], u32 choice) {
+    return table[choice < N ? choice : N - 1];
+}
+
+GradientStops border_stops(const StoredBlock& s) {
+    return usable_colours({s.word(kLabelWordBorderColour1), s.word(kLabelWordBorderColour1 + 1),
+                           s.word(kLabelWordBorderColour1 + 2)});
+}
+
+// The gradient border's width when the label draws one, else 0.
+int gradient_border_width(const StoredBlock& s) {
+    if (s.word(kLabelWordBorder) != kLabelBorderGradient) return 0;
+    const i32 width = static_cast<i32>(s.word(kLabelWordBorderWidth));
+    if (width <= 0 || border_stops(s).count < 2) return 0;
+    return std::min(width, 0x7FFF);
+}
+
+void fill(HDC dc, const RECT& r, COLORREF colour) {
+    const COLORREF old = SetDCBrushColor(dc, colour);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetDCBrushColor(dc, old);
+}
+
+void blend(HDC dc, HDC source, const Picture& p, int x, int y, int width, int height) {
+    const BLENDFUNCTION f = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, p.width(), p.height(), f);
+}
+
+void draw_picture(HDC dc, const RECT& r, const Picture& p, u32 placement) {
+    HDC source = CreateCompatibleDC(dc);
+    if (!source) return;
+    HGDIOBJ previous = SelectObject(source, p.bitmap());
+    const int pw = p.width(), ph = p.height();
+    switch (placement) {
+    case kPlaceTopLeft: blend(dc, source, p, r.left, r.top, pw, ph); break;
+    case kPlaceTiled:
+        for (int y = r.top; y < r.bottom; y += ph)
+            for (int x = r.left; x < r.right; x += pw) blend(dc, source, p, x, y, pw, ph);
+        break;
+    default: {
+        // Centred; shrunk to fit when larger, never enlarged.
+        const int rw = r.right - r.left, rh = r.bottom - r.top;
+        const double scale = std::min({1.0, static_cast<double>(rw) / pw, static_cast<double>(rh) / ph});
+        const int w = std::max(1, static_cast<int>(std::lround(pw * scale)));
+        const int h = std::max(1, static_cast<int>(std::lround(ph * scale)));
+        blend(dc, source, p, r.left + (rw - w) / 2, r.top + (rh - h) / 2, w, h);
+        break;
+    }
+    }
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
+    const StoredBlock& s = look.stored;
+    // The colour goes first: whatever a picture or gradient leaves uncovered (or
+    // shows through) is the background colour.
+    fill(dc, r, background_colour(s.word(kLabelWordBackColour)));
+    if (look.picture && !look.picture->empty()) {
+        draw_picture(dc, r, *look.picture, s.word(kLabelWordPlacement));
+        return;
+    }
+    const u32 mode = s.word(kLabelWordGradientMode);
+    if (mode == 0) return;
+    const GradientStops stops = usable_colours({s.word(kLabelWordGradientColour1),
+                                                s.word(kLabelWordGradientColour1 + 1),
+                                                s.word(kLabelWordGradientColour1 + 2)});
+    if (stops.count >= 2) paint_gradient_fill(dc, r, mode, stops);
+}
+
+void draw_caption_at(HDC dc, const RECT& r, int offset, COLORREF colour, const char* text, UINT format) {
+    RECT at = r;
+    OffsetRect(&at, offset, offset);
+    SetTextColor(dc, colour);
+    DrawTextA(dc, text, -1, &at, format);
+}
+
+void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
+    const StoredBlock& s = look.stored;
+    if (s.caption.empty()) return;
+    UINT format = DT_NOCLIP | pick(kHorizontal, s.word(kLabelWordAlignment));
+    if (s.flag(kLabelWordWordWrap))
+        format |= DT_WORDBREAK;
+    else
+        format |= DT_SINGLELINE | pick(kVertical, s.word(kLabelWordVerticalAlignment));
+    const u32 effect_word = s.word(kLabelWordEffect);
+    const TextEffect& effect = effect_word < std::size(kEffects) ? kEffects[effect_word] : kEffects[kEffectNone];
+
+    HGDIOBJ old_font = SelectObject(dc, look.font);
+    SetBkMode(dc, TRANSPARENT);
+    if (effect.shaded) draw_caption_at(dc, r, effect.shade_offset, effect.shade, s.caption.c_str(), format);
+    draw_caption_at(dc, r, effect.text_offset, text_colour(s.word(kLabelWordTextColour)), s.caption.c_str(), format);
+    SelectObject(dc, old_font);
+}
+
+}  // namespace
+
+RECT label_content_rect(const RECT& client, const StoredBlock& stored) {
+    RECT r = client;
+    const int width = gradient_border_width(stored);
+    InflateRect(&r, -width, -width);
+    return r;
+}
+
+void paint_label(HDC dc, const RECT& client, const LabelLook& look) {
+    const int saved = SaveDC(dc);
+    const int width = gradient_border_width(look.stored);
+    if (width > 0) paint_gradient_border(dc, client, width, border_stops(look.stored));
+    const RECT r = label_content_rect(client, look.stored);
+    if (r.right > r.left && r.bottom > r.top) {
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        paint_background(dc, r, look);
+        paint_caption(dc, r, look);
+    }
+    RestoreDC(dc, saved);
+}
+
+}  // namespace forms

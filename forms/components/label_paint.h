@@ -1,0 +1,23 @@
+// Painting a label, entirely our own: the gradient border, the background (picture,
+// gradient or colour) and the caption with its alignment, wrap and effect.
+#pragma once
+#include <windows.h>
+
+#include "forms/components/button_block.h"
+#include "forms/components/picture.h"
+
+namespace forms {
+
+struct LabelLook {
+    const StoredBlock& stored;
+    HFONT font;
+    const Picture* picture;  // the decoded background picture, null without one
+};
+
+void paint_label(HDC dc, const RECT& client, const LabelLook& look);
+
+// The rectangle left inside the gradient border (the whole client rectangle when
+// the label draws no border of its own).
+RECT label_content_rect(const RECT& client, const StoredBlock& stored);
+
+}  // namespace forms

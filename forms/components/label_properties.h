@@ -1,0 +1,77 @@
+// The label's properties: their indexes, where its block keeps them, and what
+// setting each one does.
+#pragma once
+#include "forms/components/button_block_object.h"
+
+namespace forms {
+
+enum LabelProperty : i32 {
+    kLabelCaption = 8,
+    kLabelEffect = 9,
+    kLabelBorder = 10,
+    kLabelBorderWidth = 11,
+    kLabelBorderColour1 = 12,
+    kLabelBorderColour2 = 13,
+    kLabelBorderColour3 = 14,
+    kLabelFont = 15,
+    kLabelTextColour = 16,
+    kLabelBackColour = 17,
+    kLabelPicture = 18,
+    kLabelPicturePlacement = 19,
+    kLabelGradientMode = 20,
+    kLabelGradientColour1 = 21,
+    kLabelGradientColour2 = 22,
+    kLabelGradientColour3 = 23,
+    kLabelAlignment = 24,
+    kLabelWordWrap = 25,
+    kLabelVerticalAlignment = 26,
+    kLabelDataSource = 27,
+    kLabelDataColumn = 28,
+    kLabelPropertyCount = 29,
+};
+
+// The integer words of the label's block, numbered in stored order from 1.
+enum LabelWord : int {
+    kLabelWordEffect = 1,
+    kLabelWordBorderWidth = 2,
+    kLabelWordBorder = 3,
+    kLabelWordBorderColour1 = 4,  // 5, 6: colours 2 and 3
+    kLabelWordTextColour = 7,
+    kLabelWordBackColour = 8,
+    kLabelWordPlacement = 9,
+    kLabelWordGradientMode = 10,
+    kLabelWordGradientColour1 = 11,  // 12, 13: colours 2 and 3
+    kLabelWordAlignment = 14,
+    kLabelWordVerticalAlignment = 15,
+    kLabelWordWordWrap = 16,
+    kLabelWordCount = 16,
+};
+enum LabelBlock : int { kLabelBlockFont = 1, kLabelBlockPicture = 2 };
+
+enum LabelEffect : u32 { kEffectNone = 0, kEffectRaised = 1, kEffectEngraved = 2, kEffectShadow = 3 };
+enum LabelBorder : u32 {
+    kLabelBorderNone = 0,
+    kLabelBorderSunken = 1,
+    kLabelBorderRaisedFrame = 2,
+    kLabelBorderThinSunken = 3,
+    kLabelBorderSunkenRaised = 4,
+    kLabelBorderSingle = 5,
+    kLabelBorderGradient = 6,
+};
+enum PicturePlacement : u32 { kPlaceTopLeft = 0, kPlaceTiled = 1, kPlaceCentredShrunk = 2 };
+
+inline constexpr u32 kLabelMinBorderWidth = 5;  // a gradient border set at run time is at least this wide
+inline constexpr u32 kLabelGradientModes = 8;
+
+// What setting a label property does after the value is stored.
+enum LabelSetEffect : int {
+    kLabelRepaints = 0,  // every change repaints
+    kLabelSetsCaption,   // also the platform window text
+    kLabelSetsBorder,    // also the platform frame
+    kLabelSetsFont,      // a new font
+    kLabelSetsPicture,   // the decoded picture is dropped
+};
+
+extern const BlockLayout kLabelLayout;
+
+}  // namespace forms
