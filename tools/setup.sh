@@ -58,4 +58,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix was not created" >&2; exit 1; }
 
+bash "$here/setup_image_libs.sh"
 echo "setup: ready"

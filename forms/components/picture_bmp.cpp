@@ -104,7 +104,10 @@ bool read_layout(const std::uint8_t* data, u32 length, Layout* out) {
     if (l.bits_offset < after_header || l.bits_offset >= length) return false;
     const u32 available = length - l.bits_offset;
     if (l.compression == BI_RLE8 || l.compression == BI_RLE4) {
-        l.bits_size = available;  // the decoder stops at the data's end
+        // Run-length data must state its size; data shorter than that was cut short.
+        const u32 stated = read_u32(h + 20);
+        if (stated == 0 || stated > available) return false;
+        l.bits_size = stated;
     } else {
         const std::uint64_t stride = ((static_cast<std::uint64_t>(l.width) * l.bit_count + 31) / 32) * 4;
         const std::uint64_t needed = stride * static_cast<std::uint64_t>(rows);
