@@ -40,7 +40,7 @@ void on_output_message(j_common_ptr) {}
 
 void on_progress(j_common_ptr cinfo) {
     if (cinfo->is_decompressor && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
-        ERREXIT(cinfo, JERR_NOT_COMPILED);
+        cinfo->err->error_exit(cinfo);
 }
 
 // The whole image data is the buffer: running out of it means the data was cut short,

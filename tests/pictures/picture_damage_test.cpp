@@ -1,6 +1,7 @@
 // Damaged image data: cut short, bytes flipped, absurd declared sizes, noise behind a
 // valid signature. None of it may crash or leak; what cannot be decoded is no picture.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <random>
@@ -164,6 +165,53 @@ TEST(PictureDamageTest, NoiseBehindEverySignature) {
     }
 }
 
+// Damaged variants take the error paths: cut at two thirds, and one byte flipped in the
+// middle.
+std::vector<Bytes> damaged_samples(const std::vector<NamedSample>& samples) {
+    std::vector<Bytes> damaged;
+    for (const NamedSample& s : samples) {
+        damaged.emplace_back(s.bytes.begin(), s.bytes.begin() + static_cast<std::ptrdiff_t>(s.bytes.size() * 2 / 3));
+        Bytes flipped = s.bytes;
+        flipped[flipped.size() / 2] ^= 0xFF;
+        damaged.push_back(flipped);
+    }
+    return damaged;
+}
+
+// Bytes in use in all the process's heaps (the C runtime's included, where libpng,
+// libjpeg and zlib allocate).
+std::size_t heap_bytes_in_use() {
+    HANDLE heaps[64];
+    const DWORD count = GetProcessHeaps(64, heaps);
+    std::size_t used = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) used += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return used;
+}
+
+// The libraries' state is freed on every path, the error paths included: after a
+// warm-up, many more rounds leave no more heap in use.
+TEST(PictureDamageTest, NoMemoryOutlivesADecode) {
+    const std::vector<NamedSample> samples = all_samples();
+    const std::vector<Bytes> damaged = damaged_samples(samples);
+    const auto round = [&] {
+        for (const NamedSample& s : samples) ASSERT_TRUE(decode(s.bytes)) << s.name;
+        for (const Bytes& d : damaged) expect_sound(decode(d));
+    };
+    for (int i = 0; i < 20; ++i) round();
+    const std::size_t before = heap_bytes_in_use();
+    ASSERT_GT(before, 0u) << "the heaps cannot be walked";
+    for (int i = 0; i < 200; ++i) round();
+    const std::size_t after = heap_bytes_in_use();
+    // A leaked libjpeg or libpng state (kilobytes each) every round would be far above this.
+    EXPECT_LT(after, before + 64 * 1024) << "grew from " << before << " to " << after << " bytes";
+}
+
 // Leaks show as exhaustion: with the process's GDI handles all but used up, a decode
 // that left even one object behind would, a few rounds later, find none to make.
 class NearlyFullGdi {
@@ -192,14 +240,7 @@ private:
 
 TEST(PictureDamageTest, NoGdiObjectOutlivesItsPicture) {
     const std::vector<NamedSample> samples = all_samples();
-    // Damaged variants take the error paths: cut in the middle, and flipped in the middle.
-    std::vector<Bytes> damaged;
-    for (const NamedSample& s : samples) {
-        damaged.emplace_back(s.bytes.begin(), s.bytes.begin() + static_cast<std::ptrdiff_t>(s.bytes.size() * 2 / 3));
-        Bytes flipped = s.bytes;
-        flipped[flipped.size() / 2] ^= 0xFF;
-        damaged.push_back(flipped);
-    }
+    const std::vector<Bytes> damaged = damaged_samples(samples);
     constexpr int kHeadroom = 40;  // more than one decode needs at its peak
     constexpr int kRounds = 3 * kHeadroom;
     NearlyFullGdi full(kHeadroom);
