@@ -135,6 +135,26 @@ TEST(PictureDamageTest, HugeDeclaredSizes) {
     EXPECT_FALSE(decode(icon));
 }
 
+// Progressive data may ask for any number of passes over the picture; past a thousand
+// it is taken for damaged (or hostile) data rather than decoded for minutes.
+TEST(PictureDamageTest, EndlessProgressiveScansAreRefused) {
+    const Bytes jpeg = sample_jpeg_colour(true);
+    // The last scan, from its start-of-scan marker up to the end marker, repeated.
+    std::size_t last_scan = 0;
+    for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) last_scan = i;
+    ASSERT_GT(last_scan, 0u);
+    const Bytes scan(jpeg.begin() + static_cast<std::ptrdiff_t>(last_scan), jpeg.end() - 2);
+    const auto with_repeats = [&](int repeats) {
+        Bytes out(jpeg.begin(), jpeg.end() - 2);
+        for (int i = 0; i < repeats; ++i) out.insert(out.end(), scan.begin(), scan.end());
+        out.insert(out.end(), {0xFF, 0xD9});
+        return out;
+    };
+    EXPECT_TRUE(decode(with_repeats(100)));  // repeated refinement is odd but decodable
+    EXPECT_FALSE(decode(with_repeats(1100)));
+}
+
 TEST(PictureDamageTest, NoiseBehindEverySignature) {
     std::mt19937 random(20240605);
     const Bytes starts[] = {{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}, {0xFF, 0xD8, 0xFF}, {'B', 'M'}, {0, 0, 1, 0}, {0, 0, 2, 0}};
