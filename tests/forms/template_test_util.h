@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -21,6 +22,8 @@ inline forms::ByteBlock real_template() {
 class GuardedBuffer {
 public:
     explicit GuardedBuffer(size_t capacity) {
+        // A read past the end should end the run at once, not wait in a debugger.
+        SetUnhandledExceptionFilter(report_and_exit);
         SYSTEM_INFO info;
         GetSystemInfo(&info);
         page_ = info.dwPageSize;
@@ -43,6 +46,14 @@ public:
     const std::uint8_t* place(const forms::ByteBlock& data) { return place(data.data(), data.size()); }
 
 private:
+    static LONG WINAPI report_and_exit(EXCEPTION_POINTERS* info) {
+        std::fprintf(stderr, "exception 0x%08lX at %p\n", info->ExceptionRecord->ExceptionCode,
+                     info->ExceptionRecord->ExceptionAddress);
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
+        return EXCEPTION_EXECUTE_HANDLER;
+    }
+
     size_t page_ = 0, data_pages_ = 0;
     std::uint8_t* base_ = nullptr;
 };
