@@ -58,5 +58,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix was not created" >&2; exit 1; }
 
+# Every program of the prefix runs in one virtual desktop: windows get title bars
+# without a window manager, and Wine does not wait on an absent manager for each
+# top-level window it shows or destroys (seconds each on a bare X server).
+if ! grep -q '^"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    timeout 30 wineserver -w || true  # the registry is written when the server ends
+fi
+
 bash "$here/setup_image_libs.sh"
 echo "setup: ready"
