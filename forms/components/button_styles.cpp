@@ -1,5 +1,7 @@
 #include "forms/components/button_styles.h"
 
+#include <uxtheme.h>
+
 namespace forms {
 namespace {
 
@@ -19,6 +21,10 @@ constexpr DWORD kVertical[] = {
 
 DWORD horizontal_alignment_style(u32 choice) { return kHorizontal[choice > 2 ? 2 : choice]; }
 DWORD vertical_alignment_style(u32 choice) { return kVertical[choice > 2 ? 2 : choice]; }
+
+// A class list that names no theme class: every platform we run on then opens no
+// theme for the window (an empty list is refused by some).
+void use_classic_look(HWND window) { SetWindowTheme(window, L" ", L" "); }
 
 void replace_style(HWND window, DWORD mask, DWORD bits) {
     const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));

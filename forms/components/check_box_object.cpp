@@ -111,6 +111,7 @@ ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& 
         delete check;
         return nullptr;
     }
+    use_classic_look(check->hwnd());
     check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont));
     check->picture_.show_on(check->hwnd());
     // Only the value 1 ticks: template data may hold anything.

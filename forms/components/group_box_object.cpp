@@ -56,6 +56,7 @@ ComponentObject* create_group_box(const CreateRequest& request) {
         delete box;
         return nullptr;
     }
+    use_classic_look(box->hwnd());
     box->font_.apply(box->hwnd(), box->stored().block(kGroupBlockFont));
     return box;
 }

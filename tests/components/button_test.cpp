@@ -1,0 +1,183 @@
+// The push button: its block and defaults, the platform styles its properties choose
+// and change in place, clicks and focus reaching handlers only when not loading, the
+// default button the window's Enter key finds, and the rebuild a picture asks for.
+#include <windows.h>
+
+#include "forms/component_type.h"
+#include "runtime/application.h"
+#include "runtime/memory.h"
+#include "tests/components/component_blocks.h"
+#include "tests/components/component_test_program.h"
+
+namespace component_test {
+namespace {
+
+constexpr u32 kButton = 0x16010002, kOther = 0x16010003;
+
+void load_button(const ByteBlock& block) {
+    install({window_part(), component(kButton, kButtonTypeId, block, 10, 10, 80, 28),
+             component(kOther, kButtonTypeId, button_block({}), 100, 10, 80, 28)});
+    ASSERT_TRUE(load());
+}
+
+bool answers_default(u32 id) {
+    forms::ComponentObject* o = object_of(id);
+    const auto op = forms::operation<forms::IsDefaultButtonOp>(o->type(), forms::kOpIsDefaultButton);
+    return op && op(o);
+}
+
+std::string window_text(u32 id) {
+    char text[64] = {};
+    GetWindowTextA(component_handle(id), text, sizeof text);
+    return text;
+}
+
+using ButtonTest = ComponentTest;
+
+TEST_F(ButtonTest, AnEmptyBlockGivesTheDefaultsAndTheirStyles) {
+    load_button({});
+    EXPECT_EQ(read_text(kButton, 10), "按钮");
+    EXPECT_EQ(window_text(kButton), "按钮");
+    EXPECT_EQ(read(kButton, 9), 0u);
+    EXPECT_EQ(read(kButton, 11), 1u);
+    EXPECT_EQ(read(kButton, 12), 1u);
+    const DWORD style = style_of(kButton);
+    EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON));
+    EXPECT_EQ(style & (BS_CENTER | BS_VCENTER), static_cast<DWORD>(BS_CENTER | BS_VCENTER));
+    EXPECT_TRUE(style & BS_MULTILINE);
+    EXPECT_TRUE(style & WS_CLIPSIBLINGS);
+    EXPECT_FALSE(answers_default(kButton));
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(component_handle(kButton), WM_GETFONT, 0, 0)),
+              static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    EXPECT_EQ(saved_block(kButton), button_block({}));
+}
+
+TEST_F(ButtonTest, StoredValuesChooseTheStylesAndABlockAboveVersionOneFails) {
+    ButtonValues v;
+    v.kind = 1;
+    v.alignment = 2;
+    v.vertical_alignment = 0;
+    v.font = font_record("Tahoma", -15);
+    v.caption = "确定";
+    load_button(button_block(v));
+    const DWORD style = style_of(kButton);
+    EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    EXPECT_EQ(style & BS_CENTER, static_cast<DWORD>(BS_RIGHT));
+    EXPECT_EQ(style & BS_VCENTER, static_cast<DWORD>(BS_TOP));
+    EXPECT_TRUE(answers_default(kButton));
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(component_handle(kButton), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    EXPECT_EQ(font.lfHeight, -15);
+    EXPECT_EQ(saved_block(kButton), button_block(v));
+
+    v.version = 2;
+    install({window_part(), component(kButton, kButtonTypeId, button_block(v))});
+    EXPECT_FALSE(load());
+}
+
+TEST_F(ButtonTest, KindAndAlignmentsAreClampedAndChangeTheStyleInPlace) {
+    load_button(button_block({}));
+    const HWND before = component_handle(kButton);
+    const struct {
+        i32 index;
+        u32 written, stored;
+        DWORD mask, style;
+    } cases[] = {
+        {9, 5, 1, BS_TYPEMASK, BS_DEFPUSHBUTTON},
+        {9, 0, 0, BS_TYPEMASK, BS_PUSHBUTTON},
+        {11, 0, 0, BS_CENTER, BS_LEFT},
+        {11, 9, 2, BS_CENTER, BS_RIGHT},
+        {11, 1, 1, BS_CENTER, BS_CENTER},
+        {12, 0, 0, BS_VCENTER, BS_TOP},
+        {12, 7, 2, BS_VCENTER, BS_BOTTOM},
+        {12, static_cast<u32>(-4), 0, BS_VCENTER, BS_TOP},
+    };
+    for (const auto& c : cases) {
+        write(kButton, c.index, c.written);
+        EXPECT_EQ(read(kButton, c.index), c.stored) << "property " << c.index << " written " << c.written;
+        EXPECT_EQ(style_of(kButton) & c.mask, c.style) << "property " << c.index << " written " << c.written;
+    }
+    EXPECT_EQ(component_handle(kButton), before);  // none of these rebuilds the button
+    write(kButton, 9, 1);
+    EXPECT_TRUE(answers_default(kButton));
+}
+
+TEST_F(ButtonTest, CaptionAndFontChangeTheLiveControl) {
+    load_button(button_block({}));
+    write_text(kButton, 10, "时光机");
+    EXPECT_EQ(window_text(kButton), "时光机");
+    EXPECT_EQ(read_text(kButton, 10), "时光机");
+
+    write(kButton, 13, reinterpret_cast<u32>("Tahoma"), 0, 6);
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(component_handle(kButton), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    char* face = reinterpret_cast<char*>(static_cast<u32>(read(kButton, 13, 6)));
+    EXPECT_STREQ(face, "Tahoma");
+    rt::release(face);
+}
+
+TEST_F(ButtonTest, ClicksAndFocusReachHandlersOnlyWhenNotLoading) {
+    load_button(button_block({}));
+    const HWND button = component_handle(kButton);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(logged(forms::kEventClicked), std::vector<std::string>{"0@16010002"});
+    EXPECT_EQ(logged(forms::kEventGotFocus), std::vector<std::string>{"-7@16010002"});
+
+    SetFocus(component_handle(kOther));
+    EXPECT_EQ(logged(forms::kEventLostFocus), std::vector<std::string>{"-8@16010002"});
+
+    event_log().clear();
+    rt::app().loading_counter = 1;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_TRUE(event_log().empty());
+    rt::app().loading_counter = 0;
+
+    // A real press and release of the mouse button.
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(logged(forms::kEventClicked), std::vector<std::string>{"0@16010002"});
+}
+
+TEST_F(ButtonTest, EnterClicksTheDefaultButton) {
+    ButtonValues v;
+    v.kind = 1;
+    load_button(button_block(v));
+    SetFocus(component_handle(kOther));
+    event_log().clear();
+    // Through the runtime's key handling, as the message loop would dispatch it.
+    PostMessageA(component_handle(kOther), WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_EQ(logged(forms::kEventClicked), std::vector<std::string>{"0@16010002"});
+}
+
+TEST_F(ButtonTest, APictureRebuildsTheButtonAsABitmapOrIconButton) {
+    ButtonValues v;
+    v.caption = "图";
+    load_button(button_block(v));
+    const HWND first = component_handle(kButton);
+
+    write_bytes(kButton, 8, solid_bmp(8, 8, 0x0000FF));
+    const HWND bitmap_button = component_handle(kButton);
+    EXPECT_NE(bitmap_button, first);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_TRUE(style_of(kButton) & BS_BITMAP);
+    EXPECT_NE(SendMessageA(bitmap_button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_EQ(window_text(kButton), "图");
+    EXPECT_EQ(read_bytes(kButton, 8), solid_bmp(8, 8, 0x0000FF));
+
+    write_bytes(kButton, 8, solid_ico(16, 0x00FF00));
+    EXPECT_TRUE(style_of(kButton) & BS_ICON);
+    EXPECT_FALSE(style_of(kButton) & BS_BITMAP);
+    EXPECT_NE(SendMessageA(component_handle(kButton), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+
+    // Data that does not decode is no picture: a plain button again, the data kept.
+    write_bytes(kButton, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    EXPECT_EQ(style_of(kButton) & (BS_ICON | BS_BITMAP), 0u);
+    EXPECT_EQ(read_bytes(kButton, 8).size(), 12u);
+    EXPECT_EQ(window_text(kButton), "图");
+}
+
+}  // namespace
+}  // namespace component_test

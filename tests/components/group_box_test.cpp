@@ -1,0 +1,138 @@
+// The group box: its block, the caption alignment clamped on write, the colours it
+// hands its frame, the background it erases, and the components it contains, whose
+// notifications still reach their own handlers.
+#include <windows.h>
+
+#include "tests/components/component_blocks.h"
+#include "tests/components/component_test_program.h"
+
+namespace component_test {
+namespace {
+
+constexpr u32 kBox = 0x16010002, kInside = 0x16010003;
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+void load_box(const GroupValues& v) {
+    Part box = component(kBox, kGroupBoxTypeId, group_block(v), 10, 10, 200, 100);
+    box.children = {kInside};
+    CheckValues inside;
+    inside.caption = "里面";
+    Part check = component(kInside, kCheckBoxTypeId, check_block(inside), 12, 30, 100, 24);
+    check.container = kBox;
+    install({window_part(), box, check});
+    ASSERT_TRUE(load());
+}
+
+struct ColourAnswer {
+    COLORREF text, back;
+    HBRUSH brush;
+};
+
+// What the group box answers when its frame asks its parent for colours.
+ColourAnswer colours_of(u32 id) {
+    const HWND h = component_handle(id);
+    HDC dc = GetDC(h);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageA(GetParent(h), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
+    const ColourAnswer a = {GetTextColor(dc), GetBkColor(dc), brush};
+    ReleaseDC(h, dc);
+    return a;
+}
+
+COLORREF brush_colour(HBRUSH brush) {
+    LOGBRUSH b{};
+    GetObjectA(brush, sizeof b, &b);
+    return b.lbColor;
+}
+
+using GroupBoxTest = ComponentTest;
+
+TEST_F(GroupBoxTest, ReadsItsBlockAndFramesWithTheGroupBoxStyle) {
+    GroupValues v;
+    v.alignment = 1;
+    v.caption_colour = 0xFF0000;
+    v.back_colour = 0x00FFFF;
+    v.font = font_record("Tahoma");
+    v.caption = "优化相关";
+    load_box(v);
+    EXPECT_EQ(read_text(kBox, 8), "优化相关");
+    EXPECT_EQ(read(kBox, 9), 1u);
+    EXPECT_EQ(read(kBox, 10), 0xFF0000u);
+    EXPECT_EQ(read(kBox, 11), 0x00FFFFu);
+    const DWORD style = style_of(kBox);
+    EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_GROUPBOX));
+    EXPECT_EQ(style & BS_CENTER, static_cast<DWORD>(BS_CENTER));
+    EXPECT_EQ(saved_block(kBox), group_block(v));
+
+    v.version = 2;
+    install({window_part(), component(kBox, kGroupBoxTypeId, group_block(v))});
+    EXPECT_FALSE(load());
+}
+
+TEST_F(GroupBoxTest, CaptionAlignmentIsClampedOnWrite) {
+    load_box(GroupValues{});
+    const struct {
+        u32 written, stored;
+        DWORD style;
+    } cases[] = {{7, 2, BS_RIGHT}, {static_cast<u32>(-1), 0, BS_LEFT}, {1, 1, BS_CENTER}};
+    for (const auto& c : cases) {
+        write(kBox, 9, c.written);
+        EXPECT_EQ(read(kBox, 9), c.stored) << c.written;
+        EXPECT_EQ(style_of(kBox) & BS_CENTER, c.style) << c.written;
+    }
+    set_directly(kBox, 9, {static_cast<u32>(-1), 0});  // as no property service would pass it
+    EXPECT_EQ(read(kBox, 9), 0u);
+}
+
+TEST_F(GroupBoxTest, HandsItsFrameTheCaptionColourAndItsBackground) {
+    GroupValues v;
+    v.caption_colour = 0xFF0000;
+    v.back_colour = 0x00FFFF;
+    load_box(v);
+    ColourAnswer a = colours_of(kBox);
+    EXPECT_EQ(a.text, 0xFF0000u);
+    EXPECT_EQ(a.back, 0x00FFFFu);
+    EXPECT_EQ(brush_colour(a.brush), 0x00FFFFu);
+    EXPECT_EQ(erased(component_handle(kBox)).count(0x00FFFF), 200 * 100);
+
+    // The default colour is the current button face, brush included.
+    write(kBox, 11, 0xFF000000);
+    write(kBox, 10, 0x0000FF);
+    a = colours_of(kBox);
+    EXPECT_EQ(a.text, 0x0000FFu);
+    EXPECT_EQ(a.back, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(a.brush, GetSysColorBrush(COLOR_BTNFACE));
+    EXPECT_EQ(erased(component_handle(kBox)).count(GetSysColor(COLOR_BTNFACE)), 200 * 100);
+}
+
+TEST_F(GroupBoxTest, DrawsItsCaptionInTheCaptionColour) {
+    GroupValues v;
+    v.caption_colour = 0xFF0000;
+    v.caption = "LOL国服主页替换";
+    load_box(v);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const Pixels p = on_screen(component_handle(kBox));
+    EXPECT_GT(p.count_toward(kBlue, face), 40);
+    EXPECT_LT(p.bounds_toward(kBlue, face).bottom, 20);  // the caption sits on the top edge
+    write_text(kBox, 8, "");
+    EXPECT_EQ(on_screen(component_handle(kBox)).count_toward(kBlue, face), 0);
+}
+
+TEST_F(GroupBoxTest, ContainsItsChildrenAndTheirClicksStillReachTheirHandlers) {
+    load_box(GroupValues{});
+    const HWND inside = component_handle(kInside);
+    EXPECT_EQ(GetParent(inside), component_handle(kBox));
+    SendMessageA(inside, BM_CLICK, 0, 0);
+    EXPECT_EQ(logged(forms::kEventClicked), std::vector<std::string>{"0@16010003"});
+    EXPECT_EQ(read(kInside, 18), 1u);
+}
+
+TEST_F(GroupBoxTest, EnumeratesCaptionAndFace) {
+    GroupValues v;
+    v.caption = "分组甲";
+    v.font = font_record("宋体");
+    EXPECT_EQ(enumerated_texts(kGroupBoxTypeId, nullptr, group_block(v)), (std::vector<std::string>{"分组甲", "宋体"}));
+}
+
+}  // namespace
+}  // namespace component_test

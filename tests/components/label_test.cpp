@@ -1,0 +1,404 @@
+// The label: its stored block in both versions, clamps on write, its platform frame,
+// and what it paints: the gradient border, the background picture by placement, the
+// gradient fills, the background colour, and the caption with alignment, wrap and
+// effects.
+#include <windows.h>
+
+#include "forms/components/label_object.h"
+#include "runtime/memory.h"
+#include "tests/components/component_blocks.h"
+#include "tests/components/component_test_program.h"
+
+namespace component_test {
+namespace {
+
+constexpr u32 kLabel = 0x16010002;
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255), kBlack = RGB(0, 0, 0), kWhiteRgb = RGB(255, 255, 255);
+
+void load_label(const LabelValues& v, i32 width = 120, i32 height = 40) {
+    install({window_part(), component(kLabel, kLabelTypeId, label_block(v), 10, 10, width, height)});
+    ASSERT_TRUE(load());
+}
+
+std::string face_of(u32 id, i32 index) {
+    char* face = reinterpret_cast<char*>(static_cast<u32>(read(id, index, 6)));
+    std::string out = face ? face : "";
+    rt::release(face);
+    return out;
+}
+
+int width_of(const RECT& r) { return r.right - r.left; }
+
+using LabelTest = ComponentTest;
+
+TEST_F(LabelTest, ReadsEveryPropertyFromItsStoredPlace) {
+    LabelValues v;
+    v.effect = 2;
+    v.border_width = 9;
+    v.border = 3;
+    v.border_colours[0] = 0x000001;
+    v.border_colours[1] = 0x000002;
+    v.border_colours[2] = 0x000003;
+    v.text_colour = 0x112233;
+    v.back_colour = 0x445566;
+    v.placement = 2;
+    v.gradient_mode = 4;
+    v.gradient_colours[0] = 0x000007;
+    v.gradient_colours[1] = 0x000008;
+    v.gradient_colours[2] = 0x000009;
+    v.alignment = 2;
+    v.vertical_alignment = 0;
+    v.word_wrap = 1;
+    v.font = font_record("Tahoma");
+    v.picture = {1, 2, 3, 4, 5};
+    v.caption = "说明文字";
+    v.data_source = "数据源甲";
+    v.data_column = "列乙";
+    load_label(v);
+
+    const struct {
+        i32 index;
+        u32 value;
+    } words[] = {
+        {9, 2},  {10, 3},  {11, 9},  {12, 1}, {13, 2}, {14, 3}, {16, 0x112233}, {17, 0x445566},
+        {19, 2}, {20, 4},  {21, 7},  {22, 8}, {23, 9}, {24, 2}, {25, 1},        {26, 0},
+    };
+    for (const auto& w : words) EXPECT_EQ(read(kLabel, w.index), w.value) << "property " << w.index;
+    EXPECT_EQ(read_text(kLabel, 8), "说明文字");
+    EXPECT_EQ(face_of(kLabel, 15), "Tahoma");
+    EXPECT_EQ(read_bytes(kLabel, 18), v.picture);
+    EXPECT_EQ(read_text(kLabel, 27), "数据源甲");
+    EXPECT_EQ(read_text(kLabel, 28), "列乙");
+
+    char text[64] = {};
+    GetWindowTextA(component_handle(kLabel), text, sizeof text);
+    EXPECT_STREQ(text, "说明文字");
+    char cls[32] = {};
+    GetClassNameA(component_handle(kLabel), cls, sizeof cls);
+    EXPECT_STREQ(cls, "_QX_Label");
+    // What the label saves reads back as the same block.
+    EXPECT_EQ(saved_block(kLabel), label_block(v));
+}
+
+TEST_F(LabelTest, VersionOneHasNoBindingNamesAndAnEmptyBlockGivesTheDefaults) {
+    LabelValues v1;
+    v1.version = 1;
+    v1.caption = "旧版";
+    load_label(v1);
+    EXPECT_EQ(read_text(kLabel, 8), "旧版");
+    EXPECT_EQ(read_text(kLabel, 27), "");
+    // Saved in the newest version, with the names empty.
+    LabelValues v2 = v1;
+    v2.version = 2;
+    EXPECT_EQ(saved_block(kLabel), label_block(v2));
+
+    install({window_part(), component(kLabel, kLabelTypeId, {})});
+    ASSERT_TRUE(load());
+    EXPECT_EQ(saved_block(kLabel), label_block(LabelValues{}));
+}
+
+TEST_F(LabelTest, ABlockNewerThanVersionTwoFailsTheLoad) {
+    LabelValues v;
+    v.version = 3;
+    install({window_part(), component(kLabel, kLabelTypeId, label_block(v))});
+    EXPECT_FALSE(load());
+    EXPECT_EQ(component_handle(kLabel), nullptr);
+}
+
+TEST_F(LabelTest, ChoicesAreClampedAndTheGradientBorderIsAtLeastFiveWide) {
+    load_label(LabelValues{});
+    const struct {
+        i32 index;
+        u32 written;
+        u32 stored;
+    } cases[] = {
+        {9, 7, 3},     // effect
+        {10, 9, 6},    // border
+        {10, static_cast<u32>(-1), 0},
+        {11, 3, 5},    // gradient border width
+        {11, 0, 5},
+        {11, 12, 12},
+        {19, 5, 2},    // picture placement
+        {20, 9, 8},    // gradient mode
+        {24, 4, 2},    // alignment
+        {26, 3, 2},    // vertical alignment
+    };
+    for (const auto& c : cases) {
+        write(kLabel, c.index, c.written);
+        EXPECT_EQ(read(kLabel, c.index), c.stored) << "property " << c.index << " written " << c.written;
+    }
+    // Values the property service would already have made non-negative, given directly.
+    set_directly(kLabel, 9, {static_cast<u32>(-3), 0});
+    EXPECT_EQ(read(kLabel, 9), 0u);
+    set_directly(kLabel, 11, {static_cast<u32>(-20), 0});
+    EXPECT_EQ(read(kLabel, 11), 5u);
+}
+
+TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
+    const struct {
+        u32 border;
+        DWORD style;     // WS_BORDER or 0
+        DWORD ex_style;  // among client edge, dialog-modal frame, static edge
+    } frames[] = {
+        {0, 0, 0},
+        {1, 0, WS_EX_CLIENTEDGE},
+        {2, 0, WS_EX_DLGMODALFRAME},
+        {3, 0, WS_EX_STATICEDGE},
+        {4, 0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},
+        {5, WS_BORDER, 0},
+        {6, 0, 0},
+    };
+    constexpr DWORD kEdges = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
+    LabelValues at_creation;
+    at_creation.border = 4;
+    load_label(at_creation);
+    EXPECT_EQ(ex_style_of(kLabel) & kEdges, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME));
+    for (const auto& f : frames) {
+        write(kLabel, 10, f.border);
+        EXPECT_EQ(style_of(kLabel) & WS_BORDER, f.style) << "border " << f.border;
+        EXPECT_EQ(ex_style_of(kLabel) & kEdges, f.ex_style) << "border " << f.border;
+        RECT client;
+        GetClientRect(component_handle(kLabel), &client);
+        // The frame takes its room from the client area at once.
+        EXPECT_EQ(client.right < 120, f.style != 0 || f.ex_style != 0) << "border " << f.border;
+    }
+}
+
+TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
+    LabelValues v;
+    v.border = 6;
+    v.border_width = 5;
+    v.border_colours[0] = 0x0000FF;  // red
+    v.border_colours[1] = kDefault;  // not used
+    v.border_colours[2] = 0xFF0000;  // blue
+    v.back_colour = 0x00FF00;
+    v.caption = "";
+    load_label(v);
+    const Pixels p = printed(component_handle(kLabel));
+    EXPECT_EQ(p.at(0, 0), kRed);        // outermost ring: the first colour
+    EXPECT_EQ(p.at(4, 20), kBlue);      // innermost ring: the last colour
+    EXPECT_EQ(p.at(119, 39), kRed);
+    EXPECT_EQ(p.at(115, 20), kBlue);
+    EXPECT_EQ(p.at(2, 20), RGB(128, 0, 128));  // half way through
+    EXPECT_EQ(p.at(5, 20), kGreen);     // the rest is background
+    // An empty caption: border and background only.
+    EXPECT_EQ(p.count(kGreen), (120 - 10) * (40 - 10));
+}
+
+TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {
+    LabelValues v;
+    v.border = 6;
+    v.border_width = 5;
+    v.border_colours[0] = 0x0000FF;
+    v.border_colours[1] = kDefault;
+    v.border_colours[2] = kDefault;
+    v.back_colour = 0x00FF00;
+    v.caption = "";
+    load_label(v);
+    EXPECT_EQ(printed(component_handle(kLabel)).count(kGreen), 120 * 40);
+}
+
+TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
+    LabelValues v;
+    v.border = 6;
+    v.border_width = 2;
+    v.border_colours[0] = 0x0000FF;
+    v.border_colours[2] = 0x0000FF;
+    v.back_colour = 0x00FF00;
+    v.caption = "";
+    load_label(v);
+    Pixels p = printed(component_handle(kLabel));
+    EXPECT_NE(p.at(1, 20), kGreen);
+    EXPECT_EQ(p.at(2, 20), kGreen);
+    write(kLabel, 11, 2);
+    p = printed(component_handle(kLabel));
+    EXPECT_NE(p.at(4, 20), kGreen);
+    EXPECT_EQ(p.at(5, 20), kGreen);
+}
+
+TEST_F(LabelTest, DefaultBackgroundIsTheButtonFace) {
+    LabelValues v;
+    v.caption = "";
+    load_label(v);
+    EXPECT_EQ(printed(component_handle(kLabel)).count(GetSysColor(COLOR_BTNFACE)), 120 * 40);
+}
+
+TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
+    LabelValues v;
+    v.caption = "友情提示ABC";
+    v.text_colour = 0xFF00FF;
+    v.back_colour = 0x808080;
+    load_label(v, 160, 40);
+    const Pixels plain = printed(component_handle(kLabel));
+    const RECT text = plain.bounds(kMagenta);
+    ASSERT_GT(width_of(text), 20);
+    EXPECT_EQ(plain.count(kWhiteRgb) + plain.count(kBlack), 0);
+
+    write(kLabel, 9, 1);  // raised: white one pixel below right, the caption in place
+    Pixels p = printed(component_handle(kLabel));
+    EXPECT_EQ(p.bounds(kMagenta).left, text.left);
+    EXPECT_EQ(p.bounds(kWhiteRgb).right, text.right + 1);
+    EXPECT_EQ(p.bounds(kWhiteRgb).bottom, text.bottom + 1);
+
+    write(kLabel, 9, 2);  // engraved: white in place, the caption one pixel below right
+    p = printed(component_handle(kLabel));
+    EXPECT_EQ(p.bounds(kMagenta).left, text.left + 1);
+    EXPECT_EQ(p.bounds(kMagenta).top, text.top + 1);
+    EXPECT_EQ(p.bounds(kWhiteRgb).left, text.left);
+
+    write(kLabel, 9, 3);  // shadow: black two pixels below right
+    p = printed(component_handle(kLabel));
+    EXPECT_EQ(p.bounds(kMagenta).left, text.left);
+    EXPECT_EQ(p.bounds(kBlack).right, text.right + 2);
+    EXPECT_EQ(p.bounds(kBlack).bottom, text.bottom + 2);
+    EXPECT_EQ(p.count(kWhiteRgb), 0);
+}
+
+TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
+    LabelValues v;
+    v.caption = "短";
+    v.text_colour = 0x0000FF;
+    v.back_colour = 0xFFFFFF;
+    load_label(v, 200, 60);
+    const HWND h = component_handle(kLabel);
+    const struct {
+        i32 index;
+        u32 value;
+        bool (*where)(const RECT& text);
+    } cases[] = {
+        {24, 0, [](const RECT& t) { return t.right < 40; }},
+        {24, 1, [](const RECT& t) { return t.left > 80 && t.right < 120; }},
+        {24, 2, [](const RECT& t) { return t.left > 160; }},
+        {26, 0, [](const RECT& t) { return t.bottom < 25; }},
+        {26, 1, [](const RECT& t) { return t.top > 15 && t.bottom < 45; }},
+        {26, 2, [](const RECT& t) { return t.top > 35; }},
+    };
+    for (const auto& c : cases) {
+        write(kLabel, c.index, c.value);
+        const RECT t = printed(h).bounds_toward(kRed, kWhiteRgb);
+        EXPECT_TRUE(c.where(t)) << "property " << c.index << " = " << c.value << ": " << t.left << "," << t.top
+                                << " " << t.right << "," << t.bottom;
+    }
+
+    write(kLabel, 24, 0);
+    // Not clipped to the text box: a long line runs to the label's edge.
+    write_text(kLabel, 8, "国国国国国国国国国国国国国国国国国国国国国国国国国国国国国国");
+    EXPECT_GE(printed(h).bounds_toward(kRed, kWhiteRgb).right, 199);
+
+    write_text(kLabel, 8, "一二三四 五六七八 九十一二 三四五六 七八九十 一二三四 五六七八 九十");
+    const RECT single = printed(h).bounds_toward(kRed, kWhiteRgb);
+    write(kLabel, 25, 1);
+    const RECT wrapped = printed(h).bounds_toward(kRed, kWhiteRgb);
+    EXPECT_GT(wrapped.bottom - wrapped.top, 2 * (single.bottom - single.top) - 4);
+    EXPECT_LE(wrapped.right, 200);
+}
+
+TEST_F(LabelTest, GradientFillsByMode) {
+    LabelValues v;
+    v.caption = "";
+    v.back_colour = 0x00FF00;
+    v.gradient_colours[0] = 0x0000FF;
+    v.gradient_colours[1] = kDefault;
+    v.gradient_colours[2] = 0xFF0000;
+    v.gradient_mode = 1;
+    load_label(v, 101, 41);
+    const HWND h = component_handle(kLabel);
+    const struct {
+        u32 mode;
+        POINT first, last;  // where the first and the last colour lie
+    } cases[] = {
+        {1, {0, 20}, {100, 20}},   // left to right
+        {2, {50, 0}, {50, 40}},    // top to bottom
+        {3, {0, 0}, {100, 40}},    // top left to bottom right
+        {4, {0, 40}, {100, 0}},    // bottom left to top right
+        {5, {0, 20}, {50, 20}},    // side edges to the middle column
+        {6, {50, 0}, {50, 20}},    // top and bottom edges to the middle row
+        {7, {0, 0}, {50, 20}},     // all edges to the centre
+        {8, {50, 20}, {100, 40}},  // the centre outwards
+    };
+    for (const auto& c : cases) {
+        write(kLabel, 20, c.mode);
+        const Pixels p = printed(h);
+        EXPECT_EQ(p.at(c.first.x, c.first.y), kRed) << "mode " << c.mode;
+        EXPECT_EQ(p.at(c.last.x, c.last.y), kBlue) << "mode " << c.mode;
+        EXPECT_EQ(p.count(kGreen), 0) << "mode " << c.mode;
+    }
+    write(kLabel, 23, kDefault);  // one usable colour left: no gradient
+    EXPECT_EQ(printed(h).count(kGreen), 101 * 41);
+}
+
+TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {
+    LabelValues v;
+    v.caption = "";
+    v.back_colour = 0x00FF00;
+    v.picture = solid_bmp(4, 4, 0x0000FF);
+    v.placement = 0;
+    load_label(v, 40, 20);
+    const HWND h = component_handle(kLabel);
+    Pixels p = printed(h);
+    EXPECT_EQ(p.count(kRed), 16);  // natural size at the top left
+    EXPECT_EQ(p.at(0, 0), kRed);
+    EXPECT_EQ(p.at(4, 4), kGreen);
+
+    write(kLabel, 19, 1);  // tiled
+    EXPECT_EQ(printed(h).count(kRed), 40 * 20);
+
+    write_bytes(kLabel, 18, solid_bmp(80, 80, 0xFF0000));
+    write(kLabel, 19, 2);  // centred, shrunk to 20 x 20 keeping its proportions
+    p = printed(h);
+    EXPECT_EQ(p.bounds(kBlue).left, 10);
+    EXPECT_EQ(p.bounds(kBlue).right, 30);
+    EXPECT_EQ(p.count(kBlue), 20 * 20);
+
+    write_bytes(kLabel, 18, {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});  // no picture then
+    EXPECT_EQ(printed(h).count(kGreen), 40 * 20);
+}
+
+TEST_F(LabelTest, APictureStaysInsideTheGradientBorder) {
+    LabelValues v;
+    v.caption = "";
+    v.border = 6;
+    v.border_width = 5;
+    v.border_colours[0] = 0x00FF00;
+    v.border_colours[1] = 0x00FF00;
+    v.border_colours[2] = 0x00FF00;
+    v.picture = solid_bmp(3, 3, 0x0000FF);
+    v.placement = 1;
+    load_label(v, 40, 20);
+    const Pixels p = printed(component_handle(kLabel));
+    EXPECT_EQ(p.count(kRed), (40 - 10) * (20 - 10));
+    EXPECT_EQ(p.at(0, 0), kGreen);
+}
+
+TEST_F(LabelTest, SettingTheCaptionSetsTheWindowTextAndRepaints) {
+    LabelValues v;
+    v.caption = "";
+    v.text_colour = 0x0000FF;
+    v.back_colour = 0xFFFFFF;
+    load_label(v);
+    EXPECT_EQ(on_screen(component_handle(kLabel)).count(kRed), 0);
+    write_text(kLabel, 8, "正在寻找");
+    char text[32] = {};
+    GetWindowTextA(component_handle(kLabel), text, sizeof text);
+    EXPECT_STREQ(text, "正在寻找");
+    EXPECT_EQ(read_text(kLabel, 8), "正在寻找");
+    EXPECT_GT(on_screen(component_handle(kLabel)).count(kRed), 10);
+}
+
+TEST_F(LabelTest, EnumeratesCaptionFaceAndBindingNamesLiveOrFromTheBlock) {
+    LabelValues v;
+    v.caption = "标题甲";
+    v.font = font_record("宋体");
+    v.data_source = "源";
+    v.data_column = "列";
+    const std::vector<std::string> expected = {"标题甲", "宋体", "源", "列"};
+    EXPECT_EQ(enumerated_texts(kLabelTypeId, nullptr, label_block(v)), expected);
+    load_label(v);
+    EXPECT_EQ(enumerated_texts(kLabelTypeId, object_of(kLabel), {}), expected);
+    v.version = 3;
+    EXPECT_TRUE(enumerated_texts(kLabelTypeId, nullptr, label_block(v)).empty());
+}
+
+}  // namespace
+}  // namespace component_test

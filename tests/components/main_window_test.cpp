@@ -1,0 +1,121 @@
+// The tool's own window template, as embedded: its labels, buttons, group boxes,
+// check boxes and radio buttons load from their stored blocks with the captions,
+// colours and ticks the tool expects, and show them. Records of types this runtime
+// does not provide are left out, so the test holds whatever other types exist.
+#include <windows.h>
+
+#include "data/main_window_template.h"
+#include "forms/component_type.h"
+#include "forms/record_fields.h"
+#include "tests/components/component_test_program.h"
+
+namespace component_test {
+namespace {
+
+constexpr u32 kSelectAll = 0x16015F42, kPower = 0x16015F43, kLog = 0x16015F40, kCross = 0x16015F3F,
+              kDx11 = 0x16015F3E;
+constexpr u32 kRestoreButton = 0x16015F39, kReplaceButton = 0x16012F52, kOptimizeButton = 0x16012F4C;
+constexpr u32 kResultLabel = 0x16015F38, kPromptLabel = 0x16015F00, kDriveLabel = 0x16015EF3;
+constexpr u32 kUsRadio = 0x16015ECB, kBlankRadio = 0x16015ECA;
+constexpr u32 kHomeGroup = 0x16012F50, kOptimizeGroup = 0x16010002;
+
+// The embedded window with only the records whose type this runtime can create.
+forms::WindowEntry loadable_main_window() {
+    forms::TemplateSegment segment;
+    EXPECT_TRUE(forms::read_segment(main_window_template(), main_window_template_length(), &segment));
+    forms::WindowEntry entry = segment.windows.at(0);
+    forms::ComponentTable kept;
+    for (size_t i = 0; i < entry.table.ids.size(); ++i) {
+        const rt::ComponentType* type = forms::find_type(forms::record_type_id(entry.table.records[i]));
+        if (!forms::operation<forms::CreateOp>(type, forms::kOpCreate)) continue;
+        kept.ids.push_back(entry.table.ids[i]);
+        kept.records.push_back(entry.table.records[i]);
+    }
+    entry.table = kept;
+    return entry;
+}
+
+class MainWindowTest : public ComponentTest {
+protected:
+    void SetUp() override {
+        ComponentTest::SetUp();
+        install_entry(loadable_main_window());
+        ASSERT_TRUE(load());
+    }
+};
+
+TEST_F(MainWindowTest, CaptionsAsTheToolWritesThem) {
+    const struct {
+        u32 id;
+        i32 caption;
+        const char* text;
+    } captions[] = {
+        {kPower, 11, "卓越性能电源"},
+        {kSelectAll, 11, "以上全选"},
+        {kLog, 11, "log文件清除"},
+        {kCross, 11, "Cross:提帧"},
+        {kDx11, 11, "DX11测试模式 ->"},
+        {kRestoreButton, 10, "时光机"},
+        {kResultLabel, 8, ""},
+        {kPromptLabel, 8, "友情提示：请选择驱动器，再进行操作"},
+        {kDriveLabel, 8, "为了加快优化速度，请指定LOL安装盘符：\r\n"},
+        {kUsRadio, 11, "美服主页"},
+        {kBlankRadio, 11, "空白主页"},
+        {kReplaceButton, 10, "确定"},
+        {kHomeGroup, 8, "LOL国服主页替换"},
+        {kOptimizeButton, 10, "确定"},
+        {kOptimizeGroup, 8, "优化相关"},
+    };
+    for (const auto& c : captions) EXPECT_EQ(read_text(c.id, c.caption), c.text) << hex(c.id);
+}
+
+TEST_F(MainWindowTest, ColoursTicksAndContainers) {
+    EXPECT_EQ(read(kPromptLabel, 16), 0xFF00FFu);
+    EXPECT_EQ(read(kResultLabel, 16), 0u);
+    EXPECT_EQ(read(kDriveLabel, 16), 0u);
+    EXPECT_EQ(read(kOptimizeGroup, 10), 0xFF0000u);
+    EXPECT_EQ(read(kHomeGroup, 10), 0xFF0000u);
+    for (u32 box : {kPower, kSelectAll, kLog, kCross, kDx11}) EXPECT_EQ(read(box, 18), 0u) << hex(box);
+    EXPECT_EQ(read(kBlankRadio, 18), 1u);
+    EXPECT_EQ(read(kUsRadio, 18), 0u);
+
+    for (u32 inside : {kPower, kSelectAll, kLog, kCross, kDx11, kOptimizeButton})
+        EXPECT_EQ(GetParent(component_handle(inside)), component_handle(kOptimizeGroup)) << hex(inside);
+    for (u32 inside : {kRestoreButton, kReplaceButton, kUsRadio, kBlankRadio})
+        EXPECT_EQ(GetParent(component_handle(inside)), component_handle(kHomeGroup)) << hex(inside);
+}
+
+TEST_F(MainWindowTest, ShowsThePromptInMagentaAndGroupCaptionsInBlue) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const Pixels prompt = on_screen(component_handle(kPromptLabel));
+    EXPECT_GT(prompt.count_toward(RGB(255, 0, 255), face), 100);
+    for (u32 group : {kOptimizeGroup, kHomeGroup}) {
+        const Pixels p = on_screen(component_handle(group));
+        EXPECT_GT(p.count_toward(RGB(0, 0, 255), face), 40) << hex(group);
+        EXPECT_LT(p.bounds_toward(RGB(0, 0, 255), face).bottom, 16) << hex(group);
+    }
+    for (u32 black_text : {kDriveLabel, kSelectAll, kUsRadio}) {
+        const Pixels p = on_screen(component_handle(black_text));
+        EXPECT_GT(p.count_toward(RGB(0, 0, 0), face), 40) << hex(black_text);
+        EXPECT_EQ(p.count_toward(RGB(0, 0, 255), face), 0) << hex(black_text);
+    }
+}
+
+TEST_F(MainWindowTest, ClicksReachTheBoundHandlersAndRadiosStayExclusiveWithinTheirGroup) {
+    constexpr i32 kSelectAllSlot = 3, kOptimizeSlot = 7;  // the tool's handler table
+    SendMessageA(component_handle(kSelectAll), BM_CLICK, 0, 0);
+    EXPECT_EQ(read(kSelectAll, 18), 1u);
+    SendMessageA(component_handle(kOptimizeButton), BM_CLICK, 0, 0);
+    SendMessageA(component_handle(kUsRadio), BM_CLICK, 0, 0);  // bound to nothing
+    EXPECT_EQ(read(kUsRadio, 18), 1u);
+    EXPECT_EQ(read(kBlankRadio, 18), 0u);
+    std::vector<std::string> handled;
+    for (const std::string& e : event_log())
+        if (e.find("@1601") != std::string::npos && e.rfind("-7@", 0) != 0 && e.rfind("-8@", 0) != 0)
+            handled.push_back(e);
+    EXPECT_EQ(handled, (std::vector<std::string>{slot_entry(kSelectAllSlot, kSelectAll),
+                                                 slot_entry(kOptimizeSlot, kOptimizeButton)}));
+}
+
+}  // namespace
+}  // namespace component_test
