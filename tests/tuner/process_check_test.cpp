@@ -43,8 +43,9 @@ private:
 TEST(ProcessCheck, FindsARunningProgramByItsFileName) {
     tuner_tests::start_tool_runtime();
     ProbeProcess probe("TrivaneProbe.exe");
-    DWORD handles_before = 0, handles_after = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles_before);
+    // Handle slots are reused lowest first: a leaked snapshot would move the next one.
+    HANDLE probe_before = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    CloseHandle(probe_before);
 
     EXPECT_EQ(tuner::find_process("TrivaneProbe.exe", true), probe.pid());
     EXPECT_EQ(tuner::find_process("trivaneprobe.EXE", false), probe.pid());
@@ -53,8 +54,9 @@ TEST(ProcessCheck, FindsARunningProgramByItsFileName) {
     EXPECT_EQ(tuner::find_process("no_such_program.exe", false), 0u);
     EXPECT_EQ(tuner::find_process("", false), 0u);
 
-    GetProcessHandleCount(GetCurrentProcess(), &handles_after);
-    EXPECT_EQ(handles_after, handles_before);  // every snapshot closed
+    HANDLE probe_after = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    CloseHandle(probe_after);
+    EXPECT_EQ(probe_after, probe_before);  // every snapshot closed
 }
 
 }  // namespace
