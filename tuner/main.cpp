@@ -2,6 +2,8 @@
 // the runtime.
 #include <windows.h>
 
+#include "commands/window_owner.h"
+#include "forms/component_object.h"
 #include "forms/window_system_install.h"
 #include "runtime/process_entry.h"
 #include "tuner/program_entry.h"
@@ -13,9 +15,12 @@ int answer_zero() { return 0; }
 void do_nothing() {}
 void* const kCallbacks[3] = {reinterpret_cast<void*>(answer_zero), reinterpret_cast<void*>(answer_zero),
                              reinterpret_cast<void*>(do_nothing)};
+// A window value given to the message box command names a window object.
+HWND window_of(rt::u32 object) { return reinterpret_cast<forms::ComponentObject*>(object)->hwnd(); }
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     forms::install_window_system();
+    commands::set_window_handle_reader(window_of);
     return rt::run_program(tuner::program_info(), tuner::program_entry, kCallbacks);
 }
