@@ -14,6 +14,9 @@ const rt::ComponentType* const kCoreTypes[kCoreTypeCount] = {
     &kButtonType,    // 11 按钮
     &kCheckBoxType,  // 12 选择框
     &kRadioType,     // 13 单选框
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,  // 14 to 19: not in this runtime
+    nullptr, nullptr, nullptr, nullptr, nullptr,           // 20 to 24: not in this runtime
+    &kDriveBoxType,  // 25 驱动器框
 };
 
 }  // namespace

@@ -11,5 +11,6 @@ extern const rt::ComponentType kLabelType;     // 标签, type 10
 extern const rt::ComponentType kButtonType;    // 按钮, type 11
 extern const rt::ComponentType kCheckBoxType;  // 选择框, type 12
 extern const rt::ComponentType kRadioType;     // 单选框, type 13
+extern const rt::ComponentType kDriveBoxType;  // 驱动器框, type 25
 
 }  // namespace forms

@@ -1,0 +1,176 @@
+#include "forms/components/drive_box_object.h"
+
+#include <algorithm>
+
+#include "forms/components/component_types.h"
+#include "forms/components/drive_box_list.h"
+
+namespace forms {
+namespace {
+
+// The list drops below the box: the window's height includes it.
+constexpr int kLeastHeight = 80;
+
+COLORREF background_of(u32 colour) { return colour == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour; }
+
+}  // namespace
+
+DriveBoxObject::DriveBoxObject(const rt::ComponentType* type, const CreateRequest& request,
+                               DriveBoxProperties properties)
+    : ComponentObject(type, request.window_id, request.component_id), properties_(std::move(properties)) {
+    make_brush();
+}
+
+DriveBoxObject::~DriveBoxObject() {
+    if (brush_) DeleteObject(brush_);
+    if (font_) DeleteObject(font_);
+}
+
+void DriveBoxObject::make_brush() {
+    HBRUSH fresh = CreateSolidBrush(background_of(properties_.back_colour));
+    if (brush_) DeleteObject(brush_);
+    brush_ = fresh;
+}
+
+void DriveBoxObject::apply_font() {
+    HFONT fresh = nullptr;
+    if (properties_.font.size() == sizeof(LOGFONTA))
+        fresh = CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data()));
+    HFONT shown = fresh ? fresh : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    // The control no longer uses the old font: only now may it go.
+    if (font_) DeleteObject(font_);
+    font_ = fresh;
+}
+
+void DriveBoxObject::apply_after_create() {
+    apply_font();
+    fill();
+}
+
+void DriveBoxObject::fill() {
+    SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
+    const char wanted = properties_.letter ? upper_drive_letter(properties_.letter) : process_drive();
+    int wanted_at = CB_ERR;
+    for (const DriveEntry& drive : list_drives(properties_.kinds)) {
+        const LRESULT at = SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.text.c_str()));
+        if (at < 0) continue;
+        SendMessageA(hwnd(), CB_SETITEMDATA, at, static_cast<LPARAM>(static_cast<unsigned char>(drive.letter)));
+        if (drive.letter == wanted) wanted_at = static_cast<int>(at);
+    }
+    properties_.letter = wanted_at == CB_ERR ? 0 : wanted;
+    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(wanted_at), 0);
+}
+
+void DriveBoxObject::select_letter(char letter) {
+    const LRESULT count = SendMessageA(hwnd(), CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        if (static_cast<char>(SendMessageA(hwnd(), CB_GETITEMDATA, i, 0)) == letter) {
+            SendMessageA(hwnd(), CB_SETCURSEL, i, 0);
+            properties_.letter = letter;
+            return;
+        }
+    }
+    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    properties_.letter = 0;
+}
+
+void DriveBoxObject::confirm_selection() {
+    const LRESULT at = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
+    properties_.letter = at < 0 ? 0 : static_cast<char>(SendMessageA(hwnd(), CB_GETITEMDATA, at, 0));
+    raise(0);
+}
+
+LRESULT DriveBoxObject::colours(HDC dc) const {
+    SetTextColor(dc, properties_.text_colour);
+    SetBkColor(dc, background_of(properties_.back_colour));
+    return reinterpret_cast<LRESULT>(brush_);
+}
+
+bool DriveBoxObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+    // The dropped list asks the combo box itself, which would pass the question on
+    // to a parent that does not know us.
+    if (message == WM_CTLCOLORLISTBOX) {
+        *result = colours(reinterpret_cast<HDC>(wparam));
+        return true;
+    }
+    return false;
+}
+
+bool DriveBoxObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wparam) != CBN_SELENDOK) return false;
+        confirm_selection();
+        *result = 0;
+        return true;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX: *result = colours(reinterpret_cast<HDC>(wparam)); return true;
+    default: return false;
+    }
+}
+
+u32 DriveBoxObject::set_property(i32 index, const ValueRecord& value) {
+    switch (index + kCommonPropertyCount) {
+    case kDriveCurrent: {
+        const char* text = reinterpret_cast<const char*>(value.value);
+        select_letter(text && *text ? upper_drive_letter(*text) : process_drive());
+        break;
+    }
+    case kDriveKinds:
+        properties_.kinds = clamp_drive_kinds(value.value);
+        fill();
+        break;
+    case kDriveTextColour:
+        properties_.text_colour = value.value;
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        break;
+    case kDriveBackColour:
+        properties_.back_colour = value.value;
+        make_brush();
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        break;
+    case kDriveFont: {
+        const auto* data = reinterpret_cast<const std::uint8_t*>(value.value);
+        properties_.font.assign(data, data && value.second ? data + value.second : data);
+        apply_font();
+        break;
+    }
+    default: break;
+    }
+    return 0;
+}
+
+bool DriveBoxObject::get_property(i32 index, ValueRecord* out) {
+    switch (index + kCommonPropertyCount) {
+    case kDriveCurrent:
+        letter_text_[0] = properties_.letter ? properties_.letter : process_drive();
+        *out = {reinterpret_cast<u32>(letter_text_), 0};
+        return true;
+    case kDriveKinds: *out = {properties_.kinds, 0}; return true;
+    case kDriveTextColour: *out = {properties_.text_colour, 0}; return true;
+    case kDriveBackColour: *out = {properties_.back_colour, 0}; return true;
+    case kDriveFont:
+        *out = {reinterpret_cast<u32>(properties_.font.data()), static_cast<u32>(properties_.font.size())};
+        return true;
+    default: return false;
+    }
+}
+
+ComponentObject* create_drive_box(const CreateRequest& request) {
+    DriveBoxProperties properties;
+    if (!read_drive_box_properties(request.data, request.length, &properties)) return nullptr;
+    auto* box = new DriveBoxObject(&kDriveBoxType, request, std::move(properties));
+    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
+    if (!box->create_window(0, "COMBOBOX", nullptr, style, request.left, request.top, request.width,
+                            std::max(request.height, kLeastHeight), request.parent,
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
+        delete box;
+        return nullptr;
+    }
+    box->apply_after_create();
+    return box;
+}
+
+}  // namespace forms

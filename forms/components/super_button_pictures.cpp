@@ -1,0 +1,110 @@
+#include "forms/components/super_button_pictures.h"
+
+#include <utility>
+#include <vector>
+
+namespace forms {
+namespace {
+
+// A 0xAARRGGBB pixel as a 0x00BBGGRR colour.
+COLORREF colour_of(std::uint32_t pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
+
+// A memory DC with one bitmap selected, put back and deleted on every path.
+class BitmapDc {
+public:
+    BitmapDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), old_(SelectObject(dc_, bitmap)) {}
+    ~BitmapDc() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    BitmapDc(const BitmapDc&) = delete;
+    BitmapDc& operator=(const BitmapDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace
+
+PictureSlot::~PictureSlot() { reset(); }
+
+PictureSlot::PictureSlot(PictureSlot&& other) noexcept
+    : picture_(std::move(other.picture_)),
+      on_white_(std::move(other.on_white_)),
+      mask_(std::exchange(other.mask_, nullptr)) {}
+
+PictureSlot& PictureSlot::operator=(PictureSlot&& other) noexcept {
+    if (this != &other) {
+        reset();
+        picture_ = std::move(other.picture_);
+        on_white_ = std::move(other.on_white_);
+        mask_ = std::exchange(other.mask_, nullptr);
+    }
+    return *this;
+}
+
+void PictureSlot::reset() {
+    if (mask_) DeleteObject(mask_);
+    mask_ = nullptr;
+    picture_ = Picture();
+    on_white_ = Picture();
+}
+
+PictureSlot PictureSlot::make(const ByteBlock& data, u32 transparent) {
+    PictureSlot slot;
+    if (data.empty()) return slot;
+    const Picture decoded = decode_picture(data.data(), static_cast<u32>(data.size()));
+    if (!decoded) return slot;
+    const int w = decoded.width(), h = decoded.height();
+    slot.picture_ = Picture::blank(w, h);
+    slot.on_white_ = Picture::blank(w, h);
+    if (!slot.picture_ || !slot.on_white_) return PictureSlot();
+
+    const COLORREF key = transparent == kDefaultColour ? colour_of(decoded.pixel(0, 0)) : (transparent & 0xFFFFFF);
+    const int stride = (w + 15) / 16 * 2;  // monochrome rows are whole 16-bit words
+    std::vector<std::uint8_t> mask_bits(static_cast<size_t>(stride) * h, 0);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = decoded.pixel(x, y);
+            const bool clear = (p >> 24) == 0 || colour_of(p) == key;
+            const size_t at = static_cast<size_t>(y) * w + x;
+            // Premultiplied colours are the picture already laid over black.
+            slot.picture_.pixels()[at] = clear ? 0xFF000000u : (p | 0xFF000000u);
+            slot.on_white_.pixels()[at] = clear ? 0xFFFFFFFFu : (p | 0xFF000000u);
+            if (clear) mask_bits[static_cast<size_t>(y) * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    }
+    slot.mask_ = CreateBitmap(w, h, 1, 1, mask_bits.data());
+    if (!slot.mask_) return PictureSlot();
+    return slot;
+}
+
+void PictureSlot::draw(HDC dc, int x, int y) const {
+    if (empty()) return;
+    const SIZE s = size();
+    // A monochrome source paints its 0 bits in the text colour and its 1 bits in the
+    // background colour: black and white make it a plain AND mask.
+    const COLORREF old_text = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF old_back = SetBkColor(dc, RGB(255, 255, 255));
+    {
+        BitmapDc mask(dc, mask_);
+        BitBlt(dc, x, y, s.cx, s.cy, mask.get(), 0, 0, SRCAND);
+    }
+    {
+        BitmapDc picture(dc, picture_.bitmap());
+        BitBlt(dc, x, y, s.cx, s.cy, picture.get(), 0, 0, SRCPAINT);
+    }
+    SetTextColor(dc, old_text);
+    SetBkColor(dc, old_back);
+}
+
+void PictureSlot::draw_disabled(HDC dc, int x, int y) const {
+    if (empty()) return;
+    const SIZE s = size();
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(on_white_.bitmap()), 0, x, y, s.cx, s.cy,
+               DST_BITMAP | DSS_DISABLED);
+}
+
+}  // namespace forms

@@ -1,0 +1,71 @@
+#include "forms/components/super_button_tooltip.h"
+
+#include <commctrl.h>
+
+namespace forms {
+namespace {
+
+constexpr int kMaxTipWidth = 400;
+constexpr UINT_PTR kToolId = 1;
+
+}  // namespace
+
+ButtonTooltip::~ButtonTooltip() { destroy(); }
+
+void ButtonTooltip::destroy() {
+    if (control_ && IsWindow(control_)) DestroyWindow(control_);
+    control_ = nullptr;
+    has_tool_ = false;
+}
+
+void ButtonTooltip::ensure(HWND button) {
+    if (control_ && IsWindow(control_)) return;
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&init);
+    control_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, button, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    has_tool_ = false;
+    if (!control_) return;
+    SendMessageA(control_, TTM_ACTIVATE, FALSE, 0);
+    SendMessageA(control_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+}
+
+TOOLINFOA ButtonTooltip::tool(HWND button, const std::string& text) const {
+    TOOLINFOA info = {};
+    // The oldest layout that carries everything used here, understood by every
+    // version of the control.
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.hwnd = button;
+    info.uId = kToolId;
+    GetClientRect(button, &info.rect);
+    info.lpszText = const_cast<char*>(text.c_str());
+    return info;
+}
+
+void ButtonTooltip::set_text(HWND button, const std::string& text) {
+    ensure(button);
+    if (!control_) return;
+    text_ = text;
+    TOOLINFOA info = tool(button, text_);
+    if (text_.empty()) {
+        if (has_tool_) SendMessageA(control_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        has_tool_ = false;
+        return;
+    }
+    if (!has_tool_) has_tool_ = SendMessageA(control_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    SendMessageA(control_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(control_, TTM_ACTIVATE, TRUE, 0);
+}
+
+void ButtonTooltip::relay(const MSG& message) {
+    if (control_) SendMessageA(control_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+void ButtonTooltip::fit(HWND button) {
+    if (!control_ || !has_tool_) return;
+    TOOLINFOA info = tool(button, text_);
+    SendMessageA(control_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace forms

@@ -1,0 +1,470 @@
+// The drive box: its stored properties, the entry texts and kind filter, and the
+// live list against drive letters mapped for this test (T: a labelled hard disk, U:
+// an unlabelled one, V: a CD-ROM drive, W: a network drive, X: a removable drive, no
+// RAM disk), driven with real combo box messages.
+#include <algorithm>
+#include <cstring>
+
+#include "forms/components/drive_box_list.h"
+#include "forms/components/drive_box_object.h"
+#include "forms/components/drive_box_properties.h"
+#include "forms/core_types.h"
+#include "runtime/memory.h"
+#include "runtime/texts.h"
+#include "tests/components/drive_super_program.h"
+
+namespace drive_super_test {
+namespace {
+
+constexpr u32 kBox = 0x16015EF4;  // the tool's drive box id
+constexpr u32 kOther = 0x16010100;
+
+// What the mapping script set up, and how each drive must be listed.
+struct MappedDrive {
+    char letter;
+    UINT type;
+    const char* text;
+};
+constexpr MappedDrive kMapped[] = {
+    {'T', DRIVE_FIXED, "T: （硬盘） TRIVANE"},
+    {'U', DRIVE_FIXED, "U: （硬盘）"},
+    {'V', DRIVE_CDROM, "V: （光驱）"},
+    {'W', DRIVE_REMOTE, "W: （网络驱动器）"},
+    {'X', DRIVE_REMOVABLE, "X:"},
+};
+
+void require_mapped_drives() {
+    for (const MappedDrive& d : kMapped) {
+        const char root[] = {d.letter, ':', '\\', 0};
+        ASSERT_EQ(GetDriveTypeA(root), d.type)
+            << root << " is not mapped as this test needs: see tests/components/map_test_drives.sh";
+    }
+    char roots[300] = {};
+    GetLogicalDriveStringsA(sizeof roots - 1, roots);
+    for (const char* r = roots; *r; r += std::strlen(r) + 1)
+        ASSERT_NE(GetDriveTypeA(r), static_cast<UINT>(DRIVE_RAMDISK)) << r << ": this test needs no RAM disk";
+}
+
+struct ListEntry {
+    std::string text;
+    char letter;
+};
+
+std::vector<ListEntry> entries_of(HWND box) {
+    std::vector<ListEntry> out;
+    const LRESULT n = SendMessageA(box, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        char text[600] = {};
+        SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        out.push_back({text, static_cast<char>(SendMessageA(box, CB_GETITEMDATA, i, 0))});
+    }
+    return out;
+}
+
+std::vector<std::string> texts_of(HWND box) {
+    std::vector<std::string> out;
+    for (const ListEntry& e : entries_of(box)) out.push_back(e.text);
+    return out;
+}
+
+std::string selected_text(HWND box) {
+    const LRESULT at = SendMessageA(box, CB_GETCURSEL, 0, 0);
+    if (at < 0) return "";
+    char text[600] = {};
+    SendMessageA(box, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+int index_of(HWND box, char letter) {
+    const auto all = entries_of(box);
+    for (size_t i = 0; i < all.size(); ++i)
+        if (all[i].letter == letter) return static_cast<int>(i);
+    return -1;
+}
+
+// The user picks entry `at` and confirms it, as the platform reports it.
+void confirm(HWND box, int at) {
+    SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(box));
+}
+
+// Runs with the process's current directory on a drive, and puts it back.
+class CurrentDrive {
+public:
+    explicit CurrentDrive(char letter) {
+        GetCurrentDirectoryA(MAX_PATH, saved_);
+        const char root[] = {letter, ':', '\\', 0};
+        EXPECT_TRUE(SetCurrentDirectoryA(root)) << root;
+    }
+    ~CurrentDrive() { SetCurrentDirectoryA(saved_); }
+
+private:
+    char saved_[MAX_PATH] = {};
+};
+
+// The heights windows are created with, by class, while it lives.
+class CreatedHeights {
+public:
+    CreatedHeights() {
+        all().clear();
+        hook_ = SetWindowsHookExA(WH_CBT, watch, nullptr, GetCurrentThreadId());
+    }
+    ~CreatedHeights() { UnhookWindowsHookEx(hook_); }
+    CreatedHeights(const CreatedHeights&) = delete;
+    CreatedHeights& operator=(const CreatedHeights&) = delete;
+
+    std::vector<int> of(const std::string& cls) const {
+        std::vector<int> out;
+        for (const auto& [name, height] : all())
+            if (lstrcmpiA(name.c_str(), cls.c_str()) == 0) out.push_back(height);
+        return out;
+    }
+
+private:
+    static std::vector<std::pair<std::string, int>>& all() {
+        static std::vector<std::pair<std::string, int>> seen;
+        return seen;
+    }
+    static LRESULT CALLBACK watch(int code, WPARAM wparam, LPARAM lparam) {
+        if (code == HCBT_CREATEWND) {
+            const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
+            char cls[64] = {};
+            GetClassNameA(reinterpret_cast<HWND>(wparam), cls, sizeof cls);
+            all().emplace_back(cls, cs->cy);
+        }
+        return CallNextHookEx(nullptr, code, wparam, lparam);
+    }
+    HHOOK hook_;
+};
+
+forms::ByteBlock block_of(const forms::DriveBoxProperties& p) { return forms::write_drive_box_properties(p); }
+
+// ---- stored properties ------------------------------------------------------------
+
+TEST(DriveBoxBlock, ReadsTheStoredLayoutAndWritesVersionOne) {
+    forms::DriveBoxProperties p;
+    p.letter = 'D';
+    p.kinds = forms::kDrivesCdRom;
+    p.text_colour = 0x123456;
+    p.back_colour = forms::kDefaultColour;
+    p.font.assign(sizeof(LOGFONTA), 7);
+    const forms::ByteBlock block = block_of(p);
+    // Version word, one letter byte, three words, the font block.
+    ASSERT_EQ(block.size(), 4u + 1 + 12 + 4 + sizeof(LOGFONTA));
+    EXPECT_EQ(block[0], 1);
+    EXPECT_EQ(block[4], 'D');
+
+    forms::DriveBoxProperties back;
+    ASSERT_TRUE(forms::read_drive_box_properties(block.data(), static_cast<u32>(block.size()), &back));
+    EXPECT_EQ(back.letter, 'D');
+    EXPECT_EQ(back.kinds, forms::kDrivesCdRom);
+    EXPECT_EQ(back.text_colour, 0x123456u);
+    EXPECT_EQ(back.back_colour, forms::kDefaultColour);
+    EXPECT_EQ(back.font, p.font);
+
+    // Version 0 reads too; 2 is too new; data that runs out is refused.
+    forms::ByteBlock v0 = block;
+    v0[0] = 0;
+    EXPECT_TRUE(forms::read_drive_box_properties(v0.data(), static_cast<u32>(v0.size()), &back));
+    forms::ByteBlock v2 = block;
+    v2[0] = 2;
+    EXPECT_FALSE(forms::read_drive_box_properties(v2.data(), static_cast<u32>(v2.size()), &back));
+    EXPECT_FALSE(forms::read_drive_box_properties(block.data(), static_cast<u32>(block.size() - 1), &back));
+}
+
+TEST(DriveBoxBlock, TheToolsDriveBoxStoresNothingAndGetsTheDefaults) {
+    const forms::ByteBlock block = template_block(kBox);
+    EXPECT_TRUE(block.empty());
+    forms::DriveBoxProperties p;
+    p.letter = 'Z';
+    ASSERT_TRUE(forms::read_drive_box_properties(block.data(), static_cast<u32>(block.size()), &p));
+    EXPECT_EQ(p.letter, 0);
+    EXPECT_EQ(p.kinds, forms::kDrivesAll);
+    EXPECT_EQ(p.text_colour, 0x000000u);
+    EXPECT_EQ(p.back_colour, 0xFFFFFFu);
+    EXPECT_TRUE(p.font.empty());
+}
+
+TEST(DriveBoxType, IsTypeTwentyFiveOfTheCoreLibrary) {
+    const rt::ComponentType* type = forms::core_component_types()[24];
+    ASSERT_NE(type, nullptr);
+    EXPECT_STREQ(type->name, "驱动器框");
+    EXPECT_STREQ(type->english_name, "DriverBox");
+    EXPECT_EQ(type->flags, 0x80000040u);
+    EXPECT_EQ(type->property_count, 13u);
+    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveCurrent]), forms::kCodeText);
+    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveKinds]), forms::kCodeChoice);
+    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveTextColour]), forms::kCodeTextColour);
+    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveBackColour]), forms::kCodeBackColour);
+    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveFont]), forms::kCodeFont);
+    // No operation 2 or 10: a drive box is neither configurable that way nor a button.
+    EXPECT_EQ(type->interface_fn(forms::kOpApplies), nullptr);
+    EXPECT_EQ(type->interface_fn(forms::kOpIsDefaultButton), nullptr);
+}
+
+// ---- entries and the filter ---------------------------------------------------------
+
+TEST(DriveEntries, MarkTheKindAndLabelOnlyFixedDrives) {
+    struct Row {
+        char letter;
+        UINT type;
+        const char* label;
+        const char* text;
+    } rows[] = {
+        {'C', DRIVE_FIXED, "System", "C: （硬盘） System"},
+        {'C', DRIVE_FIXED, "", "C: （硬盘）"},
+        {'N', DRIVE_REMOTE, "Share", "N: （网络驱动器）"},
+        {'D', DRIVE_CDROM, "DISC", "D: （光驱）"},
+        {'R', DRIVE_RAMDISK, "", "R: （内存虚拟驱动器）"},
+        {'E', DRIVE_REMOVABLE, "STICK", "E:"},
+        {'Q', DRIVE_UNKNOWN, "", "Q:"},
+        {'P', DRIVE_NO_ROOT_DIR, "", "P:"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(forms::drive_entry_text(r.letter, r.type, r.label), r.text) << r.text;
+}
+
+TEST(DriveEntries, TheFilterPicksOneKindOrAll) {
+    const UINT types[] = {DRIVE_UNKNOWN, DRIVE_NO_ROOT_DIR, DRIVE_REMOVABLE, DRIVE_FIXED,
+                          DRIVE_REMOTE,  DRIVE_CDROM,       DRIVE_RAMDISK};
+    struct Row {
+        u32 filter;
+        UINT listed;  // the one type listed, 0: all of them
+    } rows[] = {
+        {forms::kDrivesAll, 0},
+        {forms::kDrivesRemovable, DRIVE_REMOVABLE},
+        {forms::kDrivesFixed, DRIVE_FIXED},
+        {forms::kDrivesCdRom, DRIVE_CDROM},
+        {forms::kDrivesNetwork, DRIVE_REMOTE},
+        {forms::kDrivesRamDisk, DRIVE_RAMDISK},
+    };
+    for (const Row& r : rows)
+        for (UINT type : types)
+            EXPECT_EQ(forms::drive_kind_listed(r.filter, type), r.listed == 0 || r.listed == type)
+                << "filter " << r.filter << " type " << type;
+    EXPECT_EQ(forms::clamp_drive_kinds(9), forms::kDrivesRamDisk);
+    EXPECT_EQ(forms::clamp_drive_kinds(static_cast<u32>(-3)), forms::kDrivesAll);
+}
+
+// ---- the live drive box ---------------------------------------------------------------
+
+using DriveBoxTest = ComponentTest;
+
+TEST_F(DriveBoxTest, ListsTheDrivesInPlatformOrderWithKindsLabelsAndLetters) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    CurrentDrive on('U');
+    ASSERT_TRUE(load_window({drive_box(kBox)}));
+    HWND box = component_handle(kBox);
+
+    // Every logical drive, in the order the platform gives them.
+    char roots[300] = {};
+    GetLogicalDriveStringsA(sizeof roots - 1, roots);
+    std::vector<char> platform;
+    for (const char* r = roots; *r; r += std::strlen(r) + 1) platform.push_back(r[0]);
+    const std::vector<ListEntry> listed = entries_of(box);
+    ASSERT_EQ(listed.size(), platform.size());
+    for (size_t i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(listed[i].letter, platform[i]);
+        EXPECT_EQ(listed[i].text.substr(0, 2), (std::string{platform[i], ':'}));
+    }
+    for (const MappedDrive& d : kMapped) {
+        const int at = index_of(box, d.letter);
+        ASSERT_GE(at, 0) << d.letter;
+        EXPECT_EQ(listed[at].text, d.text);
+    }
+    // The process's current drive is shown, and becomes the stored letter.
+    EXPECT_EQ(selected_text(box), "U: （硬盘）");
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
+}
+
+TEST_F(DriveBoxTest, IsADropDownListAtLeastEightyPixelsHighWithItsColours) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    forms::DriveBoxProperties p;
+    p.text_colour = 0x0000FF;
+    p.back_colour = 0x00FF00;
+    {
+        // The height given includes the dropped list, and is never below 80.
+        CreatedHeights heights;
+        ASSERT_TRUE(
+            load_window({drive_box(kBox, {}, 10, 10, 160, 20), drive_box(kOther, block_of(p), 10, 40, 160, 150)}));
+        EXPECT_EQ(heights.of("ComboBox"), (std::vector<int>{150, 80}));  // made from the last record up
+    }
+    HWND box = component_handle(kBox);
+    char cls[32] = {};
+    GetClassNameA(box, cls, sizeof cls);
+    EXPECT_STREQ(cls, "ComboBox");
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(box, GWL_STYLE));
+    EXPECT_EQ(style & 3, static_cast<DWORD>(CBS_DROPDOWNLIST));
+    for (DWORD bit : {static_cast<DWORD>(WS_CHILD), static_cast<DWORD>(WS_CLIPSIBLINGS),
+                      static_cast<DWORD>(CBS_AUTOHSCROLL), static_cast<DWORD>(WS_TABSTOP)})
+        EXPECT_TRUE(style & bit) << std::hex << bit;
+    // The combo box hands its vertical scroll bar on to the list it drops.
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    EXPECT_TRUE(GetWindowLongA(info.hwndList, GWL_STYLE) & WS_VSCROLL);
+
+    // Asked for its colours, whichever way the platform asks, it answers with its own.
+    HDC dc = GetDC(window_handle());
+    for (UINT ask : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX}) {
+        SetTextColor(dc, 0x111111);
+        SetBkColor(dc, 0x222222);
+        const LRESULT brush = SendMessageA(window_handle(), ask, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(component_handle(kOther)));
+        EXPECT_NE(brush, 0);
+        EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
+        EXPECT_EQ(GetBkColor(dc), 0x00FF00u);
+        LOGBRUSH lb = {};
+        GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
+        EXPECT_EQ(lb.lbColor, 0x00FF00u);
+    }
+    // The default: black on white. A background of the default colour is the button face.
+    SendMessageA(window_handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
+    EXPECT_EQ(GetTextColor(dc), 0x000000u);
+    EXPECT_EQ(GetBkColor(dc), 0xFFFFFFu);
+    write(kBox, forms::kDriveTextColour, 0x336699);
+    write(kBox, forms::kDriveBackColour, forms::kDefaultColour);
+    const LRESULT brush =
+        SendMessageA(window_handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
+    EXPECT_EQ(GetTextColor(dc), 0x336699u);
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE));
+    LOGBRUSH lb = {};
+    GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
+    EXPECT_EQ(lb.lbColor, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(static_cast<u32>(read(kBox, forms::kDriveBackColour)), forms::kDefaultColour);
+    ReleaseDC(window_handle(), dc);
+}
+
+TEST_F(DriveBoxTest, EveryConfirmedSelectionStoresTheLetterAndRaisesEventZero) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    CurrentDrive on('U');
+    ASSERT_TRUE(load_window({drive_box(kBox)}));
+    HWND box = component_handle(kBox);
+
+    confirm(box, index_of(box, 'T'));
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "T");
+    EXPECT_EQ(logged(0), std::vector<std::string>{"0@16015EF4"});
+    // The same entry confirmed again is still a confirmation.
+    confirm(box, index_of(box, 'T'));
+    EXPECT_EQ(logged(0).size(), 2u);
+
+    // Confirming with nothing selected stores no letter: reads show the current drive.
+    confirm(box, -1);
+    EXPECT_EQ(logged(0).size(), 3u);
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
+
+    // A selection change alone is not a confirmation.
+    SendMessageA(box, CB_SETCURSEL, index_of(box, 'V'), 0);
+    SendMessageA(window_handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+    EXPECT_EQ(logged(0).size(), 3u);
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
+}
+
+TEST_F(DriveBoxTest, TheCurrentDriveIsTheFirstLetterUpperCasedOrTheProcessDrive) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    CurrentDrive on('U');
+    ASSERT_TRUE(load_window({drive_box(kBox)}));
+    HWND box = component_handle(kBox);
+
+    write_text(kBox, forms::kDriveCurrent, "t:\\games");
+    EXPECT_EQ(selected_text(box), "T: （硬盘） TRIVANE");
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "T");
+    EXPECT_EQ(object_of<forms::DriveBoxObject>(kBox)->properties().letter, 'T');
+
+    // A drive that is not listed clears the selection and the stored letter.
+    write_text(kBox, forms::kDriveCurrent, "Q");
+    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(object_of<forms::DriveBoxObject>(kBox)->properties().letter, 0);
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
+
+    // The empty text means the process's current drive.
+    write_text(kBox, forms::kDriveCurrent, "");
+    EXPECT_EQ(selected_text(box), "U: （硬盘）");
+    EXPECT_EQ(object_of<forms::DriveBoxObject>(kBox)->properties().letter, 'U');
+
+    // A stored letter chooses the entry at creation, whatever the current drive.
+    forms::DriveBoxProperties p;
+    p.letter = 'v';  // template data may hold a lower-case letter
+    ASSERT_TRUE(load_window({drive_box(kOther, block_of(p))}));
+    EXPECT_EQ(selected_text(component_handle(kOther)), "V: （光驱）");
+    EXPECT_EQ(read_text(kOther, forms::kDriveCurrent), "V");
+}
+
+TEST_F(DriveBoxTest, TheKindFilterRefillsTheListAndClampsToRamDisks) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    CurrentDrive on('T');
+    ASSERT_TRUE(load_window({drive_box(kBox)}));
+    HWND box = component_handle(kBox);
+
+    write(kBox, forms::kDriveKinds, forms::kDrivesCdRom);
+    EXPECT_EQ(texts_of(box), std::vector<std::string>{"V: （光驱）"});
+    // T: was chosen and is gone: nothing is selected, nothing stored, reads show T.
+    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(object_of<forms::DriveBoxObject>(kBox)->properties().letter, 0);
+    EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "T");
+
+    write(kBox, forms::kDriveKinds, forms::kDrivesNetwork);
+    EXPECT_EQ(texts_of(box), std::vector<std::string>{"W: （网络驱动器）"});
+    write(kBox, forms::kDriveKinds, forms::kDrivesRemovable);
+    EXPECT_EQ(texts_of(box), std::vector<std::string>{"X:"});
+
+    write(kBox, forms::kDriveKinds, forms::kDrivesFixed);
+    const std::vector<std::string> fixed = texts_of(box);
+    for (const std::string& text : fixed) EXPECT_NE(text.find(" （硬盘）"), std::string::npos) << text;
+    EXPECT_NE(std::find(fixed.begin(), fixed.end(), "T: （硬盘） TRIVANE"), fixed.end());
+    EXPECT_EQ(selected_text(box), "T: （硬盘） TRIVANE");  // the current drive is back
+
+    // 9 is stored as 5: RAM disks only, and there are none.
+    write(kBox, forms::kDriveKinds, 9);
+    EXPECT_EQ(static_cast<u32>(read(kBox, forms::kDriveKinds)), forms::kDrivesRamDisk);
+    EXPECT_EQ(SendMessageA(box, CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), CB_ERR);
+
+    write(kBox, forms::kDriveKinds, forms::kDrivesAll);
+    EXPECT_EQ(static_cast<size_t>(SendMessageA(box, CB_GETCOUNT, 0, 0)), entries_of(box).size());
+    EXPECT_GE(index_of(box, 'X'), 0);
+}
+
+TEST_F(DriveBoxTest, FontSavedPropertiesAndTexts) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    ASSERT_TRUE(load_window({drive_box(kBox)}));
+    HWND box = component_handle(kBox);
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
+
+    write(kBox, forms::kDriveFont, reinterpret_cast<u32>("Tahoma"), 0, 6);
+    LOGFONTA shown = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_STREQ(shown.lfFaceName, "Tahoma");
+    write(kBox, forms::kDriveFont, 1, 0, 1);  // bold
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_EQ(shown.lfWeight, 700);
+    EXPECT_STREQ(shown.lfFaceName, "Tahoma");
+
+    write(kBox, forms::kDriveKinds, forms::kDrivesCdRom);
+    write(kBox, forms::kDriveTextColour, 0x010203);
+    auto* object = object_of<forms::DriveBoxObject>(kBox);
+    const rt::ComponentType* type = object->type();
+    auto save = forms::operation<forms::SavePropertiesOp>(type, forms::kOpSaveProperties);
+    rt::ByteSetHeader* saved = save(object);
+    forms::DriveBoxProperties back;
+    ASSERT_TRUE(forms::read_drive_box_properties(rt::byte_set_data(saved),
+                                                 static_cast<u32>(rt::byte_set_length(saved)), &back));
+    EXPECT_EQ(back.kinds, forms::kDrivesCdRom);
+    EXPECT_EQ(back.text_colour, 0x010203u);
+    ASSERT_EQ(back.font.size(), sizeof(LOGFONTA));
+    EXPECT_STREQ(reinterpret_cast<const LOGFONTA*>(back.font.data())->lfFaceName, "Tahoma");
+
+    // Its only text is the font's face, from the live object or from a stored block.
+    std::vector<std::string> texts;
+    const auto collect = [](const char* text, void* to) { static_cast<std::vector<std::string>*>(to)->push_back(text); };
+    auto enumerate = forms::operation<forms::EnumerateTextsOp>(type, forms::kOpEnumerateTexts);
+    enumerate(object, nullptr, 0, collect, &texts);
+    enumerate(nullptr, rt::byte_set_data(saved), static_cast<u32>(rt::byte_set_length(saved)), collect, &texts);
+    enumerate(nullptr, nullptr, 0, collect, &texts);  // no font stored: no text
+    EXPECT_EQ(texts, (std::vector<std::string>{"Tahoma", "Tahoma"}));
+    rt::release(saved);
+}
+
+}  // namespace
+}  // namespace drive_super_test
