@@ -127,12 +127,5 @@ TEST_F(GroupBoxTest, ContainsItsChildrenAndTheirClicksStillReachTheirHandlers) {
     EXPECT_EQ(read(kInside, 18), 1u);
 }
 
-TEST_F(GroupBoxTest, EnumeratesCaptionAndFace) {
-    GroupValues v;
-    v.caption = "分组甲";
-    v.font = font_record("宋体");
-    EXPECT_EQ(enumerated_texts(kGroupBoxTypeId, nullptr, group_block(v)), (std::vector<std::string>{"分组甲", "宋体"}));
-}
-
 }  // namespace
 }  // namespace component_test
