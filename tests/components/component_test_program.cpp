@@ -8,6 +8,7 @@
 #include "forms/components/window_object.h"
 #include "forms/components/window_properties.h"
 #include "forms/core_types.h"
+#include "forms/extension_types.h"
 #include "forms/loader.h"
 #include "forms/window_registry.h"
 #include "forms/window_system_install.h"
@@ -143,7 +144,8 @@ void start_runtime() {
     unmanaged_windows_under_wine();
     static const rt::SupportLibrary core = {"核心库", nullptr, 0, nullptr, forms::kCoreTypeCount,
                                             forms::core_component_types()};
-    static const rt::SupportLibrary extension = {"界面扩展库", nullptr, 0, nullptr, 0, nullptr};
+    static const rt::SupportLibrary extension = {"界面扩展库", nullptr, 0, nullptr, forms::kExtensionTypeCount,
+                                                 forms::extension_component_types()};
     static const rt::SupportLibrary* const libraries[] = {&core, &extension};
     static const ByteBlock segment = forms::write_segment(forms::TemplateSegment{});
     static const rt::ProgramInfo info = {

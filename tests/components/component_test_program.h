@@ -1,5 +1,5 @@
 // The component tests' program: a runtime started with the window system and the
-// real core library, a handler table that logs every event it receives (with the
+// real support libraries, a handler table that logs every event it receives (with the
 // current event source), templates built in memory, and pixels read back from what
 // the components paint.
 #pragma once
