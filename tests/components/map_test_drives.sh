@@ -14,16 +14,20 @@ export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+# Wine's server and services outlive the commands that start them: they must not
+# hold on to the output of whoever runs this script, or it never sees the end.
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
+
 if [ "$action" = stop ]; then
-    wineserver -k 2>/dev/null || true
+    quiet wineserver -k || true
     exit 0
 fi
 drives="$3"
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
+    quiet wineboot -i || true
+    quiet wineserver -w || true
 fi
 [ -f "$WINEPREFIX/system.reg" ] || { echo "map_test_drives: no Wine prefix in $WINEPREFIX" >&2; exit 1; }
 
@@ -37,9 +41,17 @@ printf 'TRIVANE' > "$drives/t/.windows-label"
 rm -f "$drives/u/.windows-label"
 
 # The kind of a folder drive comes from the registry; unnamed ones are hard disks.
-kinds="$drives/kinds.reg"
-cat > "$kinds" <<'REG'
+# Like every test prefix, this one shows its windows in one virtual desktop, so
+# that Wine does not wait for an absent window manager.
+settings="$drives/settings.reg"
+cat > "$settings" <<'REG'
 REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x1024"
 
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "t:"=-
@@ -49,10 +61,14 @@ REGEDIT4
 "x:"="floppy"
 "y:"=-
 REG
-wine regedit /S "$(winepath -w "$kinds")" >/dev/null 2>&1
+# Z: is the root of the Unix file system in every prefix.
+quiet wine regedit /S "Z:${settings//\//\\}"
 
 # A fresh server, whose mount manager sees the letters; it goes by itself a while
 # after the last test process, if the stop step does not come.
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
-wineserver -p30
+quiet wineserver -k || true
+quiet wineserver -w || true
+quiet wineserver -p30
+# Its services and desktop start here, not with the test, whose output they would
+# otherwise keep open until the server goes.
+quiet wineboot || true
