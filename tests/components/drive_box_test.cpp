@@ -341,7 +341,14 @@ TEST_F(DriveBoxTest, EveryConfirmedSelectionStoresTheLetterAndRaisesEventZero) {
     ASSERT_TRUE(load_window({drive_box(kBox)}));
     HWND box = component_handle(kBox);
 
+    // The handler already sees the new letter.
+    std::string seen_by_handler;
+    during_event() = [&](i32 event, u32) {
+        if (event == 0) seen_by_handler = read_text(kBox, forms::kDriveCurrent);
+    };
     confirm(box, index_of(box, 'T'));
+    during_event() = nullptr;
+    EXPECT_EQ(seen_by_handler, "T");
     EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "T");
     EXPECT_EQ(logged(0), std::vector<std::string>{"0@16015EF4"});
     // The same entry confirmed again is still a confirmation.
