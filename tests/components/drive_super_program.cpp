@@ -184,8 +184,6 @@ forms::ByteBlock template_block(u32 component_id) {
 }
 
 bool load_window(const std::vector<Part>& parts) {
-    forms::WindowObject::destroy_all();
-    drain_messages();
     forms::WindowEntry entry;
     entry.window_id = kWindowId;
     entry.word_a = 1;
@@ -197,14 +195,28 @@ bool load_window(const std::vector<Part>& parts) {
         entry.table.ids.push_back(p.id);
         entry.table.records.push_back(record_of(p));
     }
+    return load_entry(entry);
+}
+
+bool load_entry(const forms::WindowEntry& entry) {
+    forms::WindowObject::destroy_all();
+    drain_messages();
     forms::TemplateSegment segment;
     segment.windows.push_back(entry);
     const forms::ByteBlock bytes = forms::write_segment(segment);
     if (!forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data())) return false;
-    const bool loaded = forms::load_window(kWindowId, nullptr, false);
+    const bool loaded = forms::load_window(entry.window_id, nullptr, false);
     pump();
     return loaded;
 }
+
+forms::WindowEntry tool_window() {
+    forms::TemplateSegment segment;
+    EXPECT_TRUE(forms::read_segment(main_window_template(), main_window_template_length(), &segment));
+    return segment.windows.at(0);
+}
+
+std::string handler_tag(i32 slot) { return std::to_string(slot + kFirstEvent) + "@"; }
 
 HWND window_handle() {
     forms::WindowObject* w = forms::WindowObject::of(kWindowId);

@@ -27,7 +27,8 @@ inline constexpr u32 kSuperButtonTypeId = 0x00020001;
 void start_runtime();
 
 // "<event>@<component id hex>" for every event a handler received, with the source
-// the runtime reported while the handler ran.
+// the runtime reported while the handler ran. The handler table has one slot per
+// event from -8 to 0, and the parts below bind each event to its own slot.
 std::vector<std::string>& event_log();
 std::vector<std::string> logged(i32 event);
 // Runs inside every handler, after logging, with the event and its component.
@@ -55,6 +56,14 @@ forms::ByteBlock template_block(u32 component_id);
 // Installs a window holding these components (after the window's own record) and
 // loads it; true when the load succeeded.
 bool load_window(const std::vector<Part>& parts);
+
+// Installs this window entry as the only template and loads it.
+bool load_entry(const forms::WindowEntry& entry);
+// The tool's own window, as its embedded template holds it. Its bindings are slots
+// of the tool's handler table; the handler in slot n logs handler_tag(n) followed by
+// the component id.
+forms::WindowEntry tool_window();
+std::string handler_tag(i32 slot);
 
 HWND window_handle();
 HWND component_handle(u32 component_id);
