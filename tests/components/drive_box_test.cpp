@@ -193,14 +193,6 @@ TEST(DriveBoxType, IsTypeTwentyFiveOfTheCoreLibrary) {
     EXPECT_STREQ(type->english_name, "DriverBox");
     EXPECT_EQ(type->flags, 0x80000040u);
     EXPECT_EQ(type->property_count, 13u);
-    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveCurrent]), forms::kCodeText);
-    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveKinds]), forms::kCodeChoice);
-    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveTextColour]), forms::kCodeTextColour);
-    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveBackColour]), forms::kCodeBackColour);
-    EXPECT_EQ(forms::property_code(type->properties[forms::kDriveFont]), forms::kCodeFont);
-    // No operation 2 or 10: a drive box is neither configurable that way nor a button.
-    EXPECT_EQ(type->interface_fn(forms::kOpApplies), nullptr);
-    EXPECT_EQ(type->interface_fn(forms::kOpIsDefaultButton), nullptr);
 }
 
 // ---- entries and the filter ---------------------------------------------------------

@@ -241,22 +241,6 @@ TEST(SuperButtonType, IsTypeOneOfTheExtensionLibrary) {
     EXPECT_STREQ(type->english_name, "SuperBtn");
     EXPECT_EQ(type->flags, 0x00000840u);
     EXPECT_EQ(type->property_count, 35u);
-    struct Code {
-        i32 property;
-        u32 code;
-    } codes[] = {
-        {forms::kSuperStyle, forms::kCodeChoice},           {forms::kSuperToggle, forms::kCodeLogical},
-        {forms::kSuperNormalPicture, forms::kCodePicture},  {forms::kSuperNormalTransparent, forms::kCodeBackColour},
-        {forms::kSuperFont, forms::kCodeFont},              {forms::kSuperCaption, forms::kCodeText},
-        {forms::kSuperNormalText, forms::kCodeTextColour},  {forms::kSuperHoverBack, forms::kCodeBackColour},
-        {forms::kSuperHoverSound, forms::kCodeSound},       {forms::kSuperTooltip, forms::kCodeText},
-        {forms::kSuperDefaultButton, forms::kCodeChoice},
-    };
-    for (const Code& c : codes) EXPECT_EQ(forms::property_code(type->properties[c.property]), c.code) << c.property;
-    for (forms::Operation op : {forms::kOpCreate, forms::kOpApplies, forms::kOpSetProperty, forms::kOpSaveProperties,
-                                forms::kOpGetProperty, forms::kOpEnumerateTexts, forms::kOpIsDefaultButton})
-        EXPECT_NE(type->interface_fn(op), nullptr) << op;
-    EXPECT_EQ(type->interface_fn(forms::kOpWindowService), nullptr);
 }
 
 }  // namespace
