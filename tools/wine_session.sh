@@ -15,6 +15,11 @@ start_wine_session() {
         done
     fi
     wineserver -p 2>/dev/null || true  # one may be running already
+    # The prefix's virtual desktop lives in an explorer process that outlasts the
+    # program which first needs it; started here, it holds none of the test runner's
+    # output pipes open.
+    wine explorer /desktop=Default,1280x1024 >/dev/null 2>&1 </dev/null &
+    sleep 1
 }
 
 stop_wine_session() {

@@ -3,6 +3,7 @@
 #include "commands/command_table.h"
 #include "commands/core_link.h"
 #include "forms/core_types.h"
+#include "forms/extension_types.h"
 
 namespace tuner {
 
@@ -11,8 +12,9 @@ const rt::SupportLibrary* const* support_libraries() {
         "核心库", commands::core_library_notify, commands::core_command_count(), commands::core_commands(),
         forms::kCoreTypeCount, forms::core_component_types(),
     };
-    // The extension library's component types (the super button) join when they land.
-    static const rt::SupportLibrary extension = {"界面扩展库", nullptr, 0, nullptr, 0, nullptr};
+    static const rt::SupportLibrary extension = {
+        "界面扩展库", nullptr, 0, nullptr, forms::kExtensionTypeCount, forms::extension_component_types(),
+    };
     static const rt::SupportLibrary* const libraries[kSupportLibraryCount] = {&core, &extension};
     return libraries;
 }
