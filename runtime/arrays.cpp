@@ -27,14 +27,4 @@ void* new_empty_array() {
     return h;
 }
 
-void free_pointer_array(void* array) {
-    if (!array) return;
-    if (!in_constant_block(array)) {
-        auto** elements = reinterpret_cast<void**>(array_data(array));
-        const u32 n = array_element_count(array);
-        for (u32 i = 0; i < n; ++i) release(elements[i]);
-    }
-    release(array);
-}
-
 }  // namespace rt

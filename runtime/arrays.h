@@ -12,7 +12,5 @@ unsigned char* array_data(void* array);
 // A new empty array: one dimension of size 0, on the heap.
 void* new_empty_array();
 
-// Frees an array of texts or byte sets: each non-null element, then the block.
-void free_pointer_array(void* array);
 
 }  // namespace rt

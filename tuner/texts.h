@@ -44,7 +44,6 @@ extern const char kCrossEnd[];
 extern const char kLogPattern[];
 extern const char kSystemYaml[];
 extern const char kSystemYamlBackup[];
-extern const char kLeagueClientMarker[];
 extern const char kDriveRootSuffix[];
 extern const char kPowerDuplicate[];
 extern const char kPowerActivate[];

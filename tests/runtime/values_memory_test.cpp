@@ -140,7 +140,7 @@ TEST(Arrays, EmptyArrayIsOneDimensionOfSizeZero) {
     EXPECT_EQ(static_cast<rt::ArrayHeader*>(array)->dimensions, 1);
     EXPECT_EQ(rt::array_element_count(array), 0u);
     EXPECT_EQ(rt::array_header_size(array), 8u);
-    rt::free_pointer_array(array);
+    rt::release(array);
 
     const rt::i32 two_by_three[] = {2, 2, 3};
     EXPECT_EQ(rt::array_element_count(two_by_three), 6u);
