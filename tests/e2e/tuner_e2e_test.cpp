@@ -194,6 +194,17 @@ TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {
     EXPECT_EQ(tool->text(e2e::kResultLabel), "");
 }
 
+// Without a backup and without a file to back up, nothing is written and no success
+// is claimed.
+TEST_F(EndToEnd, HomePageReplaceWithoutABackupWritesNothing) {
+    auto tool = start();
+    DeleteFileA(path("\\LeagueClient\\system.yaml").c_str());
+    expect_box(press(*tool, e2e::kHomeReplaceButton), "主页替换失败", "警告");
+    EXPECT_FALSE(e2e::file_exists(path("\\LeagueClient\\system.yaml")));
+    EXPECT_FALSE(e2e::file_exists(path("\\LeagueClient\\system.yaml.bak")));
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+}
+
 TRIVANE_CHILD_SCENARIO(pretend_to_be_wegame) { Sleep(30000); }
 
 TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
