@@ -108,6 +108,102 @@ bool move_among_radios(const WindowDescriptor& window, bool backwards) {
     return true;
 }
 
+// Alt plus a caption's mnemonic. A radio button is clicked like a check box: its own
+// click clears its siblings.
+constexpr u32 kClickedByMnemonic = kFlagPushButton | kFlagCheckBox | kFlagRadio;
+constexpr u32 kMnemonicTypes = kClickedByMnemonic | kFlagLabel | kFlagGroupBox;
+
+char fold_case(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The character after a single "&" ("&&" is a literal ampersand), or 0. Captions are
+// in the ANSI code page, so double-byte characters are stepped over whole.
+char mnemonic_of(const std::string& caption) {
+    for (size_t i = 0; i < caption.size(); ++i) {
+        const BYTE c = static_cast<BYTE>(caption[i]);
+        if (IsDBCSLeadByte(c)) {
+            ++i;
+            continue;
+        }
+        if (c != '&' || i + 1 >= caption.size()) continue;
+        const char next = caption[++i];
+        if (next == '&') continue;
+        return IsDBCSLeadByte(static_cast<BYTE>(next)) ? 0 : fold_case(next);
+    }
+    return 0;
+}
+
+std::string caption_of(HWND hwnd) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The character an Alt key message stands for, or 0 when Alt is not held.
+char alt_character(const MSG& message) {
+    constexpr LPARAM kAltHeld = 1 << 29;
+    if (!(message.lParam & kAltHeld)) return 0;
+    UINT c = 0;
+    if (message.message == WM_SYSCHAR)
+        c = static_cast<UINT>(message.wParam);
+    else if (message.message == WM_SYSKEYDOWN)
+        c = MapVirtualKeyA(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR) & 0x7FFFFFFF;
+    // Printable ASCII only: a mnemonic is never a control or double-byte character.
+    return c > ' ' && c < 0x7F ? fold_case(static_cast<char>(c)) : 0;
+}
+
+u32 focus_order_of(const WindowDescriptor& window, int index) {
+    RecordView view;
+    return parse_record(window.live.records[index], &view) ? view.focus_order : 0;
+}
+
+// The first Tab candidate after `index` in Tab order (wrapping), whether or not
+// `index` is a candidate itself.
+bool focus_after(const WindowDescriptor& window, int index) {
+    const std::vector<int> order = tab_order(window);
+    if (order.empty()) return true;
+    const u32 own = focus_order_of(window, index);
+    int next = order.front();
+    for (int candidate : order) {
+        const u32 o = focus_order_of(window, candidate);
+        if (o > own || (o == own && candidate < index)) {
+            next = candidate;
+            break;
+        }
+    }
+    SetFocus(live_object(window, next)->hwnd());
+    return true;
+}
+
+// The first Tab candidate inside the container, in Tab order.
+bool focus_into(const WindowDescriptor& window, HWND container) {
+    for (int candidate : tab_order(window)) {
+        const HWND h = live_object(window, candidate)->hwnd();
+        if (IsChild(container, h)) {
+            SetFocus(h);
+            break;
+        }
+    }
+    return true;
+}
+
+bool press_mnemonic(const WindowDescriptor& window, char key) {
+    for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i) {
+        ComponentObject* object = live_object(window, i);
+        if (!object || !(object->type()->flags & kMnemonicTypes)) continue;
+        const HWND h = object->hwnd();
+        if (!IsWindowVisible(h) || !IsWindowEnabled(h) || mnemonic_of(caption_of(h)) != key) continue;
+        const u32 flags = object->type()->flags;
+        // The component's own click path raises its event, after any state change.
+        if (flags & kClickedByMnemonic) {
+            SendMessageA(h, BM_CLICK, 0, 0);
+            return true;
+        }
+        if (flags & kFlagLabel) return focus_after(window, i);
+        return focus_into(window, h);
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<int> tab_order(const WindowDescriptor& window) {
@@ -133,6 +229,11 @@ std::vector<int> tab_order(const WindowDescriptor& window) {
 }
 
 bool handle_window_keys(WindowObject& w, const MSG& message) {
+    if (message.message == WM_SYSKEYDOWN || message.message == WM_SYSCHAR) {
+        const char key = alt_character(message);
+        const WindowDescriptor* window = key ? find_descriptor(w.window_id()) : nullptr;
+        return window && press_mnemonic(*window, key);
+    }
     if (message.message != WM_KEYDOWN) return false;
     const WindowDescriptor* window = find_descriptor(w.window_id());
     if (!window) return false;

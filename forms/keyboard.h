@@ -1,5 +1,5 @@
 // A window's keyboard handling before messages are dispatched: Tab order, Enter,
-// Escape, F1 and the arrow keys among radio buttons.
+// Escape, F1, the arrow keys among radio buttons and Alt plus a caption's mnemonic.
 #pragma once
 #include <windows.h>
 

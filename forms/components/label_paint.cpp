@@ -1,12 +1,12 @@
 #include "forms/components/label_paint.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 #include "forms/components/button_resources.h"
 #include "forms/components/label_gradient.h"
 #include "forms/components/label_properties.h"
+#include "forms/components/picture_placement.h"
 
 namespace forms {
 namespace {
@@ -53,43 +53,13 @@ void fill(HDC dc, const RECT& r, COLORREF colour) {
     SetDCBrushColor(dc, old);
 }
 
-void blend(HDC dc, HDC source, const Picture& p, int x, int y, int width, int height) {
-    const BLENDFUNCTION f = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, p.width(), p.height(), f);
-}
-
-void draw_picture(HDC dc, const RECT& r, const Picture& p, u32 placement) {
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) return;
-    HGDIOBJ previous = SelectObject(source, p.bitmap());
-    const int pw = p.width(), ph = p.height();
-    switch (placement) {
-    case kPlaceTopLeft: blend(dc, source, p, r.left, r.top, pw, ph); break;
-    case kPlaceTiled:
-        for (int y = r.top; y < r.bottom; y += ph)
-            for (int x = r.left; x < r.right; x += pw) blend(dc, source, p, x, y, pw, ph);
-        break;
-    default: {
-        // Centred; shrunk to fit when larger, never enlarged.
-        const int rw = r.right - r.left, rh = r.bottom - r.top;
-        const double scale = std::min({1.0, static_cast<double>(rw) / pw, static_cast<double>(rh) / ph});
-        const int w = std::max(1, static_cast<int>(std::lround(pw * scale)));
-        const int h = std::max(1, static_cast<int>(std::lround(ph * scale)));
-        blend(dc, source, p, r.left + (rw - w) / 2, r.top + (rh - h) / 2, w, h);
-        break;
-    }
-    }
-    SelectObject(source, previous);
-    DeleteDC(source);
-}
-
 void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
     const StoredBlock& s = look.stored;
     // The colour goes first: whatever a picture or gradient leaves uncovered (or
     // shows through) is the background colour.
     fill(dc, r, background_colour(s.word(kLabelWordBackColour)));
     if (look.picture && !look.picture->empty()) {
-        draw_picture(dc, r, *look.picture, s.word(kLabelWordPlacement));
+        place_picture(dc, r, *look.picture, s.word(kLabelWordPlacement));
         return;
     }
     const u32 mode = s.word(kLabelWordGradientMode);

@@ -2,6 +2,7 @@
 // setting each one does.
 #pragma once
 #include "forms/components/button_block_object.h"
+#include "forms/components/picture_placement.h"
 
 namespace forms {
 
@@ -58,7 +59,6 @@ enum LabelBorder : u32 {
     kLabelBorderSingle = 5,
     kLabelBorderGradient = 6,
 };
-enum PicturePlacement : u32 { kPlaceTopLeft = 0, kPlaceTiled = 1, kPlaceCentredShrunk = 2 };
 
 inline constexpr u32 kLabelMinBorderWidth = 5;  // a gradient border set at run time is at least this wide
 inline constexpr u32 kLabelGradientModes = 8;

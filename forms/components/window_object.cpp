@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "forms/components/picture_placement.h"
 #include "forms/cursor_value.h"
 #include "forms/event_dispatch.h"
 #include "forms/image_file.h"
@@ -62,6 +63,7 @@ WindowObject::WindowObject(const rt::ComponentType* type, const CreateRequest& r
       as_child_(request.as_child),
       owned_(request.parent != nullptr) {
     g_windows.push_back(this);
+    decode_background_picture();
 }
 
 WindowObject::~WindowObject() {
@@ -203,8 +205,11 @@ u32 WindowObject::set_property(i32 index, const ValueRecord& value) {
     case kWindowMaxButton:
     case kWindowMinButton:
     case kWindowTitleAlwaysActive: apply_frame(); break;
-    case kWindowBackColour:
     case kWindowPicture:
+        decode_background_picture();
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        break;
+    case kWindowBackColour:
     case kWindowPictureMode: InvalidateRect(hwnd(), nullptr, TRUE); break;
     case kWindowMusic:
     case kWindowPlayMode:
@@ -245,17 +250,23 @@ bool WindowObject::request_close() {
     return !IsWindow(self);
 }
 
+void WindowObject::decode_background_picture() {
+    const ByteBlock& data = properties_.picture;
+    picture_ = data.empty() ? Picture() : decode_picture(data.data(), static_cast<u32>(data.size()));
+}
+
+// The colour fills the client area; the picture, placed by property 12, goes over it.
 void WindowObject::erase_background(HDC dc) {
     RECT r;
     GetClientRect(hwnd(), &r);
     const u32 colour = properties_.word(kWordBackColour);
     if (colour == kDefaultColour) {
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        return;
+    } else if (HBRUSH brush = CreateSolidBrush(colour & 0x00FFFFFF)) {
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
     }
-    HBRUSH brush = CreateSolidBrush(colour & 0x00FFFFFF);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    if (!picture_.empty()) place_picture(dc, r, picture_, properties_.word(kWordPictureMode));
 }
 
 bool WindowObject::on_activate(WPARAM wparam, LPARAM lparam, LRESULT* result) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/component_object.h"
+#include "forms/components/picture.h"
 #include "forms/components/window_properties.h"
 
 namespace forms {
@@ -63,6 +64,7 @@ private:
     void start_music();
     void stop_music();
     void erase_background(HDC dc);
+    void decode_background_picture();
 
     WindowProperties properties_;
     bool as_child_;
@@ -78,6 +80,7 @@ private:
     bool music_playing_ = false;
     HWND last_focus_ = nullptr;
     HFONT font_ = nullptr;  // set by WM_SETFONT; not ours to delete
+    Picture picture_;       // the background picture, decoded when it is set, not per paint
 };
 
 // Whether dragging a label or group box of this window drags the window.

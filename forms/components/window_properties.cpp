@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "forms/components/picture_placement.h"
 #include "forms/property_archive.h"
 
 namespace forms {
@@ -23,7 +24,7 @@ constexpr Row kRows[] = {
     {kWindowBorder, Store::Word, kWordBorder, kBorderFixedSunken},
     {kWindowBackColour, Store::Word, kWordBackColour, 0},
     {kWindowPicture, Store::Picture, 0, 0},
-    {kWindowPictureMode, Store::Word, kWordPictureMode, 0},
+    {kWindowPictureMode, Store::Word, kWordPictureMode, kPlaceCentredShrunk},
     {kWindowMusic, Store::Music, 0, 0},
     {kWindowPlayMode, Store::Word, kWordPlayMode, 0},
     {kWindowControlBox, Store::Word, kWordControlBox, 0},

@@ -1,0 +1,42 @@
+#include "forms/components/picture_placement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+namespace {
+
+void blend(HDC dc, HDC source, const Picture& p, int x, int y, int width, int height) {
+    const BLENDFUNCTION f = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, p.width(), p.height(), f);
+}
+
+}  // namespace
+
+void place_picture(HDC dc, const RECT& r, const Picture& p, u32 placement) {
+    if (p.empty()) return;
+    HDC source = CreateCompatibleDC(dc);
+    if (!source) return;
+    HGDIOBJ previous = SelectObject(source, p.bitmap());
+    const int pw = p.width(), ph = p.height();
+    switch (placement) {
+    case kPlaceTopLeft: blend(dc, source, p, r.left, r.top, pw, ph); break;
+    case kPlaceTiled:
+        for (int y = r.top; y < r.bottom; y += ph)
+            for (int x = r.left; x < r.right; x += pw) blend(dc, source, p, x, y, pw, ph);
+        break;
+    default: {
+        const int rw = r.right - r.left, rh = r.bottom - r.top;
+        if (rw <= 0 || rh <= 0) break;
+        const double scale = std::min({1.0, static_cast<double>(rw) / pw, static_cast<double>(rh) / ph});
+        const int w = std::max(1, static_cast<int>(std::lround(pw * scale)));
+        const int h = std::max(1, static_cast<int>(std::lround(ph * scale)));
+        blend(dc, source, p, r.left + (rw - w) / 2, r.top + (rh - h) / 2, w, h);
+        break;
+    }
+    }
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+}  // namespace forms
