@@ -1,6 +1,6 @@
 // The window's background (its colour, and its picture laid over it by the placement
-// choice) and Alt plus a caption's mnemonic: buttons clicked, check boxes toggled, a
-// label passing the focus on, a group box taking it in, and components that are
+// choice) and Alt plus a caption's mnemonic: buttons clicked, check boxes toggled,
+// radio buttons checked, a label passing the focus on, a group box taking it in, and components that are
 // hidden or disabled left alone.
 #include <windows.h>
 
@@ -192,6 +192,22 @@ TEST_F(MnemonicTest, AltClicksAButtonAndTogglesACheckBoxThroughTheirOwnClicks) {
     PostMessageA(component_handle(kFirst), WM_KEYUP, 'G', static_cast<LPARAM>(0xC0000001));
     pump();
     EXPECT_TRUE(logged(0).empty());
+}
+
+TEST_F(MnemonicTest, AltChecksARadioButtonAndClearsItsSiblings) {
+    constexpr u32 kRadioA = 0x16010002, kRadioB = 0x16010003;
+    CheckValues a, b;
+    a.caption = "甲(&J)";
+    a.ticked = 1;
+    b.caption = "乙(&K)";
+    install({window_part(), component(kRadioA, kRadioTypeId, radio_block(a), 10, 10),
+             component(kRadioB, kRadioTypeId, radio_block(b), 10, 40)});
+    ASSERT_TRUE(load());
+    SetFocus(component_handle(kRadioA));
+    alt_key('K');
+    EXPECT_TRUE(ticked(kRadioB));
+    EXPECT_FALSE(ticked(kRadioA));
+    EXPECT_EQ(logged(0), std::vector<std::string>{"0@" + hex(kRadioB)});
 }
 
 TEST_F(MnemonicTest, ALabelPassesTheFocusOnAndAGroupBoxTakesItIn) {
