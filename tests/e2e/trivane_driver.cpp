@@ -111,7 +111,12 @@ bool Trivane::checked(int id) const {
     return state == BST_CHECKED;
 }
 
-void Trivane::click(int id) const { PostMessageA(control(id), BM_CLICK, 0, 0); }
+void Trivane::click(int id) const {
+    // Sent: it returns once the click's handler has run, a message box it opened
+    // included (the test's answerer closes that from another thread).
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(control(id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &ignored);
+}
 
 bool Trivane::choose_drive(char letter) const {
     HWND box = control(kDriveBox);
@@ -137,13 +142,6 @@ bool Trivane::wait_for_text(int id, const std::string& expected, DWORD timeout_m
         Sleep(20);
     }
     return true;
-}
-
-void Trivane::settle() const {
-    // A message sent after the posted ones is answered only once they were handled.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-    WaitForInputIdle(process_.hProcess, 5000);
 }
 
 DWORD Trivane::close() {

@@ -45,14 +45,13 @@ public:
 
     std::string text(int id) const;
     bool checked(int id) const;
-    // Posted, so a message box the click opens does not block the driver.
+    // Returns once the click was handled; answer any message box it opens from
+    // another thread (BoxAnswerer).
     void click(int id) const;
     // Selects the drive whose entry starts with `letter` and confirms the choice.
     bool choose_drive(char letter) const;
     // Waits until the control shows `expected`; false after `timeout_ms`.
     bool wait_for_text(int id, const std::string& expected, DWORD timeout_ms = 10000) const;
-    // Waits until the process is idle again after a click (its input queue empty).
-    void settle() const;
 
     // Asks the window to close and waits; returns the exit code.
     DWORD close();
