@@ -1,8 +1,12 @@
 #include "tuner/directory_listing.h"
 
+#include <condition_variable>
 #include <cstring>
+#include <memory>
+#include <mutex>
 
 #include "runtime/logic/calls.h"
+#include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
 
 namespace tuner {
@@ -68,5 +72,165 @@ static rt::u32 attributes_of(const unsigned char* data) {
 
 bool DirectoryListing::is_directory() const { return attributes_of(data_) & kAttributeDirectory; }
 bool DirectoryListing::is_reparse_point() const { return attributes_of(data_) & kAttributeReparsePoint; }
+
+namespace {
+
+// Listing a folder under Wine is mostly waiting on the server and on system calls, so
+// two helpers beside the walking thread keep it and both cores busy; more only queue.
+constexpr int kHelpers = 2;
+// How far ahead of the walking thread, in known folders, helpers may visit: far enough
+// to keep them busy, near enough that memory does not grow with the tree.
+constexpr int kLookahead = 64;
+constexpr rt::u32 kStillActive = 259;
+
+enum class FolderState { Waiting, Visiting, Visited };
+
+struct Folder {
+    logic::Text path;  // ends in a backslash
+    FolderState state = FolderState::Waiting;
+    FolderVisit visit;
+    std::unique_ptr<Folder> next;  // the next folder in walk order, as far as known
+};
+
+// The known folders form one list in walk order, from the walking thread's position
+// on. Visiting a folder puts its subfolders right behind it: nothing below it can be
+// known before that, so the list stays in walk order.
+class FolderWalk {
+public:
+    FolderWalk(const char* root, const FolderWalkSteps& steps, const void* context, rt::i32 routine)
+        : steps_(steps), context_(context), routine_(routine), cursor_(std::make_unique<Folder>()) {
+        cursor_->path = logic::Text::copy(root);
+    }
+    ~FolderWalk() {
+        while (cursor_) cursor_ = std::move(cursor_->next);  // one by one: no deep recursion
+    }
+    FolderWalk(const FolderWalk&) = delete;
+    FolderWalk& operator=(const FolderWalk&) = delete;
+
+    WalkOutcome run(const std::atomic<bool>& stop);
+
+private:
+    static rt::u32 __stdcall help(void* walk);
+    void visit(Folder* folder, std::unique_lock<std::mutex>& lock);
+    Folder* waiting_near_cursor() const;
+    void start_helpers();
+    void join_helpers();
+
+    const FolderWalkSteps steps_;
+    const void* const context_;
+    const rt::i32 routine_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::unique_ptr<Folder> cursor_;
+    bool finished_ = false;
+    rt::u32 helpers_[kHelpers] = {};
+};
+
+// Called and left with the lock held; the visit itself runs without it.
+void FolderWalk::visit(Folder* folder, std::unique_lock<std::mutex>& lock) {
+    folder->state = FolderState::Visiting;
+    lock.unlock();
+    steps_.visit(folder->path.get(), folder->visit, context_);
+    std::unique_ptr<Folder> first;
+    std::unique_ptr<Folder>* tail = &first;
+    const logic::Site site = {routine_, 10};
+    for (rt::i32 i = 1; i <= folder->visit.subfolders.size(); ++i) {
+        *tail = std::make_unique<Folder>();
+        (*tail)->path = logic::join({folder->path.get(), folder->visit.subfolders.at(i, site), "\\"});
+        tail = &(*tail)->next;
+    }
+    folder->visit.subfolders.clear();
+    lock.lock();
+    *tail = std::move(folder->next);
+    folder->next = std::move(first);
+    folder->state = FolderState::Visited;
+    changed_.notify_all();
+}
+
+Folder* FolderWalk::waiting_near_cursor() const {
+    Folder* f = cursor_.get();
+    for (int i = 0; f && i < kLookahead; ++i, f = f->next.get())
+        if (f->state == FolderState::Waiting) return f;
+    return nullptr;
+}
+
+rt::u32 __stdcall FolderWalk::help(void* walk_pointer) {
+    auto* walk = static_cast<FolderWalk*>(walk_pointer);
+    std::unique_lock<std::mutex> lock(walk->mutex_);
+    while (!walk->finished_) {
+        if (Folder* folder = walk->waiting_near_cursor()) {
+            walk->visit(folder, lock);
+        } else {
+            walk->changed_.wait(lock);
+        }
+    }
+    return 0;
+}
+
+void FolderWalk::start_helpers() {
+    for (rt::u32& helper : helpers_)
+        helper = logic::call_dll(kCreateThread, convention_of(kCreateThread),
+                                 {0, 0, reinterpret_cast<rt::u32>(&FolderWalk::help), logic::word(this), 0, 0},
+                                 {routine_, 11});
+}
+
+// Helpers only leave once they see the walk finished; their handles close here.
+void FolderWalk::join_helpers() {
+    for (rt::u32 helper : helpers_) {
+        if (!helper) continue;
+        for (;;) {
+            rt::u32 code = 0;
+            if (!logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread),
+                                 {helper, logic::word(&code)}, {routine_, 12}) ||
+                code != kStillActive)
+                break;
+            logic::delay(1);
+        }
+        logic::call_dll(kCloseHandle, convention_of(kCloseHandle), {helper}, {routine_, 13});
+    }
+}
+
+WalkOutcome FolderWalk::run(const std::atomic<bool>& stop) {
+    WalkOutcome outcome;
+    std::unique_lock<std::mutex> lock(mutex_);
+    // The root by this thread alone: it binds the listing's DLL commands before any
+    // helper calls them, and a folder without subfolders needs no helpers at all.
+    if (!stop.load(std::memory_order_relaxed)) visit(cursor_.get(), lock);
+    if (cursor_->next) {
+        lock.unlock();
+        start_helpers();
+        lock.lock();
+    }
+    while (cursor_ && !stop.load(std::memory_order_relaxed)) {
+        Folder* folder = cursor_.get();
+        if (folder->state == FolderState::Waiting) visit(folder, lock);
+        changed_.wait(lock, [folder] { return folder->state == FolderState::Visited; });
+        outcome.count += folder->visit.count;
+        if (folder->visit.found.get()) {
+            outcome.found = folder->visit.found.release_ownership();
+            break;
+        }
+        cursor_ = std::move(folder->next);
+        changed_.notify_all();  // the helpers' window moved on
+        if (steps_.after_each) {
+            lock.unlock();
+            steps_.after_each(context_);
+            lock.lock();
+        }
+    }
+    finished_ = true;
+    changed_.notify_all();
+    lock.unlock();
+    join_helpers();
+    return outcome;
+}
+
+}  // namespace
+
+WalkOutcome walk_folders(const char* root, const FolderWalkSteps& steps, const void* context,
+                         const std::atomic<bool>& stop, rt::i32 routine) {
+    FolderWalk walk(root, steps, context, routine);
+    return walk.run(stop);
+}
 
 }  // namespace tuner

@@ -1,6 +1,9 @@
-// Lists a directory once, entry by entry, with each entry's attributes: the walks of
-// the install directory search and of the log deletion are built on it.
+// Lists a directory once, entry by entry, with each entry's attributes, and walks a
+// whole tree of directories with several listings under way at once: the install
+// directory search and the log deletion are built on both.
 #pragma once
+#include <atomic>
+
 #include "runtime/logic/values.h"
 
 namespace tuner {
@@ -26,6 +29,35 @@ private:
     rt::i32 routine_;
     unsigned char data_[320];  // the platform's ANSI find record
 };
+
+// What visiting one folder gives the walk: the subfolders to walk into (names, in the
+// order they were listed) and the visit's own outcome.
+struct FolderVisit {
+    logic::TextArray subfolders;
+    logic::Text found;  // what the walk looks for, when this folder holds it
+    rt::i32 count = 0;  // what the visit did, summed over the walk
+};
+
+struct FolderWalkSteps {
+    // Visits one folder (its path ends in a backslash). Runs on any thread of the walk,
+    // on several folders at once; `context` is the walk's caller's.
+    void (*visit)(const char* folder, FolderVisit& visit, const void* context);
+    // Runs on the calling thread after each folder's outcome was taken; may be null.
+    void (*after_each)(const void* context);
+};
+
+struct WalkOutcome {
+    char* found = nullptr;  // a heap text, now the caller's
+    rt::i32 count = 0;
+};
+
+// Visits `root` (ending in a backslash) and every folder below it. Helper threads visit
+// folders a little ahead while the calling thread takes the outcomes in walk order: a
+// folder before its subfolders, subfolders depth-first in listing order. So the first
+// folder that finds something is the one a plain depth-first walk would meet first.
+// Ends there, at the end of the tree, or once `stop` is set (then nothing is found).
+WalkOutcome walk_folders(const char* root, const FolderWalkSteps& steps, const void* context,
+                         const std::atomic<bool>& stop, rt::i32 routine);
 
 // ASCII letters compared without case; other bytes as they are.
 bool equal_ignoring_case(const char* a, const char* b);

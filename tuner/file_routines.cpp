@@ -37,6 +37,28 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
     return 0;
 }
 
+struct Deletion {
+    const char* pattern;
+    bool recurse;
+};
+
+// One folder, on whichever thread visits it: its matching files go before its
+// subfolders are handed to the walk (not those named with a leading dot, nor reparse
+// points).
+void delete_in_folder(const char* folder, FolderVisit& visit, const void* deletion) {
+    const auto& d = *static_cast<const Deletion*>(deletion);
+    DirectoryListing listing(folder, kRoutineDeleteFiles);
+    while (listing.next()) {
+        if (listing.is_directory()) {
+            if (d.recurse && !listing.is_reparse_point() && listing.name()[0] != '.')
+                visit.subfolders.append(listing.name());
+        } else if (matches_pattern(listing.name(), d.pattern)) {
+            const logic::Text file = logic::join({folder, listing.name()});
+            if (logic::delete_file(file.get())) ++visit.count;
+        }
+    }
+}
+
 }  // namespace
 
 bool matches_pattern(const char* name, const char* pattern) {
@@ -69,25 +91,10 @@ rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, boo
     const rt::u32 n = directory.length();
     if (n == 0 || directory.c_str()[n - 1] != '\\') directory = logic::join({directory.get(), "\\"});
 
-    logic::TextArray subdirectories;
-    {
-        DirectoryListing listing(directory.get(), kRoutineDeleteFiles);
-        while (listing.next()) {
-            if (listing.is_directory()) {
-                if (recurse && !listing.is_reparse_point() && listing.name()[0] != '.')
-                    subdirectories.append(listing.name());
-            } else if (matches_pattern(listing.name(), pattern)) {
-                logic::Text file = logic::join({directory.get(), listing.name()});
-                if (logic::delete_file(file.get())) ++count;
-            }
-        }
-    }
-    const logic::Site site = {kRoutineDeleteFiles, 10};
-    for (rt::i32 i = 1; i <= subdirectories.size(); ++i) {
-        logic::Text sub = logic::join({directory.get(), subdirectories.at(i, site)});
-        count = delete_files_by_pattern(sub, pattern, recurse, count);
-    }
-    return count;
+    static const std::atomic<bool> kNeverStop{false};
+    const Deletion deletion = {pattern, recurse};
+    const FolderWalkSteps steps = {delete_in_folder, nullptr};
+    return count + walk_folders(directory.get(), steps, &deletion, kNeverStop, kRoutineDeleteFiles).count;
 }
 
 bool is_directory(const char* path) {

@@ -13,6 +13,14 @@ namespace {
 
 constexpr char kConfigName[] = "system.yaml";
 constexpr char kClientFolder[] = "\\LeagueClient\\";
+// The search thread owns no window: draining its queue now and then is enough, and
+// draining it after every folder would cost more than listing the folder.
+constexpr rt::u32 kPumpIntervalMs = 50;
+
+struct Search {
+    const std::atomic<bool>& stop;
+    mutable rt::u32 last_pump = 0;  // the search thread's alone
+};
 
 // Removes and dispatches the search thread's own pending messages.
 void pump_events() {
@@ -25,34 +33,39 @@ void pump_events() {
     }
 }
 
-// Files of a directory come before its subdirectories; subdirectories are visited in
-// the order the file system lists them. Each directory is listed once.
-char* walk(const char* directory, const std::atomic<bool>& stop) {
-    const bool client_folder = ends_with_ignoring_case(directory, kClientFolder);
-    logic::TextArray subdirectories;
-    {
-        DirectoryListing listing(directory, kRoutineSearch);
-        while (!stop.load(std::memory_order_relaxed) && listing.next()) {
-            if (listing.is_directory()) {
-                if (!listing.is_reparse_point()) subdirectories.append(listing.name());
-            } else if (equal_ignoring_case(listing.name(), kConfigName)) {
-                pump_events();
-                if (client_folder) return logic::join({directory, listing.name()}).release_ownership();
-            }
+// One folder of the walk, on whichever thread visits it: its subfolders (reparse points
+// are not followed) and, in a client folder, the config file. The walk takes the
+// outcomes in order, so files of a folder still come before its subfolders and the
+// first qualifying path in listing order wins.
+void visit_folder(const char* folder, FolderVisit& visit, const void* search) {
+    const auto& stop = static_cast<const Search*>(search)->stop;
+    const bool client_folder = ends_with_ignoring_case(folder, kClientFolder);
+    DirectoryListing listing(folder, kRoutineSearch);
+    while (!stop.load(std::memory_order_relaxed) && listing.next()) {
+        if (listing.is_directory()) {
+            if (!listing.is_reparse_point()) visit.subfolders.append(listing.name());
+        } else if (client_folder && equal_ignoring_case(listing.name(), kConfigName)) {
+            visit.found = logic::join({folder, listing.name()});
+            return;
         }
     }
-    const logic::Site site = {kRoutineSearch, 20};
-    for (rt::i32 i = 1; i <= subdirectories.size() && !stop.load(std::memory_order_relaxed); ++i) {
-        logic::Text path = logic::join({directory, subdirectories.at(i, site), "\\"});
-        if (char* found = walk(path.get(), stop)) return found;
-        pump_events();
-    }
-    return nullptr;
+}
+
+void pump_now_and_then(const void* search_pointer) {
+    const auto* search = static_cast<const Search*>(search_pointer);
+    const rt::u32 now = logic::call_dll(kGetTickCount, convention_of(kGetTickCount), {}, {kRoutineSearch, 13});
+    if (search->last_pump != 0 && now - search->last_pump < kPumpIntervalMs) return;
+    search->last_pump = now;
+    pump_events();
 }
 
 }  // namespace
 
-char* find_client_config(const char* directory, const std::atomic<bool>& stop) { return walk(directory, stop); }
+char* find_client_config(const char* directory, const std::atomic<bool>& stop) {
+    const Search search = {stop};
+    const FolderWalkSteps steps = {visit_folder, pump_now_and_then};
+    return walk_folders(directory, steps, &search, stop, kRoutineSearch).found;
+}
 
 char* install_directory_of(const char* config_path) {
     const size_t n = std::strlen(config_path);
@@ -63,7 +76,7 @@ char* install_directory_of(const char* config_path) {
 
 rt::u32 __stdcall run_search(void* job_pointer) {
     auto* job = static_cast<SearchJob*>(job_pointer);
-    job->found = walk(job->root, job->stop);
+    job->found = find_client_config(job->root, job->stop);
     job->done.store(true, std::memory_order_release);
     return 0;
 }
