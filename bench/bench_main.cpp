@@ -1,0 +1,150 @@
+// The benchmark's Windows side: each subcommand measures one thing once and prints
+// what it saw as "key<TAB>value" lines; the driver alternates the rounds and judges.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench/baseline_deletion.h"
+#include "bench/baseline_search.h"
+#include "bench/client_placement.h"
+#include "bench/dir_command.h"
+#include "bench/process_memory.h"
+#include "bench/program_window.h"
+#include "bench/round_trips.h"
+#include "bench/stopwatch.h"
+#include "runtime/initialise.h"
+#include "runtime/logic/calls.h"
+#include "runtime/memory.h"
+#include "tuner/file_routines.h"
+#include "tuner/install_search.h"
+#include "tuner/program_info.h"
+
+namespace {
+
+void put(const char* key, const std::string& value) { std::printf("%s\t%s\n", key, value.c_str()); }
+void put(const char* key, double value) { std::printf("%s\t%.3f\n", key, value); }
+void put(const char* key, long value) { std::printf("%s\t%ld\n", key, value); }
+void put_own_peak() { put("peak_working_set", static_cast<long>(bench::peak_working_set(GetCurrentProcess()))); }
+
+int walk_tool(char** args) {
+    const std::atomic<bool> stop{false};
+    const bench::Stopwatch clock;
+    char* found = tuner::find_client_config(args[0], stop);
+    put("ms", clock.milliseconds());
+    put("found", found ? found : "");
+    rt::release(found);
+    put_own_peak();
+    return 0;
+}
+
+int walk_baseline(char** args) {
+    logic::TextArray list;
+    const bench::Stopwatch clock;
+    bench::baseline_file_search(args[0], "system.yaml", list, true, true);
+    const char* found = bench::first_client_path(list);
+    put("ms", clock.milliseconds());
+    put("found", found ? found : "");
+    for (rt::i32 i = 1; i <= list.size(); ++i) put("collected", list.at(i, {0x04019002, 1}));
+    put_own_peak();
+    return 0;
+}
+
+int walk_dir(char** args) {
+    const bench::DirResult r = bench::run_dir_command(args[0], args[1]);
+    if (!r.ran) return 2;
+    put("ms", r.milliseconds);
+    for (const std::string& path : r.paths) put("collected", path);
+    return 0;
+}
+
+int delete_tool(char** args) {
+    logic::Text directory = logic::Text::copy(args[0]);
+    const bench::Stopwatch clock;
+    const rt::i32 count = tuner::delete_files_by_pattern(directory, "*.log", true, 0);
+    put("ms", clock.milliseconds());
+    put("deleted", static_cast<long>(count));
+    return 0;
+}
+
+int delete_baseline(char** args) {
+    logic::Text directory = logic::Text::copy(args[0]);
+    const bench::Stopwatch clock;
+    const rt::i32 count = bench::baseline_delete_files(directory, "*.log", true, 0);
+    put("ms", clock.milliseconds());
+    put("deleted", static_cast<long>(count));
+    return 0;
+}
+
+int place_client(char** args) {
+    const bench::Placement p = bench::place_client_halfway(args[0]);
+    if (p.config_path.empty()) return 2;
+    put("placed", p.config_path);
+    put("entries_before", p.entries_before);
+    put("entries_total", p.entries_total);
+    return 0;
+}
+
+int start_up(char** args) {
+    bench::ProgramWindow program(args[0], args[1]);
+    if (!program.shown()) return 2;
+    put("ms", program.shown_after_ms());
+    // The peak once the window has settled, not mid-way through its first paint.
+    WaitForInputIdle(program.process(), 5000);
+    Sleep(300);
+    put("peak_working_set", static_cast<long>(bench::peak_working_set(program.process())));
+    program.close();
+    return 0;
+}
+
+int respond(char** args) {
+    bench::ProgramWindow program(args[0], args[1]);
+    if (!program.shown()) return 2;
+    WaitForInputIdle(program.process(), 5000);
+    const bench::RoundTrips r = bench::sample_round_trips(program, args[2][0], 600000);
+    program.close();
+    if (!r.drive_chosen) return 3;
+    std::string samples;
+    for (double ms : r.milliseconds) samples += (samples.empty() ? "" : ",") + std::to_string(ms);
+    put("round_trips", samples);
+    put("search_ms", r.search_ms);
+    put("outcome", r.outcome);
+    return 0;
+}
+
+struct Subcommand {
+    const char* name;
+    int arguments;
+    int (*run)(char** args);
+    const char* usage;
+};
+
+const Subcommand kSubcommands[] = {
+    {"walk-tool", 1, walk_tool, "walk-tool <root\\>: the tool's search"},
+    {"walk-baseline", 1, walk_baseline, "walk-baseline <root\\>: the baseline walk"},
+    {"walk-dir", 2, walk_dir, "walk-dir <root\\> <scratch file>: cmd /c dir /s /b"},
+    {"delete-tool", 1, delete_tool, "delete-tool <folder\\>: the tool's log deletion"},
+    {"delete-baseline", 1, delete_baseline, "delete-baseline <folder\\>: the baseline deletion"},
+    {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order"},
+    {"start-up", 2, start_up, "start-up <exe> <title>: time to the window shown, peak working set"},
+    {"respond", 3, respond, "respond <exe> <title> <drive letter>: round trips during a search"},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (const Subcommand& s : kSubcommands) {
+        if (argc != s.arguments + 2 || std::string(argv[1]) != s.name) continue;
+        // The tool's routines reach the system through the runtime, bound as in Trivane.exe.
+        rt::set_program_info(&tuner::program_info());
+        logic::initialise_runtime();
+        const int status = s.run(argv + 2);
+        std::fflush(stdout);
+        return status;
+    }
+    std::fprintf(stderr, "usage: trivane_bench <subcommand> ...\n");
+    for (const Subcommand& s : kSubcommands) std::fprintf(stderr, "  %s\n", s.usage);
+    return 64;
+}

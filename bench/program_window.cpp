@@ -1,0 +1,91 @@
+#include "bench/program_window.h"
+
+#include "bench/stopwatch.h"
+
+namespace bench {
+namespace {
+
+struct WindowSearch {
+    DWORD pid;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK match_window(HWND window, LPARAM lparam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lparam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
+    char title[128] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (lstrcmpA(title, search->title) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK match_control(HWND child, LPARAM lparam) {
+    auto* search = reinterpret_cast<ControlSearch*>(lparam);
+    if (GetDlgCtrlID(child) != search->id) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+}  // namespace
+
+ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title) {
+    std::string command = "\"" + exe + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    const Stopwatch clock;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+    process_ = OwnedHandle(pi.hProcess);
+    thread_ = OwnedHandle(pi.hThread);
+    pid_ = pi.dwProcessId;
+    // Polled every millisecond: start-up takes hundreds of them.
+    while (clock.milliseconds() < 60000 && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        WindowSearch search = {pid_, title.c_str(), nullptr};
+        EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            shown_after_ms_ = clock.milliseconds();
+            window_ = search.found;
+            return;
+        }
+        Sleep(1);
+    }
+}
+
+ProgramWindow::~ProgramWindow() { close(); }
+
+HWND ProgramWindow::control(int id) const {
+    ControlSearch search = {id, nullptr};
+    if (window_) EnumChildWindows(window_, match_control, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ProgramWindow::text(int id) const {
+    char buffer[1024] = {};
+    DWORD_PTR ignored = 0;
+    if (HWND c = control(id))
+        SendMessageTimeoutA(c, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
+                            &ignored);
+    return buffer;
+}
+
+void ProgramWindow::close() {
+    if (!process_.valid()) return;
+    if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process_.get(), 10000) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
+    }
+    process_.reset();
+    thread_.reset();
+    window_ = nullptr;
+}
+
+}  // namespace bench
