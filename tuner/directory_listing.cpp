@@ -75,8 +75,9 @@ bool DirectoryListing::is_reparse_point() const { return attributes_of(data_) & 
 
 namespace {
 
-// Listing a folder under Wine is mostly waiting on the server and on system calls, so
-// two helpers beside the walking thread keep it and both cores busy; more only queue.
+// Listing a folder under Wine is mostly system calls and waits on its one-threaded
+// server: three listings under way at once (two helpers and the walking thread) keep
+// the server and two cores busy; more only queue.
 constexpr int kHelpers = 2;
 // How far ahead of the walking thread, in known folders, helpers may visit: far enough
 // to keep them busy, near enough that memory does not grow with the tree.
@@ -203,8 +204,16 @@ WalkOutcome FolderWalk::run(const std::atomic<bool>& stop) {
     }
     while (cursor_ && !stop.load(std::memory_order_relaxed)) {
         Folder* folder = cursor_.get();
+        if (folder->state == FolderState::Visiting) {
+            // A helper has the next folder: rather than wait, visit one further on.
+            if (Folder* ahead = waiting_near_cursor()) {
+                visit(ahead, lock);
+            } else {
+                changed_.wait(lock);
+            }
+            continue;
+        }
         if (folder->state == FolderState::Waiting) visit(folder, lock);
-        changed_.wait(lock, [folder] { return folder->state == FolderState::Visited; });
         outcome.count += folder->visit.count;
         if (folder->visit.found.get()) {
             outcome.found = folder->visit.found.release_ownership();
