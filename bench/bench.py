@@ -317,7 +317,7 @@ def main():
     for line in header:
         print(line, flush=True)
 
-    placed_unix = None
+    placed_unix = []
     try:
         print("bench: whole-drive walks, no client", flush=True)
         walk_rounds(bench, tree, rounds["walk"], results, "walk_", "")
@@ -327,16 +327,18 @@ def main():
         memory_rounds(bench, tree, tenth, rounds["memory"], results)
 
         rep = bench.run("place-client", tree.root)
-        placed = one(rep, "placed")
-        placed_unix = os.path.dirname(tree.to_unix(placed))
+        placed, later_copy = one(rep, "placed"), one(rep, "later_copy")
+        placed_unix = [os.path.dirname(tree.to_unix(p)) for p in (placed, later_copy)]
         print(f"bench: a client halfway in walk order ({one(rep, 'entries_before')} of "
-              f"{one(rep, 'entries_total')} entries before it): {placed}", flush=True)
+              f"{one(rep, 'entries_total')} entries before it): {placed}; a copy further on: {later_copy}",
+              flush=True)
         walk_rounds(bench, tree, rounds["halfway"], results, "halfway_", placed)
         # The window finds the same client as the tool's own search code.
         install = placed[:-len("\\LeagueClient\\system.yaml")]
         round_trip_rounds(bench, trivane_exe, tree, 1, Results(), install)
-        shutil.rmtree(placed_unix)
-        placed_unix = None
+        for folder in placed_unix:
+            shutil.rmtree(folder)
+        placed_unix = []
 
         print("bench: log cleanup on fresh copies", flush=True)
         cleanup_rounds(bench, tree, scratch, rounds["cleanup"], results)
@@ -346,8 +348,8 @@ def main():
         print(f"bench: FAILED: {failure}", file=sys.stderr)
         return 2
     finally:
-        if placed_unix:
-            shutil.rmtree(placed_unix, ignore_errors=True)
+        for folder in placed_unix:
+            shutil.rmtree(folder, ignore_errors=True)
         bench.close()
 
     lines = []

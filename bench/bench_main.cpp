@@ -79,9 +79,10 @@ int delete_baseline(char** args) {
 }
 
 int place_client(char** args) {
-    const bench::Placement p = bench::place_client_halfway(args[0]);
-    if (p.config_path.empty()) return 2;
+    const bench::Placement p = bench::place_clients(args[0]);
+    if (p.config_path.empty() || p.later_copy.empty()) return 2;
     put("placed", p.config_path);
+    put("later_copy", p.later_copy);
     put("entries_before", p.entries_before);
     put("entries_total", p.entries_total);
     return 0;
@@ -127,7 +128,7 @@ const Subcommand kSubcommands[] = {
     {"walk-dir", 2, walk_dir, "walk-dir <root\\> <scratch file>: cmd /c dir /s /b"},
     {"delete-tool", 1, delete_tool, "delete-tool <folder\\>: the tool's log deletion"},
     {"delete-baseline", 1, delete_baseline, "delete-baseline <folder\\>: the baseline deletion"},
-    {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order"},
+    {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order, a copy further on"},
     {"start-up", 2, start_up, "start-up <exe> <title>: time to the window shown, peak working set"},
     {"respond", 3, respond, "respond <exe> <title> <drive letter>: round trips during a search"},
 };

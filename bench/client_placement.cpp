@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace bench {
@@ -41,23 +42,46 @@ bool write_file(const std::string& path, const char* content) {
     return ok;
 }
 
+size_t depth_of(const std::string& directory) { return std::count(directory.begin(), directory.end(), '\\'); }
+
+// Of the first `count` leaf folders a walk meets from entry position `from` up to
+// `to`, the deepest or the shallowest.
+const Visit* pick_leaf(const std::vector<Visit>& visits, long from, long to, int count, bool deepest) {
+    const Visit* best = nullptr;
+    for (const Visit& v : visits) {
+        if (!v.leaf || v.position < from || v.position > to) continue;
+        if (!best || (deepest ? depth_of(v.directory) > depth_of(best->directory)
+                              : depth_of(v.directory) < depth_of(best->directory)))
+            best = &v;
+        if (--count == 0) break;
+    }
+    return best;
+}
+
+std::string place_in(const Visit* folder) {
+    if (!folder) return "";
+    const std::string client = folder->directory + "LeagueClient";
+    if (!CreateDirectoryA(client.c_str(), nullptr)) return "";
+    if (!write_file(client + "\\system.yaml", "---\r\napp:\r\n  app_name: LeagueClient\r\n")) return "";
+    return client + "\\system.yaml";
+}
+
 }  // namespace
 
-Placement place_client_halfway(const std::string& root) {
+Placement place_clients(const std::string& root) {
     long count = 0;
     std::vector<Visit> visits;
     walk(root, count, visits);
     Placement placement;
     placement.entries_total = count;
-    for (const Visit& v : visits) {
-        if (!v.leaf || v.position < count / 2) continue;
-        const std::string client = v.directory + "LeagueClient";
-        if (!CreateDirectoryA(client.c_str(), nullptr)) break;
-        if (!write_file(client + "\\system.yaml", "---\r\napp:\r\n  app_name: LeagueClient\r\n")) break;
-        placement.config_path = client + "\\system.yaml";
-        placement.entries_before = v.position;
-        break;
-    }
+    // The first copy deep, just past the middle; the second shallow, further on. A walk
+    // that went breadth first, or took folders out of order, would return the second.
+    const Visit* first = pick_leaf(visits, count / 2, count, 20, true);
+    if (!first) return placement;
+    const Visit* second = pick_leaf(visits, std::max(count * 3 / 4, first->position + 1), count, -1, false);
+    placement.entries_before = first->position;
+    placement.config_path = place_in(first);
+    placement.later_copy = place_in(second);
     return placement;
 }
 

@@ -24,7 +24,7 @@ if [ "$size" = full ]; then
 else
     export TRIVANE_WINEPREFIX="$build/bench/wine-prefix"
     cache="$build/bench/small-drive"
-    folders=60 files=600
+    folders=200 files=2000
 fi
 # The test command has set the machine up and built everything already.
 if [ "$size" = full ]; then
