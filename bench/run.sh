@@ -35,6 +35,11 @@ else
 fi
 source "$root/tools/env.sh"
 source "$root/tools/wine_session.sh"
+# The tree maker and the driver are Python; a bare machine may lack it.
+if ! command -v python3 >/dev/null; then
+    echo "bench: installing python3"
+    if [ "$(id -u)" -eq 0 ]; then apt-get install -y -q python3; else sudo apt-get install -y -q python3; fi
+fi
 
 # The trees are made once per size and generator; a stamp says which.
 make_tree() {  # folder, folders, files
