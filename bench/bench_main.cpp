@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "bench/baseline_deletion.h"
