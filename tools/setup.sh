@@ -20,7 +20,7 @@ packages=(
     cmake make ninja-build
     xvfb xauth x11-utils imagemagick
     locales fonts-wqy-microhei fonts-wine
-    googletest dpkg-dev
+    googletest dpkg-dev python3
 )
 
 missing_packages() {
