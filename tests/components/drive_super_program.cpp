@@ -52,20 +52,6 @@ constexpr std::array<forms::EventHandler, sizeof...(I)> handler_table(std::integ
 const std::array<forms::EventHandler, kHandlerCount> kHandlers =
     handler_table(std::make_integer_sequence<i32, kHandlerCount>{});
 
-// Without a window manager Wine waits for one on every managed top-level window it
-// maps. The key is Wine's own, scoped to this executable (Windows ignores it).
-void unmanaged_windows_under_wine() {
-    char exe[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string name(exe, n);
-    name = name.substr(name.find_last_of('\\') + 1);
-    const std::string key = "Software\\Wine\\AppDefaults\\" + name + "\\X11 Driver";
-    HKEY h;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != 0)
-        return;
-    RegSetValueExA(h, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-    RegCloseKey(h);
-}
 
 forms::ByteBlock record_of(const Part& part) {
     forms::RecordView v;
@@ -115,7 +101,6 @@ void start_runtime() {
     static bool started = false;
     if (started) return;
     started = true;
-    unmanaged_windows_under_wine();
     static const rt::SupportLibrary core = {"核心库", nullptr, 0, nullptr, forms::kCoreTypeCount,
                                             forms::core_component_types()};
     static const rt::SupportLibrary extension = {"界面扩展库", nullptr, 0, nullptr, forms::kExtensionTypeCount,
