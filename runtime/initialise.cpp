@@ -92,7 +92,7 @@ void initialise_runtime() {
 
     const WindowSystem* ws = window_system();
     if (ws && ws->read_templates &&
-        !ws->read_templates(info.template_segment, info.template_length, info.code_base))
+        !ws->read_templates(info.template_segment, info.template_length, info.code_base, info.handler_count))
         report_error_message("载入窗口模板数据段出错!");
 }
 

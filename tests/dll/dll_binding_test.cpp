@@ -51,7 +51,7 @@ const rt::ProgramInfo& program() {
         "GetTickCount", "strlen", "lstrlenA", "add_two", "#5", "#65541",
         "five", "GetCurrentThreadId", "NoSuchEntry", "Anything", "Nope", "five",
     };
-    static const rt::ProgramInfo info = {3, 0, 0, nullptr, logic::constant_block_start(),
+    static const rt::ProgramInfo info = {3, 0, 0, nullptr, 0, logic::constant_block_start(),
                                          logic::constant_block_length(), nullptr, 0, 0, nullptr,
                                          kCount, libraries, entries};
     return info;
