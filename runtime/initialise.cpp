@@ -62,6 +62,10 @@ void set_program_info(const ProgramInfo* info) { app().info = info; }
 
 void initialise_runtime() {
     Application& a = app();
+    // Once per process: a second run would make a second hidden owner window and
+    // forget the libraries bound for DLL commands without releasing them.
+    if (a.initialised) return;
+    a.initialised = true;
     const ProgramInfo& info = *a.info;
 
     a.heap = GetProcessHeap();
