@@ -150,6 +150,8 @@ DLL_ERROR_SCENARIO(missing_entry, logic::call_dll(kMissingEntry, Convention::Sta
 DLL_ERROR_SCENARIO(missing_library, logic::call_dll(kMissingLibrary, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(missing_from_system_list, logic::call_dll(kMissingFromSystemList, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(planted_system_name, logic::call_dll(kPlantedSystemName, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(index_past_table, logic::call_dll(kCount, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(negative_index, logic::call_dll(-3, Convention::Standard, {}, kSite))
 
 TEST(DllCommands, AWrongDeclarationIsError6AtItsCallSite) {
     const std::string head = "code=6\n调用DLL命令后发现堆栈错误\r\n67174407, ";
@@ -213,6 +215,9 @@ TEST(DllCommands, AMissingLibraryOrEntryEndsTheProgramNamingBoth) {
     expect_error("missing_library",
                  "code=0\n无法找到指定DLL库文件“no_such_library.dll”中的输出命令“Anything”\r\n0, 0\r\n");
     expect_error("missing_from_system_list", "code=0\n无法找到指定DLL库文件中的输出命令“Nope”\r\n0, 0\r\n");
+    // An index outside the table has no names: the message gives the index.
+    expect_error("index_past_table", "code=0\n无法找到索引为" + std::to_string(kCount) + "的DLL命令\r\n0, 0\r\n");
+    expect_error("negative_index", "code=0\n无法找到索引为-3的DLL命令\r\n0, 0\r\n");
 }
 
 // The program runs elevated: a file named like a system library beside it must not
