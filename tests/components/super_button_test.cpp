@@ -316,6 +316,22 @@ TEST_F(SuperButtonTest, LosingTheFocusEndsTheHighlightBeforeTheLostFocusEvent) {
     EXPECT_FALSE(button()->hovered());
 }
 
+TEST_F(SuperButtonTest, DeactivatingTheWindowEndsTheHighlight) {
+    ASSERT_TRUE(load_window({super_button(kButton)}));
+    HWND b = component_handle(kButton);
+    SetActiveWindow(window_handle());
+    hover(b);
+    ASSERT_TRUE(button()->hovered());
+    HWND other = CreateWindowExA(0, "STATIC", "别的窗口", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 80, 40, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SetActiveWindow(other);
+    ASSERT_NE(GetActiveWindow(), window_handle());
+    EXPECT_FALSE(button()->hovered());
+    UpdateWindow(b);
+    EXPECT_EQ(button()->last_look().background, Background::Normal);
+    DestroyWindow(other);
+}
+
 TEST_F(SuperButtonTest, DisablingPassesTheFocusOnAndEndsTheHighlight) {
     ASSERT_TRUE(load_window({super_button(kButton), super_button(kSecond, {}, 10, 80)}));
     HWND b = component_handle(kButton);
