@@ -19,6 +19,7 @@ inline constexpr UINT kMsgQueryObject = 0x8002;       // answers with the object
 inline constexpr UINT kMsgWindowBuilt = 0x8004;       // all components of the window exist
 inline constexpr UINT kMsgComponentCreated = 0x806F;  // the load placed and wired the component
 inline constexpr UINT kMsgPrepareFocus = 0x8076;      // the window is about to take input
+inline constexpr UINT kMsgWindowDeactivated = 0x8077;  // to every component: its window lost the activation
 
 class ComponentObject {
 public:

@@ -78,6 +78,8 @@ inline constexpr i32 kCommonPropertyCount = 8;
 
 // Colour word meaning "the type's default colour".
 inline constexpr u32 kDefaultColour = 0xFF000000;
+// The red, green and blue bytes of a colour word: all that GDI may see of it.
+inline constexpr u32 kColourMask = 0x00FFFFFF;
 
 // Two words: the value (or a pointer) and the length of byte data or the high half
 // of a 64-bit value.

@@ -88,23 +88,30 @@ bool open_help(WindowObject& w) {
     return true;
 }
 
-// Arrow keys walk the radio buttons that share the focused one's parent.
+// Arrow keys walk the radio buttons that share the focused one's parent, and the
+// selection follows the focus: the one reached is ticked and all its siblings
+// cleared. No click event: the user moved, as when the focus arrives by itself.
 bool move_among_radios(const WindowDescriptor& window, bool backwards) {
     const int focused = focused_record(window);
     ComponentObject* current = live_object(window, focused);
     if (!current || !(current->type()->flags & kFlagRadio)) return false;
     const HWND parent = GetParent(current->hwnd());
-    std::vector<HWND> group;
+    std::vector<HWND> siblings, reachable;
     for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i) {
         ComponentObject* object = live_object(window, i);
         if (!object || !(object->type()->flags & kFlagRadio) || GetParent(object->hwnd()) != parent) continue;
+        siblings.push_back(object->hwnd());
         if (object == current || (IsWindowVisible(object->hwnd()) && IsWindowEnabled(object->hwnd())))
-            group.push_back(object->hwnd());
+            reachable.push_back(object->hwnd());
     }
-    const int n = static_cast<int>(group.size());
-    const int at = static_cast<int>(std::find(group.begin(), group.end(), current->hwnd()) - group.begin());
+    const int n = static_cast<int>(reachable.size());
+    const int at = static_cast<int>(std::find(reachable.begin(), reachable.end(), current->hwnd()) - reachable.begin());
     if (n < 2) return true;
-    SetFocus(group[(at + (backwards ? n - 1 : 1)) % n]);
+    const HWND next = reachable[(at + (backwards ? n - 1 : 1)) % n];
+    SetFocus(next);
+    for (HWND h : siblings)
+        if (h != next) SendMessageA(h, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(next, BM_SETCHECK, BST_CHECKED, 0);
     return true;
 }
 

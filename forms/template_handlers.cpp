@@ -22,11 +22,21 @@ bool for_each_record(TemplateSegment* segment, Visit visit) {
     return true;
 }
 
+// -1 (no handler), or the offset of one whole slot of the table.
+bool names_a_slot(u32 stored, u32 handler_count) {
+    if (static_cast<i32>(stored) == -1) return true;
+    return stored % kHandlerSlotSize == 0 && stored / kHandlerSlotSize < handler_count;
+}
+
 }  // namespace
 
-bool resolve_handlers(TemplateSegment* segment, u32 code_base) {
-    // Walk everything first: a damaged record must not leave the segment half resolved.
-    if (!for_each_record(segment, [](ByteBlock&, const std::vector<size_t>&) {})) return false;
+bool resolve_handlers(TemplateSegment* segment, u32 code_base, u32 handler_count) {
+    // Check everything first: a damaged record must not leave the segment half resolved.
+    bool all_named = true;
+    const bool walked = for_each_record(segment, [&](ByteBlock& record, const std::vector<size_t>& slots) {
+        for (size_t at : slots) all_named = all_named && names_a_slot(load_u32(&record[at]), handler_count);
+    });
+    if (!walked || !all_named) return false;
     return for_each_record(segment, [code_base](ByteBlock& record, const std::vector<size_t>& slots) {
         for (size_t at : slots) {
             std::uint8_t* word = &record[at];

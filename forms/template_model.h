@@ -89,11 +89,19 @@ struct TemplateSegment {
 
 // Reads a whole segment; false on any inconsistency (a length running past the end,
 // a record table whose offsets leave the block, trailing garbage inside a block).
+// The object and cursor slots of component records come back cleared: they hold
+// run-time pointers, and whatever a template stores there is nothing of ours.
 bool read_segment(const std::uint8_t* data, size_t length, TemplateSegment* out);
 ByteBlock write_segment(const TemplateSegment& segment);
 
+// A handler offset names one slot of the program's handler table: a code address,
+// one word wide.
+inline constexpr u32 kHandlerSlotSize = 4;
+
 // Replaces every stored handler offset by 0 (offset -1) or code base + offset, in
-// every record of every window, menu items included.
-bool resolve_handlers(TemplateSegment* segment, u32 code_base);
+// every record of every window, menu items included. Fails without changing anything
+// when an offset other than -1 names no slot of a table of `handler_count` slots:
+// event dispatch calls through whatever the resolved address points at.
+bool resolve_handlers(TemplateSegment* segment, u32 code_base, u32 handler_count);
 
 }  // namespace forms

@@ -1,9 +1,11 @@
 // Reading the window template segment. Every length is checked against the end of
 // the data it lives in, and the segment must be laid out exactly as the writer lays
 // it out (records one after another in record order, nothing left over), so that a
-// segment read and written back is identical and a damaged one is refused whole.
+// segment read and written back is identical (but for the run-time slots, which come
+// back cleared) and a damaged one is refused whole.
 #include <vector>
 
+#include "forms/record_fields.h"
 #include "forms/template_archive.h"
 #include "forms/template_record.h"
 
@@ -51,6 +53,16 @@ bool records_walkable(const ComponentTable& table) {
     return true;
 }
 
+// The loader takes a non-zero object slot for a live object and the window's end
+// releases whatever the cursor slot holds: a template has no business there.
+void clear_run_time_slots(ComponentTable* table) {
+    for (size_t i = 0; i < table->records.size(); ++i) {
+        if (is_menu_item_id(table->ids[i])) continue;
+        write_fixed(table->records[i], Fixed::Object, 0);
+        write_fixed(table->records[i], Fixed::Cursor, 0);
+    }
+}
+
 }  // namespace
 
 bool read_segment(const std::uint8_t* data, size_t length, TemplateSegment* out) {
@@ -67,6 +79,7 @@ bool read_segment(const std::uint8_t* data, size_t length, TemplateSegment* out)
         w.window_id = load_u32(&window_table[4 * i]);
         w.reserved_slot = load_u32(&window_table[4 * (count + i)]);
         if (!read_window_entry(in, &w) || !records_walkable(w.table)) return false;
+        clear_run_time_slots(&w.table);
     }
     if (!in.at_end()) return false;
     *out = std::move(segment);

@@ -12,11 +12,11 @@ LoadedTemplates g_templates;
 
 LoadedTemplates& loaded_templates() { return g_templates; }
 
-bool read_templates(const std::uint8_t* segment, u32 length, const void* code_base) {
+bool read_templates(const std::uint8_t* segment, u32 length, const void* code_base, u32 handler_count) {
     TemplateSegment parsed;
     if (!segment && length != 0) return false;
     if (!read_segment(segment, length, &parsed)) return false;
-    if (!resolve_handlers(&parsed, reinterpret_cast<u32>(code_base))) return false;
+    if (!resolve_handlers(&parsed, reinterpret_cast<u32>(code_base), handler_count)) return false;
 
     LoadedTemplates fresh;
     for (WindowEntry& entry : parsed.windows) {

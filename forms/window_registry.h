@@ -28,9 +28,10 @@ struct LoadedTemplates {
 
 LoadedTemplates& loaded_templates();
 
-// Reads the segment, resolves handler offsets against the code base and makes the
-// windows the loaded window templates (replacing any earlier ones).
-bool read_templates(const std::uint8_t* segment, u32 length, const void* code_base);
+// Reads the segment, resolves handler offsets against the code base's table of
+// `handler_count` slots and makes the windows the loaded window templates
+// (replacing any earlier ones).
+bool read_templates(const std::uint8_t* segment, u32 length, const void* code_base, u32 handler_count);
 void free_templates();
 
 WindowDescriptor* find_descriptor(u32 window_id);

@@ -59,6 +59,7 @@ struct Application {
     int loading_counter = 0;  // events are not delivered while above 0
     u32 modal_window_id = 0;
 
+    bool initialised = false;  // runtime initialisation has run
     bool ole_initialised = false;
     bool sockets_started = false;
     volatile bool ending = false;

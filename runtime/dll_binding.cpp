@@ -67,7 +67,7 @@ HMODULE load_named_library(const std::string& name) {
 void* resolve_dll_command(i32 index) {
     Application& a = app();
     const bool inside = index >= 0 && static_cast<size_t>(index) < a.dll.addresses.size();
-    if (!inside) report_missing("", "");
+    if (!inside) report_error_message(("无法找到索引为" + std::to_string(index) + "的DLL命令").c_str());
     if (void* cached = a.dll.addresses[index]) return cached;
 
     const std::string& library_name = a.dll.library_names[index];

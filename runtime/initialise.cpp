@@ -62,6 +62,10 @@ void set_program_info(const ProgramInfo* info) { app().info = info; }
 
 void initialise_runtime() {
     Application& a = app();
+    // Once per process: a second run would make a second hidden owner window and
+    // forget the libraries bound for DLL commands without releasing them.
+    if (a.initialised) return;
+    a.initialised = true;
     const ProgramInfo& info = *a.info;
 
     a.heap = GetProcessHeap();
@@ -92,7 +96,7 @@ void initialise_runtime() {
 
     const WindowSystem* ws = window_system();
     if (ws && ws->read_templates &&
-        !ws->read_templates(info.template_segment, info.template_length, info.code_base))
+        !ws->read_templates(info.template_segment, info.template_length, info.code_base, info.handler_count))
         report_error_message("载入窗口模板数据段出错!");
 }
 

@@ -51,20 +51,6 @@ bool quit_is_next() {
     return PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message == WM_QUIT;
 }
 
-// Walks the idle callbacks from the last to the first; a callback whose window is
-// gone is dropped and never called again.
-void run_idle_callbacks() {
-    auto& list = app().idle_callbacks;
-    for (size_t i = list.size(); i-- > 0;) {
-        if (i >= list.size()) continue;  // a routine may have removed entries
-        const IdleCallback c = list[i];
-        if (IsWindow(c.window))
-            c.routine(c.argument);
-        else
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-    }
-}
-
 // Returns when the loop should end: the quit message for the outer loop, the
 // modal window id cleared or a quit message next for the modal form.
 void loop(bool modal) {
@@ -93,6 +79,25 @@ void loop(bool modal) {
 }
 
 }  // namespace
+
+// Walks a snapshot of the list, last to first, so that a routine adding or removing
+// entries cannot shift the walk: each entry runs at most once per pass, one removed
+// before its turn not at all, and one added waits for the next pass.
+void run_idle_callbacks() {
+    auto& list = app().idle_callbacks;
+    const std::vector<IdleCallback> snapshot = list;
+    for (size_t i = snapshot.size(); i-- > 0;) {
+        const IdleCallback& c = snapshot[i];
+        const auto live = std::find_if(list.begin(), list.end(), [&c](const IdleCallback& entry) {
+            return entry.window == c.window && entry.routine == c.routine && entry.argument == c.argument;
+        });
+        if (live == list.end()) continue;
+        if (IsWindow(c.window))
+            c.routine(c.argument);
+        else
+            list.erase(live);
+    }
+}
 
 bool application_idle(i32 idle_count) {
     if (idle_count == 0) {

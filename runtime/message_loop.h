@@ -16,6 +16,10 @@ void run_modal_loop(u32 modal_window_id);
 // Dispatches waiting messages until none is left or a quit message is next.
 void process_pending_messages();
 
+// One pass over the idle callbacks, from the last to the first: an entry whose window
+// is gone is dropped and never called again.
+void run_idle_callbacks();
+
 // The application object's idle routine, given the idle count; exposed for tests.
 bool application_idle(i32 idle_count);
 

@@ -31,6 +31,7 @@ struct ProgramInfo {
     u32 second_word;
     u32 third_word;
     const void* code_base;
+    u32 handler_count;  // slots of the handler table at the code base; bindings must name one
     const char* constant_data;
     u32 constant_length;
     const unsigned char* template_segment;

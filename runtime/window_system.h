@@ -12,8 +12,9 @@ namespace rt {
 
 struct WindowSystem {
     // Reads the window template segment and resolves handler offsets against the
-    // code base; false on any read failure.
-    bool (*read_templates)(const unsigned char* segment, u32 length, const void* code_base);
+    // code base's table of `handler_count` slots; false on any read failure and on a
+    // binding that names no slot of that table.
+    bool (*read_templates)(const unsigned char* segment, u32 length, const void* code_base, u32 handler_count);
     void (*free_templates)();
     // Loads the start window (no owner, not modal); false when the template is
     // missing or the load fails.

@@ -14,6 +14,7 @@ const rt::ProgramInfo& program_info() {
         0,
         117722,
         handler_table(),  // the code base the template's handler offsets are relative to
+        kHandlerCount,
         logic::constant_block_start(),
         logic::constant_block_length(),
         main_window_template(),

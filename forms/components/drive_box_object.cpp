@@ -11,7 +11,10 @@ namespace {
 // The list drops below the box: the window's height includes it.
 constexpr int kLeastHeight = 80;
 
-COLORREF background_of(u32 colour) { return colour == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour; }
+// GDI reads a colour's top byte as a palette selector: a stored word may hold anything.
+COLORREF background_of(u32 colour) {
+    return colour == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : (colour & kColourMask);
+}
 
 }  // namespace
 
@@ -82,7 +85,7 @@ void DriveBoxObject::confirm_selection() {
 }
 
 LRESULT DriveBoxObject::colours(HDC dc) const {
-    SetTextColor(dc, properties_.text_colour);
+    SetTextColor(dc, properties_.text_colour & kColourMask);
     SetBkColor(dc, background_of(properties_.back_colour));
     return reinterpret_cast<LRESULT>(brush_);
 }

@@ -7,7 +7,9 @@
 namespace forms {
 namespace {
 
-COLORREF face_or(u32 colour) { return colour == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour; }
+// GDI reads a colour's top byte as a palette selector: a stored word may hold anything.
+COLORREF rgb_of(u32 colour) { return colour & kColourMask; }
+COLORREF face_or(u32 colour) { return colour == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : rgb_of(colour); }
 
 }  // namespace
 
@@ -25,8 +27,8 @@ ButtonColours system_button_colours() {
 }
 
 ButtonColours stored_button_colours(const SuperButtonProperties& p) {
-    return {p.normal_text, face_or(p.normal_back), p.hover_text, face_or(p.hover_back),
-            p.focus_text,  face_or(p.focus_back)};
+    return {rgb_of(p.normal_text), face_or(p.normal_back), rgb_of(p.hover_text), face_or(p.hover_back),
+            rgb_of(p.focus_text),  face_or(p.focus_back)};
 }
 
 }  // namespace forms

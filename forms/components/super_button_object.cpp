@@ -245,6 +245,10 @@ bool SuperButtonObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, L
         *result = call_platform(message, wparam, lparam);
         end_highlight();
         return true;
+    case kMsgWindowDeactivated:
+        end_highlight();
+        *result = 0;
+        return true;
     case WM_ENABLE:
         *result = call_platform(message, wparam, lparam);
         if (!wparam) on_disabled();

@@ -27,6 +27,11 @@ bool still(HWND hwnd, const ComponentObject* object) {
     return IsWindow(hwnd) && ComponentObject::from_window(hwnd) == object;
 }
 
+BOOL CALLBACK tell_deactivated(HWND child, LPARAM) {
+    if (ComponentObject::from_window(child)) SendMessageA(child, kMsgWindowDeactivated, 0, 0);
+    return TRUE;
+}
+
 HWND first_enabled_modal_window() {
     for (u32 id : loaded_window_ids()) {
         WindowObject* w = WindowObject::of(id);
@@ -275,6 +280,9 @@ bool WindowObject::on_activate(WPARAM wparam, LPARAM lparam, LRESULT* result) {
         HWND focus = GetFocus();
         if (focus && IsChild(self, focus)) last_focus_ = focus;
         *result = call_platform(WM_ACTIVATE, wparam, lparam);
+        // Child windows hear nothing of it from the platform; a look that lasts only
+        // while the window is active (a super button's hover) ends here.
+        EnumChildWindows(self, tell_deactivated, 0);
         raise(kWindowDeactivated);
         return true;
     }

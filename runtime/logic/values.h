@@ -137,18 +137,19 @@ public:
         return elements()[index - 1];
     }
     // The add-member operation: the block is unshared first, as for any array that
-    // may still be an initial constant.
+    // may still be an initial constant. The grown array is a new one-dimensional
+    // block: the old one may be shorter than that header (no dimension at all) or
+    // longer (several).
     void append(const char* text) {
         entries().call_helper(rt::kHelperUnshareArray, 4, reinterpret_cast<u32>(&p_), 0, 0, 0, 0);
         const i32 n = size();
-        char* copy = Text::copy(text).release_ownership();
-        const u32 header = 4 + 4 * static_cast<u32>(p_->dimensions);
-        if (header != 8)
-            std::memmove(reinterpret_cast<char*>(p_) + 8, reinterpret_cast<char*>(p_) + header, 4u * static_cast<u32>(n));
-        p_->dimensions = 1;
-        p_->sizes[0] = n + 1;
-        p_ = static_cast<rt::ArrayHeader*>(reallocate(p_, 8 + 4 * (n + 1)));
-        elements()[n] = copy;
+        auto* grown = static_cast<rt::ArrayHeader*>(allocate(8 + 4 * (n + 1)));
+        grown->dimensions = 1;
+        grown->sizes[0] = n + 1;
+        char** slots = reinterpret_cast<char**>(grown + 1);
+        if (n > 0) std::memcpy(slots, elements(), 4u * static_cast<u32>(n));
+        slots[n] = Text::copy(text).release_ownership();
+        release(std::exchange(p_, grown));
     }
     void clear() { free_all(); *this = TextArray(); }
 

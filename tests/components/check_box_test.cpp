@@ -168,6 +168,31 @@ TEST_F(CheckBoxTest, ARadioGainingOrLosingTheFocusRaisesNoClick) {
     EXPECT_EQ(logged(forms::kEventLostFocus), (std::vector<std::string>{"-8@16010003", "-8@16010004"}));
 }
 
+// The keyboard's arrows move among radio buttons, and the selection moves with the
+// focus; the user clicked nothing, so no click event.
+TEST_F(CheckBoxTest, ArrowKeysSelectTheRadioButtonTheyFocusWithoutAClick) {
+    load_three(ticked(true, "选"), ticked(true, "甲"), ticked(false, "乙"));
+    const auto arrow = [](UINT key) {
+        const HWND target = GetFocus();
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+        pump();
+    };
+    SetFocus(component_handle(kRadio1));
+    arrow(VK_DOWN);
+    EXPECT_EQ(GetFocus(), component_handle(kRadio2));
+    EXPECT_TRUE(platform_ticked(kRadio2));
+    EXPECT_FALSE(platform_ticked(kRadio1));
+    EXPECT_EQ(read(kRadio2, 18), 1u);
+    EXPECT_EQ(read(kRadio1, 18), 0u);
+    arrow(VK_UP);
+    EXPECT_EQ(GetFocus(), component_handle(kRadio1));
+    EXPECT_TRUE(platform_ticked(kRadio1));
+    EXPECT_FALSE(platform_ticked(kRadio2));
+    EXPECT_TRUE(platform_ticked(kCheck));  // not a radio button: left alone
+    EXPECT_TRUE(logged(forms::kEventClicked).empty());
+}
+
 TEST_F(CheckBoxTest, StylesAndAlignmentsSwitchInPlace) {
     load_three(ticked(false, "选"), ticked(false, "甲"), ticked(false, "乙"));
     const HWND before = component_handle(kCheck);

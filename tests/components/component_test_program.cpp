@@ -134,7 +134,7 @@ void start_runtime() {
     static const rt::SupportLibrary* const libraries[] = {&core, &extension};
     static const ByteBlock segment = forms::write_segment(forms::TemplateSegment{});
     static const rt::ProgramInfo info = {
-        3, 0, 117722, kHandlers.data(), logic::constant_block_start(), logic::constant_block_length(),
+        3, 0, 117722, kHandlers.data(), kHandlerCount, logic::constant_block_start(), logic::constant_block_length(),
         segment.data(), static_cast<u32>(segment.size()), 2, libraries, 0, nullptr, nullptr,
     };
     forms::install_window_system();
@@ -204,7 +204,7 @@ void install_entry(const forms::WindowEntry& entry) {
     forms::TemplateSegment segment;
     segment.windows = {entry};
     const ByteBlock bytes = forms::write_segment(segment);
-    ASSERT_TRUE(forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data()));
+    ASSERT_TRUE(forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data(), kHandlerCount));
 }
 
 void install(const std::vector<Part>& parts) {

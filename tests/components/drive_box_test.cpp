@@ -327,6 +327,32 @@ TEST_F(DriveBoxTest, IsADropDownListAtLeastEightyPixelsHighWithItsColours) {
     ReleaseDC(window_handle(), dc);
 }
 
+// GDI takes a colour's top byte for a palette selector; only red, green and blue of a
+// stored word reach it, whatever else the word holds.
+TEST_F(DriveBoxTest, ColourWordsReachTheDeviceContextWithoutTheirTopByte) {
+    forms::DriveBoxProperties p;
+    p.text_colour = 0x010000FF;  // red, with the palette-index byte set
+    p.back_colour = 0x0200FF00;  // green, with the palette-colour byte set
+    ASSERT_TRUE(load_window({drive_box(kBox, block_of(p))}));
+    HDC dc = GetDC(window_handle());
+    const auto ask = [&] {
+        return reinterpret_cast<HBRUSH>(SendMessageA(window_handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(component_handle(kBox))));
+    };
+    LOGBRUSH lb = {};
+    GetObjectA(ask(), sizeof lb, &lb);
+    EXPECT_EQ(GetTextColor(dc), 0x000000FFu);
+    EXPECT_EQ(GetBkColor(dc), 0x0000FF00u);
+    EXPECT_EQ(lb.lbColor, 0x0000FF00u);
+    EXPECT_EQ(static_cast<u32>(read(kBox, forms::kDriveTextColour)), 0x010000FFu);  // the property keeps the word
+
+    write(kBox, forms::kDriveBackColour, 0x7FFF0000);
+    GetObjectA(ask(), sizeof lb, &lb);
+    EXPECT_EQ(GetBkColor(dc), 0x00FF0000u);
+    EXPECT_EQ(lb.lbColor, 0x00FF0000u);
+    ReleaseDC(window_handle(), dc);
+}
+
 TEST_F(DriveBoxTest, EveryConfirmedSelectionStoresTheLetterAndRaisesEventZero) {
     ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
     CurrentDrive on('U');

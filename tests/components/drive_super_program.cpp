@@ -108,7 +108,7 @@ void start_runtime() {
     static const rt::SupportLibrary* const libraries[] = {&core, &extension};
     static const forms::ByteBlock segment = forms::write_segment(forms::TemplateSegment{});
     static const rt::ProgramInfo info = {
-        3, 0, 117722, kHandlers.data(), logic::constant_block_start(), logic::constant_block_length(),
+        3, 0, 117722, kHandlers.data(), kHandlerCount, logic::constant_block_start(), logic::constant_block_length(),
         segment.data(), static_cast<u32>(segment.size()), 2, libraries, 0, nullptr, nullptr,
     };
     forms::install_window_system();
@@ -189,7 +189,8 @@ bool load_entry(const forms::WindowEntry& entry) {
     forms::TemplateSegment segment;
     segment.windows.push_back(entry);
     const forms::ByteBlock bytes = forms::write_segment(segment);
-    if (!forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data())) return false;
+    if (!forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data(), kHandlerCount))
+        return false;
     const bool loaded = forms::load_window(entry.window_id, nullptr, false);
     pump();
     return loaded;

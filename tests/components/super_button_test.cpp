@@ -316,6 +316,22 @@ TEST_F(SuperButtonTest, LosingTheFocusEndsTheHighlightBeforeTheLostFocusEvent) {
     EXPECT_FALSE(button()->hovered());
 }
 
+TEST_F(SuperButtonTest, DeactivatingTheWindowEndsTheHighlight) {
+    ASSERT_TRUE(load_window({super_button(kButton)}));
+    HWND b = component_handle(kButton);
+    SetActiveWindow(window_handle());
+    hover(b);
+    ASSERT_TRUE(button()->hovered());
+    HWND other = CreateWindowExA(0, "STATIC", "别的窗口", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 80, 40, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SetActiveWindow(other);
+    ASSERT_NE(GetActiveWindow(), window_handle());
+    EXPECT_FALSE(button()->hovered());
+    UpdateWindow(b);
+    EXPECT_EQ(button()->last_look().background, Background::Normal);
+    DestroyWindow(other);
+}
+
 TEST_F(SuperButtonTest, DisablingPassesTheFocusOnAndEndsTheHighlight) {
     ASSERT_TRUE(load_window({super_button(kButton), super_button(kSecond, {}, 10, 80)}));
     HWND b = component_handle(kButton);
@@ -479,6 +495,28 @@ TEST_F(SuperButtonTest, ChoicesClampAndOwnColoursShowOnlyWithoutSystemColours) {
     EXPECT_TRUE(applies(button(), forms::kSuperNormalBack - 8));
     write(kButton, forms::kSuperSystemColours, 1);
     EXPECT_FALSE(applies(button(), forms::kSuperNormalBack - 8));
+}
+
+// GDI takes a colour's top byte for a palette selector; only red, green and blue of a
+// stored word reach it, whatever else the word holds.
+TEST_F(SuperButtonTest, ColourWordsReachTheDrawingWithoutTheirTopByte) {
+    SuperButtonProperties p = with_caption("色");
+    p.system_colours = 0;
+    p.normal_back = 0x01FF0000;  // blue, with the palette-index byte set
+    p.normal_text = 0x020000FF;  // red, with the palette-colour byte set
+    ASSERT_TRUE(load_window({super_button(kButton, block_of(p))}));
+    Capture c(component_handle(kButton));
+    EXPECT_EQ(c.at(3, 3), 0x00FF0000u);
+    EXPECT_EQ(button()->last_look().text_colour, 0x000000FFu);
+    EXPECT_EQ(read(kButton, forms::kSuperNormalBack), 0x01FF0000u);  // the property keeps the word
+
+    // Hovered, the other pair.
+    write(kButton, forms::kSuperHoverBack, 0xFF00FF00);
+    write(kButton, forms::kSuperHoverText, 0x7F000000);
+    hover(component_handle(kButton));
+    Capture lit(component_handle(kButton));
+    EXPECT_EQ(lit.at(3, 3), 0x0000FF00u);
+    EXPECT_EQ(button()->last_look().text_colour, 0x00000000u);
 }
 
 TEST_F(SuperButtonTest, SavedPropertiesAndTextsCarryTheLiveValues) {

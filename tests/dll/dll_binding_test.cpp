@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "runtime/application.h"
 #include "runtime/end_sequence.h"
@@ -38,22 +40,41 @@ enum Command : rt::i32 {
     kMissingLibrary,
     kMissingFromSystemList,
     kPlantedSystemName,
+    kScribble,                       // scribble1 to scribble8: standard convention
+    kScribbleCdecl = kScribble + 8,  // scribble_cdecl1 to 8: the caller cleans up
+    kSumEight = kScribbleCdecl + 8,
     kCount,
 };
 
+// Library file and entry of each command, in command order.
+struct Declaration {
+    std::string library, entry;
+};
+
+std::vector<Declaration> declarations() {
+    const std::string dll = test_dll_windows_path();
+    std::vector<Declaration> d = {
+        {"kernel32.dll", "GetTickCount"}, {"msvcrt.dll", "strlen"},     {"KERNEL32.DLL", "lstrlenA"},
+        {dll, "add_two"},                 {dll, "#5"},                  {dll, "#65541"},
+        {"trivane_test_dll.dll", "five"}, {"", "GetCurrentThreadId"},   {"kernel32.dll", "NoSuchEntry"},
+        {"no_such_library.dll", "Anything"}, {"", "Nope"},              {"version.dll", "five"},
+    };
+    for (const char* prefix : {"scribble", "scribble_cdecl"})
+        for (int n = 1; n <= 8; ++n) d.push_back({dll, prefix + std::to_string(n)});
+    d.push_back({dll, "sum_eight"});
+    return d;
+}
+
 const rt::ProgramInfo& program() {
-    static const std::string dll = test_dll_windows_path();
-    static const char* const libraries[kCount] = {
-        "kernel32.dll", "msvcrt.dll", "KERNEL32.DLL", dll.c_str(), dll.c_str(), dll.c_str(),
-        "trivane_test_dll.dll", "", "kernel32.dll", "no_such_library.dll", "", "version.dll",
-    };
-    static const char* const entries[kCount] = {
-        "GetTickCount", "strlen", "lstrlenA", "add_two", "#5", "#65541",
-        "five", "GetCurrentThreadId", "NoSuchEntry", "Anything", "Nope", "five",
-    };
-    static const rt::ProgramInfo info = {3, 0, 0, nullptr, logic::constant_block_start(),
+    static const std::vector<Declaration> declared = declarations();
+    static std::vector<const char*> libraries, entries;
+    for (size_t i = libraries.size(); i < declared.size(); ++i) {
+        libraries.push_back(declared[i].library.c_str());
+        entries.push_back(declared[i].entry.c_str());
+    }
+    static const rt::ProgramInfo info = {3, 0, 0, nullptr, 0, logic::constant_block_start(),
                                          logic::constant_block_length(), nullptr, 0, 0, nullptr,
-                                         kCount, libraries, entries};
+                                         static_cast<rt::u32>(declared.size()), libraries.data(), entries.data()};
     return info;
 }
 
@@ -129,6 +150,8 @@ DLL_ERROR_SCENARIO(missing_entry, logic::call_dll(kMissingEntry, Convention::Sta
 DLL_ERROR_SCENARIO(missing_library, logic::call_dll(kMissingLibrary, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(missing_from_system_list, logic::call_dll(kMissingFromSystemList, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(planted_system_name, logic::call_dll(kPlantedSystemName, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(index_past_table, logic::call_dll(kCount, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(negative_index, logic::call_dll(-3, Convention::Standard, {}, kSite))
 
 TEST(DllCommands, AWrongDeclarationIsError6AtItsCallSite) {
     const std::string head = "code=6\n调用DLL命令后发现堆栈错误\r\n67174407, ";
@@ -137,11 +160,64 @@ TEST(DllCommands, AWrongDeclarationIsError6AtItsCallSite) {
     expect_error("missing_argument", head + "23\r\n");
 }
 
+// Functions declared with fewer words than they take write their missing parameters
+// into the caller's stack. With the standard convention the stack depth shows the
+// mismatch: error 6, not a wrecked frame. The argument: first command, word count.
+TRIVANE_CHILD_SCENARIO(scribble_standard) {
+    start();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    rt::i32 command = 0, count = 0;
+    std::istringstream(testing_support::child_argument()) >> command >> count;
+    const std::vector<rt::u32> words(static_cast<size_t>(count), 7);
+    rt::i32 delta = 0;
+    const rt::u64 result = logic::entries().call_dll(command, words.data(), count, &delta);
+    if (delta != 0) logic::raise(rt::kErrDllStack, {0x04010007, command});
+    child_report("returned " + std::to_string(result));
+}
+
+TEST(DllCommands, StandardCallsGivenTooFewOrTooManyWordsAreError6) {
+    const auto expect_error_6 = [](rt::i32 command, int words) {
+        const auto r = testing_support::run_child_with("scribble_standard",
+                                                       std::to_string(command) + " " + std::to_string(words));
+        EXPECT_EQ(r.exit_code, 0xFFFFFFFFu) << command << " with " << words;
+        EXPECT_EQ(r.report, "code=6\n调用DLL命令后发现堆栈错误\r\n67174407, " + std::to_string(command) + "\r\n")
+            << command << " with " << words;
+    };
+    for (int missing = 1; missing <= 8; ++missing) expect_error_6(kScribble + missing - 1, 0);
+    expect_error_6(kScribble + 7, 3);  // five missing of eight
+    expect_error_6(kScribble + 1, 3);  // one word too many
+    expect_error_6(kScribble, 9);
+}
+
+// With the caller-cleanup convention the depth cannot show a mismatch: the call just
+// has to survive, and missing parameters read as zero.
+TRIVANE_CHILD_SCENARIO(scribble_caller_cleanup) {
+    start();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    const auto call = [](rt::i32 command, std::initializer_list<rt::u32> words) {
+        return std::to_string(logic::call_dll(command, Convention::CallerCleanup, words, kSite));
+    };
+    for (int n = 1; n <= 8; ++n) child_report(call(kScribbleCdecl + n - 1, {}));
+    child_report(" " + call(kScribbleCdecl + 1, {7, 7, 7, 7, 7, 7}));  // four words too many
+    // Right after the scribblers wrote -1 there, the missing ones are zero again.
+    child_report(" " + call(kSumEight, {}));
+    child_report(" " + call(kSumEight, {40, 2}));
+}
+
+TEST(DllCommands, CallerCleanupCallsGivenTooFewOrTooManyWordsRunWithoutError) {
+    const auto r = run_child("scribble_caller_cleanup");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report, "12345678 2 0 42");
+}
+
 TEST(DllCommands, AMissingLibraryOrEntryEndsTheProgramNamingBoth) {
     expect_error("missing_entry", "code=0\n无法找到指定DLL库文件“kernel32.dll”中的输出命令“NoSuchEntry”\r\n0, 0\r\n");
     expect_error("missing_library",
                  "code=0\n无法找到指定DLL库文件“no_such_library.dll”中的输出命令“Anything”\r\n0, 0\r\n");
     expect_error("missing_from_system_list", "code=0\n无法找到指定DLL库文件中的输出命令“Nope”\r\n0, 0\r\n");
+    // An index outside the table has no names: the message gives the index.
+    expect_error("index_past_table", "code=0\n无法找到索引为" + std::to_string(kCount) + "的DLL命令\r\n0, 0\r\n");
+    expect_error("negative_index", "code=0\n无法找到索引为-3的DLL命令\r\n0, 0\r\n");
 }
 
 // The program runs elevated: a file named like a system library beside it must not

@@ -1,9 +1,12 @@
 // Every runtime error of the window system ends the process with exit code -1 and a
 // box naming the window and component: run in child processes, box text captured.
 #include "forms/loader.h"
+#include "forms/window_system_install.h"
 #include "runtime/error_box.h"
+#include "runtime/initialise.h"
 #include "runtime/library_service.h"
 #include "runtime/logic/calls.h"
+#include "runtime/logic/constants.h"
 #include "tests/forms/forms_test_program.h"
 #include "tests/support/child_process.h"
 
@@ -95,6 +98,39 @@ TRIVANE_CHILD_SCENARIO(forms_start_window_fails) {
     install_window({window_part(plain_window()), broken});
     logic::load_start_window(kWindowId);
     child_report("returned");
+}
+
+// A program whose table has two handler slots, with a template binding its window's
+// created event to the slot the argument names (0, 1, 2, ...).
+u32 unused_handler(const u32*, i32, bool*) { return 0; }
+const forms::EventHandler kTwoHandlers[2] = {unused_handler, unused_handler};
+
+TRIVANE_CHILD_SCENARIO(forms_start_with_bound_slot) {
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    Part window = window_part(plain_window());
+    window.events = {{forms::kWindowCreated, std::stoi(testing_support::child_argument()) * 4}};
+    forms::TemplateSegment segment;
+    segment.windows = {window_entry(kWindowId, {window})};
+    static const forms::ByteBlock bytes = forms::write_segment(segment);
+    static const rt::ProgramInfo info = {
+        3, 0, 117722, kTwoHandlers, 2, logic::constant_block_start(), logic::constant_block_length(),
+        bytes.data(), static_cast<u32>(bytes.size()), 0, nullptr, 0, nullptr, nullptr,
+    };
+    forms::install_window_system();
+    rt::set_program_info(&info);
+    logic::initialise_runtime();
+    child_report("initialised");
+}
+
+// The handler table's length comes from the program information block: a binding past
+// it is a damaged template, reported as one at start-up.
+TEST(FormsErrors, ABindingPastTheProgramsHandlerTableIsATemplateError) {
+    const testing_support::ChildResult last = testing_support::run_child_with("forms_start_with_bound_slot", "1");
+    EXPECT_EQ(last.exit_code, 0u);
+    EXPECT_EQ(last.report, "initialised");
+    const testing_support::ChildResult past = testing_support::run_child_with("forms_start_with_bound_slot", "2");
+    EXPECT_EQ(past.exit_code, 0xFFFFFFFFu);
+    EXPECT_EQ(past.report, "code=0\n载入窗口模板数据段出错!\r\n0, 0\r\n");
 }
 
 struct Expected {

@@ -64,7 +64,7 @@ void start_forms_runtime() {
     static const rt::SupportLibrary* const libraries[] = {&core};
     static const forms::ByteBlock segment = forms::write_segment(forms::TemplateSegment{});
     static const rt::ProgramInfo info = {
-        3, 0, 117722, kHandlers.data(), logic::constant_block_start(), logic::constant_block_length(),
+        3, 0, 117722, kHandlers.data(), kHandlerCount, logic::constant_block_start(), logic::constant_block_length(),
         segment.data(), static_cast<u32>(segment.size()), 1, libraries, 0, nullptr, nullptr,
     };
     forms::install_window_system();
@@ -175,7 +175,7 @@ void install_windows(const std::vector<forms::WindowEntry>& windows) {
     forms::TemplateSegment segment;
     segment.windows = windows;
     const forms::ByteBlock bytes = forms::write_segment(segment);
-    ASSERT_TRUE(forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data()));
+    ASSERT_TRUE(forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data(), kHandlerCount));
 }
 
 forms::ByteBlock image_file(bool cursor) {

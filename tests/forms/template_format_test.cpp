@@ -246,6 +246,27 @@ TEST(TemplateSegment, SeveralWindowsKeepTheirOrderSlotsTextsAndRecords) {
     EXPECT_EQ(load_u32(&bytes[12]), 0xDEADBEEFu);
 }
 
+// The object and cursor slots hold run-time pointers: whatever a template stores there
+// is dropped on reading, and nothing else of the record changes.
+TEST(TemplateSegment, RunTimeSlotsComeBackClearedAndNothingElseChanges) {
+    RecordView planted = sample_view();
+    planted.object_slot = 0x0BADF00D;
+    planted.cursor_slot = 0x00405000;
+    const ByteBlock menu = template_test::menu_item_record("菜单1", 12, {0x0D, 0xF0, 0xAD, 0x0B});
+    const ByteBlock bytes = write_segment(segment_of({{kWindowRecordId, build_record(planted)},
+                                                      {0x16010003, build_record(planted)},
+                                                      {0x26010004, menu}}));
+    TemplateSegment s;
+    ASSERT_TRUE(read_segment(bytes.data(), bytes.size(), &s));
+    RecordView cleared = planted;
+    cleared.object_slot = 0;
+    cleared.cursor_slot = 0;
+    const ComponentTable& table = s.windows[0].table;
+    EXPECT_EQ(table.records[0], build_record(cleared));
+    EXPECT_EQ(table.records[1], build_record(cleared));
+    EXPECT_EQ(table.records[2], menu);  // a menu item has no such slots
+}
+
 TEST(TemplateSegment, AnEmptySegmentHasNoWindows) {
     const ByteBlock bytes = words({0});
     TemplateSegment s;

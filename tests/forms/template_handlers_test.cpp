@@ -1,5 +1,6 @@
 // Handler offsets become code addresses: -1 means no handler (0), anything else is
-// relative to the code base; menu items carry a single offset.
+// relative to the code base and must name a slot of the handler table; menu items
+// carry a single offset.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -15,6 +16,7 @@ namespace {
 using namespace forms;
 
 constexpr u32 kCodeBase = 0x00401000;
+constexpr u32 kSlots = 32;
 
 RecordView with_events(std::vector<EventBinding> events) {
     RecordView v;
@@ -44,7 +46,7 @@ TEST(TemplateHandlers, TheRealTemplateResolvesAgainstTheCodeBase) {
     TemplateSegment before, after;
     ASSERT_TRUE(read_segment(bytes.data(), bytes.size(), &before));
     after = before;
-    ASSERT_TRUE(resolve_handlers(&after, kCodeBase));
+    ASSERT_TRUE(resolve_handlers(&after, kCodeBase, tuner::kHandlerCount));
 
     const ComponentTable& a = before.windows[0].table;
     const ComponentTable& b = after.windows[0].table;
@@ -78,7 +80,7 @@ TEST(TemplateHandlers, MinusOneBecomesNoHandlerAndOtherOffsetsAreAdded) {
         {0x16010003, build_record(with_events({{-7, -1}, {0, 4}}))},
         {0x16010004, build_record(with_events({}))},
     });
-    ASSERT_TRUE(resolve_handlers(&s, kCodeBase));
+    ASSERT_TRUE(resolve_handlers(&s, kCodeBase, kSlots));
     std::vector<std::vector<i32>> expected = {
         {static_cast<i32>(kCodeBase), 0, static_cast<i32>(kCodeBase + 0x7C)},
         {0, static_cast<i32>(kCodeBase + 4)},
@@ -107,7 +109,7 @@ TEST(TemplateHandlers, MenuItemsHaveTheirSingleOffsetResolved) {
     ByteBlock bytes = write_segment(s);
     TemplateSegment read;
     ASSERT_TRUE(read_segment(bytes.data(), bytes.size(), &read));
-    ASSERT_TRUE(resolve_handlers(&read, kCodeBase));
+    ASSERT_TRUE(resolve_handlers(&read, kCodeBase, kSlots));
 
     const ByteBlock& b = read.windows[0].table.records[1];
     size_t at = bound.size() - tail.size() - 4;
@@ -126,8 +128,48 @@ TEST(TemplateHandlers, AnUnwalkableRecordFailsWithoutChangingAnything) {
         {0x16010003, broken},
     });
     const TemplateSegment before = s;
-    EXPECT_FALSE(resolve_handlers(&s, kCodeBase));
+    EXPECT_FALSE(resolve_handlers(&s, kCodeBase, kSlots));
     EXPECT_EQ(s.windows[0].table.records, before.windows[0].table.records);
+}
+
+// Event dispatch calls through the resolved address: an offset that is not a whole
+// slot of the table, or lies past its end, would send it into arbitrary memory.
+TEST(TemplateHandlers, AnOffsetNamingNoSlotOfTheTableFailsTheWholeSegment) {
+    const i32 last = static_cast<i32>((kSlots - 1) * kHandlerSlotSize);
+    const auto segment_with = [](i32 component_offset, i32 menu_offset) {
+        return one_window({
+            {kWindowRecordId, build_record(with_events({{0, 0}, {2, -1}}))},
+            {0x16010003, build_record(with_events({{-7, 4}, {0, component_offset}}))},
+            {0x26010010, template_test::menu_item_record("菜单项", menu_offset)},
+        });
+    };
+    TemplateSegment fine = segment_with(last, last);
+    EXPECT_TRUE(resolve_handlers(&fine, kCodeBase, kSlots));
+
+    const struct {
+        i32 component, menu;
+        const char* what;
+    } bad[] = {
+        {last + 4, 0, "one slot past the end"},
+        {0x7FFFFFFC, 0, "far past the end"},
+        {2, 0, "inside a slot"},
+        {last + 1, 0, "inside the last slot"},
+        {-4, 0, "before the table"},
+        {-2, 0, "negative, not -1"},
+        {0, last + 4, "a menu item's past the end"},
+        {0, 6, "a menu item's inside a slot"},
+    };
+    for (const auto& b : bad) {
+        TemplateSegment s = segment_with(b.component, b.menu);
+        const TemplateSegment before = s;
+        EXPECT_FALSE(resolve_handlers(&s, kCodeBase, kSlots)) << b.what;
+        EXPECT_EQ(s.windows[0].table.records, before.windows[0].table.records) << b.what;
+    }
+    // A program without handlers accepts only unbound events.
+    TemplateSegment none = segment_with(-1, -1);
+    EXPECT_FALSE(resolve_handlers(&none, kCodeBase, 0));  // the other bindings name slots 0 and 1
+    TemplateSegment unbound = one_window({{kWindowRecordId, build_record(with_events({{0, -1}}))}});
+    EXPECT_TRUE(resolve_handlers(&unbound, kCodeBase, 0));
 }
 
 }  // namespace

@@ -191,6 +191,37 @@ TEST(Lifecycle, InitialisationSetsUpTheProcess) {
               "main=1 ole=1 libraries=2\n");
 }
 
+BOOL CALLBACK count_hidden_owners(HWND window, LPARAM count) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (process == GetCurrentProcessId() && std::string(cls) == "_QX_HideOwner") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+TRIVANE_CHILD_SCENARIO(initialised_twice) {
+    runtime_tests::start_test_runtime();
+    const rt::Application& a = rt::app();
+    const char* text = "abc";
+    logic::call_dll(3, logic::Convention::Standard, {logic::word(text)}, {0x04010001, 1});  // lstrlenA, now bound
+    const HWND owner = a.hidden_owner;
+    const HMODULE library = a.dll.libraries[3];
+    runtime_tests::start_test_runtime();
+    int owners = 0;
+    EnumWindows(count_hidden_owners, reinterpret_cast<LPARAM>(&owners));
+    child_report("owners " + std::to_string(owners) + (a.hidden_owner == owner ? " same" : " other") +
+                 (library && a.dll.libraries[3] == library && a.dll.addresses[3] ? ", binding kept" : ", binding lost") +
+                 "\n");
+    ExitProcess(0);
+}
+
+TEST(Lifecycle, ASecondInitialisationChangesNothing) {
+    const auto r = run_child("initialised_twice");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report, "notify 1 service 0\nowners 1 same, binding kept\n");  // the library notified once
+}
+
 TRIVANE_CHILD_SCENARIO(error_box_shown) {
     runtime_tests::start_test_runtime();
     logic::register_at_exit(at_exit_a);

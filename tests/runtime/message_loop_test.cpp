@@ -90,6 +90,47 @@ TEST(ModalLoop, LeavesAQuitMessageForTheOuterLoop) {
     DestroyWindow(w);
 }
 
+// ---- idle callbacks removed while the list is walked ----------------------------------
+
+struct RemovalCase {
+    rt::u32 remover, removed;  // entries by argument: 0 "one", 1 "two", 2 "three"
+    const char* first_pass;
+    const char* second_pass;
+};
+const RemovalCase* g_removal = nullptr;
+HWND g_idle_windows[3];
+std::string g_idle_trace;
+
+void removing_idle(rt::u32 argument) {
+    static const char* const names[] = {"one", "two", "three"};
+    g_idle_trace += std::string(g_idle_trace.empty() ? "" : " ") + names[argument];
+    if (argument == g_removal->remover) rt::remove_idle_callback(g_idle_windows[g_removal->removed]);
+}
+
+TEST(IdleCallbacks, OneRemovedDuringAPassRunsNoMoreAndTheOthersRunOnce) {
+    const RemovalCase cases[] = {
+        {2, 0, "three two", "three two"},          // "three" runs first and removes "one", below it
+        {1, 2, "three two one", "two one"},        // "two" removes "three", which already ran
+        {1, 1, "three two one", "three one"},      // "two" removes itself
+    };
+    for (const RemovalCase& c : cases) {
+        g_removal = &c;
+        rt::app().idle_callbacks.clear();
+        for (rt::u32 i = 0; i < 3; ++i) {
+            g_idle_windows[i] = make_window();
+            rt::add_idle_callback({g_idle_windows[i], removing_idle, i});
+        }
+        g_idle_trace.clear();
+        rt::run_idle_callbacks();
+        EXPECT_EQ(g_idle_trace, c.first_pass);
+        g_idle_trace.clear();
+        rt::run_idle_callbacks();
+        EXPECT_EQ(g_idle_trace, c.second_pass);
+        for (HWND w : g_idle_windows) DestroyWindow(w);
+    }
+    rt::app().idle_callbacks.clear();
+}
+
 // ---- the outer loop, in a child with a stand-in window system ---------------------
 
 HWND g_first, g_second;

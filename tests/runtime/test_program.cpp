@@ -32,7 +32,7 @@ std::string g_library_log;
 
 const rt::ProgramInfo& test_program_info() {
     static const rt::ProgramInfo info = {
-        3, 7, 117722, nullptr, logic::constant_block_start(), logic::constant_block_length(), nullptr, 0,
+        3, 7, 117722, nullptr, 0, logic::constant_block_start(), logic::constant_block_length(), nullptr, 0,
         2, kLibraries, sizeof kDllEntries / sizeof kDllEntries[0], kDllLibraries, kDllEntries,
     };
     return info;

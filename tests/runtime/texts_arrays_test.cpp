@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
+#include "runtime/application.h"
 #include "runtime/error_box.h"
 #include "runtime/logic/calls.h"
 #include "runtime/logic/constants.h"
@@ -117,6 +121,53 @@ TEST(TextArrays, AppendCopiesAndCountsFromOne) {
     EXPECT_STREQ(list.at(3, here), "D:\\b");
     EXPECT_EQ(list.get()->dimensions, 1);
     EXPECT_EQ(list.get()->sizes[0], 3);
+}
+
+// A heap block of these dimension sizes followed by copies of the texts.
+rt::ArrayHeader* array_block(std::initializer_list<rt::i32> sizes, std::initializer_list<const char*> texts) {
+    const size_t header_words = 1 + sizes.size();
+    auto* words = static_cast<rt::i32*>(logic::allocate(static_cast<rt::i32>(4 * (header_words + texts.size()))));
+    words[0] = static_cast<rt::i32>(sizes.size());
+    std::copy(sizes.begin(), sizes.end(), words + 1);
+    char** slots = reinterpret_cast<char**>(words + header_words);
+    for (const char* text : texts) *slots++ = logic::Text::copy(text).release_ownership();
+    return reinterpret_cast<rt::ArrayHeader*>(words);
+}
+
+// An array block may be shorter than a one-dimensional header (no dimension at all)
+// or longer (several); appending must stay inside the blocks it owns. The blocks come
+// from a heap that checks the bytes after each block: the global flag for tail
+// checking, set in this child's process block, applies to heaps made afterwards.
+TRIVANE_CHILD_SCENARIO(append_to_odd_headers) {
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);  // a damaged heap may fail an allocation
+    constexpr size_t kGlobalFlagOffset = 0x68;  // in the 32-bit process block
+    constexpr ULONG kHeapTailCheck = 0x10;
+    using CurrentPeb = unsigned char*(WINAPI*)();
+    const auto current_peb =
+        reinterpret_cast<CurrentPeb>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetCurrentPeb"));
+    *reinterpret_cast<ULONG*>(current_peb() + kGlobalFlagOffset) |= kHeapTailCheck;
+    const HANDLE checked = HeapCreate(0, 0, 0);
+    rt::app().heap = checked;
+
+    logic::TextArray none = logic::TextArray::adopt(array_block({}, {}));  // just the dimension count
+    none.append("甲");
+    logic::TextArray two = logic::TextArray::adopt(array_block({2, 2}, {"a", "b", "c", "d"}));
+    two.append("e");
+
+    const logic::Site here = {0x04010001, 2};
+    std::string seen;
+    for (const logic::TextArray* a : {&none, &two}) {
+        seen += std::to_string(a->get()->dimensions) + ":" + std::to_string(a->size());
+        for (rt::i32 i = 1; i <= a->size(); ++i) seen += std::string(" ") + a->at(i, here);
+        seen += "\n";
+    }
+    testing_support::child_report(seen + (HeapValidate(checked, 0, nullptr) ? "heap intact" : "heap damaged"));
+}
+
+TEST(TextArrays, AppendStaysInsideItsBlocksWhateverTheirHeader) {
+    const auto r = testing_support::run_child("append_to_odd_headers");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report, "1:1 甲\n1:5 a b c d e\nheap intact");
 }
 
 TRIVANE_CHILD_SCENARIO(array_index_zero) {

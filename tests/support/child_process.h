@@ -21,6 +21,9 @@ struct ScenarioRegistration {
                                                                              child_scenario_##name); \
     static void child_scenario_##name()
 
+// The exit code of a child that crashed; its report ends with "crash <code> at <address>".
+inline constexpr UINT kCrashExitCode = 3;
+
 struct ChildResult {
     DWORD exit_code;
     std::string report;  // everything the child appended with child_report()
@@ -28,9 +31,14 @@ struct ChildResult {
 
 // Starts this executable for `scenario` and waits (at most `timeout_ms`) for it to end.
 ChildResult run_child(const char* scenario, DWORD timeout_ms = 20000);
+// The same, handing the child an argument it reads with child_argument().
+ChildResult run_child_with(const char* scenario, const std::string& argument, DWORD timeout_ms = 20000);
 // As run_child, but hands back the running process for the caller to interact with.
-PROCESS_INFORMATION start_child(const char* scenario, std::string* report_path);
+PROCESS_INFORMATION start_child(const char* scenario, std::string* report_path, const std::string& argument = {});
 ChildResult finish_child(PROCESS_INFORMATION& child, const std::string& report_path, DWORD timeout_ms = 20000);
+
+// In the child: the argument the parent passed (empty when none).
+const std::string& child_argument();
 
 // In the child: appends to the report the parent reads (flushed at once, so it
 // survives the process ending).
