@@ -112,11 +112,6 @@ class Archive(unittest.TestCase):
                       "%LOCALAPPDATA%\\Trivane\\changes.log", "changes.old.log"):
             self.assertIn(place, shipped.decode("gbk"))
 
-    def test_line_ends_become_crlf_once(self):
-        self.assertEqual(self.make(self.readme_source("一\r\n二\n三\n")).returncode, 0)
-        with zipfile.ZipFile(self.output) as archive:
-            self.assertEqual(archive.read("README.txt"), "一\r\n二\r\n三\r\n".encode("gbk"))
-
     def test_text_outside_gbk_fails_and_keeps_the_earlier_archive(self):
         self.assertEqual(self.make().returncode, 0)
         earlier = read(self.output)
