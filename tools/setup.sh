@@ -67,5 +67,19 @@ if ! grep -q '^"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     timeout 30 wineserver -w || true  # the registry is written when the server ends
 fi
 
+# Caption buttons draw their glyphs with the Marlett font. Debian's Wine looks for the
+# fonts of fonts-wine under a path it cannot resolve (its data folder + "\../fonts"),
+# so without a copy in the prefix's own Fonts folder the buttons show "0 1 r".
+marlett=/usr/share/wine/fonts/marlett.ttf
+marlett_copy="$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+if ! cmp -s "$marlett" "$marlett_copy" ||
+   ! grep -q '^"Marlett (TrueType)"="marlett.ttf"' "$WINEPREFIX/system.reg"; then
+    mkdir -p "$(dirname "$marlett_copy")"
+    cp "$marlett" "$marlett_copy"
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+        /v 'Marlett (TrueType)' /d marlett.ttf /f >/dev/null 2>&1
+    timeout 30 wineserver -w || true
+fi
+
 bash "$here/setup_image_libs.sh"
 echo "setup: ready"
