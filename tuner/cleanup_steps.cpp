@@ -48,10 +48,4 @@ void run_log_cleanup_step() {
     show_result(kLogsCleared, kTeal);
 }
 
-void run_power_plan_step() {
-    // The copy of the scheme must exist before it can be made the active one.
-    logic::run_program(kPowerDuplicate, true);
-    logic::run_program(kPowerActivate, false);
-}
-
 }  // namespace tuner

@@ -48,7 +48,9 @@ enum DllCommand : rt::i32 {
     kFindFirstFileExA = 37,
     kFindNextFileA = 38,
     kFindClose = 39,
-    kDllCommandCount = 40,
+    // System programs are started by full path.
+    kGetSystemDirectoryA = 40,
+    kDllCommandCount = 41,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];
