@@ -8,6 +8,19 @@
 #include "tuner/tool_state.h"
 
 namespace tuner {
+namespace {
+
+// A client at the root of a drive: deleting or renaming below it would work on the
+// whole drive, the system's own files among them. Said once per press.
+bool refuse_at_drive_root() {
+    ToolState& s = state();
+    if (!is_drive_root(s.install_directory.get())) return false;
+    if (!s.drive_root_told) logic::message_box(kDriveRootSkipped, kErrorStyle, kWarning);
+    s.drive_root_told = true;
+    return true;
+}
+
+}  // namespace
 
 bool no_drive_chosen() { return caption_of(kPromptLabel) == kDrivePrompt; }
 
@@ -21,6 +34,7 @@ void run_cross_step() {
     if (no_drive_chosen()) return;
     ToolState& s = state();
     if (s.install_directory.empty()) return;  // a search still running or without result: nothing to work on
+    if (refuse_at_drive_root()) return;
     if (caption_of(kPromptLabel) == s.install_directory) {
         const char* dir = s.install_directory.get();
         const logic::Text cross = logic::join({dir, kCross});
@@ -44,6 +58,7 @@ void run_log_cleanup_step() {
         clear_result();
         return;
     }
+    if (refuse_at_drive_root()) return;
     delete_files_by_pattern(s.install_directory, kLogPattern, true, 0);
     show_result(kLogsCleared, kTeal);
 }

@@ -46,4 +46,6 @@ TRIVANE_CONSTANT const char kPowerDuplicate[] =
     " -duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
 TRIVANE_CONSTANT const char kPowerActivate[] = " /S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
 
+TRIVANE_CONSTANT const char kDriveRootSkipped[] = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
+
 }  // namespace tuner

@@ -241,6 +241,40 @@ TEST_F(EndToEnd, HomePageReplaceWithoutABackupWritesNothing) {
     EXPECT_EQ(tool->text(e2e::kResultLabel), "");
 }
 
+// A client at the root of a drive: below its install directory lies the whole drive,
+// which the log cleanup and the Cross step must leave alone, saying why once per
+// press. The steps that touch named files only go on.
+TEST_F(EndToEnd, AClientAtTheRootOfADriveLeavesTheDriveAlone) {
+    e2e::empty_folder(kClientDrive);
+    e2e::write_file("T:\\LeagueClient\\system.yaml", e2e::kSystemYaml);
+    e2e::write_file("T:\\Game\\Config\\game.cfg", e2e::kGameCfg);
+    e2e::write_file("T:\\Cross\\cache.bin", "frames");
+    const std::vector<std::string> logs = {"T:\\a.log", "T:\\Other\\b.log", "T:\\Game\\Logs\\c.log"};
+    for (const std::string& log : logs) e2e::write_file(log, "log");
+    const std::string skipped = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
+
+    auto tool = start(false);
+    ASSERT_TRUE(tool->choose_drive('T'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, "T:"));
+    tool->click(e2e::kCrossBox);
+    tool->click(e2e::kLogBox);
+    expect_box(press(*tool, e2e::kOptimizeButton), skipped, "警告");
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+    expect_box(press(*tool, e2e::kOptimizeButton), skipped, "警告");  // again on the next press
+
+    tool->click(e2e::kSelectAllBox);
+    expect_box(press(*tool, e2e::kOptimizeButton), skipped, "警告");
+    EXPECT_NE(e2e::read_file("T:\\Game\\Config\\game.cfg").find("DX11BetaTest=1"), std::string::npos);
+    EXPECT_EQ(e2e::read_file("T:\\Game\\Config\\game.cfg.bak"), e2e::kGameCfg);
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_EQ(e2e::read_file("T:\\LeagueClient\\system.yaml"), blank_template());
+    EXPECT_EQ(tool->close(), 0u);
+
+    for (const std::string& log : logs) EXPECT_TRUE(e2e::file_exists(log)) << log;
+    EXPECT_EQ(e2e::list_names("T:\\Cross"), std::vector<std::string>{"cache.bin"});
+    EXPECT_FALSE(e2e::directory_exists("T:\\Crossbak"));
+}
+
 TRIVANE_CHILD_SCENARIO(pretend_to_be_wegame) { Sleep(30000); }
 
 TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
