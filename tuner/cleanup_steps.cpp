@@ -26,7 +26,7 @@ bool no_drive_chosen() { return caption_of(kPromptLabel) == kDrivePrompt; }
 
 bool refuse_without_install_directory() {
     if (!state().install_directory.empty()) return false;
-    logic::message_box(search_running() ? kSearching : kNoDriveChosen, kErrorStyle, kFriendlyTip);
+    if (!refuse_while_searching()) logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
     return true;
 }
 

@@ -45,6 +45,12 @@ void take_result(SearchJob& job) {
 
 bool search_running() { return state().newest_search != nullptr; }
 
+bool refuse_while_searching() {
+    if (!search_running()) return false;
+    logic::message_box(kSearching, kErrorStyle, kFriendlyTip);
+    return true;
+}
+
 void on_drive_changed() {
     ToolState& s = state();
     logic::Text drive = kMainWindow.read_text(kDriveBox, kCurrentDrive);

@@ -23,6 +23,7 @@ using testing_support::BoxAnswerer;
 constexpr char kClientDrive[] = "T:\\";
 constexpr char kEmptyDrive[] = "U:\\";
 const std::string kNoDrive = "你还未选择LOL所在盘符，请返回操作";
+const std::string kSearching = "正在寻找LOL安装目录，请稍后...";
 const std::string kTip = "友情提示：";
 
 std::string blank_template() { return e2e::read_file(TRIVANE_DATA_DIR "\\home_page_blank.yaml"); }
@@ -303,16 +304,19 @@ TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
 // the search runs.
 TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
     ASSERT_TRUE(e2e::directory_exists("V:\\d40\\e25\\f20")) << "drive V: is mapped by the test command";
-    const std::string searching = "正在寻找LOL安装目录，请稍后...";
+    const std::string& searching = kSearching;
     auto tool = start(false);
     ASSERT_TRUE(tool->choose_drive('V'));
     ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, searching, 2000));
 
-    // Actions refuse while the search runs: there is no client to work on yet.
-    const auto boxes = press(*tool, e2e::kOptimizeButton);
+    // Every action refuses alike while the search runs: there is no client to work on yet.
+    std::vector<std::vector<AnsweredBox>> boxes;
+    for (int button : {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton,
+                       e2e::kHomeRestoreButton})
+        boxes.push_back(press(*tool, button));
     ASSERT_EQ(tool->text(e2e::kPromptLabel), searching) << "the walk ended too soon to test against";
-    expect_box(boxes, searching, kTip);
-    expect_box(press(*tool, e2e::kDx11RestoreButton), searching, kTip);
+    for (const auto& b : boxes) expect_box(b, searching, kTip);
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
 
     std::vector<DWORD> round_trips;
     while (tool->text(e2e::kPromptLabel) == searching && round_trips.size() < 50) {
