@@ -50,7 +50,9 @@ enum DllCommand : rt::i32 {
     kFindClose = 39,
     // System programs are started by full path.
     kGetSystemDirectoryA = 40,
-    kDllCommandCount = 41,
+    // Ends the process when searches outlive the window's closing by too long.
+    kExitProcess = 41,
+    kDllCommandCount = 42,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

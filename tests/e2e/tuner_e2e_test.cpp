@@ -304,22 +304,21 @@ TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
 // the search runs.
 TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
     ASSERT_TRUE(e2e::directory_exists("V:\\d40\\e25\\f20")) << "drive V: is mapped by the test command";
-    const std::string& searching = kSearching;
     auto tool = start(false);
     ASSERT_TRUE(tool->choose_drive('V'));
-    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, searching, 2000));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, kSearching, 2000));
 
     // Every action refuses alike while the search runs: there is no client to work on yet.
     std::vector<std::vector<AnsweredBox>> boxes;
     for (int button : {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton,
                        e2e::kHomeRestoreButton})
         boxes.push_back(press(*tool, button));
-    ASSERT_EQ(tool->text(e2e::kPromptLabel), searching) << "the walk ended too soon to test against";
-    for (const auto& b : boxes) expect_box(b, searching, kTip);
+    ASSERT_EQ(tool->text(e2e::kPromptLabel), kSearching) << "the walk ended too soon to test against";
+    for (const auto& b : boxes) expect_box(b, kSearching, kTip);
     EXPECT_EQ(tool->text(e2e::kResultLabel), "");
 
     std::vector<DWORD> round_trips;
-    while (tool->text(e2e::kPromptLabel) == searching && round_trips.size() < 50) {
+    while (tool->text(e2e::kPromptLabel) == kSearching && round_trips.size() < 50) {
         const DWORD start = GetTickCount();
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(tool->window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
@@ -330,6 +329,17 @@ TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
     EXPECT_LT(*std::max_element(round_trips.begin(), round_trips.end()), 100u);
 
     EXPECT_EQ(tool->close(), 0u);  // closing stops the search
+}
+
+// Each drive change supersedes the search before it and waits for its own; closing
+// the window still ends the process promptly and cleanly.
+TEST_F(EndToEnd, ClosingAfterThreeDriveChangesInARowEndsTheProgram) {
+    auto tool = start(false);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(tool->choose_drive('V'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, kSearching, 2000));
+    const DWORD closing = GetTickCount();
+    EXPECT_EQ(tool->close(), 0u);
+    EXPECT_LT(GetTickCount() - closing, 4000u);
 }
 
 }  // namespace
