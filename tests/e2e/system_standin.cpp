@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "tests/e2e/sample_client.h"
+
 namespace e2e {
 
 std::string system_directory() {
@@ -12,7 +14,10 @@ std::string system_directory() {
 
 SystemStandIn::SystemStandIn(const std::string& standin, const char* name)
     : path_(system_directory() + "\\" + name) {
-    if (GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    // A copy of the stand-in itself is what an interrupted run left behind: replaced,
+    // not kept to be put back.
+    const bool leftover = file_exists(path_) && read_file(path_) == read_file(standin);
+    if (!leftover && GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES) {
         saved_ = path_ + ".trivane-saved";
         if (!MoveFileExA(path_.c_str(), saved_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
             saved_.clear();
