@@ -7,6 +7,7 @@
 
 #include "runtime/application.h"
 #include "runtime/error_box.h"
+#include "runtime/system_library.h"
 
 namespace rt {
 namespace {
@@ -28,28 +29,23 @@ bool file_exists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string system_directory() {
-    char buffer[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
-}
-
 // The process runs elevated: a library named like a system library is taken from the
-// system directory only, so a file planted beside the program is never loaded.
+// system directory only, so a file planted beside the program is never loaded. Other
+// names are looked for beside the program, by full path; a bare name is never handed
+// to the platform's wider search (current directory, PATH).
 HMODULE load_named_library(const std::string& name) {
     if (name.find(':') != std::string::npos) return LoadLibraryA(name.c_str());
     const std::string system_dir = system_directory();
-    if (!system_dir.empty()) {
-        const std::string system_path = system_dir + "\\" + name;
-        if (file_exists(system_path)) return LoadLibraryA(system_path.c_str());
-    }
+    if (!system_dir.empty() && file_exists(system_dir + "\\" + name))
+        if (HMODULE library = load_system_library(name.c_str())) return library;
     const Application& a = app();
     char module[MAX_PATH * 2];
     const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
     std::string module_dir(module, n);
     module_dir.erase(module_dir.rfind('\\') + 1);
-    for (const std::string& candidate : {a.program_directory + "\\" + name, module_dir + name, name})
-        if (HMODULE library = LoadLibraryA(candidate.c_str())) return library;
+    for (const std::string& candidate : {a.program_directory + "\\" + name, module_dir + name})
+        if (file_exists(candidate))
+            if (HMODULE library = LoadLibraryA(candidate.c_str())) return library;
     return nullptr;
 }
 
@@ -76,7 +72,7 @@ void* resolve_dll_command(i32 index) {
     void* address = nullptr;
     if (library_name.empty()) {
         for (const char* candidate : kSystemLibraries) {
-            library = LoadLibraryA(candidate);
+            library = load_system_library(candidate);
             if (!library) continue;
             address = look_up(library, entry);
             if (address) break;

@@ -5,10 +5,13 @@
 #include "runtime/application.h"
 #include "runtime/end_sequence.h"
 #include "runtime/initialise.h"
+#include "runtime/system_library.h"
 
 namespace rt {
 
 int run_program(const ProgramInfo& info, ProgramEntry entry, void* const callbacks[3]) {
+    // Before anything loads a library on our behalf (common controls, OLE, sound).
+    restrict_library_search();
     Application& a = app();
     set_program_info(&info);
 

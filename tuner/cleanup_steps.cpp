@@ -8,12 +8,25 @@
 #include "tuner/tool_state.h"
 
 namespace tuner {
+namespace {
+
+// A client at the root of a drive: deleting or renaming below it would work on the
+// whole drive, the system's own files among them. Said once per press.
+bool refuse_at_drive_root() {
+    ToolState& s = state();
+    if (!is_drive_root(s.install_directory.get())) return false;
+    if (!s.drive_root_told) logic::message_box(kDriveRootSkipped, kErrorStyle, kWarning);
+    s.drive_root_told = true;
+    return true;
+}
+
+}  // namespace
 
 bool no_drive_chosen() { return caption_of(kPromptLabel) == kDrivePrompt; }
 
 bool refuse_without_install_directory() {
     if (!state().install_directory.empty()) return false;
-    logic::message_box(search_running() ? kSearching : kNoDriveChosen, kErrorStyle, kFriendlyTip);
+    if (!refuse_while_searching()) logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
     return true;
 }
 
@@ -21,6 +34,7 @@ void run_cross_step() {
     if (no_drive_chosen()) return;
     ToolState& s = state();
     if (s.install_directory.empty()) return;  // a search still running or without result: nothing to work on
+    if (refuse_at_drive_root()) return;
     if (caption_of(kPromptLabel) == s.install_directory) {
         const char* dir = s.install_directory.get();
         const logic::Text cross = logic::join({dir, kCross});
@@ -44,14 +58,9 @@ void run_log_cleanup_step() {
         clear_result();
         return;
     }
+    if (refuse_at_drive_root()) return;
     delete_files_by_pattern(s.install_directory, kLogPattern, true, 0);
     show_result(kLogsCleared, kTeal);
-}
-
-void run_power_plan_step() {
-    // The copy of the scheme must exist before it can be made the active one.
-    logic::run_program(kPowerDuplicate, true);
-    logic::run_program(kPowerActivate, false);
 }
 
 }  // namespace tuner

@@ -12,7 +12,7 @@ TRIVANE_CONSTANT const char* const kDllLibraries[kDllCommandCount] = {
     "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",
     "user32.dll",   "kernel32.dll", "kernel32.dll", "shlwapi.dll",  "kernel32.dll", "user32.dll",
     "user32.dll",   "user32.dll",   "kernel32.dll", "kernel32.dll", "ntdll.dll",    "kernel32.dll",
-    "Kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
+    "Kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
 };
 
 TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
@@ -56,6 +56,8 @@ TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
     "FindFirstFileExA",
     "FindNextFileA",
     "FindClose",
+    "GetSystemDirectoryA",
+    "ExitProcess",
 };
 
 }  // namespace tuner

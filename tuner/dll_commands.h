@@ -48,7 +48,11 @@ enum DllCommand : rt::i32 {
     kFindFirstFileExA = 37,
     kFindNextFileA = 38,
     kFindClose = 39,
-    kDllCommandCount = 40,
+    // System programs are started by full path.
+    kGetSystemDirectoryA = 40,
+    // Ends the process when searches outlive the window's closing by too long.
+    kExitProcess = 41,
+    kDllCommandCount = 42,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

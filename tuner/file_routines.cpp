@@ -97,6 +97,14 @@ rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, boo
     return count + walk_folders(directory.get(), steps, &deletion, kNeverStop, kRoutineDeleteFiles).count;
 }
 
+bool is_drive_root(const char* path) {
+    if (!path) return false;
+    size_t n = std::strlen(path);
+    while (n > 0 && path[n - 1] == '\\') --n;
+    const char letter = fold(path[0]);
+    return n == 2 && letter >= 'a' && letter <= 'z' && path[1] == ':';
+}
+
 bool is_directory(const char* path) {
     constexpr rt::u32 kDirectoryAttribute = 16;
     const WideText wide(path);

@@ -19,6 +19,8 @@ rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, boo
 bool matches_pattern(const char* name, const char* pattern);
 
 bool is_directory(const char* path);
+// "X:" or "X:\" (trailing backslashes aside): below it lies the whole drive.
+bool is_drive_root(const char* path);
 // Creates the directory and its missing parents; true when it exists afterwards.
 bool make_directory_path(const char* path);
 

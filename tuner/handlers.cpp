@@ -1,6 +1,7 @@
 #include "tuner/handlers.h"
 
 #include "tuner/home_page.h"
+#include "tuner/main_window.h"
 #include "tuner/search_handlers.h"
 #include "tuner/steps.h"
 
@@ -17,15 +18,29 @@ rt::u32 handler(const rt::u32*, rt::i32, bool* returned_value) {
 
 void on_window_created() {}
 
+// While a search runs the install directory is empty: the home page actions say to
+// wait, as the others do, rather than that no drive was chosen.
+void on_home_page_replace_after_search() {
+    if (!refuse_while_searching()) on_home_page_replace();
+}
+
+void on_home_page_restore_after_search() {
+    if (refuse_while_searching()) {
+        clear_result();  // as the restore's own refusal does
+        return;
+    }
+    on_home_page_restore();
+}
+
 const forms::EventHandler kHandlers[kHandlerCount] = {
-    handler<on_window_created>,     // kHandlerWindowCreated
-    handler<on_window_destroy>,     // kHandlerWindowDestroy
-    handler<on_dx11_restore>,       // kHandlerDx11Restore
-    handler<on_select_all>,         // kHandlerSelectAll
-    handler<on_drive_changed>,      // kHandlerDriveChanged
-    handler<on_home_page_restore>,  // kHandlerHomePageRestore
-    handler<on_home_page_replace>,  // kHandlerHomePageReplace
-    handler<on_optimize>,           // kHandlerOptimize
+    handler<on_window_created>,                  // kHandlerWindowCreated
+    handler<on_window_destroy>,                  // kHandlerWindowDestroy
+    handler<on_dx11_restore>,                    // kHandlerDx11Restore
+    handler<on_select_all>,                      // kHandlerSelectAll
+    handler<on_drive_changed>,                   // kHandlerDriveChanged
+    handler<on_home_page_restore_after_search>,  // kHandlerHomePageRestore
+    handler<on_home_page_replace_after_search>,  // kHandlerHomePageReplace
+    handler<on_optimize>,                        // kHandlerOptimize
 };
 
 }  // namespace

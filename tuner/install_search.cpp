@@ -59,6 +59,8 @@ void pump_now_and_then(const void* search_pointer) {
     pump_events();
 }
 
+SearchWalk g_walk = find_client_config;
+
 }  // namespace
 
 char* find_client_config(const char* directory, const std::atomic<bool>& stop) {
@@ -74,9 +76,15 @@ char* install_directory_of(const char* config_path) {
     return logic::Text::first_bytes(config_path, static_cast<rt::u32>(n - marker)).release_ownership();
 }
 
+SearchWalk replace_search_walk(SearchWalk walk) {
+    const SearchWalk old = g_walk;
+    g_walk = walk ? walk : find_client_config;
+    return old;
+}
+
 rt::u32 __stdcall run_search(void* job_pointer) {
     auto* job = static_cast<SearchJob*>(job_pointer);
-    job->found = find_client_config(job->root, job->stop);
+    job->found = g_walk(job->root, job->stop);
     job->done.store(true, std::memory_order_release);
     return 0;
 }

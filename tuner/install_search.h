@@ -20,6 +20,12 @@ struct SearchJob {
 // The search thread's start routine.
 rt::u32 __stdcall run_search(void* job);
 
+// What a search thread runs on its root: find_client_config. Replaceable so that tests
+// can stand in a walk that behaves worse than the real one; null puts the real one
+// back. Replace it only while no search runs. Returns the walk it replaced.
+using SearchWalk = char* (*)(const char* root, const std::atomic<bool>& stop);
+SearchWalk replace_search_walk(SearchWalk walk);
+
 // Walks `directory` (ending in a backslash) depth-first and returns the first
 // "...\LeagueClient\system.yaml" path as a new text, or null. Reparse points are not
 // followed. Exposed for tests and the benchmark.

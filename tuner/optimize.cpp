@@ -5,10 +5,12 @@
 #include "tuner/process_check.h"
 #include "tuner/steps.h"
 #include "tuner/texts.h"
+#include "tuner/tool_state.h"
 
 namespace tuner {
 
 void on_optimize() {
+    state().drive_root_told = false;  // a new press may say it again
     if (find_process(kWeGame, false) != 0) {
         logic::message_box(kQuitWeGame, kErrorStyle, kSevereWarning);
         return;

@@ -15,13 +15,40 @@ namespace {
 
 constexpr rt::u32 kStillActive = 259;
 constexpr rt::i32 kPollMilliseconds = 10;
-constexpr rt::i32 kStopWaitMilliseconds = 2000;
+// How long searches get to stop, all together, once the window has closed.
+constexpr rt::u32 kCloseGraceMilliseconds = 2000;
 
 bool thread_running(rt::u32 thread) {
     rt::u32 code = 0;
     const bool ok = logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread),
                                     {thread, logic::word(&code)}, {kRoutineWindowDestroy, 1});
     return ok && code == kStillActive;
+}
+
+rt::u32 tick_count() {
+    return logic::call_dll(kGetTickCount, convention_of(kGetTickCount), {}, {kRoutineWindowDestroy, 2});
+}
+
+// Searches stop at their flag, but one blocked in slow I/O does not get there, and
+// the waits for it (nested, one per drive change) would keep the process alive with
+// no window. Once the window has closed they share one deadline, and at it the
+// process ends here: before the waiting handlers free the search jobs and the runtime
+// frees the DLL table, both of which a live search thread still uses. A thread is
+// never ended on its own: it may hold the heap's lock.
+void end_process_past_close_deadline() {
+    const ToolState& s = state();
+    if (!s.window_gone || tick_count() - s.closed_at < kCloseGraceMilliseconds) return;
+    logic::call_dll(kExitProcess, convention_of(kExitProcess), {0}, {kRoutineWindowDestroy, 3});
+}
+
+// The window stays live while a search walks: its events, a newer drive choice or the
+// window closing among them, run in between.
+void wait_for_search(const SearchJob& job) {
+    while (thread_running(job.thread)) {
+        end_process_past_close_deadline();
+        logic::process_events();
+        logic::delay(kPollMilliseconds);
+    }
 }
 
 void close_handle(rt::u32 handle) {
@@ -45,6 +72,12 @@ void take_result(SearchJob& job) {
 
 bool search_running() { return state().newest_search != nullptr; }
 
+bool refuse_while_searching() {
+    if (!search_running()) return false;
+    logic::message_box(kSearching, kErrorStyle, kFriendlyTip);
+    return true;
+}
+
 void on_drive_changed() {
     ToolState& s = state();
     logic::Text drive = kMainWindow.read_text(kDriveBox, kCurrentDrive);
@@ -61,13 +94,8 @@ void on_drive_changed() {
                                   {0, 0, reinterpret_cast<rt::u32>(&run_search), logic::word(job), 0, 0},
                                   {kRoutineDriveChanged, 1});
 
-    // The window stays live while the search walks: its events, a newer drive choice
-    // or the window closing among them, run in between.
     if (job->thread) {
-        while (thread_running(job->thread)) {
-            logic::process_events();
-            logic::delay(kPollMilliseconds);
-        }
+        wait_for_search(*job);
         close_handle(job->thread);
     }
 
@@ -80,21 +108,12 @@ void on_drive_changed() {
 }
 
 void on_window_destroy() {
+    // Every search still running has its drive change's handler below this one on the
+    // stack, waiting for it: those waits see the flags set here and honour the deadline.
     ToolState& s = state();
     s.window_gone = true;
-    SearchJob* job = s.newest_search;
-    if (!job || !job->thread) return;
-    job->stop = true;
-    for (rt::i32 waited = 0; waited < kStopWaitMilliseconds && thread_running(job->thread);
-         waited += kPollMilliseconds)
-        logic::delay(kPollMilliseconds);
-    if (thread_running(job->thread)) {
-        rt::u32 code = 0;
-        logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread), {job->thread, logic::word(&code)},
-                        {kRoutineWindowDestroy, 2});
-        logic::call_dll(kTerminateThread, convention_of(kTerminateThread), {job->thread, code},
-                        {kRoutineWindowDestroy, 3});
-    }
+    s.closed_at = tick_count();
+    if (s.newest_search) s.newest_search->stop = true;  // older ones were stopped when superseded
 }
 
 }  // namespace tuner

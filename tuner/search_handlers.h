@@ -10,5 +10,8 @@ void on_window_destroy();
 
 // True while a search for the chosen drive has not reported.
 bool search_running();
+// While a search runs: tells the user to wait, in the same words for every action,
+// and returns true.
+bool refuse_while_searching();
 
 }  // namespace tuner

@@ -41,8 +41,11 @@ TRIVANE_CONSTANT const char kLogPattern[] = "*.log";
 TRIVANE_CONSTANT const char kSystemYaml[] = "\\LeagueClient\\system.yaml";
 TRIVANE_CONSTANT const char kSystemYamlBackup[] = "\\LeagueClient\\system.yaml.bak";
 TRIVANE_CONSTANT const char kDriveRootSuffix[] = ":\\";
+// What follows the quoted full paths of the command interpreter and powercfg.
 TRIVANE_CONSTANT const char kPowerDuplicate[] =
-    "cmd /c powercfg -duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
-TRIVANE_CONSTANT const char kPowerActivate[] = "cmd /c powercfg /S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
+    " -duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
+TRIVANE_CONSTANT const char kPowerActivate[] = " /S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
+
+TRIVANE_CONSTANT const char kDriveRootSkipped[] = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
 
 }  // namespace tuner

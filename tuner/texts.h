@@ -48,4 +48,8 @@ extern const char kDriveRootSuffix[];
 extern const char kPowerDuplicate[];
 extern const char kPowerActivate[];
 
+// A client at the root of a drive: the steps that delete and rename below the install
+// directory would work on the whole drive.
+extern const char kDriveRootSkipped[];
+
 }  // namespace tuner

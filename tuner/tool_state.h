@@ -12,6 +12,8 @@ struct ToolState {
     logic::TextArray search_results;   // every qualifying path found, never emptied
     SearchJob* newest_search = nullptr;  // the search whose result counts, while it runs
     bool window_gone = false;          // set by the destroy handler
+    rt::u32 closed_at = 0;             // the tick count when the window closed
+    bool drive_root_told = false;      // the optimize press in progress said why it skipped
 };
 
 ToolState& state();

@@ -1,6 +1,6 @@
 #include "forms/components/button_styles.h"
 
-#include <uxtheme.h>
+#include "forms/components/sound_theme_functions.h"
 
 namespace forms {
 namespace {
@@ -24,7 +24,7 @@ DWORD vertical_alignment_style(u32 choice) { return kVertical[choice > 2 ? 2 : c
 
 // A class list that names no theme class: every platform we run on then opens no
 // theme for the window (an empty list is refused by some).
-void use_classic_look(HWND window) { SetWindowTheme(window, L" ", L" "); }
+void use_classic_look(HWND window) { set_window_theme(window, L" ", L" "); }
 
 void replace_style(HWND window, DWORD mask, DWORD bits) {
     const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));

@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include "forms/components/sound_theme_functions.h"
+
 namespace forms {
 namespace {
 
-SoundPlayer g_player = PlaySoundA;
+SoundPlayer g_player = play_sound;
 
 // An asynchronous play from memory reads the data while it plays, after the call has
 // returned, and possibly after the button or its property has moved on. The data of
@@ -33,7 +35,7 @@ const char kClickWaveResource[] = "TRIVANE_CLICK";
 
 SoundPlayer set_sound_player(SoundPlayer player) {
     SoundPlayer old = g_player;
-    g_player = player ? player : PlaySoundA;
+    g_player = player ? player : play_sound;
     return old;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "forms/components/picture_placement.h"
+#include "forms/components/sound_theme_functions.h"
 #include "forms/cursor_value.h"
 #include "forms/event_dispatch.h"
 #include "forms/image_file.h"
@@ -161,11 +162,11 @@ void WindowObject::start_music() {
     if (properties_.music.empty() || mode > 1) return;
     DWORD flags = SND_MEMORY | SND_ASYNC | SND_NODEFAULT;
     if (mode == 0) flags |= SND_LOOP;
-    music_playing_ = PlaySoundA(reinterpret_cast<LPCSTR>(properties_.music.data()), nullptr, flags) != FALSE;
+    music_playing_ = play_sound(reinterpret_cast<LPCSTR>(properties_.music.data()), nullptr, flags) != FALSE;
 }
 
 void WindowObject::stop_music() {
-    if (music_playing_) PlaySoundA(nullptr, nullptr, 0);
+    if (music_playing_) play_sound(nullptr, nullptr, 0);
     music_playing_ = false;
 }
 

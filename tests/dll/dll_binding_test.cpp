@@ -13,6 +13,7 @@
 #include "runtime/initialise.h"
 #include "runtime/logic/calls.h"
 #include "runtime/logic/constants.h"
+#include "runtime/process_entry.h"
 #include "tests/support/child_process.h"
 
 namespace {
@@ -40,6 +41,7 @@ enum Command : rt::i32 {
     kMissingLibrary,
     kMissingFromSystemList,
     kPlantedSystemName,
+    kPlantedInSystemList,
     kScribble,                       // scribble1 to scribble8: standard convention
     kScribbleCdecl = kScribble + 8,  // scribble_cdecl1 to 8: the caller cleans up
     kSumEight = kScribbleCdecl + 8,
@@ -58,6 +60,7 @@ std::vector<Declaration> declarations() {
         {dll, "add_two"},                 {dll, "#5"},                  {dll, "#65541"},
         {"trivane_test_dll.dll", "five"}, {"", "GetCurrentThreadId"},   {"kernel32.dll", "NoSuchEntry"},
         {"no_such_library.dll", "Anything"}, {"", "Nope"},              {"version.dll", "five"},
+        {"", "five"},
     };
     for (const char* prefix : {"scribble", "scribble_cdecl"})
         for (int n = 1; n <= 8; ++n) d.push_back({dll, prefix + std::to_string(n)});
@@ -152,6 +155,7 @@ DLL_ERROR_SCENARIO(missing_from_system_list, logic::call_dll(kMissingFromSystemL
 DLL_ERROR_SCENARIO(planted_system_name, logic::call_dll(kPlantedSystemName, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(index_past_table, logic::call_dll(kCount, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(negative_index, logic::call_dll(-3, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(planted_in_system_list, logic::call_dll(kPlantedInSystemList, Convention::Standard, {}, kSite))
 
 TEST(DllCommands, AWrongDeclarationIsError6AtItsCallSite) {
     const std::string head = "code=6\n调用DLL命令后发现堆栈错误\r\n67174407, ";
@@ -220,16 +224,48 @@ TEST(DllCommands, AMissingLibraryOrEntryEndsTheProgramNamingBoth) {
     expect_error("negative_index", "code=0\n无法找到索引为-3的DLL命令\r\n0, 0\r\n");
 }
 
-// The program runs elevated: a file named like a system library beside it must not
-// be loaded in place of the system's own.
-TEST(DllCommands, ALibraryOfTheSystemIsNeverTakenFromBesideTheProgram) {
+std::string beside_program(const char* name) {
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string planted = exe;
-    planted = planted.substr(0, planted.rfind('\\') + 1) + "version.dll";
-    ASSERT_TRUE(CopyFileA(test_dll_windows_path().c_str(), planted.c_str(), FALSE));
+    const std::string path = exe;
+    return path.substr(0, path.rfind('\\') + 1) + name;
+}
+
+// The program runs elevated: a file named like a system library beside it must not
+// be loaded in place of the system's own, whether the command names the library or
+// the fixed system list is searched (Mpr.dll is on it). The test's library overrides
+// make Wine take such a file first, as Windows does.
+TEST(DllCommands, ALibraryOfTheSystemIsNeverTakenFromBesideTheProgram) {
+    const std::string version = beside_program("version.dll"), mpr = beside_program("mpr.dll");
+    ASSERT_TRUE(CopyFileA(test_dll_windows_path().c_str(), version.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(test_dll_windows_path().c_str(), mpr.c_str(), FALSE));
     expect_error("planted_system_name", "code=0\n无法找到指定DLL库文件“version.dll”中的输出命令“five”\r\n0, 0\r\n");
-    DeleteFileA(planted.c_str());
+    expect_error("planted_in_system_list", "code=0\n无法找到指定DLL库文件中的输出命令“five”\r\n0, 0\r\n");
+    DeleteFileA(version.c_str());
+    DeleteFileA(mpr.c_str());
+}
+
+void* const kNoCallbacks[3] = {nullptr, nullptr, nullptr};
+
+rt::i32 load_by_bare_name_and_by_path() {
+    logic::initialise_runtime();
+    child_report(LoadLibraryA("trivane_test_dll.dll") ? "bare name loaded\n" : "bare name refused\n");
+    const rt::u32 five = logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite);
+    child_report("beside the program: " + std::to_string(five) + "\n");
+    return 0;
+}
+
+TRIVANE_CHILD_SCENARIO(loads_after_start_up) {
+    rt::run_program(program(), load_by_bare_name_and_by_path, kNoCallbacks);
+}
+
+// From start-up on, a library loaded by bare name, by us or by the platform for us,
+// comes from the system directory only; a DLL command still finds a library of its
+// own beside the program, by full path.
+TEST(DllCommands, AfterStartUpABareNameIsLookedForInTheSystemDirectoryOnly) {
+    const auto r = run_child("loads_after_start_up");
+    EXPECT_EQ(r.exit_code, 0u);
+    EXPECT_EQ(r.report, "bare name refused\nbeside the program: 5\n");
 }
 
 TRIVANE_CHILD_SCENARIO(libraries_released_at_end) {

@@ -18,6 +18,8 @@ inline const char kSystemYaml[] = "---\r\napp:\r\n  app_name: LeagueClient\r\ncu
 SampleClient make_sample_client(const std::string& root);
 void empty_folder(const std::string& path);
 
+// Writes `content` to `path`, making the folders on the way.
+void write_file(const std::string& path, const std::string& content);
 std::string read_file(const std::string& path);
 bool file_exists(const std::string& path);
 bool directory_exists(const std::string& path);

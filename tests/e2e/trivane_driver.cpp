@@ -39,21 +39,34 @@ BOOL CALLBACK find_main_window(HWND window, LPARAM lparam) {
     return TRUE;
 }
 
-// The current environment with PATH and the stand-in's log changed, as a block.
-std::vector<char> environment_with(const std::string& path_front, const std::string& powercfg_log) {
-    char path[32767] = {};
-    GetEnvironmentVariableA("PATH", path, sizeof path);
+std::string variable(const char* name) {
+    static char value[32767];
+    const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+    return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
+}
+
+bool names(const char* entry, const std::string& name) {
+    return _strnicmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == '=';
+}
+
+// The current environment with the launch's changes, as a block.
+std::vector<char> environment_for(const Launch& launch) {
+    std::vector<std::string> changed = {"TRIVANE_STANDIN_LOG=" + launch.standin_log};
+    if (!launch.path_front.empty()) changed.push_back("PATH=" + launch.path_front + ";" + variable("PATH"));
+
     std::vector<char> block;
-    auto add = [&block](const std::string& entry) { block.insert(block.end(), entry.begin(), entry.end()); block.push_back('\0'); };
+    auto add = [&block](const std::string& entry) {
+        block.insert(block.end(), entry.begin(), entry.end());
+        block.push_back('\0');
+    };
     char* strings = GetEnvironmentStringsA();
     for (const char* e = strings; *e; e += lstrlenA(e) + 1) {
-        const std::string entry = e;
-        if (_strnicmp(e, "PATH=", 5) == 0 || _strnicmp(e, "TRIVANE_POWERCFG_LOG=", 21) == 0) continue;
-        add(entry);
+        bool replaced = false;
+        for (const std::string& c : changed) replaced = replaced || names(e, c.substr(0, c.find('=')));
+        if (!replaced) add(e);
     }
     FreeEnvironmentStringsA(strings);
-    add("PATH=" + path_front + ";" + path);
-    add("TRIVANE_POWERCFG_LOG=" + powercfg_log);
+    for (const std::string& c : changed) add(c);
     block.push_back('\0');
     return block;
 }
@@ -66,12 +79,13 @@ std::string standins_directory() {
     return dir;
 }
 
-Trivane::Trivane(const std::string& path_front, const std::string& powercfg_log) {
-    std::string command = "\"" + trivane_exe() + "\"";
-    std::vector<char> environment = environment_with(path_front, powercfg_log);
+Trivane::Trivane(const Launch& launch) {
+    std::string command = "\"" + launch.exe + "\"";
+    const std::string folder = launch.exe.substr(0, launch.exe.rfind('\\'));
+    std::vector<char> environment = environment_for(launch);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, environment.data(), nullptr, &si,
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, environment.data(), folder.c_str(), &si,
                         &process_))
         return;
     for (int i = 0; i < 300 && !window_; ++i) {

@@ -29,11 +29,17 @@ enum Control : int {
     kDx11RestoreButton = 260,
 };
 
+// How Trivane.exe is started: which copy, and what its environment adds.
+struct Launch {
+    std::string exe;          // the program file; its folder is the current directory
+    std::string path_front;   // put first on PATH when not empty
+    std::string standin_log;  // where stand-ins and planted libraries record that they ran
+};
+
 class Trivane {
 public:
-    // Starts Trivane.exe with `path_front` put first on its PATH and the stand-in
-    // powercfg's log named; waits for its window.
-    Trivane(const std::string& path_front, const std::string& powercfg_log);
+    // Starts the program as `launch` says and waits for its window.
+    explicit Trivane(const Launch& launch);
     ~Trivane();
     Trivane(const Trivane&) = delete;
     Trivane& operator=(const Trivane&) = delete;
@@ -61,7 +67,7 @@ private:
     HWND window_ = nullptr;
 };
 
-// Where the stand-ins were built (powercfg.exe), as a Windows path.
+// Where the stand-ins were built (powercfg.exe, planted_library.dll), as a Windows path.
 std::string standins_directory();
 
 }  // namespace e2e

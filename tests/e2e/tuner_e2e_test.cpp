@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
+#include "tests/e2e/program_path.h"
 #include "tests/e2e/sample_client.h"
+#include "tests/e2e/system_standin.h"
 #include "tests/e2e/trivane_driver.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
@@ -21,6 +23,7 @@ using testing_support::BoxAnswerer;
 constexpr char kClientDrive[] = "T:\\";
 constexpr char kEmptyDrive[] = "U:\\";
 const std::string kNoDrive = "你还未选择LOL所在盘符，请返回操作";
+const std::string kSearching = "正在寻找LOL安装目录，请稍后...";
 const std::string kTip = "友情提示：";
 
 std::string blank_template() { return e2e::read_file(TRIVANE_DATA_DIR "\\home_page_blank.yaml"); }
@@ -33,12 +36,16 @@ protected:
             << "drives T: and U: are mapped by the test command (tools/test.sh)";
         client_ = e2e::make_sample_client(kClientDrive);
         e2e::empty_folder(kEmptyDrive);
-        powercfg_log_ = temp_ / "powercfg.log";
+        standin_log_ = temp_ / "standins.log";
+        // The system's powercfg, as far as the tool can tell: it records each run.
+        system_powercfg_ = std::make_unique<e2e::SystemStandIn>(e2e::standins_directory() + "\\powercfg.exe",
+                                                                "powercfg.exe");
+        ASSERT_TRUE(system_powercfg_->installed()) << system_powercfg_->path();
     }
 
     // Starts the tool and, for most tests, lets it find the client on T:.
     std::unique_ptr<Trivane> start(bool choose_client_drive = true) {
-        auto tool = std::make_unique<Trivane>(e2e::standins_directory(), powercfg_log_);
+        auto tool = std::make_unique<Trivane>(e2e::Launch{e2e::trivane_exe(), "", standin_log_});
         EXPECT_TRUE(tool->started());
         if (choose_client_drive && tool->started()) {
             EXPECT_TRUE(tool->choose_drive('T'));
@@ -56,9 +63,28 @@ protected:
 
     std::string path(const char* relative) const { return client_.install + relative; }
 
+    // What the stand-ins and planted libraries recorded: where each ran from and, for
+    // programs, its command line. Waits until `expected` runs were recorded.
+    std::vector<std::pair<std::string, std::string>> recorded_runs(size_t expected) const {
+        std::vector<std::pair<std::string, std::string>> runs;
+        for (int i = 0; i < 100; ++i) {
+            runs.clear();
+            const std::string log = e2e::read_file(standin_log_);
+            for (size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1) {
+                const std::string line = log.substr(at, end - at);
+                const size_t tab = line.find('\t');
+                runs.emplace_back(line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1));
+            }
+            if (runs.size() >= expected) break;
+            Sleep(50);
+        }
+        return runs;
+    }
+
     testing_support::TempDir temp_;
     e2e::SampleClient client_;
-    std::string powercfg_log_;
+    std::string standin_log_;
+    std::unique_ptr<e2e::SystemStandIn> system_powercfg_;
 };
 
 void expect_box(const std::vector<AnsweredBox>& boxes, const std::string& text, const std::string& title) {
@@ -142,29 +168,45 @@ TEST_F(EndToEnd, SelectAllTicksEveryBoxAndRunsAllButThePowerPlan) {
     EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
     EXPECT_TRUE(e2e::directory_exists(path("\\Crossbak")));
     for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
-    EXPECT_FALSE(e2e::file_exists(powercfg_log_));
+    EXPECT_FALSE(e2e::file_exists(standin_log_));
 
     tool->click(e2e::kSelectAllBox);
     for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox, e2e::kPowerBox}) EXPECT_FALSE(tool->checked(box)) << box;
 }
 
-TEST_F(EndToEnd, ThePowerPlanRunsTheTwoCommandsInOrder) {
-    auto tool = start();
-    tool->click(e2e::kPowerBox);
-    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
-    std::string log;
-    for (int i = 0; i < 100 && std::count(log.begin(), log.end(), '\n') < 2; ++i) {
-        Sleep(50);
-        log = e2e::read_file(powercfg_log_);
-    }
-    const size_t duplicate =
-        log.find("-duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1");
-    const size_t activate = log.find("/S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1");
-    EXPECT_NE(duplicate, std::string::npos) << log;
-    EXPECT_NE(activate, std::string::npos) << log;
-    EXPECT_LT(duplicate, activate) << log;
-    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+// Trivane runs elevated, often from a folder anyone may write to: programs and
+// libraries planted there under system names must never run, and powercfg is the
+// system's. (The test's library overrides make Wine take a library beside the program
+// first, as Windows does.)
+TEST_F(EndToEnd, NothingPlantedBesideTheProgramRunsAndThePowerPlanUsesTheSystemsPowercfg) {
+    const std::string folder = temp_ / "Downloads";
+    const std::string standins = e2e::standins_directory();
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(e2e::trivane_exe().c_str(), (folder + "\\Trivane.exe").c_str(), FALSE));
+    for (const char* program : {"cmd.exe", "powercfg.exe"})
+        ASSERT_TRUE(CopyFileA((standins + "\\powercfg.exe").c_str(), (folder + "\\" + program).c_str(), FALSE));
+    for (const char* library : {"winmm.dll", "mpr.dll"})
+        ASSERT_TRUE(CopyFileA((standins + "\\planted_library.dll").c_str(), (folder + "\\" + library).c_str(), FALSE));
+
+    Trivane tool(e2e::Launch{folder + "\\Trivane.exe", folder, standin_log_});
+    ASSERT_TRUE(tool.started());
+    ASSERT_TRUE(tool.choose_drive('T'));
+    ASSERT_TRUE(tool.wait_for_text(e2e::kPromptLabel, client_.install));
+    tool.click(e2e::kPowerBox);
+    EXPECT_TRUE(press(tool, e2e::kOptimizeButton).empty());
+    const auto runs = recorded_runs(2);
+    EXPECT_EQ(tool.text(e2e::kResultLabel), "");
     EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
+    EXPECT_EQ(tool.close(), 0u);
+
+    // Exactly the two commands, in order, each run by the system's powercfg.
+    ASSERT_EQ(runs.size(), 2u) << e2e::read_file(standin_log_);
+    for (const auto& run : runs) EXPECT_EQ(_stricmp(run.first.c_str(), system_powercfg_->path().c_str()), 0) << run.first;
+    EXPECT_NE(runs[0].second.find(
+                  "-duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1"),
+              std::string::npos)
+        << runs[0].second;
+    EXPECT_NE(runs[1].second.find("/S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1"), std::string::npos) << runs[1].second;
 }
 
 TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {
@@ -200,6 +242,40 @@ TEST_F(EndToEnd, HomePageReplaceWithoutABackupWritesNothing) {
     EXPECT_EQ(tool->text(e2e::kResultLabel), "");
 }
 
+// A client at the root of a drive: below its install directory lies the whole drive,
+// which the log cleanup and the Cross step must leave alone, saying why once per
+// press. The steps that touch named files only go on.
+TEST_F(EndToEnd, AClientAtTheRootOfADriveLeavesTheDriveAlone) {
+    e2e::empty_folder(kClientDrive);
+    e2e::write_file("T:\\LeagueClient\\system.yaml", e2e::kSystemYaml);
+    e2e::write_file("T:\\Game\\Config\\game.cfg", e2e::kGameCfg);
+    e2e::write_file("T:\\Cross\\cache.bin", "frames");
+    const std::vector<std::string> logs = {"T:\\a.log", "T:\\Other\\b.log", "T:\\Game\\Logs\\c.log"};
+    for (const std::string& log : logs) e2e::write_file(log, "log");
+    const std::string skipped = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
+
+    auto tool = start(false);
+    ASSERT_TRUE(tool->choose_drive('T'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, "T:"));
+    tool->click(e2e::kCrossBox);
+    tool->click(e2e::kLogBox);
+    expect_box(press(*tool, e2e::kOptimizeButton), skipped, "警告");
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+    expect_box(press(*tool, e2e::kOptimizeButton), skipped, "警告");  // again on the next press
+
+    tool->click(e2e::kSelectAllBox);
+    expect_box(press(*tool, e2e::kOptimizeButton), skipped, "警告");
+    EXPECT_NE(e2e::read_file("T:\\Game\\Config\\game.cfg").find("DX11BetaTest=1"), std::string::npos);
+    EXPECT_EQ(e2e::read_file("T:\\Game\\Config\\game.cfg.bak"), e2e::kGameCfg);
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_EQ(e2e::read_file("T:\\LeagueClient\\system.yaml"), blank_template());
+    EXPECT_EQ(tool->close(), 0u);
+
+    for (const std::string& log : logs) EXPECT_TRUE(e2e::file_exists(log)) << log;
+    EXPECT_EQ(e2e::list_names("T:\\Cross"), std::vector<std::string>{"cache.bin"});
+    EXPECT_FALSE(e2e::directory_exists("T:\\Crossbak"));
+}
+
 TRIVANE_CHILD_SCENARIO(pretend_to_be_wegame) { Sleep(30000); }
 
 TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
@@ -228,19 +304,21 @@ TEST_F(EndToEnd, WhileWeGameRunsTheOptimizeActionRefuses) {
 // the search runs.
 TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
     ASSERT_TRUE(e2e::directory_exists("V:\\d40\\e25\\f20")) << "drive V: is mapped by the test command";
-    const std::string searching = "正在寻找LOL安装目录，请稍后...";
     auto tool = start(false);
     ASSERT_TRUE(tool->choose_drive('V'));
-    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, searching, 2000));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, kSearching, 2000));
 
-    // Actions refuse while the search runs: there is no client to work on yet.
-    const auto boxes = press(*tool, e2e::kOptimizeButton);
-    ASSERT_EQ(tool->text(e2e::kPromptLabel), searching) << "the walk ended too soon to test against";
-    expect_box(boxes, searching, kTip);
-    expect_box(press(*tool, e2e::kDx11RestoreButton), searching, kTip);
+    // Every action refuses alike while the search runs: there is no client to work on yet.
+    std::vector<std::vector<AnsweredBox>> boxes;
+    for (int button : {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton,
+                       e2e::kHomeRestoreButton})
+        boxes.push_back(press(*tool, button));
+    ASSERT_EQ(tool->text(e2e::kPromptLabel), kSearching) << "the walk ended too soon to test against";
+    for (const auto& b : boxes) expect_box(b, kSearching, kTip);
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
 
     std::vector<DWORD> round_trips;
-    while (tool->text(e2e::kPromptLabel) == searching && round_trips.size() < 50) {
+    while (tool->text(e2e::kPromptLabel) == kSearching && round_trips.size() < 50) {
         const DWORD start = GetTickCount();
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(tool->window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
@@ -251,6 +329,17 @@ TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
     EXPECT_LT(*std::max_element(round_trips.begin(), round_trips.end()), 100u);
 
     EXPECT_EQ(tool->close(), 0u);  // closing stops the search
+}
+
+// Each drive change supersedes the search before it and waits for its own; closing
+// the window still ends the process promptly and cleanly.
+TEST_F(EndToEnd, ClosingAfterThreeDriveChangesInARowEndsTheProgram) {
+    auto tool = start(false);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(tool->choose_drive('V'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, kSearching, 2000));
+    const DWORD closing = GetTickCount();
+    EXPECT_EQ(tool->close(), 0u);
+    EXPECT_LT(GetTickCount() - closing, 4000u);
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ TEST(Patterns, MatchLongNamesWithoutCase) {
     for (const Row& r : rows) EXPECT_EQ(tuner::matches_pattern(r.name, r.pattern), r.matches) << r.name << " " << r.pattern;
 }
 
+// Below a drive root lies the whole drive; trailing backslashes do not change that.
+TEST(Paths, ADriveRootIsALetterAndAColonAlone) {
+    for (const char* root : {"D:", "D:\\", "d:\\\\", "Z:\\\\\\"}) EXPECT_TRUE(tuner::is_drive_root(root)) << root;
+    for (const char* below : {"", "\\", "D", "D:\\Games", "D:Games", "1:", "DD:"})
+        EXPECT_FALSE(tuner::is_drive_root(below)) << below;
+}
+
 class LogTree : public testing::Test {
 protected:
     void SetUp() override {

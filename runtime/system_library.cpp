@@ -1,0 +1,52 @@
+#include "runtime/system_library.h"
+
+namespace rt {
+namespace {
+
+FARPROC kernel32_function(const char* name) {
+    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+    return kernel32 ? GetProcAddress(kernel32, name) : nullptr;
+}
+
+}  // namespace
+
+std::string system_directory() {
+    char buffer[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+}
+
+bool library_search_flags_available() { return kernel32_function("AddDllDirectory") != nullptr; }
+
+HMODULE load_system_library(const char* name, SystemLoad how) {
+    if (how == SystemLoad::SearchFlag) return LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const std::string directory = system_directory();
+    if (directory.empty()) return nullptr;
+    // The altered search starts at the library's own folder, so what it imports comes
+    // from the system directory too.
+    return LoadLibraryExA((directory + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+HMODULE load_system_library(const char* name) {
+    return load_system_library(name,
+                               library_search_flags_available() ? SystemLoad::SearchFlag : SystemLoad::FullPath);
+}
+
+bool restrict_library_search() {
+    if (!library_search_flags_available()) return false;
+    using SetDefaultDirectories = BOOL(WINAPI*)(DWORD);
+    const auto set_default = reinterpret_cast<SetDefaultDirectories>(kernel32_function("SetDefaultDllDirectories"));
+    return set_default && set_default(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+void* system_function_address(const char* library, const char* entry) {
+    HMODULE module = load_system_library(library);
+    if (!module) return nullptr;
+    void* address = reinterpret_cast<void*>(GetProcAddress(module, entry));
+    // Without the entry nothing will use the library: give it back. With it, the
+    // handle is never released, so the address stays good until the process ends.
+    if (!address) FreeLibrary(module);
+    return address;
+}
+
+}  // namespace rt
