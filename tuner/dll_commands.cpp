@@ -13,6 +13,8 @@ TRIVANE_CONSTANT const char* const kDllLibraries[kDllCommandCount] = {
     "user32.dll",   "kernel32.dll", "kernel32.dll", "shlwapi.dll",  "kernel32.dll", "user32.dll",
     "user32.dll",   "user32.dll",   "kernel32.dll", "kernel32.dll", "ntdll.dll",    "kernel32.dll",
     "Kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
+    "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
+    "kernel32.dll", "kernel32.dll",
 };
 
 TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
@@ -56,6 +58,14 @@ TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
     "FindFirstFileExA",
     "FindNextFileA",
     "FindClose",
+    "GetFileAttributesA",
+    "GetTempFileNameA",
+    "CreateFileA",
+    "WriteFile",
+    "ReadFile",
+    "FlushFileBuffers",
+    "ReplaceFileA",
+    "MoveFileExA",
 };
 
 }  // namespace tuner

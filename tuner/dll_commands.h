@@ -48,7 +48,16 @@ enum DllCommand : rt::i32 {
     kFindFirstFileExA = 37,
     kFindNextFileA = 38,
     kFindClose = 39,
-    kDllCommandCount = 40,
+    // Replacing a client file through a temporary sibling.
+    kGetFileAttributesA = 40,
+    kGetTempFileNameA = 41,
+    kCreateFileA = 42,
+    kWriteFile = 43,
+    kReadFile = 44,
+    kFlushFileBuffers = 45,
+    kReplaceFileA = 46,
+    kMoveFileExA = 47,
+    kDllCommandCount = 48,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

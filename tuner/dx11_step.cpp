@@ -2,6 +2,7 @@
 // with a one-time backup of the file and an access grant on its first change.
 #include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/permission_grant.h"
 #include "tuner/routines.h"
@@ -26,12 +27,15 @@ void run_dx11_step() {
     const char* dir = state().install_directory.get();
     const logic::Text config = logic::join({dir, kGameCfg});
     const logic::Text backup = logic::join({dir, kGameCfgBackup});
-    if (!logic::file_exists(backup.get())) {
+    // Only a regular file is a backup; without one the key is not written, so the
+    // user's own file is never changed without a copy of it.
+    if (!is_regular_file(backup.get())) {
         const logic::Text program_dir = logic::program_directory();
         const logic::Text granted = logic::join({program_dir.get(), kGameConfigDir});
         grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess);
-        logic::call_dll(kCopyFileA, convention_of(kCopyFileA), {logic::word(config.get()), logic::word(backup.get()), 0},
-                        {kRoutineDx11, 1});
+        if (!logic::call_dll(kCopyFileA, convention_of(kCopyFileA),
+                             {logic::word(config.get()), logic::word(backup.get()), 0}, {kRoutineDx11, 1}))
+            return;
         logic::delay(kSettleMilliseconds);
     }
     write_dx11(config.get(), kOn);

@@ -3,6 +3,7 @@
 #include "data/home_page_templates.h"
 #include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -21,11 +22,10 @@ void fail(const char* message) {
     clear_result();
 }
 
-// Writes the template over the client's file; the caption and the radio colour only
-// tell of success when every byte was written.
+// Puts the template in place of the client's file; the caption and the radio colour
+// only tell of success when the whole template is there.
 void write_template(Component radio, const unsigned char* bytes, unsigned length, const char* config) {
-    const logic::Bytes content = logic::Bytes::copy_of(bytes, static_cast<rt::i32>(length));
-    if (!logic::write_to_file(config, {content.get()})) {
+    if (!replace_file_contents(config, bytes, length)) {
         fail(kReplaceFailed);
         return;
     }
@@ -43,8 +43,9 @@ void on_home_page_replace() {
     }
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
-    // Without a backup nothing is overwritten: the user's own file must survive.
-    if (!logic::file_exists(backup.get()) && !copy_file(config.get(), backup.get(), 1)) {
+    // Without a backup nothing is overwritten: the user's own file must survive. A
+    // folder by the backup's name is no backup.
+    if (!is_regular_file(backup.get()) && !copy_file(config.get(), backup.get(), 1)) {
         fail(kReplaceFailed);
         return;
     }
@@ -63,12 +64,12 @@ void on_home_page_restore() {
     }
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
-    if (!logic::file_exists(backup.get())) {
+    if (!is_regular_file(backup.get())) {
         logic::message_box(kNoBackup, kErrorStyle, kWarning);
         clear_result();
         return;
     }
-    if (!copy_file(backup.get(), config.get(), 2)) {
+    if (!replace_file_with_copy(backup.get(), config.get())) {
         fail(kRestoreFailed);
         return;
     }
