@@ -19,6 +19,8 @@ SampleClient make_sample_client(const std::string& root);
 void empty_folder(const std::string& path);
 
 std::string read_file(const std::string& path);
+// Writes a whole file, creating the folders on the way.
+void write_file(const std::string& path, const std::string& content);
 bool file_exists(const std::string& path);
 bool directory_exists(const std::string& path);
 std::vector<std::string> list_names(const std::string& folder);  // sorted, without . and ..
