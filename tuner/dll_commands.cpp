@@ -15,6 +15,8 @@ TRIVANE_CONSTANT const char* const kDllLibraries[kDllCommandCount] = {
     "Kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
     "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
     "kernel32.dll", "kernel32.dll",
+    "kernel32.dll", "kernel32.dll", "shell32.dll",  "kernel32.dll", "kernel32.dll", "kernel32.dll",
+    "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",
 };
 
 TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
@@ -66,6 +68,16 @@ TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
     "FlushFileBuffers",
     "ReplaceFileA",
     "MoveFileExA",
+    "GetLastError",
+    "GetLocalTime",
+    "SHGetFolderPathA",
+    "CreateDirectoryA",
+    "GetFileInformationByHandleEx",
+    "GetSystemDirectoryA",
+    "GetSystemMenu",
+    "AppendMenuA",
+    "SetWindowLongA",
+    "CallWindowProcA",
 };
 
 }  // namespace tuner

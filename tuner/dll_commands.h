@@ -57,7 +57,18 @@ enum DllCommand : rt::i32 {
     kFlushFileBuffers = 45,
     kReplaceFileA = 46,
     kMoveFileExA = 47,
-    kDllCommandCount = 48,
+    // The change record and its system menu item.
+    kGetLastError = 48,
+    kGetLocalTime = 49,
+    kSHGetFolderPathA = 50,
+    kCreateDirectoryA = 51,
+    kGetFileInformationByHandleEx = 52,
+    kGetSystemDirectoryA = 53,
+    kGetSystemMenu = 54,
+    kAppendMenuA = 55,
+    kSetWindowLongA = 56,
+    kCallWindowProcA = 57,
+    kDllCommandCount = 58,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

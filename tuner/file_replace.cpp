@@ -4,6 +4,7 @@
 
 #include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/platform_error.h"
 #include "tuner/routines.h"
 
 namespace tuner {
@@ -23,6 +24,7 @@ constexpr rt::u32 kOpenExisting = 3;
 constexpr rt::u32 kMoveWriteThrough = 0x8;
 constexpr rt::u32 kPathBuffer = 260;  // what GetTempFileNameA writes at most
 constexpr rt::u32 kChunk = 4096;
+constexpr rt::u32 kAccessDenied = 5;
 constexpr int kNameTries = 16;
 constexpr char kTempPrefix[] = "trv";
 
@@ -31,6 +33,12 @@ rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 si
 }
 
 rt::u32 attributes_of(const char* path) { return dll(kGetFileAttributesA, {word(path)}, 1); }
+
+// Keeps the platform's code for the step that just failed.
+bool failed(rt::u32& error) {
+    error = last_error();
+    return false;
+}
 
 // An open file, closed exactly once.
 class File {
@@ -43,20 +51,23 @@ public:
     bool is_open() const { return handle_ != kInvalid; }
     rt::u32 handle() const { return handle_; }
     // False when the platform could not finish the file.
-    bool close() {
+    bool close(rt::u32& error) {
         if (handle_ == kInvalid) return true;
-        return dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2) != 0;
+        return dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2) != 0 || failed(error);
+    }
+    void close() {
+        if (handle_ != kInvalid) dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2);
     }
 
 private:
     rt::u32 handle_;
 };
 
-bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length) {
+bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length, rt::u32& error) {
     while (length > 0) {
         rt::u32 written = 0;
         if (!dll(kWriteFile, {file, word(data), length, word(&written), 0}, 3) || written == 0 || written > length)
-            return false;
+            return failed(error);
         data += written;
         length -= written;
     }
@@ -81,15 +92,16 @@ logic::Text folder_of(const char* path) {
 // A new, empty file in `folder`, open for writing. It is made by the open itself
 // (CREATE_NEW), so a name planted in the meantime, such as a link to a file
 // elsewhere, is never written through.
-rt::u32 create_sibling(const char* folder, char (&name)[kPathBuffer]) {
+rt::u32 create_sibling(const char* folder, char (&name)[kPathBuffer], rt::u32& error) {
     rt::u32 unique = dll(kGetTickCount, {}, 4);
     for (int i = 0; i < kNameTries; ++i) {
         unique = (unique + 1) & 0xFFFF;
         if (unique == 0) unique = 1;
-        if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), unique, word(name)}, 5)) return kInvalid;
+        if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), unique, word(name)}, 5)) break;
         const rt::u32 file = dll(kCreateFileA, {word(name), kGenericWrite, 0, 0, kCreateNew, kNormal, 0}, 6);
         if (file != kInvalid) return file;
     }
+    failed(error);
     return kInvalid;
 }
 
@@ -98,11 +110,12 @@ rt::u32 create_sibling(const char* folder, char (&name)[kPathBuffer]) {
 // target aside, and when its last step fails (the platform's error 1177) the target
 // is left under the aside name: it is moved back then. A target that is gone after a
 // failed replace says the same without asking for the error code.
-bool swap_in(const char* temp, const char* target, const char* folder) {
-    if (attributes_of(target) == kInvalid) return dll(kMoveFileExA, {word(temp), word(target), kMoveWriteThrough}, 7) != 0;
+bool swap_in(const char* temp, const char* target, const char* folder, rt::u32& error) {
+    if (attributes_of(target) == kInvalid)
+        return dll(kMoveFileExA, {word(temp), word(target), kMoveWriteThrough}, 7) != 0 || failed(error);
     char aside[kPathBuffer] = {};
-    if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), 0, word(aside)}, 8)) return false;
-    const bool replaced = dll(kReplaceFileA, {word(target), word(temp), word(aside), 0, 0, 0}, 9) != 0;
+    if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), 0, word(aside)}, 8)) return failed(error);
+    const bool replaced = dll(kReplaceFileA, {word(target), word(temp), word(aside), 0, 0, 0}, 9) != 0 || failed(error);
     // Until the original is back in its place, the aside name keeps it.
     if (!replaced && attributes_of(target) == kInvalid &&
         !dll(kMoveFileExA, {word(aside), word(target), kMoveWriteThrough}, 10))
@@ -112,16 +125,19 @@ bool swap_in(const char* temp, const char* target, const char* folder) {
 }
 
 template <typename Fill>
-bool replace_with(const char* target, Fill fill) {
+bool replace_with(const char* target, rt::u32& error, Fill fill) {
     // A read-only target stays as it is, as the plain write to file leaves it.
     const rt::u32 existing = attributes_of(target);
-    if (existing != kInvalid && (existing & (kReadOnly | kDirectory))) return false;
+    if (existing != kInvalid && (existing & (kReadOnly | kDirectory))) {
+        error = kAccessDenied;
+        return false;
+    }
     const logic::Text folder = folder_of(target);
     char temp[kPathBuffer] = {};
-    File file(create_sibling(folder.get(), temp));
+    File file(create_sibling(folder.get(), temp, error));
     if (!file.is_open()) return false;
-    const bool written = fill(file.handle()) && dll(kFlushFileBuffers, {file.handle()}, 11) != 0;
-    if (file.close() && written && swap_in(temp, target, folder.get())) return true;
+    const bool written = fill(file.handle()) && (dll(kFlushFileBuffers, {file.handle()}, 11) != 0 || failed(error));
+    if (file.close(error) && written && swap_in(temp, target, folder.get(), error)) return true;
     logic::delete_file(temp);
     return false;
 }
@@ -133,21 +149,25 @@ bool is_regular_file(const char* path) {
     return attributes != kInvalid && !(attributes & kDirectory);
 }
 
-bool replace_file_contents(const char* target, const void* data, rt::u32 length) {
+bool replace_file_contents(const char* target, const void* data, rt::u32 length, rt::u32* error) {
+    rt::u32 ignored = 0;
+    rt::u32& code = error ? *error : ignored;
     const auto* bytes = static_cast<const unsigned char*>(data);
-    return replace_with(target, [&](rt::u32 file) { return write_all(file, bytes, length); });
+    return replace_with(target, code, [&](rt::u32 file) { return write_all(file, bytes, length, code); });
 }
 
-bool replace_file_with_copy(const char* source, const char* target) {
+bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
+    rt::u32 ignored = 0;
+    rt::u32& code = error ? *error : ignored;
     File from(dll(kCreateFileA, {word(source), kGenericRead, kShareRead, 0, kOpenExisting, kNormal, 0}, 12));
-    if (!from.is_open()) return false;
-    return replace_with(target, [&](rt::u32 file) {
+    if (!from.is_open()) return failed(code);
+    return replace_with(target, code, [&](rt::u32 file) {
         unsigned char chunk[kChunk];
         for (;;) {
             rt::u32 got = 0;
-            if (!dll(kReadFile, {from.handle(), word(chunk), kChunk, word(&got), 0}, 13)) return false;
+            if (!dll(kReadFile, {from.handle(), word(chunk), kChunk, word(&got), 0}, 13)) return failed(code);
             if (got == 0) return true;
-            if (got > kChunk || !write_all(file, chunk, got)) return false;
+            if (got > kChunk || !write_all(file, chunk, got, code)) return false;
         }
     });
 }

@@ -20,6 +20,8 @@ enum Routine : rt::i32 {
     kRoutinePermissionGrant = 0x0401000C,
     kRoutineHomePage = 0x0401000D,
     kRoutineFileReplace = 0x0401000E,
+    kRoutineChangeRecord = 0x0401000F,
+    kRoutineRecordMenu = 0x04010010,
 };
 
 }  // namespace tuner

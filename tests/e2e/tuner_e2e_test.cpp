@@ -7,8 +7,10 @@
 
 #include <algorithm>
 
+#include "tests/e2e/program_path.h"
 #include "tests/e2e/sample_client.h"
 #include "tests/e2e/trivane_driver.h"
+#include "tests/support/change_record_tail.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"
@@ -199,6 +201,51 @@ TEST_F(EndToEnd, HomePageReplaceWithoutABackupWritesNothing) {
     EXPECT_FALSE(e2e::file_exists(path("\\LeagueClient\\system.yaml")));
     EXPECT_FALSE(e2e::file_exists(path("\\LeagueClient\\system.yaml.bak")));
     EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+}
+
+// Waits for a Notepad window whose title names `file`.
+HWND wait_for_notepad(const std::string& file) {
+    for (int i = 0; i < 200; ++i, Sleep(50)) {
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr)) != nullptr;) {
+            char title[MAX_PATH] = {};
+            GetWindowTextA(w, title, sizeof title);
+            if (std::string(title).find(file) != std::string::npos) return w;
+        }
+    }
+    return nullptr;
+}
+
+// Each change goes to the change record as it is made, and the item the tool adds to
+// its window's system menu opens the record in Notepad.
+TEST_F(EndToEnd, TheChangeRecordTellsEachChangeAndTheSystemMenuOpensIt) {
+    const testing_support::ChangeRecordTail tail;
+    auto tool = start();
+    tool->click(e2e::kDx11Box);
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    EXPECT_TRUE(press(*tool, e2e::kDx11RestoreButton).empty());
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_TRUE(press(*tool, e2e::kHomeRestoreButton).empty());
+    const std::string cfg = path("\\Game\\Config\\game.cfg"), yaml = path("\\LeagueClient\\system.yaml");
+    EXPECT_EQ(tail.lines_with(client_.install + "\\"),
+              (std::vector<std::string>{"备份\t" + cfg + ".bak\t成功", "写入\t" + cfg + "\t成功", "写入\t" + cfg + "\t成功",
+                                        "备份\t" + yaml + ".bak\t成功", "写入\t" + yaml + "\t成功",
+                                        "写入\t" + yaml + "\t成功"}));
+    // The grant names the tool's own folder, which holds no Game\Config here.
+    const std::string exe = e2e::trivane_exe();
+    const std::string granted = exe.substr(0, exe.rfind('\\')) + "\\Game\\Config";
+    EXPECT_EQ(tail.lines_with(granted), std::vector<std::string>{"权限\t" + granted + "\t失败 3"});
+
+    PostMessageA(tool->window(), WM_SYSCOMMAND, 0x0F10, 0);
+    const HWND notepad = wait_for_notepad("changes.log");
+    ASSERT_NE(notepad, nullptr) << "the menu item opens the record in Notepad";
+    DWORD pid = 0;
+    GetWindowThreadProcessId(notepad, &pid);
+    EXPECT_NE(pid, tool->pid());
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(notepad, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process, 10000);  // gone before the next test starts
+    CloseHandle(process);
+    EXPECT_EQ(tool->close(), 0u);
 }
 
 // A folder that takes a backup's name is no backup: neither file is changed without a
