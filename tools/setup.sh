@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Brings a fresh Debian machine to the state the build, the tests and the run need:
 # the i386 architecture, Wine with its 32-bit half, the mingw-w64 i686 toolchain, CMake,
-# Xvfb, the zh_CN.UTF-8 locale, a CJK font and an initialised Wine prefix whose ANSI code
-# page is 936. Every step checks first, so a second run on a ready machine takes seconds.
+# Xvfb, the zh_CN.UTF-8 locale, a CJK font, the ext2 tools for the nearly-full test drive
+# and an initialised Wine prefix whose ANSI code page is 936. Every step checks first, so a
+# second run on a ready machine takes seconds.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -21,6 +22,7 @@ packages=(
     xvfb xauth x11-utils imagemagick
     locales fonts-wqy-microhei fonts-wine
     googletest dpkg-dev python3
+    e2fsprogs
 )
 
 missing_packages() {

@@ -9,8 +9,9 @@ bash "$root/tools/build.sh"
 source "$root/tools/wine_session.sh"
 build="${TRIVANE_BUILD_DIR:-$root/build}"
 
-# The end-to-end tests work on three drive letters: T: for a sample client, U: with
-# none, V: with a large tree of folders (made once) that takes a while to walk.
+# The end-to-end tests work on these drive letters: T: for a sample client, U: with
+# none, V: with a large tree of folders (made once) that takes a while to walk, W: a
+# tiny file system (below).
 # Wine reads drive letters when its server starts, so map them first.
 wineserver -k 2>/dev/null || true
 mkdir -p "$build/e2e/drive_t" "$build/e2e/drive_u"
@@ -26,8 +27,44 @@ ln -sfn "$build/e2e/drive_t" "$WINEPREFIX/dosdevices/t:"
 ln -sfn "$build/e2e/drive_u" "$WINEPREFIX/dosdevices/u:"
 ln -sfn "$large" "$WINEPREFIX/dosdevices/v:"
 
+# Drive W: a small ext2 file system with 1 KiB blocks and no reserved blocks, from an
+# image mounted through a loop device, which a test fills until a rewrite no longer fits
+# (tmpfs hands out whole 4 KiB pages, so there a small file's rewrite never runs short).
+# Where a loop mount is not permitted the drive stays unmapped and that test skips. The
+# mount is undone on every way out of this script, after the Wine session has ended.
+small="$build/e2e/drive_w"
+small_image="$build/e2e/drive_w.img"
+small_mounted=""
+unmount_small_drive() {
+    rm -f "$WINEPREFIX/dosdevices/w:"
+    if [ -n "$small_mounted" ]; then
+        umount "$small" 2>/dev/null || umount -l "$small" 2>/dev/null || true
+        small_mounted=""
+    fi
+    rm -f "$small_image"
+}
+finish() {
+    stop_wine_session
+    unmount_small_drive
+}
+trap finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+export PATH="$PATH:/usr/sbin:/sbin"
+rm -f "$WINEPREFIX/dosdevices/w:"
+mkdir -p "$small"
+if mountpoint -q "$small"; then umount "$small" 2>/dev/null || umount -l "$small" 2>/dev/null || true; fi
+rm -f "$small_image"
+if truncate -s 256K "$small_image" && mkfs.ext2 -q -F -b 1024 -m 0 -N 64 "$small_image" >/dev/null 2>&1 &&
+    mount -o loop "$small_image" "$small" 2>/dev/null; then
+    small_mounted=1
+    ln -sfn "$small" "$WINEPREFIX/dosdevices/w:"
+else
+    echo "test: drive W: is not mapped: this machine does not permit a loop mount of a file system image," \
+        "so the nearly-full disk test skips"
+fi
+
 TRIVANE_FORCE_XVFB=1 start_wine_session
-trap stop_wine_session EXIT
 
 status=0
 ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?

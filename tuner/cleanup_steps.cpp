@@ -1,5 +1,6 @@
 // The Cross frame boost and the log cleanup.
 #include "runtime/logic/commands.h"
+#include "tuner/change_record.h"
 #include "tuner/file_routines.h"
 #include "tuner/main_window.h"
 #include "tuner/search_handlers.h"
@@ -41,9 +42,11 @@ void run_cross_step() {
         const logic::Text backup = logic::join({dir, kCrossBackup});
         if (is_directory(backup.get())) {
             const logic::Text end = logic::join({dir, kCrossEnd});
-            logic::move_file(cross.get(), end.get());
+            const logic::Text renamed = logic::join({cross.get(), " -> ", end.get()});
+            record_outcome(Change::Rename, renamed.get(), logic::move_file(cross.get(), end.get()));
         } else {
-            logic::move_file(cross.get(), backup.get());
+            const logic::Text renamed = logic::join({cross.get(), " -> ", backup.get()});
+            record_outcome(Change::Rename, renamed.get(), logic::move_file(cross.get(), backup.get()));
             make_directory_path(cross.get());
         }
     }

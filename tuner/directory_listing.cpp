@@ -215,6 +215,13 @@ WalkOutcome FolderWalk::run(const std::atomic<bool>& stop) {
         }
         if (folder->state == FolderState::Waiting) visit(folder, lock);
         outcome.count += folder->visit.count;
+        if (steps_.take) {
+            // A visited folder is the walking thread's alone: helpers only take folders
+            // still waiting, and link a folder's subfolders in when they visit it.
+            lock.unlock();
+            steps_.take(folder->visit, context_);
+            lock.lock();
+        }
         if (folder->visit.found.get()) {
             outcome.found = folder->visit.found.release_ownership();
             break;

@@ -36,6 +36,7 @@ struct FolderVisit {
     logic::TextArray subfolders;
     logic::Text found;  // what the walk looks for, when this folder holds it
     rt::i32 count = 0;  // what the visit did, summed over the walk
+    logic::TextArray changes;  // change record entries of what the visit changed
 };
 
 struct FolderWalkSteps {
@@ -44,6 +45,9 @@ struct FolderWalkSteps {
     void (*visit)(const char* folder, FolderVisit& visit, const void* context);
     // Runs on the calling thread after each folder's outcome was taken; may be null.
     void (*after_each)(const void* context);
+    // Takes each visited folder's outcome on the calling thread, in walk order; may be
+    // null.
+    void (*take)(FolderVisit& visit, const void* context) = nullptr;
 };
 
 struct WalkOutcome {

@@ -52,7 +52,26 @@ enum DllCommand : rt::i32 {
     kGetSystemDirectoryA = 40,
     // Ends the process when searches outlive the window's closing by too long.
     kExitProcess = 41,
-    kDllCommandCount = 42,
+    // Replacing a client file through a temporary sibling.
+    kGetFileAttributesA = 42,
+    kGetTempFileNameA = 43,
+    kCreateFileA = 44,
+    kWriteFile = 45,
+    kReadFile = 46,
+    kFlushFileBuffers = 47,
+    kReplaceFileA = 48,
+    kMoveFileExA = 49,
+    // The change record and its system menu item.
+    kGetLastError = 50,
+    kGetLocalTime = 51,
+    kSHGetFolderPathA = 52,
+    kCreateDirectoryA = 53,
+    kGetFileInformationByHandleEx = 54,
+    kGetSystemMenu = 55,
+    kAppendMenuA = 56,
+    kSetWindowLongA = 57,
+    kCallWindowProcA = 58,
+    kDllCommandCount = 59,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

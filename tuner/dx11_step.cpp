@@ -1,7 +1,9 @@
 // DX11 test mode: the key DX11BetaTest in section General of the client's game.cfg,
 // with a one-time backup of the file and an access grant on its first change.
 #include "runtime/logic/commands.h"
+#include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/permission_grant.h"
 #include "tuner/routines.h"
@@ -17,7 +19,8 @@ constexpr rt::u32 kSetAccess = 2;
 constexpr rt::i32 kSettleMilliseconds = 200;
 
 void write_dx11(const char* config, const char* value) {
-    logic::write_configuration_item(config, kGeneralSection, kDx11Key, value);
+    const bool written = logic::write_configuration_item(config, kGeneralSection, kDx11Key, value);
+    record_outcome(Change::Write, config, written);
 }
 
 }  // namespace
@@ -26,12 +29,18 @@ void run_dx11_step() {
     const char* dir = state().install_directory.get();
     const logic::Text config = logic::join({dir, kGameCfg});
     const logic::Text backup = logic::join({dir, kGameCfgBackup});
-    if (!logic::file_exists(backup.get())) {
+    // Only a regular file is a backup; without one the key is not written, so the
+    // user's own file is never changed without a copy of it.
+    if (!is_regular_file(backup.get())) {
         const logic::Text program_dir = logic::program_directory();
         const logic::Text granted = logic::join({program_dir.get(), kGameConfigDir});
-        grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess);
-        logic::call_dll(kCopyFileA, convention_of(kCopyFileA), {logic::word(config.get()), logic::word(backup.get()), 0},
-                        {kRoutineDx11, 1});
+        rt::u32 error = 0;
+        const bool granted_now = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess, &error);
+        record_change(Change::Permission, granted.get(), granted_now, error);
+        const bool copied = logic::call_dll(kCopyFileA, convention_of(kCopyFileA),
+                                            {logic::word(config.get()), logic::word(backup.get()), 0}, {kRoutineDx11, 1});
+        record_outcome(Change::Backup, backup.get(), copied);
+        if (!copied) return;
         logic::delay(kSettleMilliseconds);
     }
     write_dx11(config.get(), kOn);

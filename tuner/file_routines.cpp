@@ -4,8 +4,10 @@
 #include <cwchar>
 
 #include "runtime/logic/commands.h"
+#include "tuner/change_record.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
 #include "tuner/wide_text.h"
@@ -40,6 +42,7 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
 struct Deletion {
     const char* pattern;
     bool recurse;
+    ChangeRecord* record;
 };
 
 // One folder, on whichever thread visits it: its matching files go before its
@@ -54,9 +57,18 @@ void delete_in_folder(const char* folder, FolderVisit& visit, const void* deleti
                 visit.subfolders.append(listing.name());
         } else if (matches_pattern(listing.name(), d.pattern)) {
             const logic::Text file = logic::join({folder, listing.name()});
-            if (logic::delete_file(file.get())) ++visit.count;
+            const bool deleted = logic::delete_file(file.get());
+            const rt::u32 error = deleted ? 0 : last_error();
+            if (deleted) ++visit.count;
+            visit.changes.append(change_entry(Change::Delete, file.get(), deleted, error).get());
         }
     }
+}
+
+// Each deletion goes to the change record on the walking thread, in walk order.
+void record_deletions(FolderVisit& visit, const void* deletion) {
+    ChangeRecord& record = *static_cast<const Deletion*>(deletion)->record;
+    for (rt::i32 i = 1; i <= visit.changes.size(); ++i) record.append_entry(visit.changes.at(i, {kRoutineDeleteFiles, 20}));
 }
 
 }  // namespace
@@ -92,8 +104,10 @@ rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, boo
     if (n == 0 || directory.c_str()[n - 1] != '\\') directory = logic::join({directory.get(), "\\"});
 
     static const std::atomic<bool> kNeverStop{false};
-    const Deletion deletion = {pattern, recurse};
-    const FolderWalkSteps steps = {delete_in_folder, nullptr};
+    ChangeRecord record = ChangeRecord::of_user();
+    const Deletion deletion = {pattern, recurse, &record};
+    const FolderWalkSteps steps = {delete_in_folder, nullptr, record_deletions};
+    last_error();  // bound on this thread, before the walk's helpers read it
     return count + walk_folders(directory.get(), steps, &deletion, kNeverStop, kRoutineDeleteFiles).count;
 }
 

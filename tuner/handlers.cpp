@@ -2,6 +2,8 @@
 
 #include "tuner/home_page.h"
 #include "tuner/main_window.h"
+#include "tuner/platform_error.h"
+#include "tuner/record_menu.h"
 #include "tuner/search_handlers.h"
 #include "tuner/steps.h"
 
@@ -16,7 +18,12 @@ rt::u32 handler(const rt::u32*, rt::i32, bool* returned_value) {
     return 0;
 }
 
-void on_window_created() {}
+// Binds the error code reader before any change can want it, and adds the change
+// record's system menu item.
+void on_window_created() {
+    last_error();
+    add_record_menu_item();
+}
 
 // While a search runs the install directory is empty: the home page actions say to
 // wait, as the others do, rather than that no drive was chosen.

@@ -2,7 +2,9 @@
 
 #include "data/home_page_templates.h"
 #include "runtime/logic/commands.h"
+#include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -11,9 +13,11 @@
 namespace tuner {
 namespace {
 
-bool copy_file(const char* from, const char* to, rt::i32 site) {
-    return logic::call_dll(kCopyFileA, convention_of(kCopyFileA), {logic::word(from), logic::word(to), 0},
-                           {kRoutineHomePage, site}) != 0;
+bool back_up(const char* config, const char* backup) {
+    const bool copied = logic::call_dll(kCopyFileA, convention_of(kCopyFileA), {logic::word(config), logic::word(backup), 0},
+                                        {kRoutineHomePage, 1}) != 0;
+    record_outcome(Change::Backup, backup, copied);
+    return copied;
 }
 
 void fail(const char* message) {
@@ -21,11 +25,13 @@ void fail(const char* message) {
     clear_result();
 }
 
-// Writes the template over the client's file; the caption and the radio colour only
-// tell of success when every byte was written.
+// Puts the template in place of the client's file; the caption and the radio colour
+// only tell of success when the whole template is there.
 void write_template(Component radio, const unsigned char* bytes, unsigned length, const char* config) {
-    const logic::Bytes content = logic::Bytes::copy_of(bytes, static_cast<rt::i32>(length));
-    if (!logic::write_to_file(config, {content.get()})) {
+    rt::u32 error = 0;
+    const bool written = replace_file_contents(config, bytes, length, &error);
+    record_change(Change::Write, config, written, error);
+    if (!written) {
         fail(kReplaceFailed);
         return;
     }
@@ -43,8 +49,9 @@ void on_home_page_replace() {
     }
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
-    // Without a backup nothing is overwritten: the user's own file must survive.
-    if (!logic::file_exists(backup.get()) && !copy_file(config.get(), backup.get(), 1)) {
+    // Without a backup nothing is overwritten: the user's own file must survive. A
+    // folder by the backup's name is no backup.
+    if (!is_regular_file(backup.get()) && !back_up(config.get(), backup.get())) {
         fail(kReplaceFailed);
         return;
     }
@@ -63,12 +70,15 @@ void on_home_page_restore() {
     }
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
-    if (!logic::file_exists(backup.get())) {
+    if (!is_regular_file(backup.get())) {
         logic::message_box(kNoBackup, kErrorStyle, kWarning);
         clear_result();
         return;
     }
-    if (!copy_file(backup.get(), config.get(), 2)) {
+    rt::u32 error = 0;
+    const bool restored = replace_file_with_copy(backup.get(), config.get(), &error);
+    record_change(Change::Write, config.get(), restored, error);
+    if (!restored) {
         fail(kRestoreFailed);
         return;
     }

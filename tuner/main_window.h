@@ -23,6 +23,10 @@ enum Component : rt::u32 {
     kOptimizeButton = 0x16012F4C, // 按钮1
 };
 
+// The window's own record, and its title property.
+inline constexpr rt::u32 kWindowItself = 0x06010000;
+inline constexpr rt::i32 kWindowTitle = 8;
+
 // Property indexes of the component types.
 inline constexpr rt::i32 kLabelCaption = 8;
 inline constexpr rt::i32 kLabelTextColour = 16;

@@ -1,6 +1,7 @@
 // The power plan: the high performance scheme copied, then made the active one, by
 // the system's powercfg through the system's command interpreter.
 #include "runtime/logic/commands.h"
+#include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
 #include "tuner/routines.h"
 #include "tuner/steps.h"
@@ -31,8 +32,8 @@ void run_power_plan_step() {
     const logic::Text duplicate = logic::join({"\"", d, "\\cmd.exe\" /c \"", d, "\\powercfg.exe\"", kPowerDuplicate});
     const logic::Text activate = logic::join({"\"", d, "\\cmd.exe\" /c \"", d, "\\powercfg.exe\"", kPowerActivate});
     // The copy of the scheme must exist before it can be made the active one.
-    logic::run_program(duplicate.get(), true);
-    logic::run_program(activate.get(), false);
+    record_outcome(Change::Run, duplicate.get(), logic::run_program(duplicate.get(), true));
+    record_outcome(Change::Run, activate.get(), logic::run_program(activate.get(), false));
 }
 
 }  // namespace tuner

@@ -20,6 +20,9 @@ enum Routine : rt::i32 {
     kRoutinePermissionGrant = 0x0401000C,
     kRoutineHomePage = 0x0401000D,
     kRoutinePowerPlan = 0x0401000E,
+    kRoutineFileReplace = 0x0401000F,
+    kRoutineChangeRecord = 0x04010010,
+    kRoutineRecordMenu = 0x04010011,
 };
 
 }  // namespace tuner

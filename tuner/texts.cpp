@@ -48,4 +48,19 @@ TRIVANE_CONSTANT const char kPowerActivate[] = " /S 613253b4-34dc-4c3f-9d78-1e4f
 
 TRIVANE_CONSTANT const char kDriveRootSkipped[] = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
 
+TRIVANE_CONSTANT const char kRecordBackup[] = "备份";
+TRIVANE_CONSTANT const char kRecordWrite[] = "写入";
+TRIVANE_CONSTANT const char kRecordRename[] = "重命名";
+TRIVANE_CONSTANT const char kRecordDelete[] = "删除";
+TRIVANE_CONSTANT const char kRecordRun[] = "运行";
+TRIVANE_CONSTANT const char kRecordPermission[] = "权限";
+TRIVANE_CONSTANT const char kRecordDone[] = "成功";
+TRIVANE_CONSTANT const char kRecordFailed[] = "失败";
+TRIVANE_CONSTANT const char kRecordFolder[] = "\\Trivane";
+TRIVANE_CONSTANT const char kRecordName[] = "\\changes.log";
+TRIVANE_CONSTANT const char kOldRecordName[] = "\\changes.old.log";
+TRIVANE_CONSTANT const char kRecordMenuItem[] = "查看更改记录";
+TRIVANE_CONSTANT const char kNoRecordYet[] = "暂无更改记录";
+TRIVANE_CONSTANT const char kNotepad[] = "\\notepad.exe";
+
 }  // namespace tuner

@@ -51,5 +51,21 @@ extern const char kPowerActivate[];
 // A client at the root of a drive: the steps that delete and rename below the install
 // directory would work on the whole drive.
 extern const char kDriveRootSkipped[];
+// The change record: its actions and outcomes, its files below the user's local
+// application data folder, the system menu item that shows it.
+extern const char kRecordBackup[];
+extern const char kRecordWrite[];
+extern const char kRecordRename[];
+extern const char kRecordDelete[];
+extern const char kRecordRun[];
+extern const char kRecordPermission[];
+extern const char kRecordDone[];
+extern const char kRecordFailed[];
+extern const char kRecordFolder[];
+extern const char kRecordName[];
+extern const char kOldRecordName[];
+extern const char kRecordMenuItem[];
+extern const char kNoRecordYet[];
+extern const char kNotepad[];
 
 }  // namespace tuner

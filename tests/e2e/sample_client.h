@@ -21,6 +21,8 @@ void empty_folder(const std::string& path);
 // Writes `content` to `path`, making the folders on the way.
 void write_file(const std::string& path, const std::string& content);
 std::string read_file(const std::string& path);
+// Writes a whole file, creating the folders on the way.
+void write_file(const std::string& path, const std::string& content);
 bool file_exists(const std::string& path);
 bool directory_exists(const std::string& path);
 std::vector<std::string> list_names(const std::string& folder);  // sorted, without . and ..

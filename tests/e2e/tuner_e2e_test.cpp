@@ -1,6 +1,7 @@
 // The tool end to end: the real Trivane.exe on a client laid out on drive T: (a
 // folder the test command maps as a drive letter), driven through its window; the
-// files are checked afterwards. Drive U: is mapped to a folder with no client.
+// files are checked afterwards. Drive U: is mapped to a folder with no client, drive
+// W: (where the machine permits it) to a tiny file system that a test fills.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include "tests/e2e/sample_client.h"
 #include "tests/e2e/system_standin.h"
 #include "tests/e2e/trivane_driver.h"
+#include "tests/support/change_record_tail.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"
@@ -274,6 +276,107 @@ TEST_F(EndToEnd, AClientAtTheRootOfADriveLeavesTheDriveAlone) {
     for (const std::string& log : logs) EXPECT_TRUE(e2e::file_exists(log)) << log;
     EXPECT_EQ(e2e::list_names("T:\\Cross"), std::vector<std::string>{"cache.bin"});
     EXPECT_FALSE(e2e::directory_exists("T:\\Crossbak"));
+}
+
+// Waits for a Notepad window whose title names `file`.
+HWND wait_for_notepad(const std::string& file) {
+    for (int i = 0; i < 200; ++i, Sleep(50)) {
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr)) != nullptr;) {
+            char title[MAX_PATH] = {};
+            GetWindowTextA(w, title, sizeof title);
+            if (std::string(title).find(file) != std::string::npos) return w;
+        }
+    }
+    return nullptr;
+}
+
+// Each change goes to the change record as it is made, and the item the tool adds to
+// its window's system menu opens the record in Notepad.
+TEST_F(EndToEnd, TheChangeRecordTellsEachChangeAndTheSystemMenuOpensIt) {
+    const testing_support::ChangeRecordTail tail;
+    auto tool = start();
+    tool->click(e2e::kDx11Box);
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    EXPECT_TRUE(press(*tool, e2e::kDx11RestoreButton).empty());
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_TRUE(press(*tool, e2e::kHomeRestoreButton).empty());
+    const std::string cfg = path("\\Game\\Config\\game.cfg"), yaml = path("\\LeagueClient\\system.yaml");
+    EXPECT_EQ(tail.lines_with(client_.install + "\\"),
+              (std::vector<std::string>{"备份\t" + cfg + ".bak\t成功", "写入\t" + cfg + "\t成功", "写入\t" + cfg + "\t成功",
+                                        "备份\t" + yaml + ".bak\t成功", "写入\t" + yaml + "\t成功",
+                                        "写入\t" + yaml + "\t成功"}));
+    // The grant names the tool's own folder, which holds no Game\Config here.
+    const std::string exe = e2e::trivane_exe();
+    const std::string granted = exe.substr(0, exe.rfind('\\')) + "\\Game\\Config";
+    EXPECT_EQ(tail.lines_with(granted), std::vector<std::string>{"权限\t" + granted + "\t失败 3"});
+
+    PostMessageA(tool->window(), WM_SYSCOMMAND, 0x0F10, 0);
+    const HWND notepad = wait_for_notepad("changes.log");
+    ASSERT_NE(notepad, nullptr) << "the menu item opens the record in Notepad";
+    DWORD pid = 0;
+    GetWindowThreadProcessId(notepad, &pid);
+    EXPECT_NE(pid, tool->pid());
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(notepad, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process, 10000);  // gone before the next test starts
+    CloseHandle(process);
+    EXPECT_EQ(tool->close(), 0u);
+}
+
+// A folder that takes a backup's name is no backup: neither file is changed without a
+// copy of it.
+TEST_F(EndToEnd, AFolderNamedLikeABackupIsNoBackup) {
+    CreateDirectoryA(path("\\Game\\Config\\game.cfg.bak").c_str(), nullptr);
+    CreateDirectoryA(path("\\LeagueClient\\system.yaml.bak").c_str(), nullptr);
+    auto tool = start();
+    tool->click(e2e::kDx11Box);
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
+    expect_box(press(*tool, e2e::kHomeReplaceButton), "主页替换失败", "警告");
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), e2e::kSystemYaml);
+    expect_box(press(*tool, e2e::kHomeRestoreButton), "未找到备份文件", "警告");
+    EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), e2e::kSystemYaml);
+}
+
+// Writes 1 KiB pieces to `name` until the drive has no room left.
+void fill_up(const std::string& name) {
+    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string piece(1024, 'f');
+    DWORD written = 0;
+    while (WriteFile(file, piece.data(), 1024, &written, nullptr) && written == 1024) {}
+    CloseHandle(file);
+}
+
+// Drive W: is a small file system with 1 KiB blocks. With one block left the backup of
+// system.yaml fits and the template does not; with none the restore's copy does not.
+TEST_F(EndToEnd, OnANearlyFullDiskAFailedWriteLeavesTheClientFileWhole) {
+    if (!e2e::directory_exists("W:\\"))
+        GTEST_SKIP() << "drive W: (a loop-mounted ext2 image) is not mapped: the test command could not mount it";
+    const std::string install = "W:\\英雄联盟";
+    const std::string config = install + "\\LeagueClient\\system.yaml";
+    const std::vector<std::string> both = {"system.yaml", "system.yaml.bak"};
+    e2e::write_file(config, e2e::kSystemYaml);
+    e2e::write_file("W:\\reserve", std::string(1024, 'r'));
+    fill_up("W:\\fill");
+    DeleteFileA("W:\\reserve");  // one block left (Wine counts free space in 4 KiB units)
+
+    auto tool = start(false);
+    ASSERT_TRUE(tool->choose_drive('W'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, install)) << tool->text(e2e::kPromptLabel);
+    expect_box(press(*tool, e2e::kHomeReplaceButton), "主页替换失败", "警告");
+    EXPECT_EQ(e2e::read_file(config), e2e::kSystemYaml);
+    EXPECT_EQ(e2e::read_file(config + ".bak"), e2e::kSystemYaml);
+    EXPECT_EQ(e2e::list_names(install + "\\LeagueClient"), both);
+
+    DeleteFileA("W:\\fill");
+    EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
+    EXPECT_EQ(e2e::read_file(config), blank_template());
+    fill_up("W:\\fill");
+    expect_box(press(*tool, e2e::kHomeRestoreButton), "主页恢复失败", "警告");
+    EXPECT_EQ(e2e::read_file(config), blank_template());
+    EXPECT_EQ(e2e::list_names(install + "\\LeagueClient"), both);
+    DeleteFileA("W:\\fill");
+    EXPECT_EQ(tool->close(), 0u);
 }
 
 TRIVANE_CHILD_SCENARIO(pretend_to_be_wegame) { Sleep(30000); }

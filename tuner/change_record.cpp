@@ -1,0 +1,197 @@
+#include "tuner/change_record.h"
+
+#include <utility>
+
+#include "runtime/logic/commands.h"
+#include "tuner/dll_commands.h"
+#include "tuner/platform_error.h"
+#include "tuner/routines.h"
+#include "tuner/texts.h"
+
+namespace tuner {
+namespace {
+
+using logic::word;
+
+constexpr rt::u32 kInvalid = 0xFFFFFFFF;  // no handle, no attributes
+constexpr rt::u32 kDirectory = 0x10;
+constexpr rt::u32 kReparsePoint = 0x400;
+constexpr rt::u32 kNormal = 0x80;
+constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
+constexpr rt::u32 kAppendData = 0x4;
+constexpr rt::u32 kReadAttributes = 0x80;
+constexpr rt::u32 kShareRead = 0x1;
+constexpr rt::u32 kOpenAlways = 4;
+constexpr rt::u32 kMoveReplace = 0x1;
+constexpr rt::u32 kMoveWriteThrough = 0x8;
+constexpr rt::u32 kLocalAppData = 0x1C;
+constexpr rt::u32 kPathBuffer = 260;
+constexpr rt::i32 kInformationStyle = 64;
+
+rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
+    return logic::call_dll(command, convention_of(command), words, {kRoutineChangeRecord, site});
+}
+
+// The platform's FILE_STANDARD_INFO and FILE_ATTRIBUTE_TAG_INFO, by their class numbers.
+struct StandardInformation {
+    rt::u64 allocation_size;
+    rt::u64 size;
+    rt::u32 links;
+    unsigned char delete_pending;
+    unsigned char directory;
+};
+static_assert(sizeof(StandardInformation) == 24, "the platform's layout");
+constexpr rt::u32 kStandardInformation = 1;
+struct AttributeInformation {
+    rt::u32 attributes;
+    rt::u32 reparse_tag;
+};
+constexpr rt::u32 kAttributeInformation = 9;
+
+const char* const kActions[] = {kRecordBackup, kRecordWrite, kRecordRename, kRecordDelete, kRecordRun, kRecordPermission};
+
+// Decimal digits of `value`, at least `width` of them, into `out` (NUL-terminated).
+void put_number(rt::u32 value, int width, char* out) {
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0 || n < width);
+    while (n > 0) *out++ = digits[--n];
+    *out = '\0';
+}
+
+// YYYY-MM-DD HH:MM:SS in local time.
+logic::Text local_time_text() {
+    unsigned short t[8] = {};  // the platform's SYSTEMTIME: year, month, weekday, day, hour, minute, second, ms
+    dll(kGetLocalTime, {word(t)}, 2);
+    char year[12], month[12], day[12], hour[12], minute[12], second[12];
+    put_number(t[0], 4, year);
+    put_number(t[1], 2, month);
+    put_number(t[3], 2, day);
+    put_number(t[4], 2, hour);
+    put_number(t[5], 2, minute);
+    put_number(t[6], 2, second);
+    return logic::join({year, "-", month, "-", day, " ", hour, ":", minute, ":", second});
+}
+
+// The user's local application data folder, or empty text.
+logic::Text local_app_data() {
+    char base[kPathBuffer] = {};
+    if (dll(kSHGetFolderPathA, {0, kLocalAppData, 0, 0, word(base)}, 9) != 0) return {};
+    return logic::Text::copy(base);
+}
+
+}  // namespace
+
+logic::Text change_entry(Change change, const char* subject, bool done, rt::u32 error) {
+    if (done) return logic::join({kActions[static_cast<int>(change)], "\t", subject, "\t", kRecordDone});
+    char code[12];
+    put_number(error, 1, code);
+    return logic::join({kActions[static_cast<int>(change)], "\t", subject, "\t", kRecordFailed, " ", code});
+}
+
+ChangeRecord ChangeRecord::of_user() {
+    ChangeRecord record;
+    const logic::Text base = local_app_data();
+    if (base.empty()) return record;
+    record.folder_ = logic::join({base.get(), kRecordFolder});
+    record.record_ = logic::join({record.folder_.get(), kRecordName});
+    record.old_record_ = logic::join({record.folder_.get(), kOldRecordName});
+    return record;
+}
+
+ChangeRecord::ChangeRecord(const char* record, const char* old_record)
+    : record_(logic::Text::copy(record)), old_record_(logic::Text::copy(old_record)) {}
+
+ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
+    : folder_(std::move(other.folder_)),
+      record_(std::move(other.record_)),
+      old_record_(std::move(other.old_record_)),
+      handle_(std::exchange(other.handle_, kInvalid)),
+      size_(other.size_) {}
+
+ChangeRecord::~ChangeRecord() { close(); }
+
+void ChangeRecord::close() {
+    if (handle_ != kInvalid) dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 3);
+}
+
+// Opens the record for appending and learns its size; refuses a link.
+bool ChangeRecord::open() {
+    if (record_.empty()) return false;
+    if (!folder_.empty()) {
+        // A planted junction in the folder's place is refused like a link for the record.
+        dll(kCreateDirectoryA, {word(folder_.get()), 0}, 10);
+        const rt::u32 attributes = dll(kGetFileAttributesA, {word(folder_.get())}, 11);
+        if (attributes == kInvalid || !(attributes & kDirectory) || (attributes & kReparsePoint)) return false;
+    }
+    handle_ = dll(kCreateFileA, {word(record_.get()), kAppendData | kReadAttributes, kShareRead, 0, kOpenAlways,
+                                 kNormal | kOpenReparsePoint, 0},
+                  4);
+    if (handle_ == kInvalid) return false;
+    StandardInformation standard = {};
+    AttributeInformation kind = {};
+    const bool known =
+        dll(kGetFileInformationByHandleEx, {handle_, kStandardInformation, word(&standard), sizeof standard}, 5) &&
+        dll(kGetFileInformationByHandleEx, {handle_, kAttributeInformation, word(&kind), sizeof kind}, 5);
+    if (!known || (kind.attributes & kReparsePoint) || standard.links > 1) {
+        close();
+        return false;
+    }
+    size_ = standard.size;
+    return true;
+}
+
+bool ChangeRecord::append_line(const char* line) {
+    const rt::u32 length = logic::length_of(line);
+    if (handle_ == kInvalid && !open()) return false;
+    if (size_ > 0 && size_ + length > kRecordLimit) {
+        close();
+        if (!dll(kMoveFileExA, {word(record_.get()), word(old_record_.get()), kMoveReplace | kMoveWriteThrough}, 6) ||
+            !open())
+            return false;
+    }
+    rt::u32 written = 0;
+    const bool ok = dll(kWriteFile, {handle_, word(line), length, word(&written), 0}, 7) && written == length;
+    size_ += written;
+    return dll(kFlushFileBuffers, {handle_}, 8) && ok;
+}
+
+bool ChangeRecord::append_entry(const char* entry) {
+    const logic::Text time = local_time_text();
+    const logic::Text line = logic::join({time.get(), "\t", entry, "\r\n"});
+    return append_line(line.get());
+}
+
+logic::Text change_record_path() {
+    const logic::Text base = local_app_data();
+    return base.empty() ? logic::Text() : logic::join({base.get(), kRecordFolder, kRecordName});
+}
+
+void record_change(Change change, const char* subject, bool done, rt::u32 error) {
+    const logic::Text entry = change_entry(change, subject, done, error);
+    ChangeRecord::of_user().append_entry(entry.get());
+}
+
+void record_outcome(Change change, const char* subject, bool done) {
+    record_change(change, subject, done, done ? 0 : last_error());
+}
+
+void show_change_record(const char* record) {
+    const rt::u32 attributes = record ? dll(kGetFileAttributesA, {word(record)}, 12) : kInvalid;
+    if (attributes == kInvalid || (attributes & kDirectory)) {
+        logic::message_box(kNoRecordYet, kInformationStyle, kFriendlyTip);
+        return;
+    }
+    // By full path: a program named notepad found elsewhere first, or a file
+    // association the user rewrote, would otherwise run elevated.
+    char system[kPathBuffer] = {};
+    const rt::u32 n = dll(kGetSystemDirectoryA, {word(system), kPathBuffer}, 13);
+    if (n == 0 || n >= kPathBuffer) return;
+    const logic::Text command = logic::join({"\"", system, kNotepad, "\" \"", record, "\""});
+    logic::run_program(command.get(), false);
+}
+
+}  // namespace tuner

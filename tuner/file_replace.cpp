@@ -1,0 +1,175 @@
+#include "tuner/file_replace.h"
+
+#include <utility>
+
+#include "runtime/logic/commands.h"
+#include "tuner/dll_commands.h"
+#include "tuner/platform_error.h"
+#include "tuner/routines.h"
+
+namespace tuner {
+namespace {
+
+using logic::word;
+
+constexpr rt::u32 kInvalid = 0xFFFFFFFF;  // no handle, no attributes
+constexpr rt::u32 kReadOnly = 0x1;
+constexpr rt::u32 kDirectory = 0x10;
+constexpr rt::u32 kNormal = 0x80;
+constexpr rt::u32 kGenericRead = 0x80000000;
+constexpr rt::u32 kGenericWrite = 0x40000000;
+constexpr rt::u32 kShareRead = 0x1;
+constexpr rt::u32 kCreateNew = 1;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kMoveWriteThrough = 0x8;
+constexpr rt::u32 kPathBuffer = 260;  // what GetTempFileNameA writes at most
+constexpr rt::u32 kChunk = 4096;
+constexpr rt::u32 kAccessDenied = 5;
+constexpr int kNameTries = 16;
+constexpr char kTempPrefix[] = "trv";
+
+rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
+    return logic::call_dll(command, convention_of(command), words, {kRoutineFileReplace, site});
+}
+
+rt::u32 attributes_of(const char* path) { return dll(kGetFileAttributesA, {word(path)}, 1); }
+
+// Keeps the platform's code for the step that just failed.
+bool failed(rt::u32& error) {
+    error = last_error();
+    return false;
+}
+
+// An open file, closed exactly once.
+class File {
+public:
+    explicit File(rt::u32 handle) : handle_(handle) {}
+    ~File() { close(); }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    bool is_open() const { return handle_ != kInvalid; }
+    rt::u32 handle() const { return handle_; }
+    // False when the platform could not finish the file.
+    bool close(rt::u32& error) {
+        if (handle_ == kInvalid) return true;
+        return dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2) != 0 || failed(error);
+    }
+    void close() {
+        if (handle_ != kInvalid) dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2);
+    }
+
+private:
+    rt::u32 handle_;
+};
+
+bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length, rt::u32& error) {
+    while (length > 0) {
+        rt::u32 written = 0;
+        if (!dll(kWriteFile, {file, word(data), length, word(&written), 0}, 3) || written == 0 || written > length)
+            return failed(error);
+        data += written;
+        length -= written;
+    }
+    return true;
+}
+
+// The folder of `path` with its closing backslash, or "." for a bare name. The
+// second byte of a double-byte character may equal a backslash, so the text is
+// walked character by character.
+logic::Text folder_of(const char* path) {
+    rt::u32 cut = 0;
+    for (rt::u32 i = 0; path[i]; ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (c == '\\')
+            cut = i + 1;
+        else if (c >= 0x81 && path[i + 1])
+            ++i;
+    }
+    return cut ? logic::Text::first_bytes(path, cut) : logic::Text::copy(".");
+}
+
+// A new, empty file in `folder`, open for writing. It is made by the open itself
+// (CREATE_NEW), so a name planted in the meantime, such as a link to a file
+// elsewhere, is never written through.
+rt::u32 create_sibling(const char* folder, char (&name)[kPathBuffer], rt::u32& error) {
+    rt::u32 unique = dll(kGetTickCount, {}, 4);
+    for (int i = 0; i < kNameTries; ++i) {
+        unique = (unique + 1) & 0xFFFF;
+        if (unique == 0) unique = 1;
+        if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), unique, word(name)}, 5)) break;
+        const rt::u32 file = dll(kCreateFileA, {word(name), kGenericWrite, 0, 0, kCreateNew, kNormal, 0}, 6);
+        if (file != kInvalid) return file;
+    }
+    failed(error);
+    return kInvalid;
+}
+
+// Puts the finished temporary file in the target's place. ReplaceFileA keeps the
+// target's security settings, attributes and creation time; it first moves the
+// target aside, and when its last step fails (the platform's error 1177) the target
+// is left under the aside name: it is moved back then. A target that is gone after a
+// failed replace says the same without asking for the error code.
+bool swap_in(const char* temp, const char* target, const char* folder, rt::u32& error) {
+    if (attributes_of(target) == kInvalid)
+        return dll(kMoveFileExA, {word(temp), word(target), kMoveWriteThrough}, 7) != 0 || failed(error);
+    char aside[kPathBuffer] = {};
+    if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), 0, word(aside)}, 8)) return failed(error);
+    const bool replaced = dll(kReplaceFileA, {word(target), word(temp), word(aside), 0, 0, 0}, 9) != 0 || failed(error);
+    // Until the original is back in its place, the aside name keeps it.
+    if (!replaced && attributes_of(target) == kInvalid &&
+        !dll(kMoveFileExA, {word(aside), word(target), kMoveWriteThrough}, 10))
+        return false;
+    logic::delete_file(aside);
+    return replaced;
+}
+
+template <typename Fill>
+bool replace_with(const char* target, rt::u32& error, Fill fill) {
+    // A read-only target stays as it is, as the plain write to file leaves it.
+    const rt::u32 existing = attributes_of(target);
+    if (existing != kInvalid && (existing & (kReadOnly | kDirectory))) {
+        error = kAccessDenied;
+        return false;
+    }
+    const logic::Text folder = folder_of(target);
+    char temp[kPathBuffer] = {};
+    File file(create_sibling(folder.get(), temp, error));
+    if (!file.is_open()) return false;
+    const bool written = fill(file.handle()) && (dll(kFlushFileBuffers, {file.handle()}, 11) != 0 || failed(error));
+    if (file.close(error) && written && swap_in(temp, target, folder.get(), error)) return true;
+    logic::delete_file(temp);
+    return false;
+}
+
+}  // namespace
+
+bool is_regular_file(const char* path) {
+    const rt::u32 attributes = attributes_of(path);
+    return attributes != kInvalid && !(attributes & kDirectory);
+}
+
+bool replace_file_contents(const char* target, const void* data, rt::u32 length, rt::u32* error) {
+    rt::u32 ignored = 0;
+    rt::u32& code = error ? *error : ignored;
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    return replace_with(target, code, [&](rt::u32 file) { return write_all(file, bytes, length, code); });
+}
+
+bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
+    rt::u32 ignored = 0;
+    rt::u32& code = error ? *error : ignored;
+    File from(dll(kCreateFileA, {word(source), kGenericRead, kShareRead, 0, kOpenExisting, kNormal, 0}, 12));
+    if (!from.is_open()) return failed(code);
+    return replace_with(target, code, [&](rt::u32 file) {
+        unsigned char chunk[kChunk];
+        for (;;) {
+            rt::u32 got = 0;
+            if (!dll(kReadFile, {from.handle(), word(chunk), kChunk, word(&got), 0}, 13)) return failed(code);
+            if (got == 0) return true;
+            if (got > kChunk || !write_all(file, chunk, got, code)) return false;
+        }
+    });
+}
+
+}  // namespace tuner
