@@ -7,18 +7,8 @@
 #include "tests/support/temp_dir.h"
 
 namespace e2e {
-namespace {
 
-void write(const std::string& path, const std::string& content) {
-    for (size_t at = 3; (at = path.find('\\', at)) != std::string::npos; ++at)
-        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(content.data(), 1, content.size(), f);
-        std::fclose(f);
-    }
-}
-
-}  // namespace
+using testing_support::write_file;
 
 void empty_folder(const std::string& path) {
     for (const std::string& name : list_names(path)) {
@@ -36,16 +26,16 @@ SampleClient make_sample_client(const std::string& root) {
     SampleClient client;
     client.install = root + "Games\\英雄联盟";
     const std::string& in = client.install;
-    write(in + "\\LeagueClient\\system.yaml", kSystemYaml);
-    write(in + "\\Game\\Config\\game.cfg", kGameCfg);
-    write(in + "\\Cross\\cache.bin", "frames");
-    write(root + "Other\\system.yaml", "not a client");
+    write_file(in + "\\LeagueClient\\system.yaml", kSystemYaml);
+    write_file(in + "\\Game\\Config\\game.cfg", kGameCfg);
+    write_file(in + "\\Cross\\cache.bin", "frames");
+    write_file(root + "Other\\system.yaml", "not a client");
     for (const char* log : {"\\a.log", "\\Game\\Logs\\b.log", "\\LeagueClient\\Logs\\deep\\deeper\\c.LOG"}) {
-        write(in + log, "log");
+        write_file(in + log, "log");
         client.logs.push_back(in + log);
     }
     for (const char* kept : {"\\notes.logbook", "\\Game\\Logs\\keep.txt", "\\Game\\DATA.cfg"}) {
-        write(in + kept, "keep");
+        write_file(in + kept, "keep");
         client.non_logs.push_back(in + kept);
     }
     return client;
