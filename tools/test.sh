@@ -25,6 +25,10 @@ fi
 ln -sfn "$build/e2e/drive_t" "$WINEPREFIX/dosdevices/t:"
 ln -sfn "$build/e2e/drive_u" "$WINEPREFIX/dosdevices/u:"
 ln -sfn "$large" "$WINEPREFIX/dosdevices/v:"
+# A folder on drive C: that is a symbolic link, which the platform reports as a
+# reparse point: the install search must not reach a client through it.
+mkdir -p "$build/e2e/linked_folder"
+ln -sfn "$build/e2e/linked_folder" "$WINEPREFIX/drive_c/trivane_linked"
 
 TRIVANE_FORCE_XVFB=1 start_wine_session
 trap stop_wine_session EXIT

@@ -12,7 +12,8 @@ TRIVANE_CONSTANT const char* const kDllLibraries[kDllCommandCount] = {
     "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",   "user32.dll",
     "user32.dll",   "kernel32.dll", "kernel32.dll", "shlwapi.dll",  "kernel32.dll", "user32.dll",
     "user32.dll",   "user32.dll",   "kernel32.dll", "kernel32.dll", "ntdll.dll",    "kernel32.dll",
-    "Kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll",
+    "Kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "kernel32.dll", "advapi32.dll",
+    "advapi32.dll", "advapi32.dll", "kernel32.dll",
 };
 
 TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
@@ -56,6 +57,11 @@ TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
     "FindFirstFileExA",
     "FindNextFileA",
     "FindClose",
+    "GetFileAttributesA",
+    "RegOpenKeyExA",
+    "RegQueryValueExA",
+    "RegCloseKey",
+    "QueryFullProcessImageNameA",
 };
 
 }  // namespace tuner

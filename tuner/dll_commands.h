@@ -48,7 +48,14 @@ enum DllCommand : rt::i32 {
     kFindFirstFileExA = 37,
     kFindNextFileA = 38,
     kFindClose = 39,
-    kDllCommandCount = 40,
+    // The usual places of a client, tried before a drive is walked: a folder's
+    // attributes, the launcher's registry value, a running client's image path.
+    kGetFileAttributesA = 40,
+    kRegOpenKeyExA = 41,
+    kRegQueryValueExA = 42,
+    kRegCloseKey = 43,
+    kQueryFullProcessImageNameA = 44,
+    kDllCommandCount = 45,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

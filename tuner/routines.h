@@ -19,6 +19,7 @@ enum Routine : rt::i32 {
     kRoutineDx11 = 0x0401000B,
     kRoutinePermissionGrant = 0x0401000C,
     kRoutineHomePage = 0x0401000D,
+    kRoutineInstallCandidates = 0x0401000E,
 };
 
 }  // namespace tuner
