@@ -26,6 +26,10 @@ fi
 ln -sfn "$build/e2e/drive_t" "$WINEPREFIX/dosdevices/t:"
 ln -sfn "$build/e2e/drive_u" "$WINEPREFIX/dosdevices/u:"
 ln -sfn "$large" "$WINEPREFIX/dosdevices/v:"
+# A folder on drive C: that is a symbolic link, which the platform reports as a
+# reparse point: the install search must not reach a client through it.
+mkdir -p "$build/e2e/linked_folder"
+ln -sfn "$build/e2e/linked_folder" "$WINEPREFIX/drive_c/trivane_linked"
 
 # Drive W: a small ext2 file system with 1 KiB blocks and no reserved blocks, from an
 # image mounted through a loop device, which a test fills until a rewrite no longer fits

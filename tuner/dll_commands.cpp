@@ -32,6 +32,10 @@ TRIVANE_CONSTANT const char* const kDllLibraries[kDllCommandCount] = {
     "user32.dll",
     "user32.dll",
     "user32.dll",
+    "advapi32.dll",
+    "advapi32.dll",
+    "advapi32.dll",
+    "kernel32.dll",
 };
 
 TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
@@ -94,6 +98,10 @@ TRIVANE_CONSTANT const char* const kDllEntries[kDllCommandCount] = {
     "AppendMenuA",
     "SetWindowLongA",
     "CallWindowProcA",
+    "RegOpenKeyExA",
+    "RegQueryValueExA",
+    "RegCloseKey",
+    "QueryFullProcessImageNameA",
 };
 
 }  // namespace tuner

@@ -71,7 +71,12 @@ enum DllCommand : rt::i32 {
     kAppendMenuA = 56,
     kSetWindowLongA = 57,
     kCallWindowProcA = 58,
-    kDllCommandCount = 59,
+    // Places a client usually is: the launcher's registry values and running client programs.
+    kRegOpenKeyExA = 59,
+    kRegQueryValueExA = 60,
+    kRegCloseKey = 61,
+    kQueryFullProcessImageNameA = 62,
+    kDllCommandCount = 63,
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];

@@ -5,6 +5,7 @@
 #include "runtime/logic/calls.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/install_candidates.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
 
@@ -84,7 +85,9 @@ SearchWalk replace_search_walk(SearchWalk walk) {
 
 rt::u32 __stdcall run_search(void* job_pointer) {
     auto* job = static_cast<SearchJob*>(job_pointer);
-    job->found = g_walk(job->root, job->stop);
+    // A client in one of its usual places spares the walk of the whole drive.
+    job->found = find_usual_install(job->root[0], job->stop);
+    if (!job->found) job->found = g_walk(job->root, job->stop);
     job->done.store(true, std::memory_order_release);
     return 0;
 }

@@ -1,5 +1,6 @@
-// The install directory search: a walk of the whole chosen drive on a thread of its
-// own, for the folder that holds LeagueClient\system.yaml.
+// The install directory search, on a thread of its own: the places where a client
+// usually is, then a walk of the whole chosen drive, for the folder that holds
+// LeagueClient\system.yaml.
 #pragma once
 #include <atomic>
 
@@ -17,7 +18,8 @@ struct SearchJob {
     rt::u32 thread = 0;
 };
 
-// The search thread's start routine.
+// The search thread's start routine: a client found in a usual place on the drive is
+// the result; only when there is none does the walk run.
 rt::u32 __stdcall run_search(void* job);
 
 // What a search thread runs on its root: find_client_config. Replaceable so that tests

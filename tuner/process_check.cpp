@@ -57,7 +57,7 @@ bool step(DllCommand command, rt::u32 snapshot, ProcessEntry& entry, rt::i32 sit
 
 }  // namespace
 
-rt::u32 find_process(const char* name, bool case_sensitive) {
+rt::u32 first_process(ProcessPick pick, void* context) {
     constexpr rt::u32 kProcesses = 2;
     constexpr rt::u32 kInvalidHandle = 0xFFFFFFFF;
     const rt::u32 snapshot = dll(kCreateToolhelp32Snapshot, {kProcesses, 0}, 1);
@@ -68,13 +68,26 @@ rt::u32 find_process(const char* name, bool case_sensitive) {
     entry.size = kProcessEntrySize;
     for (bool more = step(kProcess32First, snapshot, entry, 2); more; more = step(kProcess32Next, snapshot, entry, 3)) {
         const logic::Text exe = logic::to_text(logic::arg_array(rt::kTagByte, entry.exe_file));
-        if (logic::compare_text(name, exe.get(), case_sensitive) == 0) {
+        if (pick(static_cast<rt::u32>(entry.process_id), exe.c_str(), context)) {
             dll(kCloseHandle, {snapshot}, 4);
             return static_cast<rt::u32>(entry.process_id);
         }
     }
     dll(kCloseHandle, {snapshot}, 5);
     return 0;
+}
+
+rt::u32 find_process(const char* name, bool case_sensitive) {
+    struct Wanted {
+        const char* name;
+        bool case_sensitive;
+    } wanted = {name, case_sensitive};
+    return first_process(
+        [](rt::u32, const char* exe, void* context) {
+            const auto* w = static_cast<const Wanted*>(context);
+            return logic::compare_text(w->name, exe, w->case_sensitive) == 0;
+        },
+        &wanted);
 }
 
 }  // namespace tuner

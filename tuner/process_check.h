@@ -7,4 +7,9 @@ namespace tuner {
 // (letter case ignored unless `case_sensitive`), or 0.
 rt::u32 find_process(const char* name, bool case_sensitive);
 
+// Shows `pick` each running process, its id and executable file name, in the order of
+// the process list, until it returns true; returns that process's id, or 0.
+using ProcessPick = bool (*)(rt::u32 process_id, const char* exe_name, void* context);
+rt::u32 first_process(ProcessPick pick, void* context);
+
 }  // namespace tuner

@@ -23,6 +23,7 @@ enum Routine : rt::i32 {
     kRoutineFileReplace = 0x0401000F,
     kRoutineChangeRecord = 0x04010010,
     kRoutineRecordMenu = 0x04010011,
+    kRoutineInstallCandidates = 0x04010012,
 };
 
 }  // namespace tuner

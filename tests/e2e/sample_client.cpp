@@ -7,14 +7,8 @@
 #include "tests/support/temp_dir.h"
 
 namespace e2e {
-void write_file(const std::string& path, const std::string& content) {
-    for (size_t at = 3; (at = path.find('\\', at)) != std::string::npos; ++at)
-        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(content.data(), 1, content.size(), f);
-        std::fclose(f);
-    }
-}
+
+using testing_support::write_file;
 
 void empty_folder(const std::string& path) {
     for (const std::string& name : list_names(path)) {

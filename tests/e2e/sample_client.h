@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 namespace e2e {
 
 struct SampleClient {
@@ -18,11 +20,9 @@ inline const char kSystemYaml[] = "---\r\napp:\r\n  app_name: LeagueClient\r\ncu
 SampleClient make_sample_client(const std::string& root);
 void empty_folder(const std::string& path);
 
-// Writes `content` to `path`, making the folders on the way.
-void write_file(const std::string& path, const std::string& content);
 std::string read_file(const std::string& path);
 // Writes a whole file, creating the folders on the way.
-void write_file(const std::string& path, const std::string& content);
+using testing_support::write_file;
 bool file_exists(const std::string& path);
 bool directory_exists(const std::string& path);
 std::vector<std::string> list_names(const std::string& folder);  // sorted, without . and ..

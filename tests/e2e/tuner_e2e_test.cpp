@@ -445,4 +445,49 @@ TEST_F(EndToEnd, ClosingAfterThreeDriveChangesInARowEndsTheProgram) {
     EXPECT_LT(GetTickCount() - closing, 4000u);
 }
 
+// Whether `name` comes before WeGameApps when V:\ is listed, as the walk lists it.
+bool listed_before_usual_folder(const std::string& name) {
+    WIN32_FIND_DATAA entry;
+    HANDLE h = FindFirstFileA("V:\\*", &entry);
+    bool seen = false;
+    if (h == INVALID_HANDLE_VALUE) return false;
+    do seen = seen || name == entry.cFileName;
+    while (std::string(entry.cFileName) != "WeGameApps" && FindNextFileA(h, &entry));
+    FindClose(h);
+    return seen;
+}
+
+// Drive V: is kept between runs: what this test places there goes again, also what an
+// interrupted run left.
+struct LargeDriveCleanup {
+    LargeDriveCleanup() { clear(); }
+    ~LargeDriveCleanup() { clear(); }
+    static void clear() {
+        for (const std::string& name : e2e::list_names("V:\\"))
+            if (name == "WeGameApps" || name.rfind("decoy", 0) == 0) testing_support::remove_tree("V:\\" + name);
+    }
+};
+
+// A client in a usual folder is taken at once: a decoy that the walk would meet first
+// is not the one shown.
+TEST_F(EndToEnd, AClientInAUsualFolderIsFoundBeforeTheWalk) {
+    ASSERT_TRUE(e2e::directory_exists("V:\\d40\\e25\\f20")) << "drive V: is mapped by the test command";
+    const LargeDriveCleanup cleanup;
+    const std::string usual = "V:\\WeGameApps\\英雄联盟";
+    testing_support::write_file(usual + "\\LeagueClient\\system.yaml", e2e::kSystemYaml);
+    std::string decoy;
+    for (int i = 0; i < 40 && decoy.empty(); ++i) {
+        const std::string name = "decoy" + std::to_string(i);
+        CreateDirectoryA(("V:\\" + name).c_str(), nullptr);
+        if (listed_before_usual_folder(name)) decoy = "V:\\" + name;
+    }
+    ASSERT_FALSE(decoy.empty()) << "no folder lists before WeGameApps";
+    testing_support::write_file(decoy + "\\英雄联盟\\LeagueClient\\system.yaml", e2e::kSystemYaml);
+
+    auto tool = start(false);
+    ASSERT_TRUE(tool->choose_drive('V'));
+    EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, usual)) << tool->text(e2e::kPromptLabel);
+    EXPECT_EQ(tool->close(), 0u);
+}
+
 }  // namespace

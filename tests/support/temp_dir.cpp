@@ -22,13 +22,17 @@ TempDir::~TempDir() { remove_tree(path_); }
 
 std::string TempDir::write(const std::string& relative, const std::string& content) const {
     const std::string full = path_ + "\\" + relative;
-    for (size_t at = path_.size() + 1; (at = full.find('\\', at)) != std::string::npos; ++at)
-        CreateDirectoryA(full.substr(0, at).c_str(), nullptr);
-    if (FILE* f = std::fopen(full.c_str(), "wb")) {
+    write_file(full, content);
+    return full;
+}
+
+void write_file(const std::string& path, const std::string& content) {
+    for (size_t at = 3; (at = path.find('\\', at)) != std::string::npos; ++at)
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
         std::fwrite(content.data(), 1, content.size(), f);
         std::fclose(f);
     }
-    return full;
 }
 
 std::string read_whole_file(const std::string& path) {

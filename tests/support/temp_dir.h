@@ -24,6 +24,8 @@ private:
     std::string path_;
 };
 
+// Writes a whole file, making the folders on its way (`path` starts with a drive root).
+void write_file(const std::string& path, const std::string& content);
 std::string read_whole_file(const std::string& path);
 void remove_tree(const std::string& path);
 

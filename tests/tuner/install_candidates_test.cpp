@@ -1,0 +1,177 @@
+// The places where a client usually is, tried before a drive is walked. Each test
+// places what it needs on drive C: of the test prefix (registry values, running
+// programs, folders) and removes it again; the end-to-end tests never choose C:.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "runtime/memory.h"
+#include "tests/support/temp_dir.h"
+#include "tests/tuner/tuner_test_program.h"
+#include "tuner/install_candidates.h"
+
+namespace {
+
+using testing_support::TempDir;
+
+std::string usual_install(char drive, bool stopped = false) {
+    tuner_tests::start_tool_runtime();
+    std::atomic<bool> stop{stopped};
+    char* found = tuner::find_usual_install(drive, stop);
+    const std::string result = found ? found : "";
+    rt::release(found);
+    return result;
+}
+
+std::string config_of(const std::string& install) { return install + "\\LeagueClient\\system.yaml"; }
+
+// The launcher's value (a 32-bit process writes the 32-bit view), removed with its keys.
+struct LauncherValue {
+    LauncherValue(HKEY root, const std::string& path) : root(root) {
+        EXPECT_EQ(RegSetKeyValueA(root, "Software\\Tencent\\LOL", "InstallPath", REG_SZ, path.c_str(),
+                                  static_cast<DWORD>(path.size() + 1)),
+                  ERROR_SUCCESS);
+    }
+    ~LauncherValue() {
+        RegDeleteKeyA(root, "Software\\Tencent\\LOL");
+        RegDeleteKeyA(root, "Software\\Tencent");  // refused while it holds other keys
+    }
+    HKEY root;
+};
+
+// The waiting program copied to `path` and started from there, until destroyed.
+struct RunningProgram {
+    explicit RunningProgram(const std::string& path) {
+        char exe[MAX_PATH];
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        std::strcpy(std::strrchr(exe, '\\'), "\\waiting_program.exe");
+        EXPECT_TRUE(CopyFileA(exe, path.c_str(), FALSE)) << path;
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        EXPECT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) << path;
+    }
+    ~RunningProgram() {
+        TerminateProcess(pi.hProcess, 0);
+        WaitForSingleObject(pi.hProcess, 5000);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    PROCESS_INFORMATION pi = {};
+};
+
+// A client at `install`, removed again from `top` down.
+struct PlacedClient {
+    PlacedClient(const std::string& install, std::string top) : top(std::move(top)) {
+        testing_support::write_file(config_of(install), "x");
+    }
+    ~PlacedClient() { testing_support::remove_tree(top); }
+    std::string top;
+};
+
+TEST(InstallCandidates, NamedAsTheWalkNamesFolders) {
+    tuner_tests::start_tool_runtime();
+    const std::string too_long = "D:\\" + std::string(240, 'a');
+    const char* const cases[][3] = {
+        // path, drive, named
+        {"d:/Games//LOL\\\\", "D", "d:\\Games\\LOL"},
+        {"D:\\", "d", "D:"},
+        {"D:\\Games\\英雄\x81\\", "D", "D:\\Games\\英雄\x81\\"},  // the second byte of a character is a backslash
+        {"E:\\Games", "D", nullptr},
+        {"D:Games", "D", nullptr},  // relative to the drive's current folder
+        {"D:\\Games\\..\\Windows", "D", nullptr},
+        {"D:\\Games\\英\x81", "D", nullptr},  // a character cut in half
+        {too_long.c_str(), "D", nullptr},
+    };
+    for (const auto& c : cases) {
+        char* named = tuner::normalise_candidate(c[0], c[1][0]);
+        EXPECT_STREQ(named, c[2]) << c[0];
+        rt::release(named);
+    }
+    const char* const programs[][2] = {
+        {"D:\\LeagueClient\\Games\\leagueclient\\LeagueClientUx.exe", "D:\\LeagueClient\\Games"},
+        {"D:\\Games\\LeagueClientOld\\LeagueClient.exe", nullptr},
+        {"D:\\Games\\英\x81\\LeagueClient\\LeagueClient.exe", nullptr},  // that backslash is half a character
+    };
+    for (const auto& p : programs) {
+        char* install = tuner::install_of_client_program(p[0]);
+        EXPECT_STREQ(install, p[1]) << p[0];
+        rt::release(install);
+    }
+}
+
+TEST(InstallCandidates, TheLauncherValuesCurrentUserFirst) {
+    TempDir dir;
+    dir.write("machine\\LeagueClient\\system.yaml", "x");
+    dir.write("user\\LeagueClient\\system.yaml", "x");
+    dir.write("no config\\LeagueClient\\system.yml", "x");
+    ASSERT_EQ(usual_install('C'), "") << "the prefix holds no client in a usual place";
+
+    const LauncherValue machine(HKEY_LOCAL_MACHINE, dir / "machine\\");
+    EXPECT_EQ(usual_install('c'), config_of(dir / "machine"));
+    {
+        const LauncherValue user(HKEY_CURRENT_USER, dir / "no config");
+        EXPECT_EQ(usual_install('C'), config_of(dir / "machine"));
+    }
+    const LauncherValue user(HKEY_CURRENT_USER, dir / "user");
+    EXPECT_EQ(usual_install('C'), config_of(dir / "user"));
+    EXPECT_EQ(usual_install('Q'), "");  // the values name drive C:
+    EXPECT_EQ(usual_install('C', true), "");
+}
+
+TEST(InstallCandidates, ARunningClientProgramNamesItsFolder) {
+    TempDir dir;
+    dir.write("no config\\LeagueClient\\notes.txt", "x");
+    dir.write("ux\\LeagueClient\\system.yaml", "x");
+    dir.write("client\\LeagueClient\\system.yaml", "x");
+    // Named as a client, but not in a client folder, or in one without its config.
+    const RunningProgram stray(dir / "LeagueClient.exe");
+    const RunningProgram no_config(dir / "no config\\LeagueClient\\LeagueClient.exe");
+    EXPECT_EQ(usual_install('C'), "");
+    {
+        const RunningProgram ux(dir / "ux\\LeagueClient\\LeagueClientUx.exe");
+        EXPECT_EQ(usual_install('C'), config_of(dir / "ux"));
+        EXPECT_EQ(usual_install('Q'), "");  // it runs from drive C:
+    }
+    const RunningProgram client(dir / "client\\LeagueClient\\leagueclient.exe");
+    EXPECT_EQ(usual_install('C'), config_of(dir / "client"));
+}
+
+TEST(InstallCandidates, TheUsualFoldersInTheirOrder) {
+    {
+        const PlacedClient folder_not_file("C:\\英雄联盟\\LeagueClient\\system.yaml", "C:\\英雄联盟");
+        EXPECT_EQ(usual_install('C'), "") << "a folder named system.yaml is no client";
+    }
+    // Placed from the last to the first: each one placed comes before the others.
+    const char* const folders[][2] = {
+        {"C:\\Program Files (x86)\\腾讯游戏\\英雄联盟", "C:\\Program Files (x86)\\腾讯游戏"},
+        {"C:\\Program Files\\腾讯游戏\\英雄联盟", "C:\\Program Files\\腾讯游戏"},
+        {"C:\\腾讯游戏\\英雄联盟", "C:\\腾讯游戏"},
+        {"C:\\英雄联盟", "C:\\英雄联盟"},
+        {"C:\\WeGameApps\\英雄联盟", "C:\\WeGameApps"},
+    };
+    std::vector<std::unique_ptr<PlacedClient>> placed;
+    for (const auto& f : folders) {
+        placed.push_back(std::make_unique<PlacedClient>(f[0], f[1]));
+        EXPECT_EQ(usual_install('C'), config_of(f[0]));
+    }
+    placed.clear();
+    RemoveDirectoryA("C:\\Program Files (x86)");  // only when this made it: empty
+}
+
+// C:\trivane_linked is a symbolic link the test command makes: the walk never enters
+// it, so no candidate is reached through it.
+TEST(InstallCandidates, NoneThroughAReparsePoint) {
+    const DWORD link = GetFileAttributesA("C:\\trivane_linked");
+    ASSERT_TRUE(link != INVALID_FILE_ATTRIBUTES && (link & FILE_ATTRIBUTE_REPARSE_POINT)) << "see tools/test.sh";
+    const PlacedClient client("C:\\trivane_linked\\client", "C:\\trivane_linked\\client");
+    const LauncherValue user(HKEY_CURRENT_USER, "C:\\trivane_linked\\client");
+    EXPECT_EQ(usual_install('C'), "");
+}
+
+}  // namespace

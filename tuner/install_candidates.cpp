@@ -1,0 +1,203 @@
+#include "tuner/install_candidates.h"
+
+#include <cstring>
+
+#include "runtime/logic/calls.h"
+#include "tuner/directory_listing.h"
+#include "tuner/dll_commands.h"
+#include "tuner/process_check.h"
+#include "tuner/routines.h"
+#include "tuner/texts.h"
+
+namespace tuner {
+namespace {
+
+TRIVANE_CONSTANT const char kLauncherKey[] = "Software\\Tencent\\LOL";
+TRIVANE_CONSTANT const char kInstallPathValue[] = "InstallPath";
+TRIVANE_CONSTANT const char kClientProgram[] = "LeagueClient.exe";
+TRIVANE_CONSTANT const char kClientUxProgram[] = "LeagueClientUx.exe";
+TRIVANE_CONSTANT const char kClientFolderMarker[] = "\\LeagueClient\\";
+// The folders installers pick by default, below the drive's "X:".
+TRIVANE_CONSTANT const char kUsualFolders[][40] = {
+    "\\WeGameApps\\英雄联盟",
+    "\\英雄联盟",
+    "\\腾讯游戏\\英雄联盟",
+    "\\Program Files\\腾讯游戏\\英雄联盟",
+    "\\Program Files (x86)\\腾讯游戏\\英雄联盟",
+};
+
+constexpr rt::u32 kCurrentUser = 0x80000001;
+constexpr rt::u32 kLocalMachine = 0x80000002;
+constexpr rt::u32 kQueryValue = 0x0001;
+constexpr rt::u32 kView32 = 0x0200;  // the launcher is a 32-bit program
+constexpr rt::u32 kRegistryText = 1;
+constexpr rt::u32 kQueryLimitedInformation = 0x1000;
+constexpr rt::u32 kNoAttributes = 0xFFFFFFFF;
+constexpr rt::u32 kAttributeDirectory = 0x10;
+constexpr rt::u32 kAttributeReparsePoint = 0x400;
+// Texts read from the registry or a process are bounded; a longer one is no candidate.
+constexpr rt::u32 kLongestReadText = 1024;
+// The ANSI file functions take paths shorter than this.
+constexpr size_t kMaxPath = 260;
+
+rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
+    return logic::call_dll(command, convention_of(command), words, {kRoutineInstallCandidates, site});
+}
+
+char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+// Paths are GBK: a byte from 0x81 on starts a two-byte character whose second byte may
+// be a backslash.
+bool is_lead_byte(char c) { return static_cast<unsigned char>(c) >= 0x81 && static_cast<unsigned char>(c) <= 0xFE; }
+bool is_separator(char c) { return c == '\\' || c == '/'; }
+
+bool starts_with_ignoring_case(const char* text, const char* prefix) {
+    for (; *prefix; ++text, ++prefix)
+        if (fold(*text) != fold(*prefix)) return false;
+    return true;
+}
+
+rt::u32 attributes_of(const char* path) { return dll(kGetFileAttributesA, {logic::word(path)}, 1); }
+
+// The walk reaches "<candidate>\LeagueClient\system.yaml" only through folders that are
+// not reparse points, and takes an entry of that name that is not a folder. The
+// config path when the candidate holds a client that way, else empty.
+logic::Text probe(const char* candidate) {
+    logic::Text config = logic::join({candidate, kSystemYaml});
+    char* path = config.data();
+    for (size_t i = 3; path[i]; ++i) {  // past "X:\", the drive's root
+        if (is_lead_byte(path[i])) {
+            if (!path[++i]) return {};
+            continue;
+        }
+        if (path[i] != '\\') continue;
+        path[i] = '\0';
+        const rt::u32 folder = attributes_of(path);
+        path[i] = '\\';
+        if (folder == kNoAttributes || !(folder & kAttributeDirectory) || (folder & kAttributeReparsePoint)) return {};
+    }
+    const rt::u32 file = attributes_of(path);
+    if (file == kNoAttributes || (file & kAttributeDirectory)) return {};
+    return config;
+}
+
+logic::Text try_candidate(const char* path, char drive) {
+    const logic::Text candidate = logic::Text::adopt(normalise_candidate(path, drive));
+    return candidate.empty() ? logic::Text() : probe(candidate.get());
+}
+
+// A text the system wrote into `buffer`, taken as data: `length` bytes, however it ends.
+logic::Text bounded_text(char (&buffer)[kLongestReadText + 1], rt::u32 length) {
+    if (length > kLongestReadText) return {};
+    buffer[length] = '\0';
+    return logic::Text::copy(buffer);
+}
+
+logic::Text registry_install_path(rt::u32 root_key) {
+    rt::u32 key = 0;
+    if (dll(kRegOpenKeyExA, {root_key, logic::word(kLauncherKey), 0, kQueryValue | kView32, logic::word(&key)}, 2) != 0)
+        return {};
+    char value[kLongestReadText + 1];
+    rt::u32 type = 0;
+    rt::u32 size = kLongestReadText;
+    const rt::u32 status = dll(
+        kRegQueryValueExA,
+        {key, logic::word(kInstallPathValue), 0, logic::word(&type), logic::word(value), logic::word(&size)}, 3);
+    dll(kRegCloseKey, {key}, 4);
+    if (status != 0 || type != kRegistryText) return {};
+    return bounded_text(value, size);
+}
+
+// The full image path of a process, or empty when it cannot be read.
+logic::Text image_path_of(rt::u32 process_id) {
+    const rt::u32 process = dll(kOpenProcess, {kQueryLimitedInformation, 0, process_id}, 5);
+    if (!process) return {};
+    char path[kLongestReadText + 1];
+    rt::u32 size = kLongestReadText;
+    const bool read = dll(kQueryFullProcessImageNameA, {process, 0, logic::word(path), logic::word(&size)}, 6) != 0;
+    dll(kCloseHandle, {process}, 7);
+    return read ? bounded_text(path, size) : logic::Text();
+}
+
+struct ClientProcessSearch {
+    char drive;
+    const std::atomic<bool>& stop;
+    logic::Text found;
+};
+
+bool pick_client_process(rt::u32 process_id, const char* exe_name, void* context) {
+    auto& search = *static_cast<ClientProcessSearch*>(context);
+    if (search.stop.load(std::memory_order_relaxed)) return true;
+    if (!equal_ignoring_case(exe_name, kClientProgram) && !equal_ignoring_case(exe_name, kClientUxProgram))
+        return false;
+    const logic::Text image = image_path_of(process_id);
+    const logic::Text install = logic::Text::adopt(install_of_client_program(image.get()));
+    search.found = try_candidate(install.get(), search.drive);
+    return !search.found.empty();
+}
+
+}  // namespace
+
+char* normalise_candidate(const char* path, char drive) {
+    if (!path || fold(path[0]) != fold(drive) || path[1] != ':' || (path[2] && !is_separator(path[2]))) return nullptr;
+    if (std::strlen(path) + std::strlen(kSystemYaml) >= kMaxPath) return nullptr;
+
+    // Never longer than the source: each part written had a separator before it.
+    char out[kMaxPath];
+    size_t length = 0;
+    out[length++] = path[0];
+    out[length++] = ':';
+    for (size_t i = 2; path[i];) {
+        while (is_separator(path[i])) ++i;
+        if (!path[i]) break;
+        const size_t start = i;
+        while (path[i] && !is_separator(path[i])) {
+            if (is_lead_byte(path[i]) && !path[++i]) return nullptr;  // a character cut in half
+            ++i;
+        }
+        const size_t part = i - start;
+        if (path[start] == '.' && (part == 1 || (part == 2 && path[start + 1] == '.'))) return nullptr;
+        out[length++] = '\\';
+        std::memcpy(out + length, path + start, part);
+        length += part;
+    }
+    out[length] = '\0';
+    return logic::Text::copy(out).release_ownership();
+}
+
+char* install_of_client_program(const char* image_path) {
+    if (!image_path) return nullptr;
+    size_t last = 0;
+    for (size_t i = 0; image_path[i]; ++i) {
+        if (is_lead_byte(image_path[i])) {
+            if (!image_path[++i]) break;
+        } else if (image_path[i] == '\\' && starts_with_ignoring_case(image_path + i, kClientFolderMarker)) {
+            last = i;
+        }
+    }
+    return last == 0 ? nullptr : logic::Text::first_bytes(image_path, static_cast<rt::u32>(last)).release_ownership();
+}
+
+char* find_usual_install(char drive, const std::atomic<bool>& stop) {
+    for (const rt::u32 root_key : {kCurrentUser, kLocalMachine}) {
+        if (stop.load(std::memory_order_relaxed)) return nullptr;
+        const logic::Text value = registry_install_path(root_key);
+        logic::Text found = try_candidate(value.get(), drive);
+        if (!found.empty()) return found.release_ownership();
+    }
+
+    if (stop.load(std::memory_order_relaxed)) return nullptr;
+    ClientProcessSearch search = {drive, stop, {}};
+    first_process(pick_client_process, &search);
+    if (!search.found.empty()) return search.found.release_ownership();
+
+    const char drive_name[] = {drive, ':', '\0'};
+    for (const char* folder : kUsualFolders) {
+        if (stop.load(std::memory_order_relaxed)) return nullptr;
+        const logic::Text path = logic::join({drive_name, folder});
+        logic::Text found = probe(path.get());
+        if (!found.empty()) return found.release_ownership();
+    }
+    return nullptr;
+}
+
+}  // namespace tuner
