@@ -10,6 +10,8 @@
 #include "bench/baseline_search.h"
 #include "bench/client_placement.h"
 #include "bench/dir_command.h"
+#include "bench/owned_handle.h"
+#include "bench/log_walk.h"
 #include "bench/process_memory.h"
 #include "bench/program_window.h"
 #include "bench/round_trips.h"
@@ -77,6 +79,24 @@ int delete_baseline(char** args) {
     return 0;
 }
 
+// The walks alone, over the copy the deletion then runs on.
+int walk_logs_tool(char** args) {
+    const bench::Stopwatch clock;
+    const rt::i32 count = bench::tool_log_walk(args[0], "*.log");
+    put("ms", clock.milliseconds());
+    put("matched", static_cast<long>(count));
+    return 0;
+}
+
+int walk_logs_baseline(char** args) {
+    logic::Text directory = logic::Text::copy(args[0]);
+    const bench::Stopwatch clock;
+    const rt::i32 count = bench::baseline_delete_files(directory, "*.log", true, 0, bench::Pass::CountOnly);
+    put("ms", clock.milliseconds());
+    put("matched", static_cast<long>(count));
+    return 0;
+}
+
 int place_client(char** args) {
     const bench::Placement p = bench::place_clients(args[0]);
     if (p.config_path.empty() || p.later_copy.empty()) return 2;
@@ -84,6 +104,32 @@ int place_client(char** args) {
     put("later_copy", p.later_copy);
     put("entries_before", p.entries_before);
     put("entries_total", p.entries_total);
+    return 0;
+}
+
+int place_usual(char** args) {
+    const bench::UsualPlacement p = bench::place_usual_client(args[0]);
+    if (p.config_path.empty()) return 2;
+    put("placed", p.config_path);
+    put("decoy", p.decoy);
+    return 0;
+}
+
+DWORD WINAPI search_thread(void* job) { return tuner::run_search(job); }
+
+// The window's search as the drive box starts it: on a thread of its own, from the
+// drive's root, until it hands back its result.
+int usual_folder(char** args) {
+    tuner::SearchJob job;
+    if (lstrlenA(args[0]) != 3) return 64;
+    lstrcpynA(job.root, args[0], sizeof job.root);
+    const bench::Stopwatch clock;
+    const bench::OwnedHandle thread(CreateThread(nullptr, 0, search_thread, &job, 0, nullptr));
+    if (!thread.valid()) return 2;
+    WaitForSingleObject(thread.get(), INFINITE);
+    put("ms", clock.milliseconds());
+    put("found", job.found ? job.found : "");
+    rt::release(job.found);
     return 0;
 }
 
@@ -127,7 +173,12 @@ const Subcommand kSubcommands[] = {
     {"walk-dir", 2, walk_dir, "walk-dir <root\\> <scratch file>: cmd /c dir /s /b"},
     {"delete-tool", 1, delete_tool, "delete-tool <folder\\>: the tool's log deletion"},
     {"delete-baseline", 1, delete_baseline, "delete-baseline <folder\\>: the baseline deletion"},
+    {"walk-logs-tool", 1, walk_logs_tool, "walk-logs-tool <folder\\>: the tool's log deletion walk, nothing deleted"},
+    {"walk-logs-baseline", 1, walk_logs_baseline,
+     "walk-logs-baseline <folder\\>: the baseline deletion walk, nothing deleted"},
     {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order, a copy further on"},
+    {"place-usual", 1, place_usual, "place-usual <root\\>: a client in a usual folder, a decoy met before it"},
+    {"usual-folder", 1, usual_folder, "usual-folder <root\\>: the window's search thread, start to result"},
     {"start-up", 2, start_up, "start-up <exe> <title>: time to the window shown, peak working set"},
     {"respond", 3, respond, "respond <exe> <title> <drive letter>: round trips during a search"},
 };
