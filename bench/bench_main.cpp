@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/baseline_deletion.h"
 #include "bench/baseline_search.h"
@@ -18,6 +19,7 @@
 #include "bench/stopwatch.h"
 #include "runtime/initialise.h"
 #include "runtime/logic/calls.h"
+#include "runtime/logic/commands.h"
 #include "runtime/memory.h"
 #include "tuner/file_routines.h"
 #include "tuner/install_search.h"
@@ -94,6 +96,31 @@ int walk_logs_baseline(char** args) {
     const rt::i32 count = bench::baseline_delete_files(directory, "*.log", true, 0, bench::Pass::CountOnly);
     put("ms", clock.milliseconds());
     put("matched", static_cast<long>(count));
+    return 0;
+}
+
+// The floor under any log cleanup: the same files deleted one by one through the same
+// command, their paths given, no walk at all.
+int delete_listed(char** args) {
+    const bench::OwnedHandle file(
+        CreateFileA(args[0], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.valid()) return 2;
+    std::string text;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    std::vector<std::string> paths;
+    for (size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) paths.push_back(text.substr(start, end - start));
+    }
+    long deleted = 0;
+    const bench::Stopwatch clock;
+    for (const std::string& path : paths)
+        if (logic::delete_file(path.c_str())) ++deleted;
+    put("ms", clock.milliseconds());
+    put("deleted", deleted);
     return 0;
 }
 
@@ -176,6 +203,7 @@ const Subcommand kSubcommands[] = {
     {"walk-logs-tool", 1, walk_logs_tool, "walk-logs-tool <folder\\>: the tool's log deletion walk, nothing deleted"},
     {"walk-logs-baseline", 1, walk_logs_baseline,
      "walk-logs-baseline <folder\\>: the baseline deletion walk, nothing deleted"},
+    {"delete-listed", 1, delete_listed, "delete-listed <list file>: delete the files it names, one a line"},
     {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order, a copy further on"},
     {"place-usual", 1, place_usual, "place-usual <root\\>: a client in a usual folder, a decoy met before it"},
     {"usual-folder", 1, usual_folder, "usual-folder <root\\>: the window's search thread, start to result"},
