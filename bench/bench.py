@@ -20,8 +20,8 @@ from figures import Rounds, Summary, judge, percentile, ratio_cells
 from settle import settle
 
 NOT_FOUND = "未找到LOL安装目录，请重新选择驱动器"
-TOOL_TITLE = "Trivane1.5.1"
-MINIMAL_TITLE = "Trivane minimal"
+TOOL_TITLE, TOOL_CLASS = "Trivane1.5.1", "KRWindow"
+MINIMAL_TITLE, MINIMAL_CLASS = "Trivane minimal", "TrivaneMinimal"
 USUAL_FOLDER = "WeGameApps"
 
 # Ratios against the baselines, same run, same tree; judged by the median of the rounds.
@@ -36,7 +36,7 @@ TARGETS = {
     "search_memory_growth_mb": 2.0,  # peak working set, full tree minus a tenth of it
 }
 
-FULL_ROUNDS = dict(walk=5, halfway=5, usual=5, cleanup=5, start_up=15, respond=2, memory=3)
+FULL_ROUNDS = dict(walk=5, halfway=5, usual=5, cleanup=5, start_up=25, respond=2, memory=3)
 SMALL_ROUNDS = dict(walk=1, halfway=1, usual=1, cleanup=1, start_up=1, respond=1, memory=1)
 
 
@@ -244,11 +244,12 @@ def cleanup_rounds(bench, tree, scratch, rounds, results):
 
 
 def start_up_rounds(bench, trivane_exe, minimal_exe, rounds, results):
-    programs = [("trivane", trivane_exe, TOOL_TITLE), ("minimal", minimal_exe, MINIMAL_TITLE)]
+    programs = [("trivane", trivane_exe, TOOL_TITLE, TOOL_CLASS),
+                ("minimal", minimal_exe, MINIMAL_TITLE, MINIMAL_CLASS)]
     for r in range(rounds):
         ms, peak = {}, {}
-        for name, exe, title in rotated(programs, r):
-            rep = bench.run("start-up", exe, title)
+        for name, exe, title, window_class in rotated(programs, r):
+            rep = bench.run("start-up", exe, title, window_class)
             ms[name] = float(one(rep, "ms"))
             peak[name] = int(one(rep, "peak_working_set"))
             expect(peak[name] > 0, f"no peak working set for {name}")
@@ -258,7 +259,7 @@ def start_up_rounds(bench, trivane_exe, minimal_exe, rounds, results):
 
 def round_trip_rounds(bench, trivane_exe, drive, rounds, results, expected_outcome):
     for _ in range(rounds):
-        rep = bench.run("respond", trivane_exe, TOOL_TITLE, drive.root[0])
+        rep = bench.run("respond", trivane_exe, TOOL_TITLE, TOOL_CLASS, drive.root[0])
         outcome = one(rep, "outcome")
         expect(outcome == expected_outcome, f"the window's search ended with {outcome!r}, not {expected_outcome!r}")
         samples = [float(x) for x in one(rep, "round_trips").split(",") if x]

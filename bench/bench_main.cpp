@@ -161,7 +161,7 @@ int usual_folder(char** args) {
 }
 
 int start_up(char** args) {
-    bench::ProgramWindow program(args[0], args[1]);
+    bench::ProgramWindow program(args[0], args[1], args[2]);
     if (!program.shown()) return 2;
     put("ms", program.shown_after_ms());
     // The peak once the window has settled, not mid-way through its first paint.
@@ -173,10 +173,10 @@ int start_up(char** args) {
 }
 
 int respond(char** args) {
-    bench::ProgramWindow program(args[0], args[1]);
+    bench::ProgramWindow program(args[0], args[1], args[2]);
     if (!program.shown()) return 2;
     WaitForInputIdle(program.process(), 5000);
-    const bench::RoundTrips r = bench::sample_round_trips(program, args[2][0], 600000);
+    const bench::RoundTrips r = bench::sample_round_trips(program, args[3][0], 600000);
     program.close();
     if (!r.drive_chosen) return 3;
     std::string samples;
@@ -207,8 +207,8 @@ const Subcommand kSubcommands[] = {
     {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order, a copy further on"},
     {"place-usual", 1, place_usual, "place-usual <root\\>: a client in a usual folder, a decoy met before it"},
     {"usual-folder", 1, usual_folder, "usual-folder <root\\>: the window's search thread, start to result"},
-    {"start-up", 2, start_up, "start-up <exe> <title>: time to the window shown, peak working set"},
-    {"respond", 3, respond, "respond <exe> <title> <drive letter>: round trips during a search"},
+    {"start-up", 3, start_up, "start-up <exe> <title> <class>: time to the window shown, peak working set"},
+    {"respond", 4, respond, "respond <exe> <title> <class> <drive letter>: round trips during a search"},
 };
 
 }  // namespace
