@@ -36,7 +36,7 @@ TARGETS = {
     "search_memory_growth_mb": 2.0,  # peak working set, full tree minus a tenth of it
 }
 
-FULL_ROUNDS = dict(walk=5, halfway=5, usual=5, cleanup=5, start_up=25, respond=2, memory=3)
+FULL_ROUNDS = dict(walk=5, halfway=5, usual=5, cleanup=5, start_up=40, respond=2, memory=3)
 SMALL_ROUNDS = dict(walk=1, halfway=1, usual=1, cleanup=1, start_up=1, respond=1, memory=1)
 
 
