@@ -7,7 +7,7 @@ namespace {
 constexpr rt::u32 kDirectoryAttribute = 0x10;
 }  // namespace
 
-rt::i32 baseline_delete_files(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count) {
+rt::i32 baseline_delete_files(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count, Pass pass) {
     // A pattern without an extension is refused (the tool shows a box; the benchmark
     // never passes one).
     if (logic::find_text(pattern, ".") == -1) return 0;
@@ -16,6 +16,10 @@ rt::i32 baseline_delete_files(logic::Text& directory, const char* pattern, bool 
 
     const logic::Text matching = logic::join({directory.get(), pattern});
     for (logic::Text name = search.next(matching.get(), 0, true); name.get(); name = search.next("", 0, true)) {
+        if (pass == Pass::CountOnly) {
+            ++count;
+            continue;
+        }
         const logic::Text file = logic::join({directory.get(), name.get()});
         if (logic::delete_file(file.get())) ++count;
     }
@@ -25,7 +29,7 @@ rt::i32 baseline_delete_files(logic::Text& directory, const char* pattern, bool 
              name = search.next("", kDirectoryAttribute, false)) {
             if (logic::left_text(name.get(), 1) == ".") continue;
             logic::Text sub = logic::join({directory.get(), name.get()});
-            count = baseline_delete_files(sub, pattern, recurse, count);
+            count = baseline_delete_files(sub, pattern, recurse, count, pass);
         }
     }
     search.close();

@@ -7,8 +7,13 @@
 
 namespace bench {
 
+// What a pass does with each matching file: delete it, or only count it (the walk
+// alone, for timing the deletions apart).
+enum class Pass { Delete, CountOnly };
+
 // `directory` gets a trailing backslash, as the caller's variable does in the tool.
-// Returns `count` plus the number of files deleted.
-rt::i32 baseline_delete_files(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count);
+// Returns `count` plus the number of files deleted (or, counting only, matched).
+rt::i32 baseline_delete_files(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count,
+                              Pass pass = Pass::Delete);
 
 }  // namespace bench

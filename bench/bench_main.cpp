@@ -5,17 +5,21 @@
 #include <atomic>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/baseline_deletion.h"
 #include "bench/baseline_search.h"
 #include "bench/client_placement.h"
 #include "bench/dir_command.h"
+#include "bench/log_walk.h"
+#include "bench/owned_handle.h"
 #include "bench/process_memory.h"
 #include "bench/program_window.h"
 #include "bench/round_trips.h"
 #include "bench/stopwatch.h"
 #include "runtime/initialise.h"
 #include "runtime/logic/calls.h"
+#include "runtime/logic/commands.h"
 #include "runtime/memory.h"
 #include "tuner/file_routines.h"
 #include "tuner/install_search.h"
@@ -77,6 +81,49 @@ int delete_baseline(char** args) {
     return 0;
 }
 
+// The walks alone, over the copy the deletion then runs on.
+int walk_logs_tool(char** args) {
+    const bench::Stopwatch clock;
+    const rt::i32 count = bench::tool_log_walk(args[0], "*.log");
+    put("ms", clock.milliseconds());
+    put("matched", static_cast<long>(count));
+    return 0;
+}
+
+int walk_logs_baseline(char** args) {
+    logic::Text directory = logic::Text::copy(args[0]);
+    const bench::Stopwatch clock;
+    const rt::i32 count = bench::baseline_delete_files(directory, "*.log", true, 0, bench::Pass::CountOnly);
+    put("ms", clock.milliseconds());
+    put("matched", static_cast<long>(count));
+    return 0;
+}
+
+// The floor under any log cleanup: the same files deleted one by one through the same
+// command, their paths given, no walk at all.
+int delete_listed(char** args) {
+    const bench::OwnedHandle file(
+        CreateFileA(args[0], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.valid()) return 2;
+    std::string text;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    std::vector<std::string> paths;
+    for (size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) paths.push_back(text.substr(start, end - start));
+    }
+    long deleted = 0;
+    const bench::Stopwatch clock;
+    for (const std::string& path : paths)
+        if (logic::delete_file(path.c_str())) ++deleted;
+    put("ms", clock.milliseconds());
+    put("deleted", deleted);
+    return 0;
+}
+
 int place_client(char** args) {
     const bench::Placement p = bench::place_clients(args[0]);
     if (p.config_path.empty() || p.later_copy.empty()) return 2;
@@ -87,8 +134,34 @@ int place_client(char** args) {
     return 0;
 }
 
+int place_usual(char** args) {
+    const bench::UsualPlacement p = bench::place_usual_client(args[0]);
+    if (p.config_path.empty()) return 2;
+    put("placed", p.config_path);
+    put("decoy", p.decoy);
+    return 0;
+}
+
+DWORD WINAPI search_thread(void* job) { return tuner::run_search(job); }
+
+// The window's search as the drive box starts it: on a thread of its own, from the
+// drive's root, until it hands back its result.
+int usual_folder(char** args) {
+    tuner::SearchJob job;
+    if (lstrlenA(args[0]) != 3) return 64;
+    lstrcpynA(job.root, args[0], sizeof job.root);
+    const bench::Stopwatch clock;
+    const bench::OwnedHandle thread(CreateThread(nullptr, 0, search_thread, &job, 0, nullptr));
+    if (!thread.valid()) return 2;
+    WaitForSingleObject(thread.get(), INFINITE);
+    put("ms", clock.milliseconds());
+    put("found", job.found ? job.found : "");
+    rt::release(job.found);
+    return 0;
+}
+
 int start_up(char** args) {
-    bench::ProgramWindow program(args[0], args[1]);
+    bench::ProgramWindow program(args[0], args[1], args[2]);
     if (!program.shown()) return 2;
     put("ms", program.shown_after_ms());
     // The peak once the window has settled, not mid-way through its first paint.
@@ -100,10 +173,10 @@ int start_up(char** args) {
 }
 
 int respond(char** args) {
-    bench::ProgramWindow program(args[0], args[1]);
+    bench::ProgramWindow program(args[0], args[1], args[2]);
     if (!program.shown()) return 2;
     WaitForInputIdle(program.process(), 5000);
-    const bench::RoundTrips r = bench::sample_round_trips(program, args[2][0], 600000);
+    const bench::RoundTrips r = bench::sample_round_trips(program, args[3][0], 600000);
     program.close();
     if (!r.drive_chosen) return 3;
     std::string samples;
@@ -127,9 +200,15 @@ const Subcommand kSubcommands[] = {
     {"walk-dir", 2, walk_dir, "walk-dir <root\\> <scratch file>: cmd /c dir /s /b"},
     {"delete-tool", 1, delete_tool, "delete-tool <folder\\>: the tool's log deletion"},
     {"delete-baseline", 1, delete_baseline, "delete-baseline <folder\\>: the baseline deletion"},
+    {"walk-logs-tool", 1, walk_logs_tool, "walk-logs-tool <folder\\>: the tool's log deletion walk, nothing deleted"},
+    {"walk-logs-baseline", 1, walk_logs_baseline,
+     "walk-logs-baseline <folder\\>: the baseline deletion walk, nothing deleted"},
+    {"delete-listed", 1, delete_listed, "delete-listed <list file>: delete the files it names, one a line"},
     {"place-client", 1, place_client, "place-client <root\\>: a client halfway in walk order, a copy further on"},
-    {"start-up", 2, start_up, "start-up <exe> <title>: time to the window shown, peak working set"},
-    {"respond", 3, respond, "respond <exe> <title> <drive letter>: round trips during a search"},
+    {"place-usual", 1, place_usual, "place-usual <root\\>: a client in a usual folder, a decoy met before it"},
+    {"usual-folder", 1, usual_folder, "usual-folder <root\\>: the window's search thread, start to result"},
+    {"start-up", 3, start_up, "start-up <exe> <title> <class>: time to the window shown, peak working set"},
+    {"respond", 4, respond, "respond <exe> <title> <class> <drive letter>: round trips during a search"},
 };
 
 }  // namespace

@@ -58,9 +58,8 @@ const Visit* pick_leaf(const std::vector<Visit>& visits, long from, long to, int
     return best;
 }
 
-std::string place_in(const Visit* folder) {
-    if (!folder) return "";
-    const std::string client = folder->directory + "LeagueClient";
+std::string place_in(const std::string& directory) {
+    const std::string client = directory + "LeagueClient";
     if (!CreateDirectoryA(client.c_str(), nullptr)) return "";
     if (!write_file(client + "\\system.yaml", "---\r\napp:\r\n  app_name: LeagueClient\r\n")) return "";
     return client + "\\system.yaml";
@@ -80,8 +79,29 @@ Placement place_clients(const std::string& root) {
     if (!first) return placement;
     const Visit* second = pick_leaf(visits, std::max(count * 3 / 4, first->position + 1), count, -1, false);
     placement.entries_before = first->position;
-    placement.config_path = place_in(first);
-    placement.later_copy = place_in(second);
+    placement.config_path = place_in(first->directory);
+    placement.later_copy = second ? place_in(second->directory) : "";
+    return placement;
+}
+
+UsualPlacement place_usual_client(const std::string& root) {
+    UsualPlacement placement;
+    const std::string usual_parent = root + "WeGameApps\\";
+    const std::string usual = usual_parent + "英雄联盟\\";
+    CreateDirectoryA(usual_parent.c_str(), nullptr);
+    if (!CreateDirectoryA(usual.c_str(), nullptr)) return placement;
+    placement.config_path = place_in(usual);
+    if (placement.config_path.empty()) return placement;
+
+    long count = 0;
+    std::vector<Visit> visits;
+    walk(root, count, visits);
+    const Visit* decoy = nullptr;
+    for (const Visit& v : visits) {
+        if (v.directory == usual_parent) break;
+        if (v.leaf) decoy = &v;
+    }
+    if (decoy) placement.decoy = place_in(decoy->directory);
     return placement;
 }
 

@@ -18,4 +18,13 @@ struct Placement {
 // `root` ends in a backslash.
 Placement place_clients(const std::string& root);
 
+// A client in <root>WeGameApps\英雄联盟, a folder where installs usually are, and a decoy
+// client in the last leaf folder a depth-first walk meets before that one: a search
+// that only walks returns the decoy; one that first tries the usual folders does not.
+struct UsualPlacement {
+    std::string config_path;  // <root>WeGameApps\英雄联盟\LeagueClient\system.yaml, empty on failure
+    std::string decoy;        // the decoy's system.yaml; empty when the walk meets the folder first
+};
+UsualPlacement place_usual_client(const std::string& root);
+
 }  // namespace bench

@@ -37,7 +37,7 @@ BOOL CALLBACK match_control(HWND child, LPARAM lparam) {
 
 }  // namespace
 
-ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title) {
+ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title, const std::string& window_class) {
     std::string command = "\"" + exe + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -47,10 +47,13 @@ ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title) {
     process_ = OwnedHandle(pi.hProcess);
     thread_ = OwnedHandle(pi.hThread);
     pid_ = pi.dwProcessId;
-    // Polled every millisecond: start-up takes hundreds of them.
+    // Polled every millisecond: start-up takes hundreds of them. The window server
+    // picks the candidates by class, so a look costs it a request or two rather than
+    // one per window on the desktop: the starting program shares that server.
     while (clock.milliseconds() < 60000 && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
         WindowSearch search = {pid_, title.c_str(), nullptr};
-        EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
+        for (HWND w = nullptr; !search.found && (w = FindWindowExA(nullptr, w, window_class.c_str(), nullptr));)
+            match_window(w, reinterpret_cast<LPARAM>(&search));
         if (search.found) {
             shown_after_ms_ = clock.milliseconds();
             window_ = search.found;

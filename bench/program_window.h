@@ -11,9 +11,9 @@ namespace bench {
 
 class ProgramWindow {
 public:
-    // Starts `exe` and waits (at most a minute) for its visible top-level window
-    // titled `title`.
-    ProgramWindow(const std::string& exe, const std::string& title);
+    // Starts `exe` and waits (at most a minute) for its visible top-level window of
+    // class `window_class` titled `title`.
+    ProgramWindow(const std::string& exe, const std::string& title, const std::string& window_class);
     ~ProgramWindow();
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;

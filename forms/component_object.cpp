@@ -2,14 +2,13 @@
 
 #include "forms/event_dispatch.h"
 #include "forms/object_gone.h"
+#include "forms/object_table.h"
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
 #include "forms/components/window_object.h"
 
 namespace forms {
 namespace {
-
-constexpr const char kObjectProperty[] = "TrivaneComponent";
 
 // The child a parent-side notification is about, or null.
 HWND notified_child(HWND parent, UINT message, LPARAM lparam) {
@@ -37,7 +36,7 @@ ComponentObject::ComponentObject(const rt::ComponentType* type, u32 window_id, u
     : type_(type), window_id_(window_id), component_id_(component_id) {}
 
 ComponentObject* ComponentObject::from_window(HWND window) {
-    return window ? static_cast<ComponentObject*>(GetPropA(window, kObjectProperty)) : nullptr;
+    return object_of(window);
 }
 
 HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x,
@@ -63,7 +62,7 @@ HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, cons
 void ComponentObject::attach(HWND window, WNDPROC platform) {
     hwnd_ = window;
     platform_ = platform;
-    SetPropA(window, kObjectProperty, this);
+    remember_object(window, this);
 }
 
 LRESULT CALLBACK ComponentObject::class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -146,7 +145,7 @@ LRESULT ComponentObject::handle(UINT message, WPARAM wparam, LPARAM lparam) {
 // and free the object.
 void ComponentObject::finish() {
     if (subclassed_ && IsWindow(hwnd_)) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(platform_));
-    RemovePropA(hwnd_, kObjectProperty);
+    forget_object(hwnd_);
     on_destroyed();
     component_gone(this);
     if (creating_)

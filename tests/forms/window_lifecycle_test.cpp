@@ -1,11 +1,13 @@
 // A loaded window's life: close requests and their vetoes, log-off, destruction,
 // the live table going back to the snapshot, activation events and the quit message
 // after the last window.
+#include "forms/component_object.h"
 #include "forms/components/window_object.h"
 #include "forms/loader.h"
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
 #include "runtime/application.h"
+#include "runtime/library_service.h"
 #include "runtime/logic/calls.h"
 #include "tests/forms/forms_test_program.h"
 
@@ -131,6 +133,37 @@ TEST_F(WindowLifecycleTest, TheLastWindowPostsQuitOnlyOnceTheLoopWasEntered) {
     EXPECT_FALSE(quit_waiting()) << "another window is still loaded";
     SendMessageA(window_handle(kWindowId), WM_CLOSE, 0, 0);
     EXPECT_TRUE(quit_waiting());
+}
+
+// Objects are looked up by window handle for every message; a handle the platform
+// hands out again later must not lead to an object that went with its old window.
+TEST_F(WindowLifecycleTest, AWindowNamesItsObjectOnlyWhileItStands) {
+    const auto object_by_id = [](u32 component_id) {
+        return reinterpret_cast<forms::ComponentObject*>(
+            rt::library_service(rt::kSvcComponentObject, kWindowId, component_id));
+    };
+    load_simple_window();
+    const HWND window = window_handle(), child = component_handle(kButton);
+    ASSERT_NE(object_by_id(0), nullptr);
+    EXPECT_EQ(forms::ComponentObject::from_window(window), object_by_id(0));
+    EXPECT_EQ(forms::ComponentObject::from_window(child), object_by_id(kButton));
+    EXPECT_NE(object_by_id(0), object_by_id(kButton));
+
+    // A window the runtime did not make has none, nor has no window.
+    const HWND plain = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, window, nullptr, nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(forms::ComponentObject::from_window(plain), nullptr);
+    EXPECT_EQ(forms::ComponentObject::from_window(nullptr), nullptr);
+
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindow(window));
+    EXPECT_EQ(forms::ComponentObject::from_window(window), nullptr);
+    EXPECT_EQ(forms::ComponentObject::from_window(child), nullptr);
+
+    // Loaded again: the new windows name the new objects.
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    EXPECT_EQ(forms::ComponentObject::from_window(window_handle()), object_by_id(0));
+    EXPECT_EQ(forms::ComponentObject::from_window(component_handle(kButton)), object_by_id(kButton));
 }
 
 TEST_F(WindowLifecycleTest, AHandlerMayCloseTheWindowFromItsCreatedEvent) {
