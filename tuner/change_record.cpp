@@ -110,12 +110,29 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
       record_(std::move(other.record_)),
       old_record_(std::move(other.old_record_)),
       handle_(std::exchange(other.handle_, kInvalid)),
-      size_(other.size_) {}
+      size_(other.size_),
+      flush_interval_(other.flush_interval_),
+      last_flush_(other.last_flush_),
+      unflushed_(std::exchange(other.unflushed_, false)) {}
 
 ChangeRecord::~ChangeRecord() { close(); }
 
 void ChangeRecord::close() {
-    if (handle_ != kInvalid) dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 3);
+    if (handle_ == kInvalid) return;
+    if (unflushed_) dll(kFlushFileBuffers, {handle_}, 8);
+    unflushed_ = false;
+    dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 3);
+}
+
+bool ChangeRecord::flush_if_due() {
+    unflushed_ = true;
+    if (flush_interval_ != 0) {
+        const rt::u32 now = dll(kGetTickCount, {}, 14);
+        if (now - last_flush_ < flush_interval_) return true;
+        last_flush_ = now;
+    }
+    unflushed_ = false;
+    return dll(kFlushFileBuffers, {handle_}, 8) != 0;
 }
 
 // Opens the record for appending and learns its size; refuses a link.
@@ -156,7 +173,7 @@ bool ChangeRecord::append_line(const char* line) {
     rt::u32 written = 0;
     const bool ok = dll(kWriteFile, {handle_, word(line), length, word(&written), 0}, 7) && written == length;
     size_ += written;
-    return dll(kFlushFileBuffers, {handle_}, 8) && ok;
+    return flush_if_due() && ok;
 }
 
 bool ChangeRecord::append_entry(const char* entry) {

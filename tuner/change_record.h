@@ -41,16 +41,26 @@ public:
     // Appends `entry` behind the local time now.
     bool append_entry(const char* entry);
 
+    // Each line reaches the system as it is written; by default each is also flushed
+    // to the disk at once. A log cleanup writes a line per deleted file, and a disk
+    // flush for each would cost as much as the deletion itself: there the flush runs
+    // at most every `milliseconds` and when the record is closed.
+    void flush_at_most_every(rt::u32 milliseconds) { flush_interval_ = milliseconds; }
+
 private:
     ChangeRecord() = default;
     bool open();
     void close();
+    bool flush_if_due();
 
     logic::Text folder_;  // made before the first line, when set
     logic::Text record_;
     logic::Text old_record_;
     rt::u32 handle_ = 0xFFFFFFFF;
     rt::u64 size_ = 0;
+    rt::u32 flush_interval_ = 0;
+    rt::u32 last_flush_ = 0;
+    bool unflushed_ = false;
 };
 
 // One change just made on the UI thread, to the user's record.

@@ -15,6 +15,10 @@
 namespace tuner {
 namespace {
 
+// The deletions of a log cleanup go to the change record at once; the disk flush of
+// those lines runs at most this often, and once more when the cleanup ends.
+constexpr rt::u32 kDeletionFlushIntervalMs = 50;
+
 char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, logic::Site where) {
@@ -105,6 +109,7 @@ rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, boo
 
     static const std::atomic<bool> kNeverStop{false};
     ChangeRecord record = ChangeRecord::of_user();
+    record.flush_at_most_every(kDeletionFlushIntervalMs);
     const Deletion deletion = {pattern, recurse, &record};
     const FolderWalkSteps steps = {delete_in_folder, nullptr, record_deletions};
     last_error();  // bound on this thread, before the walk's helpers read it
