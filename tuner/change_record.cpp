@@ -4,8 +4,10 @@
 
 #include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
+#include "tuner/system_directory.h"
 #include "tuner/texts.h"
 
 namespace tuner {
@@ -13,19 +15,11 @@ namespace {
 
 using logic::word;
 
-constexpr rt::u32 kInvalid = 0xFFFFFFFF;  // no handle, no attributes
-constexpr rt::u32 kDirectory = 0x10;
-constexpr rt::u32 kReparsePoint = 0x400;
-constexpr rt::u32 kNormal = 0x80;
 constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
 constexpr rt::u32 kAppendData = 0x4;
 constexpr rt::u32 kReadAttributes = 0x80;
-constexpr rt::u32 kShareRead = 0x1;
 constexpr rt::u32 kOpenAlways = 4;
-constexpr rt::u32 kMoveReplace = 0x1;
-constexpr rt::u32 kMoveWriteThrough = 0x8;
 constexpr rt::u32 kLocalAppData = 0x1C;
-constexpr rt::u32 kPathBuffer = 260;
 constexpr rt::i32 kInformationStyle = 64;
 
 rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
@@ -78,7 +72,7 @@ logic::Text local_time_text() {
 
 // The user's local application data folder, or empty text.
 logic::Text local_app_data() {
-    char base[kPathBuffer] = {};
+    char base[kMaxPath] = {};
     if (dll(kSHGetFolderPathA, {0, kLocalAppData, 0, 0, word(base)}, 9) != 0) return {};
     return logic::Text::copy(base);
 }
@@ -109,7 +103,7 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
     : folder_(std::move(other.folder_)),
       record_(std::move(other.record_)),
       old_record_(std::move(other.old_record_)),
-      handle_(std::exchange(other.handle_, kInvalid)),
+      handle_(std::exchange(other.handle_, kInvalidHandle)),
       size_(other.size_),
       flush_interval_(other.flush_interval_),
       last_flush_(other.last_flush_),
@@ -118,10 +112,10 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
 ChangeRecord::~ChangeRecord() { close(); }
 
 void ChangeRecord::close() {
-    if (handle_ == kInvalid) return;
+    if (handle_ == kInvalidHandle) return;
     if (unflushed_) dll(kFlushFileBuffers, {handle_}, 8);
     unflushed_ = false;
-    dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 3);
+    dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 3);
 }
 
 bool ChangeRecord::flush_if_due() {
@@ -142,18 +136,18 @@ bool ChangeRecord::open() {
         // A planted junction in the folder's place is refused like a link for the record.
         dll(kCreateDirectoryA, {word(folder_.get()), 0}, 10);
         const rt::u32 attributes = dll(kGetFileAttributesA, {word(folder_.get())}, 11);
-        if (attributes == kInvalid || !(attributes & kDirectory) || (attributes & kReparsePoint)) return false;
+        if (attributes == kInvalidHandle || !(attributes & kAttributeDirectory) || (attributes & kAttributeReparsePoint)) return false;
     }
     handle_ = dll(kCreateFileA, {word(record_.get()), kAppendData | kReadAttributes, kShareRead, 0, kOpenAlways,
-                                 kNormal | kOpenReparsePoint, 0},
+                                 kAttributeNormal | kOpenReparsePoint, 0},
                   4);
-    if (handle_ == kInvalid) return false;
+    if (handle_ == kInvalidHandle) return false;
     StandardInformation standard = {};
     AttributeInformation kind = {};
     const bool known =
         dll(kGetFileInformationByHandleEx, {handle_, kStandardInformation, word(&standard), sizeof standard}, 5) &&
         dll(kGetFileInformationByHandleEx, {handle_, kAttributeInformation, word(&kind), sizeof kind}, 5);
-    if (!known || (kind.attributes & kReparsePoint) || standard.links > 1) {
+    if (!known || (kind.attributes & kAttributeReparsePoint) || standard.links > 1) {
         close();
         return false;
     }
@@ -163,10 +157,10 @@ bool ChangeRecord::open() {
 
 bool ChangeRecord::append_line(const char* line) {
     const rt::u32 length = logic::length_of(line);
-    if (handle_ == kInvalid && !open()) return false;
+    if (handle_ == kInvalidHandle && !open()) return false;
     if (size_ > 0 && size_ + length > kRecordLimit) {
         close();
-        if (!dll(kMoveFileExA, {word(record_.get()), word(old_record_.get()), kMoveReplace | kMoveWriteThrough}, 6) ||
+        if (!dll(kMoveFileExA, {word(record_.get()), word(old_record_.get()), kMoveReplaceExisting | kMoveWriteThrough}, 6) ||
             !open())
             return false;
     }
@@ -197,17 +191,16 @@ void record_outcome(Change change, const char* subject, bool done) {
 }
 
 void show_change_record(const char* record) {
-    const rt::u32 attributes = record ? dll(kGetFileAttributesA, {word(record)}, 12) : kInvalid;
-    if (attributes == kInvalid || (attributes & kDirectory)) {
+    const rt::u32 attributes = record ? dll(kGetFileAttributesA, {word(record)}, 12) : kInvalidHandle;
+    if (attributes == kInvalidHandle || (attributes & kAttributeDirectory)) {
         logic::message_box(kNoRecordYet, kInformationStyle, kFriendlyTip);
         return;
     }
     // By full path: a program named notepad found elsewhere first, or a file
     // association the user rewrote, would otherwise run elevated.
-    char system[kPathBuffer] = {};
-    const rt::u32 n = dll(kGetSystemDirectoryA, {word(system), kPathBuffer}, 13);
-    if (n == 0 || n >= kPathBuffer) return;
-    const logic::Text command = logic::join({"\"", system, kNotepad, "\" \"", record, "\""});
+    const logic::Text system = system_directory({kRoutineChangeRecord, 13});
+    if (system.empty()) return;
+    const logic::Text command = logic::join({"\"", system.get(), kNotepad, "\" \"", record, "\""});
     logic::run_program(command.get(), false);
 }
 

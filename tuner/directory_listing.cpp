@@ -8,26 +8,30 @@
 #include "runtime/logic/calls.h"
 #include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
 
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kInvalidHandle = 0xFFFFFFFF;
 constexpr rt::u32 kInfoBasic = 1;          // no short names: cheaper, and never matched
 constexpr rt::u32 kSearchNameMatch = 0;
 constexpr rt::u32 kLargeFetch = 2;
-constexpr rt::u32 kAttributeDirectory = 0x10;
-constexpr rt::u32 kAttributeReparsePoint = 0x400;
 constexpr size_t kNameOffset = 44;  // cFileName in the find record
-
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
+char fold_letter(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool equal_ignoring_case(const char* a, const char* b) {
     for (; *a && *b; ++a, ++b)
-        if (fold(*a) != fold(*b)) return false;
+        if (fold_letter(*a) != fold_letter(*b)) return false;
     return *a == *b;
+}
+
+bool starts_with_ignoring_case(const char* text, const char* prefix) {
+    for (; *prefix; ++text, ++prefix)
+        if (fold_letter(*text) != fold_letter(*prefix)) return false;
+    return true;
 }
 
 bool ends_with_ignoring_case(const char* name, const char* suffix) {

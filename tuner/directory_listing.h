@@ -63,8 +63,11 @@ struct WalkOutcome {
 WalkOutcome walk_folders(const char* root, const FolderWalkSteps& steps, const void* context,
                          const std::atomic<bool>& stop, rt::i32 routine);
 
+// An ASCII capital as its small letter; other bytes as they are.
+char fold_letter(char c);
 // ASCII letters compared without case; other bytes as they are.
 bool equal_ignoring_case(const char* a, const char* b);
+bool starts_with_ignoring_case(const char* text, const char* prefix);
 // The name ends in `suffix`, letter case ignored.
 bool ends_with_ignoring_case(const char* name, const char* suffix);
 

@@ -4,6 +4,7 @@
 
 #include "runtime/logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 
@@ -12,17 +13,10 @@ namespace {
 
 using logic::word;
 
-constexpr rt::u32 kInvalid = 0xFFFFFFFF;  // no handle, no attributes
-constexpr rt::u32 kReadOnly = 0x1;
-constexpr rt::u32 kDirectory = 0x10;
-constexpr rt::u32 kNormal = 0x80;
 constexpr rt::u32 kGenericRead = 0x80000000;
 constexpr rt::u32 kGenericWrite = 0x40000000;
-constexpr rt::u32 kShareRead = 0x1;
 constexpr rt::u32 kCreateNew = 1;
 constexpr rt::u32 kOpenExisting = 3;
-constexpr rt::u32 kMoveWriteThrough = 0x8;
-constexpr rt::u32 kPathBuffer = 260;  // what GetTempFileNameA writes at most
 constexpr rt::u32 kChunk = 4096;
 constexpr rt::u32 kAccessDenied = 5;
 constexpr int kNameTries = 16;
@@ -48,15 +42,15 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    bool is_open() const { return handle_ != kInvalid; }
+    bool is_open() const { return handle_ != kInvalidHandle; }
     rt::u32 handle() const { return handle_; }
     // False when the platform could not finish the file.
     bool close(rt::u32& error) {
-        if (handle_ == kInvalid) return true;
-        return dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2) != 0 || failed(error);
+        if (handle_ == kInvalidHandle) return true;
+        return dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 2) != 0 || failed(error);
     }
     void close() {
-        if (handle_ != kInvalid) dll(kCloseHandle, {std::exchange(handle_, kInvalid)}, 2);
+        if (handle_ != kInvalidHandle) dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 2);
     }
 
 private:
@@ -92,17 +86,17 @@ logic::Text folder_of(const char* path) {
 // A new, empty file in `folder`, open for writing. It is made by the open itself
 // (CREATE_NEW), so a name planted in the meantime, such as a link to a file
 // elsewhere, is never written through.
-rt::u32 create_sibling(const char* folder, char (&name)[kPathBuffer], rt::u32& error) {
+rt::u32 create_sibling(const char* folder, char (&name)[kMaxPath], rt::u32& error) {
     rt::u32 unique = dll(kGetTickCount, {}, 4);
     for (int i = 0; i < kNameTries; ++i) {
         unique = (unique + 1) & 0xFFFF;
         if (unique == 0) unique = 1;
         if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), unique, word(name)}, 5)) break;
-        const rt::u32 file = dll(kCreateFileA, {word(name), kGenericWrite, 0, 0, kCreateNew, kNormal, 0}, 6);
-        if (file != kInvalid) return file;
+        const rt::u32 file = dll(kCreateFileA, {word(name), kGenericWrite, 0, 0, kCreateNew, kAttributeNormal, 0}, 6);
+        if (file != kInvalidHandle) return file;
     }
     failed(error);
-    return kInvalid;
+    return kInvalidHandle;
 }
 
 // Puts the finished temporary file in the target's place. ReplaceFileA keeps the
@@ -111,13 +105,13 @@ rt::u32 create_sibling(const char* folder, char (&name)[kPathBuffer], rt::u32& e
 // is left under the aside name: it is moved back then. A target that is gone after a
 // failed replace says the same without asking for the error code.
 bool swap_in(const char* temp, const char* target, const char* folder, rt::u32& error) {
-    if (attributes_of(target) == kInvalid)
+    if (attributes_of(target) == kInvalidHandle)
         return dll(kMoveFileExA, {word(temp), word(target), kMoveWriteThrough}, 7) != 0 || failed(error);
-    char aside[kPathBuffer] = {};
+    char aside[kMaxPath] = {};
     if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), 0, word(aside)}, 8)) return failed(error);
     const bool replaced = dll(kReplaceFileA, {word(target), word(temp), word(aside), 0, 0, 0}, 9) != 0 || failed(error);
     // Until the original is back in its place, the aside name keeps it.
-    if (!replaced && attributes_of(target) == kInvalid &&
+    if (!replaced && attributes_of(target) == kInvalidHandle &&
         !dll(kMoveFileExA, {word(aside), word(target), kMoveWriteThrough}, 10))
         return false;
     logic::delete_file(aside);
@@ -128,12 +122,12 @@ template <typename Fill>
 bool replace_with(const char* target, rt::u32& error, Fill fill) {
     // A read-only target stays as it is, as the plain write to file leaves it.
     const rt::u32 existing = attributes_of(target);
-    if (existing != kInvalid && (existing & (kReadOnly | kDirectory))) {
+    if (existing != kInvalidHandle && (existing & (kAttributeReadOnly | kAttributeDirectory))) {
         error = kAccessDenied;
         return false;
     }
     const logic::Text folder = folder_of(target);
-    char temp[kPathBuffer] = {};
+    char temp[kMaxPath] = {};
     File file(create_sibling(folder.get(), temp, error));
     if (!file.is_open()) return false;
     const bool written = fill(file.handle()) && (dll(kFlushFileBuffers, {file.handle()}, 11) != 0 || failed(error));
@@ -146,7 +140,7 @@ bool replace_with(const char* target, rt::u32& error, Fill fill) {
 
 bool is_regular_file(const char* path) {
     const rt::u32 attributes = attributes_of(path);
-    return attributes != kInvalid && !(attributes & kDirectory);
+    return attributes != kInvalidHandle && !(attributes & kAttributeDirectory);
 }
 
 bool replace_file_contents(const char* target, const void* data, rt::u32 length, rt::u32* error) {
@@ -159,7 +153,7 @@ bool replace_file_contents(const char* target, const void* data, rt::u32 length,
 bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = error ? *error : ignored;
-    File from(dll(kCreateFileA, {word(source), kGenericRead, kShareRead, 0, kOpenExisting, kNormal, 0}, 12));
+    File from(dll(kCreateFileA, {word(source), kGenericRead, kShareRead, 0, kOpenExisting, kAttributeNormal, 0}, 12));
     if (!from.is_open()) return failed(code);
     return replace_with(target, code, [&](rt::u32 file) {
         unsigned char chunk[kChunk];

@@ -19,8 +19,6 @@ namespace {
 // those lines runs at most this often, and once more when the cleanup ends.
 constexpr rt::u32 kDeletionFlushIntervalMs = 50;
 
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, logic::Site where) {
     return logic::call_dll(command, convention_of(command), words, where);
 }
@@ -85,7 +83,7 @@ bool matches_pattern(const char* name, const char* pattern) {
         if (*pattern == '*') {
             star = pattern++;
             resume = name;
-        } else if (*pattern == '?' || (*pattern && fold(*pattern) == fold(*name))) {
+        } else if (*pattern == '?' || (*pattern && fold_letter(*pattern) == fold_letter(*name))) {
             ++pattern;
             ++name;
         } else if (star) {
@@ -120,7 +118,7 @@ bool is_drive_root(const char* path) {
     if (!path) return false;
     size_t n = std::strlen(path);
     while (n > 0 && path[n - 1] == '\\') --n;
-    const char letter = fold(path[0]);
+    const char letter = fold_letter(path[0]);
     return n == 2 && letter >= 'a' && letter <= 'z' && path[1] == ':';
 }
 

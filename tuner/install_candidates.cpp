@@ -5,6 +5,7 @@
 #include "runtime/logic/calls.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
 #include "tuner/process_check.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -32,29 +33,17 @@ constexpr rt::u32 kQueryValue = 0x0001;
 constexpr rt::u32 kView32 = 0x0200;  // the launcher is a 32-bit program
 constexpr rt::u32 kRegistryText = 1;
 constexpr rt::u32 kQueryLimitedInformation = 0x1000;
-constexpr rt::u32 kNoAttributes = 0xFFFFFFFF;
-constexpr rt::u32 kAttributeDirectory = 0x10;
-constexpr rt::u32 kAttributeReparsePoint = 0x400;
 // Texts read from the registry or a process are bounded; a longer one is no candidate.
 constexpr rt::u32 kLongestReadText = 1024;
-// The ANSI file functions take paths shorter than this.
-constexpr size_t kMaxPath = 260;
 
 rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
     return logic::call_dll(command, convention_of(command), words, {kRoutineInstallCandidates, site});
 }
 
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 // Paths are GBK: a byte from 0x81 on starts a two-byte character whose second byte may
 // be a backslash.
 bool is_lead_byte(char c) { return static_cast<unsigned char>(c) >= 0x81 && static_cast<unsigned char>(c) <= 0xFE; }
 bool is_separator(char c) { return c == '\\' || c == '/'; }
-
-bool starts_with_ignoring_case(const char* text, const char* prefix) {
-    for (; *prefix; ++text, ++prefix)
-        if (fold(*text) != fold(*prefix)) return false;
-    return true;
-}
 
 rt::u32 attributes_of(const char* path) { return dll(kGetFileAttributesA, {logic::word(path)}, 1); }
 
@@ -138,7 +127,7 @@ bool pick_client_process(rt::u32 process_id, const char* exe_name, void* context
 }  // namespace
 
 char* normalise_candidate(const char* path, char drive) {
-    if (!path || fold(path[0]) != fold(drive) || path[1] != ':' || (path[2] && !is_separator(path[2]))) return nullptr;
+    if (!path || fold_letter(path[0]) != fold_letter(drive) || path[1] != ':' || (path[2] && !is_separator(path[2]))) return nullptr;
     if (std::strlen(path) + std::strlen(kSystemYaml) >= kMaxPath) return nullptr;
 
     // Never longer than the source: each part written had a separator before it.

@@ -2,31 +2,15 @@
 // the system's powercfg through the system's command interpreter.
 #include "runtime/logic/commands.h"
 #include "tuner/change_record.h"
-#include "tuner/dll_commands.h"
 #include "tuner/routines.h"
 #include "tuner/steps.h"
+#include "tuner/system_directory.h"
 #include "tuner/texts.h"
 
 namespace tuner {
-namespace {
-
-constexpr rt::u32 kPathCapacity = 260;
-
-// The program runs elevated from a folder anyone may write to, and the platform looks
-// in the program's folder and the current directory before the system's: system
-// programs are named by their full path in the system directory.
-logic::Text system_directory() {
-    char buffer[kPathCapacity] = {};
-    const rt::u32 n = logic::call_dll(kGetSystemDirectoryA, convention_of(kGetSystemDirectoryA),
-                                      {logic::word(buffer), kPathCapacity}, {kRoutinePowerPlan, 1});
-    if (n == 0 || n >= kPathCapacity) return {};
-    return logic::Text::copy(buffer);
-}
-
-}  // namespace
 
 void run_power_plan_step() {
-    const logic::Text dir = system_directory();
+    const logic::Text dir = system_directory({kRoutinePowerPlan, 1});
     if (dir.empty()) return;  // never by bare name
     const char* d = dir.get();
     const logic::Text duplicate = logic::join({"\"", d, "\\cmd.exe\" /c \"", d, "\\powercfg.exe\"", kPowerDuplicate});
