@@ -1,6 +1,6 @@
 #include "bench/baseline_deletion.h"
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 
 namespace bench {
 namespace {

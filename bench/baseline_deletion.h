@@ -3,7 +3,7 @@
 // match, then a *.* pass for the subdirectories (names starting with "." skipped),
 // through the runtime's find-file service and delete file command.
 #pragma once
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace bench {
 

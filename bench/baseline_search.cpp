@@ -1,6 +1,6 @@
 #include "bench/baseline_search.h"
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/dll_commands.h"
 
 namespace bench {

@@ -4,7 +4,7 @@
 // after every found file and every visited subdirectory, the decision only after the
 // whole drive was walked.
 #pragma once
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace bench {
 

@@ -3,7 +3,7 @@
 // the files they would delete. Timed against the deletions on the same copy, it shows
 // what the deletions themselves cost, which no walk can save.
 #pragma once
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace bench {
 

@@ -4,7 +4,7 @@
 // the full path or command line, and 成功 or 失败 with the platform's error code.
 // Writing the record never stops or changes the step that made the change.
 #pragma once
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace tuner {
 

@@ -1,5 +1,5 @@
 // The Cross frame boost and the log cleanup.
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/file_routines.h"
 #include "tuner/main_window.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <mutex>
 
-#include "runtime/logic/calls.h"
-#include "runtime/logic/commands.h"
+#include "logic/calls.h"
+#include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 

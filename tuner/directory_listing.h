@@ -4,7 +4,7 @@
 #pragma once
 #include <atomic>
 
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace tuner {
 

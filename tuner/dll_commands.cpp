@@ -1,6 +1,6 @@
 #include "tuner/dll_commands.h"
 
-#include "runtime/logic/constants.h"
+#include "logic/constants.h"
 
 namespace tuner {
 

@@ -1,7 +1,7 @@
 // The tool's DLL commands: system functions declared by library file name and entry
 // name, called by index.
 #pragma once
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 
 namespace tuner {
 

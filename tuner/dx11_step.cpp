@@ -1,6 +1,6 @@
 // DX11 test mode: the key DX11BetaTest in section General of the client's game.cfg,
 // with a one-time backup of the file and an access grant on its first change.
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"

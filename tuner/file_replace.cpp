@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/platform_error.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <cwchar>
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"

@@ -3,7 +3,7 @@
 #pragma once
 #include <optional>
 
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace tuner {
 

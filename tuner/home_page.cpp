@@ -1,7 +1,7 @@
 #include "tuner/home_page.h"
 
 #include "data/home_page_templates.h"
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/install_candidates.h"

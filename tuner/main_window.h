@@ -1,7 +1,7 @@
 // The tool's window: its components and the properties the handlers use, behind a
 // few readable operations.
 #pragma once
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/program_info.h"
 
 namespace tuner {

@@ -1,5 +1,5 @@
 // The optimize action and the select-all box.
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/handlers.h"
 #include "tuner/main_window.h"
 #include "tuner/process_check.h"

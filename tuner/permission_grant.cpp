@@ -1,6 +1,6 @@
 #include "tuner/permission_grant.h"
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"

@@ -1,6 +1,6 @@
 #include "tuner/platform_error.h"
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/routines.h"
 

@@ -1,6 +1,6 @@
 // The power plan: the high performance scheme copied, then made the active one, by
 // the system's powercfg through the system's command interpreter.
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/routines.h"
 #include "tuner/steps.h"

@@ -1,9 +1,9 @@
 #include "tuner/process_check.h"
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include <cstring>
 
-#include "runtime/logic/records.h"
+#include "logic/records.h"
 #include "tuner/dll_commands.h"
 #include "tuner/routines.h"
 

@@ -1,6 +1,6 @@
 #include "tuner/program_entry.h"
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/program_info.h"
 #include "tuner/tool_state.h"
 

@@ -1,7 +1,7 @@
 #include "tuner/program_info.h"
 
 #include "data/main_window_template.h"
-#include "runtime/logic/constants.h"
+#include "logic/constants.h"
 #include "tuner/dll_commands.h"
 #include "tuner/handlers.h"
 #include "tuner/support_libraries.h"

@@ -1,6 +1,6 @@
 #include "tuner/record_menu.h"
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
 #include "tuner/main_window.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/install_search.h"
 #include "tuner/main_window.h"

@@ -1,6 +1,6 @@
 #include "tuner/system_directory.h"
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 

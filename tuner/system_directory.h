@@ -1,7 +1,7 @@
 // The system directory, where the programs the tool starts are taken from.
 #pragma once
-#include "runtime/logic/entries.h"
-#include "runtime/logic/values.h"
+#include "logic/entries.h"
+#include "logic/values.h"
 
 namespace tuner {
 

@@ -1,6 +1,6 @@
 #include "tuner/texts.h"
 
-#include "runtime/logic/constants.h"
+#include "logic/constants.h"
 
 namespace tuner {
 

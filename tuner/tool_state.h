@@ -1,7 +1,7 @@
 // What every handler shares: the client's install directory, the paths the searches
 // collected, and the search in progress. Only the UI thread touches it.
 #pragma once
-#include "runtime/logic/values.h"
+#include "logic/values.h"
 
 namespace tuner {
 

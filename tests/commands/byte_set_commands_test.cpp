@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runtime/error_box.h"
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tests/commands/command_test_program.h"
 #include "tests/support/child_process.h"
 

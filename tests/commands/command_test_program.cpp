@@ -5,7 +5,7 @@
 #include "commands/command_table.h"
 #include "commands/core_link.h"
 #include "runtime/initialise.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 
 namespace command_tests {
 namespace {

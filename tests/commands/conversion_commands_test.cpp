@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 
 namespace {
 

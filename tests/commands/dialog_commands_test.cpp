@@ -5,7 +5,7 @@
 
 #include "commands/window_owner.h"
 #include "runtime/library_service.h"
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "runtime/window_system.h"
 #include "tests/commands/box_watcher.h"
 

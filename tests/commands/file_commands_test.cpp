@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/logic/commands.h"
+#include "logic/commands.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 

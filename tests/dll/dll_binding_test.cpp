@@ -11,8 +11,8 @@
 #include "runtime/end_sequence.h"
 #include "runtime/error_box.h"
 #include "runtime/initialise.h"
-#include "runtime/logic/calls.h"
-#include "runtime/logic/constants.h"
+#include "logic/calls.h"
+#include "logic/constants.h"
 #include "runtime/process_entry.h"
 #include "tests/support/child_process.h"
 

@@ -5,8 +5,8 @@
 #include "runtime/error_box.h"
 #include "runtime/initialise.h"
 #include "runtime/library_service.h"
-#include "runtime/logic/calls.h"
-#include "runtime/logic/constants.h"
+#include "logic/calls.h"
+#include "logic/constants.h"
 #include "tests/forms/forms_test_program.h"
 #include "tests/support/child_process.h"
 

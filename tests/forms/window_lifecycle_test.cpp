@@ -8,7 +8,7 @@
 #include "forms/window_registry.h"
 #include "runtime/application.h"
 #include "runtime/library_service.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tests/forms/forms_test_program.h"
 
 namespace forms_test {

@@ -9,7 +9,7 @@
 #include "runtime/application.h"
 #include "runtime/at_exit.h"
 #include "runtime/library_service.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "runtime/memory.h"
 #include "runtime/program_info.h"
 #include "tests/support/child_process.h"

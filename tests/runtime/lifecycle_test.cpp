@@ -8,7 +8,7 @@
 #include "runtime/application.h"
 #include "runtime/error_box.h"
 #include "runtime/library_service.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "runtime/process_entry.h"
 #include "tests/runtime/test_program.h"
 #include "tests/support/child_process.h"

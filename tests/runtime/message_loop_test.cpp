@@ -8,7 +8,7 @@
 
 #include "runtime/application.h"
 #include "runtime/at_exit.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "runtime/message_loop.h"
 #include "runtime/window_system.h"
 #include "tests/runtime/test_program.h"

@@ -2,8 +2,8 @@
 
 #include "runtime/initialise.h"
 #include "runtime/library_service.h"
-#include "runtime/logic/calls.h"
-#include "runtime/logic/constants.h"
+#include "logic/calls.h"
+#include "logic/constants.h"
 #include "tests/support/child_process.h"
 
 namespace runtime_tests {

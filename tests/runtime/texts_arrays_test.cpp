@@ -11,8 +11,8 @@
 
 #include "runtime/application.h"
 #include "runtime/error_box.h"
-#include "runtime/logic/calls.h"
-#include "runtime/logic/constants.h"
+#include "logic/calls.h"
+#include "logic/constants.h"
 #include "runtime/memory.h"
 #include "runtime/texts.h"
 #include "tests/support/child_process.h"

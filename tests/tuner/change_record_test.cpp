@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "forms/window_system_install.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tests/support/change_record_tail.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"

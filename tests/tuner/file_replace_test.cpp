@@ -9,7 +9,7 @@
 
 #include "forms/window_system_install.h"
 #include "runtime/application.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"

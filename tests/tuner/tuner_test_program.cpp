@@ -1,7 +1,7 @@
 #include "tests/tuner/tuner_test_program.h"
 
 #include "runtime/initialise.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 #include "tuner/program_info.h"
 
 namespace tuner_tests {

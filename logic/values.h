@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "runtime/logic/entries.h"
+#include "logic/entries.h"
 #include "runtime/values.h"
 
 namespace logic {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <span>
 
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 
 namespace logic {
 

@@ -4,8 +4,8 @@
 #pragma once
 #include <initializer_list>
 
-#include "runtime/logic/constants.h"
-#include "runtime/logic/values.h"
+#include "logic/constants.h"
+#include "logic/values.h"
 
 namespace logic {
 

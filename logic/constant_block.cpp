@@ -1,6 +1,6 @@
 // Compiled into each program (not into the runtime library): the markers of the
 // program's constant data block and the static empty text and byte set inside it.
-#include "runtime/logic/constants.h"
+#include "logic/constants.h"
 
 namespace {
 __attribute__((section(".rdata$trivane_a"), used)) const char g_block_start[1] = {0};

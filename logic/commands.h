@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "commands/command_table.h"
-#include "runtime/logic/calls.h"
+#include "logic/calls.h"
 
 namespace logic {
 
