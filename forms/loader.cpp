@@ -32,6 +32,12 @@ struct Build {
     HWND hwnd(int i) const { return object(i) ? object(i)->hwnd() : nullptr; }
 };
 
+// The record index of record i's container; -1 when it sits on the window itself.
+int container_of(Build& b, int i) {
+    const u32 container = read_fixed(b.record(i), Fixed::Container);
+    return container ? b.window->live.find(container) : -1;
+}
+
 u32 style_of(u32 state_flags) {
     u32 style = 0;
     if (state_flags & kStateDisabled) style |= WS_DISABLED;
@@ -63,7 +69,10 @@ bool create_object(Build& b, int i) {
         request.parent = b.owner;
         request.modal = b.modal;
     } else {
-        request.parent = b.hwnd(0);
+        // A component whose container already stands is made inside it: moving it
+        // there afterwards costs the window server a dozen round trips per component.
+        const int c = container_of(b, i);
+        request.parent = c > i && b.hwnd(c) ? b.hwnd(c) : b.hwnd(0);
         request.control_id = b.next_control_id;
         b.next_control_id += kControlIdStep;
     }
@@ -73,11 +82,12 @@ bool create_object(Build& b, int i) {
     return true;
 }
 
+// Components come before their containers in record order, and are made after them;
+// one that came after its container is moved into it here.
 void reparent(Build& b) {
     for (int i = 1; i < b.count(); ++i) {
-        const u32 container = read_fixed(b.record(i), Fixed::Container);
-        const int c = container ? b.window->live.find(container) : -1;
-        if (c > 0 && b.hwnd(i) && b.hwnd(c)) SetParent(b.hwnd(i), b.hwnd(c));
+        const int c = container_of(b, i);
+        if (c > 0 && c < i && b.hwnd(i) && b.hwnd(c)) SetParent(b.hwnd(i), b.hwnd(c));
     }
 }
 
