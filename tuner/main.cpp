@@ -4,6 +4,7 @@
 
 #include "commands/window_owner.h"
 #include "forms/component_object.h"
+#include "forms/components/drive_read_ahead.h"
 #include "forms/window_system_install.h"
 #include "runtime/process_entry.h"
 #include "tuner/program_entry.h"
@@ -20,6 +21,8 @@ HWND window_of(rt::u32 object) { return reinterpret_cast<forms::ComponentObject*
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The main window's drive box lists the drives while the rest of it is built.
+    forms::read_drives_ahead();
     forms::install_window_system();
     commands::set_window_handle_reader(window_of);
     return rt::run_program(tuner::program_info(), tuner::program_entry, kCallbacks);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/components/drive_box_properties.h"
+#include "forms/components/drive_read_ahead.h"
 
 namespace forms {
 namespace {
@@ -55,18 +56,27 @@ std::string drive_entry_text(char letter, UINT platform_type, const std::string&
     return text;
 }
 
-std::vector<DriveEntry> list_drives(u32 filter) {
+std::vector<DriveFacts> read_drives(u32 filter) {
     char roots[kDriveStringsCapacity + 1] = {};
     const DWORD n = GetLogicalDriveStringsA(kDriveStringsCapacity, roots);
-    std::vector<DriveEntry> drives;
+    std::vector<DriveFacts> drives;
     if (n == 0 || n > kDriveStringsCapacity) return drives;
     for (char* root = roots; *root; root += lstrlenA(root) + 1) {
         root[0] = upper_drive_letter(root[0]);
         const UINT type = GetDriveTypeA(root);
         if (!drive_kind_listed(filter, type)) continue;
-        const std::string label = type == DRIVE_FIXED ? volume_label(root) : std::string();
-        drives.push_back({root[0], drive_entry_text(root[0], type, label)});
+        drives.push_back({root[0], type, type == DRIVE_FIXED ? volume_label(root) : std::string()});
     }
+    return drives;
+}
+
+std::vector<DriveEntry> list_drives(u32 filter) {
+    std::vector<DriveFacts> facts;
+    if (!take_drives_read_ahead(&facts)) facts = read_drives(filter);
+    std::vector<DriveEntry> drives;
+    for (const DriveFacts& d : facts)
+        if (drive_kind_listed(filter, d.platform_type))
+            drives.push_back({d.letter, drive_entry_text(d.letter, d.platform_type, d.label)});
     return drives;
 }
 

@@ -19,7 +19,18 @@ bool drive_kind_listed(u32 filter, UINT platform_type);
 // The entry text of a drive; the label counts only for fixed drives.
 std::string drive_entry_text(char letter, UINT platform_type, const std::string& label);
 
-// The drives that pass the filter, as the platform lists them.
+// What the platform says of one drive; the label is read for fixed drives only.
+struct DriveFacts {
+    char letter;  // upper case
+    UINT platform_type;
+    std::string label;
+};
+
+// The machine's drives in the platform's order; labels only of those that pass the filter.
+std::vector<DriveFacts> read_drives(u32 filter);
+
+// The drives that pass the filter, as the platform lists them: the listing read
+// ahead (drive_read_ahead.h) the first time there is one, else a fresh one.
 std::vector<DriveEntry> list_drives(u32 filter);
 
 // The letter of the process's current drive, upper case. A current directory that

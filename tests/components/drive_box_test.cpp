@@ -8,6 +8,7 @@
 #include "forms/components/drive_box_list.h"
 #include "forms/components/drive_box_object.h"
 #include "forms/components/drive_box_properties.h"
+#include "forms/components/drive_read_ahead.h"
 #include "forms/core_types.h"
 #include "runtime/memory.h"
 #include "runtime/texts.h"
@@ -267,6 +268,26 @@ TEST_F(DriveBoxTest, ListsTheDrivesInPlatformOrderWithKindsLabelsAndLetters) {
     // The process's current drive is shown, and becomes the stored letter.
     EXPECT_EQ(selected_text(box), "U: （硬盘）");
     EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
+}
+
+// The program reads the drives ahead on a thread while its window is built; the box's
+// first fill takes that listing, filtered as its own would be, and only once.
+TEST_F(DriveBoxTest, TakesTheDrivesReadAheadOnceFilteredByItsKinds) {
+    ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
+    std::vector<std::string> fresh;
+    for (const forms::DriveEntry& d : forms::list_drives(forms::kDrivesFixed)) fresh.push_back(d.text);
+    forms::read_drives_ahead();
+    forms::DriveBoxProperties p;
+    p.kinds = forms::kDrivesFixed;
+    ASSERT_TRUE(load_window({drive_box(kBox, block_of(p))}));
+    std::vector<std::string> shown;
+    for (const ListEntry& e : entries_of(component_handle(kBox))) shown.push_back(e.text);
+    EXPECT_EQ(shown, fresh);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "T: （硬盘） TRIVANE"), shown.end());
+    std::vector<forms::DriveFacts> again;
+    EXPECT_FALSE(forms::take_drives_read_ahead(&again));  // the box took it
+    forms::read_drives_ahead();                           // once per process
+    EXPECT_FALSE(forms::take_drives_read_ahead(&again));
 }
 
 TEST_F(DriveBoxTest, IsADropDownListAtLeastEightyPixelsHighWithItsColours) {
