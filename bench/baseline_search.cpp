@@ -13,14 +13,11 @@ constexpr rt::u32 kDirectoryAttribute = 0x10;
 void event_pump() {
     unsigned char msg[28];
     const auto peek = [&msg] {
-        return logic::call_dll(tuner::kPeekMessageA, tuner::convention_of(tuner::kPeekMessageA),
-                               {logic::word(msg), 0, 0, 0, 1}, {kRoutine, 1});
+        return tuner::dll::PeekMessageA(msg, 0, 0, 0, 1, {kRoutine, 1});
     };
     while (peek()) {
-        logic::call_dll(tuner::kTranslateMessage, tuner::convention_of(tuner::kTranslateMessage), {logic::word(msg)},
-                        {kRoutine, 2});
-        logic::call_dll(tuner::kDispatchMessageA, tuner::convention_of(tuner::kDispatchMessageA), {logic::word(msg)},
-                        {kRoutine, 3});
+        tuner::dll::TranslateMessage(msg, {kRoutine, 2});
+        tuner::dll::DispatchMessageA(msg, {kRoutine, 3});
     }
 }
 

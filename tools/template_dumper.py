@@ -50,7 +50,8 @@ def main():
     ap.add_argument("--json", action="store_true", help="print the description the builder reads")
     ap.add_argument("--offset", type=lambda s: int(s, 0), default=0)
     ap.add_argument("--length", type=lambda s: int(s, 0))
-    ap.add_argument("--handlers", help="handler table header (default tuner/handler_offsets.h)")
+    ap.add_argument("--handlers", help="description whose 'handlers' list names the handler table's slots "
+                                       "(default data/main_window.template.json)")
     args = ap.parse_args()
 
     with open(args.file, "rb") as f:

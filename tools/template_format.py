@@ -6,6 +6,7 @@ turns that into the stored bytes, `decode_segment` turns stored bytes back into 
 same dict shape; encode(decode(b)) == b for every segment decode accepts.
 """
 
+import json
 import os
 import re
 import struct
@@ -116,19 +117,28 @@ class FormatError(Exception):
 
 # ---- handler table ---------------------------------------------------------------
 
-def load_handler_offsets(path=None):
-    """Handler name -> byte offset, from the tool's handler table header."""
-    path = path or os.path.join(ROOT, "tuner", "handler_offsets.h")
-    with open(path, encoding="utf-8") as f:
-        text = f.read()
+DEFAULT_DESCRIPTION = os.path.join(ROOT, "data", "main_window.template.json")
+
+
+def handler_offsets(names):
+    """Handler name -> byte offset, from the handler table's names in slot order."""
     slot_size = 4  # a 32-bit program: one code address per slot
-    handlers = {}
-    for name, value in re.findall(r"\b(kHandler\w+)\s*=\s*(\d+)", text):
-        if name != "kHandlerCount":
-            handlers[name] = int(value) * slot_size
-    if not handlers:
-        raise FormatError("no handlers found in " + path)
-    return handlers
+    if not isinstance(names, list) or not names or not all(isinstance(n, str) for n in names):
+        raise FormatError("handlers: a list of handler names in slot order")
+    if len(set(names)) != len(names):
+        raise FormatError("handlers: a name appears twice")
+    return {name: slot * slot_size for slot, name in enumerate(names)}
+
+
+def load_handler_offsets(path=None):
+    """Handler name -> byte offset, from the 'handlers' list of a window description
+    (the tool's own by default)."""
+    path = path or DEFAULT_DESCRIPTION
+    with open(path, encoding="utf-8") as f:
+        desc = json.load(f)
+    if "handlers" not in desc:
+        raise FormatError("no handlers listed in " + path)
+    return handler_offsets(desc["handlers"])
 
 
 # ---- primitive writer and reader ------------------------------------------------

@@ -13,8 +13,6 @@
 namespace tuner {
 namespace {
 
-using logic::word;
-
 constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
 constexpr rt::u32 kAppendData = 0x4;
 constexpr rt::u32 kReadAttributes = 0x80;
@@ -22,9 +20,7 @@ constexpr rt::u32 kOpenAlways = 4;
 constexpr rt::u32 kLocalAppData = 0x1C;
 constexpr rt::i32 kInformationStyle = 64;
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
-    return logic::call_dll(command, convention_of(command), words, {kRoutineChangeRecord, site});
-}
+constexpr logic::Site at(rt::i32 site) { return {kRoutineChangeRecord, site}; }
 
 // The platform's FILE_STANDARD_INFO and FILE_ATTRIBUTE_TAG_INFO, by their class numbers.
 struct StandardInformation {
@@ -59,7 +55,7 @@ void put_number(rt::u32 value, int width, char* out) {
 // YYYY-MM-DD HH:MM:SS in local time.
 logic::Text local_time_text() {
     unsigned short t[8] = {};  // the platform's SYSTEMTIME: year, month, weekday, day, hour, minute, second, ms
-    dll(kGetLocalTime, {word(t)}, 2);
+    dll::GetLocalTime(t, at(2));
     char year[12], month[12], day[12], hour[12], minute[12], second[12];
     put_number(t[0], 4, year);
     put_number(t[1], 2, month);
@@ -73,7 +69,7 @@ logic::Text local_time_text() {
 // The user's local application data folder, or empty text.
 logic::Text local_app_data() {
     char base[kMaxPath] = {};
-    if (dll(kSHGetFolderPathA, {0, kLocalAppData, 0, 0, word(base)}, 9) != 0) return {};
+    if (dll::SHGetFolderPathA(0, kLocalAppData, 0, 0, base, at(9)) != 0) return {};
     return logic::Text::copy(base);
 }
 
@@ -113,20 +109,20 @@ ChangeRecord::~ChangeRecord() { close(); }
 
 void ChangeRecord::close() {
     if (handle_ == kInvalidHandle) return;
-    if (unflushed_) dll(kFlushFileBuffers, {handle_}, 8);
+    if (unflushed_) dll::FlushFileBuffers(handle_, at(8));
     unflushed_ = false;
-    dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 3);
+    dll::CloseHandle(std::exchange(handle_, kInvalidHandle), at(3));
 }
 
 bool ChangeRecord::flush_if_due() {
     unflushed_ = true;
     if (flush_interval_ != 0) {
-        const rt::u32 now = dll(kGetTickCount, {}, 14);
+        const rt::u32 now = dll::GetTickCount(at(14));
         if (now - last_flush_ < flush_interval_) return true;
         last_flush_ = now;
     }
     unflushed_ = false;
-    return dll(kFlushFileBuffers, {handle_}, 8) != 0;
+    return dll::FlushFileBuffers(handle_, at(8));
 }
 
 // Opens the record for appending and learns its size; refuses a link.
@@ -134,19 +130,18 @@ bool ChangeRecord::open() {
     if (record_.empty()) return false;
     if (!folder_.empty()) {
         // A planted junction in the folder's place is refused like a link for the record.
-        dll(kCreateDirectoryA, {word(folder_.get()), 0}, 10);
-        const rt::u32 attributes = dll(kGetFileAttributesA, {word(folder_.get())}, 11);
+        dll::CreateDirectoryA(folder_.get(), nullptr, at(10));
+        const rt::u32 attributes = dll::GetFileAttributesA(folder_.get(), at(11));
         if (attributes == kInvalidHandle || !(attributes & kAttributeDirectory) || (attributes & kAttributeReparsePoint)) return false;
     }
-    handle_ = dll(kCreateFileA, {word(record_.get()), kAppendData | kReadAttributes, kShareRead, 0, kOpenAlways,
-                                 kAttributeNormal | kOpenReparsePoint, 0},
-                  4);
+    handle_ = dll::CreateFileA(record_.get(), kAppendData | kReadAttributes, kShareRead, nullptr, kOpenAlways,
+                               kAttributeNormal | kOpenReparsePoint, 0, at(4));
     if (handle_ == kInvalidHandle) return false;
     StandardInformation standard = {};
     AttributeInformation kind = {};
     const bool known =
-        dll(kGetFileInformationByHandleEx, {handle_, kStandardInformation, word(&standard), sizeof standard}, 5) &&
-        dll(kGetFileInformationByHandleEx, {handle_, kAttributeInformation, word(&kind), sizeof kind}, 5);
+        dll::GetFileInformationByHandleEx(handle_, kStandardInformation, &standard, sizeof standard, at(5)) &&
+        dll::GetFileInformationByHandleEx(handle_, kAttributeInformation, &kind, sizeof kind, at(5));
     if (!known || (kind.attributes & kAttributeReparsePoint) || standard.links > 1) {
         close();
         return false;
@@ -160,12 +155,12 @@ bool ChangeRecord::append_line(const char* line) {
     if (handle_ == kInvalidHandle && !open()) return false;
     if (size_ > 0 && size_ + length > kRecordLimit) {
         close();
-        if (!dll(kMoveFileExA, {word(record_.get()), word(old_record_.get()), kMoveReplaceExisting | kMoveWriteThrough}, 6) ||
+        if (!dll::MoveFileExA(record_.get(), old_record_.get(), kMoveReplaceExisting | kMoveWriteThrough, at(6)) ||
             !open())
             return false;
     }
     rt::u32 written = 0;
-    const bool ok = dll(kWriteFile, {handle_, word(line), length, word(&written), 0}, 7) && written == length;
+    const bool ok = dll::WriteFile(handle_, line, length, &written, nullptr, at(7)) && written == length;
     size_ += written;
     return flush_if_due() && ok;
 }
@@ -191,7 +186,7 @@ void record_outcome(Change change, const char* subject, bool done) {
 }
 
 void show_change_record(const char* record) {
-    const rt::u32 attributes = record ? dll(kGetFileAttributesA, {word(record)}, 12) : kInvalidHandle;
+    const rt::u32 attributes = record ? dll::GetFileAttributesA(record, at(12)) : kInvalidHandle;
     if (attributes == kInvalidHandle || (attributes & kAttributeDirectory)) {
         logic::message_box(kNoRecordYet, kInformationStyle, kFriendlyTip);
         return;

@@ -41,23 +41,20 @@ bool ends_with_ignoring_case(const char* name, const char* suffix) {
 
 DirectoryListing::DirectoryListing(const char* directory, rt::i32 routine) : routine_(routine) {
     logic::Text pattern = logic::join({directory, "*"});
-    handle_ = logic::call_dll(kFindFirstFileExA, convention_of(kFindFirstFileExA),
-                              {logic::word(pattern.get()), kInfoBasic, logic::word(data_), kSearchNameMatch, 0,
-                               kLargeFetch},
-                              {routine_, 1});
+    handle_ = dll::FindFirstFileExA(pattern.get(), kInfoBasic, data_, kSearchNameMatch, nullptr, kLargeFetch,
+                                    {routine_, 1});
     if (handle_ == kInvalidHandle) handle_ = 0;
 }
 
 DirectoryListing::~DirectoryListing() {
-    if (handle_) logic::call_dll(kFindClose, convention_of(kFindClose), {handle_}, {routine_, 2});
+    if (handle_) dll::FindClose(handle_, {routine_, 2});
 }
 
 bool DirectoryListing::next() {
     while (handle_) {
         if (first_) {
             first_ = false;
-        } else if (!logic::call_dll(kFindNextFileA, convention_of(kFindNextFileA), {handle_, logic::word(data_)},
-                                    {routine_, 3})) {
+        } else if (!dll::FindNextFileA(handle_, data_, {routine_, 3})) {
             return false;
         }
         const char* n = name();
@@ -174,9 +171,7 @@ rt::u32 __stdcall FolderWalk::help(void* walk_pointer) {
 
 void FolderWalk::start_helpers() {
     for (rt::u32& helper : helpers_)
-        helper = logic::call_dll(kCreateThread, convention_of(kCreateThread),
-                                 {0, 0, reinterpret_cast<rt::u32>(&FolderWalk::help), logic::word(this), 0, 0},
-                                 {routine_, 11});
+        helper = dll::CreateThread(nullptr, 0, &FolderWalk::help, this, 0, nullptr, {routine_, 11});
 }
 
 // Helpers only leave once they see the walk finished; their handles close here.
@@ -185,13 +180,11 @@ void FolderWalk::join_helpers() {
         if (!helper) continue;
         for (;;) {
             rt::u32 code = 0;
-            if (!logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread),
-                                 {helper, logic::word(&code)}, {routine_, 12}) ||
-                code != kStillActive)
+            if (!dll::GetExitCodeThread(helper, &code, {routine_, 12}) || code != kStillActive)
                 break;
             logic::delay(1);
         }
-        logic::call_dll(kCloseHandle, convention_of(kCloseHandle), {helper}, {routine_, 13});
+        dll::CloseHandle(helper, {routine_, 13});
     }
 }
 

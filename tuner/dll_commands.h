@@ -1,90 +1,143 @@
 // The tool's DLL commands: system functions declared by library file name and entry
-// name, called by index.
+// name, called by index. Each is described once, in the list below; from it come
+// the index enum, the name arrays of the program information block and a typed call
+// for each command (dll::CloseHandle(handle, site)).
 #pragma once
-#include "logic/calls.h"
+#include "logic/dll_function.h"
 
 namespace tuner {
 
+// X(index name, entry, library file, convention, signature), in index order: a
+// command's place in the list is its index, so new ones go at the end. Library file
+// names stay exactly as declared, letter case included. Handles of every kind
+// (kernel, window, menu, registry key) are plain words; every command but strlen is
+// standard (the callee pops).
+#define TUNER_DLL_COMMANDS(X)                                                                                    \
+    X(kCreateToolhelp32Snapshot, CreateToolhelp32Snapshot, "kernel32.dll", Standard,                             \
+      u32(u32 flags, u32 process_id))                                                                            \
+    X(kProcess32First, Process32First, "kernel32.dll", Standard, bool(u32 snapshot, u32 entry_block))            \
+    X(kCloseHandle, CloseHandle, "kernel32.dll", Standard, bool(u32 handle))                                     \
+    X(kProcess32Next, Process32Next, "kernel32.dll", Standard, bool(u32 snapshot, u32 entry_block))              \
+    X(kStrlen, strlen, "msvcrt.dll", CallerCleanup, u32(const char* text))                                       \
+    X(kMultiByteToWideChar, MultiByteToWideChar, "Kernel32.dll", Standard,                                       \
+      i32(u32 code_page, u32 flags, const char* source, i32 source_length, wchar_t* target, i32 target_length))  \
+    X(kGetNamedSecurityInfoW, GetNamedSecurityInfoW, "Advapi32.dll", Standard,                                   \
+      u32(const wchar_t* name, u32 object_type, u32 information, void** owner, void** group, void** access_list, \
+          void** audit_list, void** descriptor))                                                                 \
+    X(kLocalAlloc, LocalAlloc, "kernel32.dll", Standard, void*(u32 flags, u32 bytes))                            \
+    X(kBuildExplicitAccessWithNameW, BuildExplicitAccessWithNameW, "Advapi32.dll", Standard,                     \
+      void(void* access, const wchar_t* trustee, u32 permissions, u32 mode, u32 inheritance))                    \
+    X(kSetEntriesInAclW, SetEntriesInAclW, "Advapi32.dll", Standard,                                             \
+      u32(u32 count, void* entries, void* old_list, void** new_list))                                            \
+    X(kSetNamedSecurityInfoW, SetNamedSecurityInfoW, "Advapi32.dll", Standard,                                   \
+      u32(const wchar_t* name, u32 object_type, u32 information, void* owner, void* group, void* access_list,    \
+          void* audit_list))                                                                                     \
+    X(kLocalFree, LocalFree, "kernel32.dll", Standard, void*(void* block))                                       \
+    X(kCopyFileA, CopyFileA, "kernel32.dll", Standard, bool(const char* from, const char* to, bool keep_existing)) \
+    /* The directory's attributes (16) for a directory, not a plain true. */                                    \
+    X(kPathIsDirectoryW, PathIsDirectoryW, "shlwapi.dll", Standard, u32(const wchar_t* path))                    \
+    X(kCreateDirectoryW, CreateDirectoryW, "Kernel32.dll", Standard, bool(const wchar_t* path, void* security))  \
+    X(kGetCurrentProcessId, GetCurrentProcessId, "kernel32.dll", Standard, u32())                                \
+    X(kMessageBoxTimeoutA, MessageBoxTimeoutA, "user32.dll", Standard,                                           \
+      i32(u32 owner, const char* text, const char* title, u32 style, u32 language, u32 milliseconds))            \
+    X(kGetTickCount, GetTickCount, "kernel32.dll", Standard, u32())                                              \
+    X(kFindWindowExA, FindWindowExA, "user32.dll", Standard,                                                     \
+      u32(u32 parent, u32 after, const char* class_name, const char* title))                                     \
+    X(kIsWindowVisible, IsWindowVisible, "user32.dll", Standard, bool(u32 window))                               \
+    X(kGetWindowThreadProcessId, GetWindowThreadProcessId, "user32.dll", Standard,                               \
+      u32(u32 window, u32* process_id))                                                                          \
+    X(kGetParent, GetParent, "user32.dll", Standard, u32(u32 window))                                            \
+    X(kGetClassNameA, GetClassNameA, "user32.dll", Standard, i32(u32 window, char* name, i32 capacity))          \
+    X(kGetWindowTextLengthW, GetWindowTextLengthW, "user32.dll", Standard, i32(u32 window))                      \
+    X(kGetWindowTextW, GetWindowTextW, "user32.dll", Standard, i32(u32 window, wchar_t* text, i32 capacity))     \
+    X(kLstrlenW, lstrlenW, "kernel32.dll", Standard, i32(const wchar_t* text))                                   \
+    X(kWideCharToMultiByte, WideCharToMultiByte, "kernel32.dll", Standard,                                       \
+      i32(u32 code_page, u32 flags, const wchar_t* source, i32 source_length, char* target, i32 target_length,   \
+          const char* default_char, i32* used_default))                                                          \
+    X(kPathMakeSystemFolderA, PathMakeSystemFolderA, "shlwapi.dll", Standard, bool(const char* path))            \
+    X(kCreateThread, CreateThread, "kernel32.dll", Standard,                                                     \
+      u32(void* security, u32 stack_size, ThreadRoutine start, void* parameter, u32 flags, u32* thread_id))      \
+    X(kPeekMessageA, PeekMessageA, "user32.dll", Standard,                                                       \
+      bool(void* message, u32 window, u32 first, u32 last, u32 remove))                                          \
+    X(kTranslateMessage, TranslateMessage, "user32.dll", Standard, bool(const void* message))                    \
+    X(kDispatchMessageA, DispatchMessageA, "user32.dll", Standard, u32(const void* message))                     \
+    X(kGetCurrentProcess, GetCurrentProcess, "kernel32.dll", Standard, u32())                                    \
+    X(kOpenProcess, OpenProcess, "kernel32.dll", Standard, u32(u32 access, bool inherit, u32 process_id))        \
+    X(kNtQueryInformationProcess, NtQueryInformationProcess, "ntdll.dll", Standard,                              \
+      u32(u32 process, u32 information_class, void* information, u32 length, u32* returned))                    \
+    X(kGetExitCodeThread, GetExitCodeThread, "kernel32.dll", Standard, bool(u32 thread, u32* exit_code))         \
+    X(kTerminateThread, TerminateThread, "Kernel32.dll", Standard, bool(u32 thread, u32 exit_code))              \
+    /* Listing a directory once, with attributes, for the install directory search and */                       \
+    /* the log deletion. */                                                                                      \
+    X(kFindFirstFileExA, FindFirstFileExA, "kernel32.dll", Standard,                                             \
+      u32(const char* pattern, u32 information_level, void* data, u32 search_kind, void* filter, u32 flags))     \
+    X(kFindNextFileA, FindNextFileA, "kernel32.dll", Standard, bool(u32 search, void* data))                     \
+    X(kFindClose, FindClose, "kernel32.dll", Standard, bool(u32 search))                                         \
+    /* System programs are started by full path. */                                                             \
+    X(kGetSystemDirectoryA, GetSystemDirectoryA, "kernel32.dll", Standard, u32(char* buffer, u32 capacity))      \
+    /* Ends the process when searches outlive the window's closing by too long. */                              \
+    X(kExitProcess, ExitProcess, "kernel32.dll", Standard, void(u32 exit_code))                                  \
+    /* Replacing a client file through a temporary sibling. */                                                  \
+    X(kGetFileAttributesA, GetFileAttributesA, "kernel32.dll", Standard, u32(const char* path))                  \
+    X(kGetTempFileNameA, GetTempFileNameA, "kernel32.dll", Standard,                                             \
+      u32(const char* folder, const char* prefix, u32 unique, char* name))                                       \
+    X(kCreateFileA, CreateFileA, "kernel32.dll", Standard,                                                       \
+      u32(const char* path, u32 access, u32 share, void* security, u32 disposition, u32 flags, u32 template_file)) \
+    X(kWriteFile, WriteFile, "kernel32.dll", Standard,                                                           \
+      bool(u32 file, const void* data, u32 length, u32* written, void* overlapped))                              \
+    X(kReadFile, ReadFile, "kernel32.dll", Standard,                                                             \
+      bool(u32 file, void* buffer, u32 length, u32* read, void* overlapped))                                     \
+    X(kFlushFileBuffers, FlushFileBuffers, "kernel32.dll", Standard, bool(u32 file))                             \
+    X(kReplaceFileA, ReplaceFileA, "kernel32.dll", Standard,                                                     \
+      bool(const char* target, const char* replacement, const char* aside, u32 flags, void* exclude,             \
+           void* reserved))                                                                                      \
+    X(kMoveFileExA, MoveFileExA, "kernel32.dll", Standard, bool(const char* from, const char* to, u32 flags))    \
+    /* The change record and its system menu item. */                                                           \
+    X(kGetLastError, GetLastError, "kernel32.dll", Standard, u32())                                              \
+    X(kGetLocalTime, GetLocalTime, "kernel32.dll", Standard, void(void* time))                                   \
+    X(kSHGetFolderPathA, SHGetFolderPathA, "shell32.dll", Standard,                                              \
+      u32(u32 owner, u32 folder, u32 token, u32 flags, char* path))                                              \
+    X(kCreateDirectoryA, CreateDirectoryA, "kernel32.dll", Standard, bool(const char* path, void* security))     \
+    X(kGetFileInformationByHandleEx, GetFileInformationByHandleEx, "kernel32.dll", Standard,                     \
+      bool(u32 file, u32 information_class, void* information, u32 size))                                        \
+    X(kGetSystemMenu, GetSystemMenu, "user32.dll", Standard, u32(u32 window, bool revert))                       \
+    X(kAppendMenuA, AppendMenuA, "user32.dll", Standard, bool(u32 menu, u32 flags, u32 item_id, const char* item)) \
+    X(kSetWindowLongA, SetWindowLongA, "user32.dll", Standard, u32(u32 window, i32 index, u32 value))            \
+    X(kCallWindowProcA, CallWindowProcA, "user32.dll", Standard,                                                 \
+      u32(u32 procedure, u32 window, u32 message, u32 wparam, u32 lparam))                                       \
+    /* Places a client usually is: the launcher's registry values and running client */                         \
+    /* programs. */                                                                                              \
+    X(kRegOpenKeyExA, RegOpenKeyExA, "advapi32.dll", Standard,                                                   \
+      u32(u32 key, const char* sub_key, u32 options, u32 access, u32* opened))                                   \
+    X(kRegQueryValueExA, RegQueryValueExA, "advapi32.dll", Standard,                                             \
+      u32(u32 key, const char* name, u32* reserved, u32* type, void* data, u32* size))                           \
+    X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
+    X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
+      bool(u32 process, u32 flags, char* path, u32* size))
+
 enum DllCommand : rt::i32 {
-    kCreateToolhelp32Snapshot = 0,
-    kProcess32First = 1,
-    kCloseHandle = 2,
-    kProcess32Next = 3,
-    kStrlen = 4,
-    kMultiByteToWideChar = 5,
-    kGetNamedSecurityInfoW = 6,
-    kLocalAlloc = 7,
-    kBuildExplicitAccessWithNameW = 8,
-    kSetEntriesInAclW = 9,
-    kSetNamedSecurityInfoW = 10,
-    kLocalFree = 11,
-    kCopyFileA = 12,
-    kPathIsDirectoryW = 13,
-    kCreateDirectoryW = 14,
-    kGetCurrentProcessId = 15,
-    kMessageBoxTimeoutA = 16,
-    kGetTickCount = 17,
-    kFindWindowExA = 18,
-    kIsWindowVisible = 19,
-    kGetWindowThreadProcessId = 20,
-    kGetParent = 21,
-    kGetClassNameA = 22,
-    kGetWindowTextLengthW = 23,
-    kGetWindowTextW = 24,
-    kLstrlenW = 25,
-    kWideCharToMultiByte = 26,
-    kPathMakeSystemFolderA = 27,
-    kCreateThread = 28,
-    kPeekMessageA = 29,
-    kTranslateMessage = 30,
-    kDispatchMessageA = 31,
-    kGetCurrentProcess = 32,
-    kOpenProcess = 33,
-    kNtQueryInformationProcess = 34,
-    kGetExitCodeThread = 35,
-    kTerminateThread = 36,
-    // Listing a directory once, with attributes, for the install directory search and
-    // the log deletion.
-    kFindFirstFileExA = 37,
-    kFindNextFileA = 38,
-    kFindClose = 39,
-    // System programs are started by full path.
-    kGetSystemDirectoryA = 40,
-    // Ends the process when searches outlive the window's closing by too long.
-    kExitProcess = 41,
-    // Replacing a client file through a temporary sibling.
-    kGetFileAttributesA = 42,
-    kGetTempFileNameA = 43,
-    kCreateFileA = 44,
-    kWriteFile = 45,
-    kReadFile = 46,
-    kFlushFileBuffers = 47,
-    kReplaceFileA = 48,
-    kMoveFileExA = 49,
-    // The change record and its system menu item.
-    kGetLastError = 50,
-    kGetLocalTime = 51,
-    kSHGetFolderPathA = 52,
-    kCreateDirectoryA = 53,
-    kGetFileInformationByHandleEx = 54,
-    kGetSystemMenu = 55,
-    kAppendMenuA = 56,
-    kSetWindowLongA = 57,
-    kCallWindowProcA = 58,
-    // Places a client usually is: the launcher's registry values and running client programs.
-    kRegOpenKeyExA = 59,
-    kRegQueryValueExA = 60,
-    kRegCloseKey = 61,
-    kQueryFullProcessImageNameA = 62,
-    kDllCommandCount = 63,
+#define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,
+    TUNER_DLL_COMMANDS(TUNER_DLL_INDEX)
+#undef TUNER_DLL_INDEX
+    kDllCommandCount
 };
 
 extern const char* const kDllLibraries[kDllCommandCount];
 extern const char* const kDllEntries[kDllCommandCount];
 
-// Every DLL command is declared standard (the callee pops) except strlen.
-inline logic::Convention convention_of(DllCommand command) {
-    return command == kStrlen ? logic::Convention::CallerCleanup : logic::Convention::Standard;
-}
+// dll::CloseHandle(handle, {routine, site}) calls DLL command kCloseHandle.
+namespace dll {
+
+using rt::i32;
+using rt::u32;
+
+// A routine a new thread starts in.
+using ThreadRoutine = u32(__stdcall*)(void* parameter);
+
+#define TUNER_DLL_FUNCTION(index, entry, library, convention, signature) \
+    inline constexpr logic::DllFunction<index, logic::Convention::convention, signature> entry{};
+TUNER_DLL_COMMANDS(TUNER_DLL_FUNCTION)
+#undef TUNER_DLL_FUNCTION
+}  // namespace dll
 
 }  // namespace tuner

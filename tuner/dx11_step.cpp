@@ -37,8 +37,7 @@ void run_dx11_step() {
         rt::u32 error = 0;
         const bool granted_now = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess, &error);
         record_change(Change::Permission, granted.get(), granted_now, error);
-        const bool copied = logic::call_dll(kCopyFileA, convention_of(kCopyFileA),
-                                            {logic::word(config.get()), logic::word(backup.get()), 0}, {kRoutineDx11, 1});
+        const bool copied = dll::CopyFileA(config.get(), backup.get(), false, {kRoutineDx11, 1});
         record_outcome(Change::Backup, backup.get(), copied);
         if (!copied) return;
         logic::delay(kSettleMilliseconds);

@@ -11,8 +11,6 @@
 namespace tuner {
 namespace {
 
-using logic::word;
-
 constexpr rt::u32 kGenericRead = 0x80000000;
 constexpr rt::u32 kGenericWrite = 0x40000000;
 constexpr rt::u32 kCreateNew = 1;
@@ -22,11 +20,9 @@ constexpr rt::u32 kAccessDenied = 5;
 constexpr int kNameTries = 16;
 constexpr char kTempPrefix[] = "trv";
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
-    return logic::call_dll(command, convention_of(command), words, {kRoutineFileReplace, site});
-}
+constexpr logic::Site at(rt::i32 site) { return {kRoutineFileReplace, site}; }
 
-rt::u32 attributes_of(const char* path) { return dll(kGetFileAttributesA, {word(path)}, 1); }
+rt::u32 attributes_of(const char* path) { return dll::GetFileAttributesA(path, at(1)); }
 
 // Keeps the platform's code for the step that just failed.
 bool failed(rt::u32& error) {
@@ -47,10 +43,10 @@ public:
     // False when the platform could not finish the file.
     bool close(rt::u32& error) {
         if (handle_ == kInvalidHandle) return true;
-        return dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 2) != 0 || failed(error);
+        return dll::CloseHandle(std::exchange(handle_, kInvalidHandle), at(2)) || failed(error);
     }
     void close() {
-        if (handle_ != kInvalidHandle) dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 2);
+        if (handle_ != kInvalidHandle) dll::CloseHandle(std::exchange(handle_, kInvalidHandle), at(2));
     }
 
 private:
@@ -60,7 +56,7 @@ private:
 bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length, rt::u32& error) {
     while (length > 0) {
         rt::u32 written = 0;
-        if (!dll(kWriteFile, {file, word(data), length, word(&written), 0}, 3) || written == 0 || written > length)
+        if (!dll::WriteFile(file, data, length, &written, nullptr, at(3)) || written == 0 || written > length)
             return failed(error);
         data += written;
         length -= written;
@@ -87,12 +83,12 @@ logic::Text folder_of(const char* path) {
 // (CREATE_NEW), so a name planted in the meantime, such as a link to a file
 // elsewhere, is never written through.
 rt::u32 create_sibling(const char* folder, char (&name)[kMaxPath], rt::u32& error) {
-    rt::u32 unique = dll(kGetTickCount, {}, 4);
+    rt::u32 unique = dll::GetTickCount(at(4));
     for (int i = 0; i < kNameTries; ++i) {
         unique = (unique + 1) & 0xFFFF;
         if (unique == 0) unique = 1;
-        if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), unique, word(name)}, 5)) break;
-        const rt::u32 file = dll(kCreateFileA, {word(name), kGenericWrite, 0, 0, kCreateNew, kAttributeNormal, 0}, 6);
+        if (!dll::GetTempFileNameA(folder, kTempPrefix, unique, name, at(5))) break;
+        const rt::u32 file = dll::CreateFileA(name, kGenericWrite, 0, nullptr, kCreateNew, kAttributeNormal, 0, at(6));
         if (file != kInvalidHandle) return file;
     }
     failed(error);
@@ -106,13 +102,13 @@ rt::u32 create_sibling(const char* folder, char (&name)[kMaxPath], rt::u32& erro
 // failed replace says the same without asking for the error code.
 bool swap_in(const char* temp, const char* target, const char* folder, rt::u32& error) {
     if (attributes_of(target) == kInvalidHandle)
-        return dll(kMoveFileExA, {word(temp), word(target), kMoveWriteThrough}, 7) != 0 || failed(error);
+        return dll::MoveFileExA(temp, target, kMoveWriteThrough, at(7)) || failed(error);
     char aside[kMaxPath] = {};
-    if (!dll(kGetTempFileNameA, {word(folder), word(kTempPrefix), 0, word(aside)}, 8)) return failed(error);
-    const bool replaced = dll(kReplaceFileA, {word(target), word(temp), word(aside), 0, 0, 0}, 9) != 0 || failed(error);
+    if (!dll::GetTempFileNameA(folder, kTempPrefix, 0, aside, at(8))) return failed(error);
+    const bool replaced = dll::ReplaceFileA(target, temp, aside, 0, nullptr, nullptr, at(9)) || failed(error);
     // Until the original is back in its place, the aside name keeps it.
     if (!replaced && attributes_of(target) == kInvalidHandle &&
-        !dll(kMoveFileExA, {word(aside), word(target), kMoveWriteThrough}, 10))
+        !dll::MoveFileExA(aside, target, kMoveWriteThrough, at(10)))
         return false;
     logic::delete_file(aside);
     return replaced;
@@ -130,7 +126,7 @@ bool replace_with(const char* target, rt::u32& error, Fill fill) {
     char temp[kMaxPath] = {};
     File file(create_sibling(folder.get(), temp, error));
     if (!file.is_open()) return false;
-    const bool written = fill(file.handle()) && (dll(kFlushFileBuffers, {file.handle()}, 11) != 0 || failed(error));
+    const bool written = fill(file.handle()) && (dll::FlushFileBuffers(file.handle(), at(11)) || failed(error));
     if (file.close(error) && written && swap_in(temp, target, folder.get(), error)) return true;
     logic::delete_file(temp);
     return false;
@@ -153,13 +149,13 @@ bool replace_file_contents(const char* target, const void* data, rt::u32 length,
 bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = error ? *error : ignored;
-    File from(dll(kCreateFileA, {word(source), kGenericRead, kShareRead, 0, kOpenExisting, kAttributeNormal, 0}, 12));
+    File from(dll::CreateFileA(source, kGenericRead, kShareRead, nullptr, kOpenExisting, kAttributeNormal, 0, at(12)));
     if (!from.is_open()) return failed(code);
     return replace_with(target, code, [&](rt::u32 file) {
         unsigned char chunk[kChunk];
         for (;;) {
             rt::u32 got = 0;
-            if (!dll(kReadFile, {from.handle(), word(chunk), kChunk, word(&got), 0}, 13)) return failed(code);
+            if (!dll::ReadFile(from.handle(), chunk, kChunk, &got, nullptr, at(13))) return failed(code);
             if (got == 0) return true;
             if (got > kChunk || !write_all(file, chunk, got, code)) return false;
         }

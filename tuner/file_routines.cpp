@@ -19,23 +19,19 @@ namespace {
 // those lines runs at most this often, and once more when the cleanup ends.
 constexpr rt::u32 kDeletionFlushIntervalMs = 50;
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, logic::Site where) {
-    return logic::call_dll(command, convention_of(command), words, where);
-}
-
 // The process's first visible top-level window without a parent, looked for for at
 // most `limit_ms`; events are processed between windows that do not qualify.
 rt::u32 own_top_window(rt::u32 limit_ms) {
     const logic::Site site = {kRoutineTimedMessageBox, 1};
-    const rt::u32 pid = dll(kGetCurrentProcessId, {}, site);
-    const rt::u32 start = dll(kGetTickCount, {}, site);
+    const rt::u32 pid = dll::GetCurrentProcessId(site);
+    const rt::u32 start = dll::GetTickCount(site);
     rt::u32 window = 0;
-    while ((window = dll(kFindWindowExA, {0, window, 0, 0}, site)) != 0) {
-        if (dll(kGetTickCount, {}, site) - start > limit_ms) return 0;
-        if (!dll(kIsWindowVisible, {window}, site)) continue;
+    while ((window = dll::FindWindowExA(0, window, nullptr, nullptr, site)) != 0) {
+        if (dll::GetTickCount(site) - start > limit_ms) return 0;
+        if (!dll::IsWindowVisible(window, site)) continue;
         rt::u32 owner_pid = 0;
-        dll(kGetWindowThreadProcessId, {window, logic::word(&owner_pid)}, site);
-        if (owner_pid == pid && dll(kGetParent, {window}, site) == 0) return window;
+        dll::GetWindowThreadProcessId(window, &owner_pid, site);
+        if (owner_pid == pid && dll::GetParent(window, site) == 0) return window;
         logic::process_events();
     }
     return 0;
@@ -125,7 +121,7 @@ bool is_drive_root(const char* path) {
 bool is_directory(const char* path) {
     constexpr rt::u32 kDirectoryAttribute = 16;
     const WideText wide(path);
-    return dll(kPathIsDirectoryW, {wide.word()}, {kRoutineDirectoryCheck, 1}) == kDirectoryAttribute;
+    return dll::PathIsDirectoryW(wide.get(), {kRoutineDirectoryCheck, 1}) == kDirectoryAttribute;
 }
 
 bool make_directory_path(const char* path) {
@@ -136,21 +132,21 @@ bool make_directory_path(const char* path) {
     if (bytes < 8) return is_directory(path);
 
     constexpr rt::u32 kZeroInit = 0x40;
-    auto* buffer = reinterpret_cast<wchar_t*>(dll(kLocalAlloc, {kZeroInit, bytes + 2}, site));
+    auto* buffer = static_cast<wchar_t*>(dll::LocalAlloc(kZeroInit, bytes + 2, site));
     if (!buffer) return is_directory(path);
     bool first_backslash = true;
     for (rt::u32 i = 0;; ++i) {
         const wchar_t c = source[i];
         if (c == L'\\') {
-            if (!first_backslash) dll(kCreateDirectoryW, {logic::word(buffer), 0}, site);  // the prefix so far
+            if (!first_backslash) dll::CreateDirectoryW(buffer, nullptr, site);  // the prefix so far
             first_backslash = false;
         } else if (c == L'\0') {
-            dll(kCreateDirectoryW, {logic::word(buffer), 0}, site);
+            dll::CreateDirectoryW(buffer, nullptr, site);
             break;
         }
         buffer[i] = c;
     }
-    dll(kLocalFree, {logic::word(buffer)}, site);
+    dll::LocalFree(buffer, site);
     return is_directory(path);
 }
 
@@ -158,12 +154,11 @@ rt::i32 timed_message_box(const char* text, std::optional<rt::i32> style, std::o
                           std::optional<rt::u32> owner, std::optional<rt::i32> timeout_ms) {
     constexpr rt::u32 kOwnerLookupLimit = 1000;
     const rt::u32 owner_window = owner ? *owner : own_top_window(kOwnerLookupLimit);
-    const rt::u32 pressed =
-        dll(kMessageBoxTimeoutA,
-            {owner_window, logic::word(text), logic::word(title ? *title : kFriendlyReminder),
-             static_cast<rt::u32>(style ? *style : 0), 0, static_cast<rt::u32>(timeout_ms ? *timeout_ms : 5000)},
-            {kRoutineTimedMessageBox, 2});
-    return static_cast<rt::i32>(pressed) - 1;
+    const rt::i32 pressed = dll::MessageBoxTimeoutA(owner_window, text, title ? *title : kFriendlyReminder,
+                                                    static_cast<rt::u32>(style ? *style : 0), 0,
+                                                    static_cast<rt::u32>(timeout_ms ? *timeout_ms : 5000),
+                                                    {kRoutineTimedMessageBox, 2});
+    return pressed - 1;
 }
 
 }  // namespace tuner

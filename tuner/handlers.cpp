@@ -39,19 +39,44 @@ void on_home_page_restore_after_search() {
     on_home_page_restore();
 }
 
-const forms::EventHandler kHandlers[kHandlerCount] = {
-    handler<on_window_created>,                  // kHandlerWindowCreated
-    handler<on_window_destroy>,                  // kHandlerWindowDestroy
-    handler<on_dx11_restore>,                    // kHandlerDx11Restore
-    handler<on_select_all>,                      // kHandlerSelectAll
-    handler<on_drive_changed>,                   // kHandlerDriveChanged
-    handler<on_home_page_restore_after_search>,  // kHandlerHomePageRestore
-    handler<on_home_page_replace_after_search>,  // kHandlerHomePageReplace
-    handler<on_optimize>,                        // kHandlerOptimize
+struct Binding {
+    Handler slot;
+    forms::EventHandler handler;
 };
+
+// The slots' order is the template's: each handler goes by its slot's name.
+constexpr Binding kBindings[] = {
+    {kHandlerWindowCreated, handler<on_window_created>},
+    {kHandlerWindowDestroy, handler<on_window_destroy>},
+    {kHandlerDx11Restore, handler<on_dx11_restore>},
+    {kHandlerSelectAll, handler<on_select_all>},
+    {kHandlerDriveChanged, handler<on_drive_changed>},
+    {kHandlerHomePageRestore, handler<on_home_page_restore_after_search>},
+    {kHandlerHomePageReplace, handler<on_home_page_replace_after_search>},
+    {kHandlerOptimize, handler<on_optimize>},
+};
+
+struct HandlerTable {
+    forms::EventHandler slots[kHandlerCount];
+};
+
+constexpr HandlerTable in_slot_order() {
+    HandlerTable table = {};
+    for (const Binding& b : kBindings) table.slots[b.slot] = b.handler;
+    return table;
+}
+
+constexpr HandlerTable kHandlers = in_slot_order();
+
+constexpr bool every_slot_bound() {
+    for (forms::EventHandler h : kHandlers.slots)
+        if (!h) return false;
+    return sizeof kBindings / sizeof kBindings[0] == kHandlerCount;
+}
+static_assert(every_slot_bound(), "each slot of the handler table has exactly one handler");
 
 }  // namespace
 
-const forms::EventHandler* handler_table() { return kHandlers; }
+const forms::EventHandler* handler_table() { return kHandlers.slots; }
 
 }  // namespace tuner

@@ -14,8 +14,7 @@ namespace tuner {
 namespace {
 
 bool back_up(const char* config, const char* backup) {
-    const bool copied = logic::call_dll(kCopyFileA, convention_of(kCopyFileA), {logic::word(config), logic::word(backup), 0},
-                                        {kRoutineHomePage, 1}) != 0;
+    const bool copied = dll::CopyFileA(config, backup, false, {kRoutineHomePage, 1});
     record_outcome(Change::Backup, backup, copied);
     return copied;
 }

@@ -36,16 +36,14 @@ constexpr rt::u32 kQueryLimitedInformation = 0x1000;
 // Texts read from the registry or a process are bounded; a longer one is no candidate.
 constexpr rt::u32 kLongestReadText = 1024;
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
-    return logic::call_dll(command, convention_of(command), words, {kRoutineInstallCandidates, site});
-}
+constexpr logic::Site at(rt::i32 site) { return {kRoutineInstallCandidates, site}; }
 
 // Paths are GBK: a byte from 0x81 on starts a two-byte character whose second byte may
 // be a backslash.
 bool is_lead_byte(char c) { return static_cast<unsigned char>(c) >= 0x81 && static_cast<unsigned char>(c) <= 0xFE; }
 bool is_separator(char c) { return c == '\\' || c == '/'; }
 
-rt::u32 attributes_of(const char* path) { return dll(kGetFileAttributesA, {logic::word(path)}, 1); }
+rt::u32 attributes_of(const char* path) { return dll::GetFileAttributesA(path, at(1)); }
 
 // The walk reaches "<candidate>\LeagueClient\system.yaml" only through folders that are
 // not reparse points, and takes an entry of that name that is not a folder. The
@@ -83,27 +81,24 @@ logic::Text bounded_text(char (&buffer)[kLongestReadText + 1], rt::u32 length) {
 
 logic::Text registry_install_path(rt::u32 root_key) {
     rt::u32 key = 0;
-    if (dll(kRegOpenKeyExA, {root_key, logic::word(kLauncherKey), 0, kQueryValue | kView32, logic::word(&key)}, 2) != 0)
-        return {};
+    if (dll::RegOpenKeyExA(root_key, kLauncherKey, 0, kQueryValue | kView32, &key, at(2)) != 0) return {};
     char value[kLongestReadText + 1];
     rt::u32 type = 0;
     rt::u32 size = kLongestReadText;
-    const rt::u32 status = dll(
-        kRegQueryValueExA,
-        {key, logic::word(kInstallPathValue), 0, logic::word(&type), logic::word(value), logic::word(&size)}, 3);
-    dll(kRegCloseKey, {key}, 4);
+    const rt::u32 status = dll::RegQueryValueExA(key, kInstallPathValue, nullptr, &type, value, &size, at(3));
+    dll::RegCloseKey(key, at(4));
     if (status != 0 || type != kRegistryText) return {};
     return bounded_text(value, size);
 }
 
 // The full image path of a process, or empty when it cannot be read.
 logic::Text image_path_of(rt::u32 process_id) {
-    const rt::u32 process = dll(kOpenProcess, {kQueryLimitedInformation, 0, process_id}, 5);
+    const rt::u32 process = dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5));
     if (!process) return {};
     char path[kLongestReadText + 1];
     rt::u32 size = kLongestReadText;
-    const bool read = dll(kQueryFullProcessImageNameA, {process, 0, logic::word(path), logic::word(&size)}, 6) != 0;
-    dll(kCloseHandle, {process}, 7);
+    const bool read = dll::QueryFullProcessImageNameA(process, 0, path, &size, at(6));
+    dll::CloseHandle(process, at(7));
     return read ? bounded_text(path, size) : logic::Text();
 }
 

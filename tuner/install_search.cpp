@@ -27,10 +27,9 @@ struct Search {
 void pump_events() {
     unsigned char msg[28];
     constexpr rt::u32 kRemove = 1;
-    while (logic::call_dll(kPeekMessageA, convention_of(kPeekMessageA), {logic::word(msg), 0, 0, 0, kRemove},
-                           {kRoutineSearch, 10})) {
-        logic::call_dll(kTranslateMessage, convention_of(kTranslateMessage), {logic::word(msg)}, {kRoutineSearch, 11});
-        logic::call_dll(kDispatchMessageA, convention_of(kDispatchMessageA), {logic::word(msg)}, {kRoutineSearch, 12});
+    while (dll::PeekMessageA(msg, 0, 0, 0, kRemove, {kRoutineSearch, 10})) {
+        dll::TranslateMessage(msg, {kRoutineSearch, 11});
+        dll::DispatchMessageA(msg, {kRoutineSearch, 12});
     }
 }
 
@@ -54,7 +53,7 @@ void visit_folder(const char* folder, FolderVisit& visit, const void* search) {
 
 void pump_now_and_then(const void* search_pointer) {
     const auto* search = static_cast<const Search*>(search_pointer);
-    const rt::u32 now = logic::call_dll(kGetTickCount, convention_of(kGetTickCount), {}, {kRoutineSearch, 13});
+    const rt::u32 now = dll::GetTickCount({kRoutineSearch, 13});
     if (search->last_pump != 0 && now - search->last_pump < kPumpIntervalMs) return;
     search->last_pump = now;
     pump_events();

@@ -2,29 +2,12 @@
 // few readable operations.
 #pragma once
 #include "logic/calls.h"
+#include "tuner/main_window_ids.h"
 #include "tuner/program_info.h"
 
 namespace tuner {
 
-enum Component : rt::u32 {
-    kRestoreButton = 0x16015F7B,  // 超级按钮1 "点我恢复"
-    kPowerBox = 0x16015F43,       // 选择框_电源
-    kSelectAllBox = 0x16015F42,   // 选择框_ALL
-    kLogBox = 0x16015F40,         // 选择框_log
-    kCrossBox = 0x16015F3F,       // 选择框_Cross
-    kDx11Box = 0x16015F3E,        // 选择框_DX11
-    kHomeRestoreButton = 0x16015F39,  // 按钮3 "时光机"
-    kResultLabel = 0x16015F38,    // 标签4
-    kPromptLabel = 0x16015F00,    // 标签3
-    kDriveBox = 0x16015EF4,       // 驱动器框2
-    kPublisherRadio = 0x16015ECB, // 单选框2 "美服主页"
-    kBlankRadio = 0x16015ECA,     // 单选框1 "空白主页"
-    kHomeReplaceButton = 0x16012F52,  // 按钮2
-    kOptimizeButton = 0x16012F4C, // 按钮1
-};
-
-// The window's own record, and its title property.
-inline constexpr rt::u32 kWindowItself = 0x06010000;
+// The window's title property; the window's own record is kWindowItself.
 inline constexpr rt::i32 kWindowTitle = 8;
 
 // Property indexes of the component types.

@@ -1,6 +1,5 @@
 #include "tuner/permission_grant.h"
 
-#include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
@@ -8,9 +7,7 @@
 namespace tuner {
 namespace {
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
-    return logic::call_dll(command, convention_of(command), words, {kRoutinePermissionGrant, site});
-}
+constexpr logic::Site at(rt::i32 site) { return {kRoutinePermissionGrant, site}; }
 
 constexpr rt::u32 kFileObject = 1;
 constexpr rt::u32 kDaclOnly = 4;
@@ -29,21 +26,23 @@ bool grant_permission(const char* path, const char* trustee, rt::u32 access_mask
     rt::u32 code = 0;
 
     // The existing list only gates the grant: it is neither kept nor freed.
-    rt::u32 existing = 0;
-    code = dll(kGetNamedSecurityInfoW, {wide_path.word(), kFileObject, kDaclOnly, 0, 0, logic::word(&existing), 0, 0}, 1);
+    void* existing = nullptr;
+    code = dll::GetNamedSecurityInfoW(wide_path.get(), kFileObject, kDaclOnly, nullptr, nullptr, &existing, nullptr,
+                                      nullptr, at(1));
     if (code == 0) {
-        const rt::u32 access = dll(kLocalAlloc, {kZeroInit, kExplicitAccessSize}, 2);
+        void* const access = dll::LocalAlloc(kZeroInit, kExplicitAccessSize, at(2));
         code = access ? 0 : kNotEnoughMemory;
         if (access) {
-            dll(kBuildExplicitAccessWithNameW,
-                {access, wide_trustee.word(), access_mask, access_mode, kInheritToFilesAndFolders}, 3);
-            rt::u32 new_list = 0;
-            code = dll(kSetEntriesInAclW, {1, access, 0, logic::word(&new_list)}, 4);
+            dll::BuildExplicitAccessWithNameW(access, wide_trustee.get(), access_mask, access_mode,
+                                              kInheritToFilesAndFolders, at(3));
+            void* new_list = nullptr;
+            code = dll::SetEntriesInAclW(1, access, nullptr, &new_list, at(4));
             if (code == 0) {
-                code = dll(kSetNamedSecurityInfoW, {wide_path.word(), kFileObject, kDaclOnly, 0, 0, new_list, 0}, 5);
-                dll(kLocalFree, {new_list}, 6);
+                code = dll::SetNamedSecurityInfoW(wide_path.get(), kFileObject, kDaclOnly, nullptr, nullptr, new_list,
+                                                  nullptr, at(5));
+                dll::LocalFree(new_list, at(6));
             }
-            dll(kLocalFree, {access}, 7);
+            dll::LocalFree(access, at(7));
         }
     }
     if (error) *error = code;

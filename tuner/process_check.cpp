@@ -45,14 +45,13 @@ private:
     ProcessEntry entry_;
 };
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
-    return logic::call_dll(command, convention_of(command), words, {kRoutineProcessCheck, site});
-}
+constexpr logic::Site at(rt::i32 site) { return {kRoutineProcessCheck, site}; }
 
-// Process32First / Process32Next with the entry passed as a native block.
-bool step(DllCommand command, rt::u32 snapshot, ProcessEntry& entry, rt::i32 site) {
+// Process32First or Process32Next, with the entry passed as a native block.
+template <typename Step>
+bool step(Step next, rt::u32 snapshot, ProcessEntry& entry, rt::i32 site) {
     logic::NativeRecord native(&entry, kProcessEntryFields);
-    return dll(command, {snapshot, native.address()}, site) != 0;
+    return next(snapshot, native.address(), at(site));
 }
 
 }  // namespace
@@ -60,20 +59,21 @@ bool step(DllCommand command, rt::u32 snapshot, ProcessEntry& entry, rt::i32 sit
 rt::u32 first_process(ProcessPick pick, void* context) {
     constexpr rt::u32 kProcesses = 2;
     constexpr rt::u32 kInvalidHandle = 0xFFFFFFFF;
-    const rt::u32 snapshot = dll(kCreateToolhelp32Snapshot, {kProcesses, 0}, 1);
+    const rt::u32 snapshot = dll::CreateToolhelp32Snapshot(kProcesses, 0, at(1));
     if (snapshot == kInvalidHandle) return 0;
 
     ProcessEntryRecord record;
     ProcessEntry& entry = record.get();
     entry.size = kProcessEntrySize;
-    for (bool more = step(kProcess32First, snapshot, entry, 2); more; more = step(kProcess32Next, snapshot, entry, 3)) {
+    for (bool more = step(dll::Process32First, snapshot, entry, 2); more;
+         more = step(dll::Process32Next, snapshot, entry, 3)) {
         const logic::Text exe = logic::to_text(logic::arg_array(rt::kTagByte, entry.exe_file));
         if (pick(static_cast<rt::u32>(entry.process_id), exe.c_str(), context)) {
-            dll(kCloseHandle, {snapshot}, 4);
+            dll::CloseHandle(snapshot, at(4));
             return static_cast<rt::u32>(entry.process_id);
         }
     }
-    dll(kCloseHandle, {snapshot}, 5);
+    dll::CloseHandle(snapshot, at(5));
     return 0;
 }
 

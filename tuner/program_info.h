@@ -1,10 +1,9 @@
 // The tool's program information block: what the runtime reads once at start.
 #pragma once
 #include "runtime/program_info.h"
+#include "tuner/main_window_ids.h"
 
 namespace tuner {
-
-inline constexpr rt::u32 kMainWindowId = 0x52010001;
 
 const rt::ProgramInfo& program_info();
 

@@ -10,20 +10,16 @@
 namespace tuner {
 namespace {
 
-using logic::word;
-
 constexpr rt::u32 kSysCommand = 0x0112;
 constexpr rt::u32 kNonClientDestroy = 0x0082;
-constexpr rt::u32 kWindowProcedure = static_cast<rt::u32>(-4);
+constexpr rt::i32 kWindowProcedure = -4;
 constexpr rt::u32 kStringItem = 0;
 constexpr rt::u32 kCommandMask = 0xFFF0;
 
 // The window's own procedure while ours is in front of it; UI thread only.
 rt::u32 g_own_procedure = 0;
 
-rt::u32 dll(DllCommand command, std::initializer_list<rt::u32> words, rt::i32 site) {
-    return logic::call_dll(command, convention_of(command), words, {kRoutineRecordMenu, site});
-}
+constexpr logic::Site at(rt::i32 site) { return {kRoutineRecordMenu, site}; }
 
 rt::u32 __stdcall watch_system_menu(rt::u32 window, rt::u32 message, rt::u32 wparam, rt::u32 lparam) {
     if (message == kSysCommand && (wparam & kCommandMask) == kShowRecordCommand) {
@@ -33,21 +29,21 @@ rt::u32 __stdcall watch_system_menu(rt::u32 window, rt::u32 message, rt::u32 wpa
     }
     const rt::u32 own = g_own_procedure;
     if (message == kNonClientDestroy) {
-        dll(kSetWindowLongA, {window, kWindowProcedure, own}, 1);
+        dll::SetWindowLongA(window, kWindowProcedure, own, at(1));
         g_own_procedure = 0;
     }
-    return dll(kCallWindowProcA, {own, window, message, wparam, lparam}, 2);
+    return dll::CallWindowProcA(own, window, message, wparam, lparam, at(2));
 }
 
 // This process's top-level window that carries the main window's title.
 rt::u32 main_window_handle() {
     const logic::Text title = kMainWindow.read_text(kWindowItself, kWindowTitle);
     if (title.empty()) return 0;
-    const rt::u32 process = dll(kGetCurrentProcessId, {}, 3);
+    const rt::u32 process = dll::GetCurrentProcessId(at(3));
     rt::u32 window = 0;
-    while ((window = dll(kFindWindowExA, {0, window, 0, word(title.get())}, 4)) != 0) {
+    while ((window = dll::FindWindowExA(0, window, nullptr, title.get(), at(4))) != 0) {
         rt::u32 owner = 0;
-        dll(kGetWindowThreadProcessId, {window, word(&owner)}, 5);
+        dll::GetWindowThreadProcessId(window, &owner, at(5));
         if (owner == process) return window;
     }
     return 0;
@@ -59,9 +55,10 @@ void add_record_menu_item() {
     if (g_own_procedure) return;
     const rt::u32 window = main_window_handle();
     if (!window) return;
-    const rt::u32 menu = dll(kGetSystemMenu, {window, 0}, 6);
-    if (!menu || !dll(kAppendMenuA, {menu, kStringItem, kShowRecordCommand, word(kRecordMenuItem)}, 7)) return;
-    g_own_procedure = dll(kSetWindowLongA, {window, kWindowProcedure, reinterpret_cast<rt::u32>(&watch_system_menu)}, 8);
+    const rt::u32 menu = dll::GetSystemMenu(window, false, at(6));
+    if (!menu || !dll::AppendMenuA(menu, kStringItem, kShowRecordCommand, kRecordMenuItem, at(7))) return;
+    const rt::u32 ours = reinterpret_cast<rt::u32>(&watch_system_menu);
+    g_own_procedure = dll::SetWindowLongA(window, kWindowProcedure, ours, at(8));
 }
 
 }  // namespace tuner

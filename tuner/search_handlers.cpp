@@ -20,13 +20,12 @@ constexpr rt::u32 kCloseGraceMilliseconds = 2000;
 
 bool thread_running(rt::u32 thread) {
     rt::u32 code = 0;
-    const bool ok = logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread),
-                                    {thread, logic::word(&code)}, {kRoutineWindowDestroy, 1});
+    const bool ok = dll::GetExitCodeThread(thread, &code, {kRoutineWindowDestroy, 1});
     return ok && code == kStillActive;
 }
 
 rt::u32 tick_count() {
-    return logic::call_dll(kGetTickCount, convention_of(kGetTickCount), {}, {kRoutineWindowDestroy, 2});
+    return dll::GetTickCount({kRoutineWindowDestroy, 2});
 }
 
 // Searches stop at their flag, but one blocked in slow I/O does not get there, and
@@ -38,7 +37,7 @@ rt::u32 tick_count() {
 void end_process_past_close_deadline() {
     const ToolState& s = state();
     if (!s.window_gone || tick_count() - s.closed_at < kCloseGraceMilliseconds) return;
-    logic::call_dll(kExitProcess, convention_of(kExitProcess), {0}, {kRoutineWindowDestroy, 3});
+    dll::ExitProcess(0, {kRoutineWindowDestroy, 3});
 }
 
 // The window stays live while a search walks: its events, a newer drive choice or the
@@ -52,7 +51,7 @@ void wait_for_search(const SearchJob& job) {
 }
 
 void close_handle(rt::u32 handle) {
-    logic::call_dll(kCloseHandle, convention_of(kCloseHandle), {handle}, {kRoutineDriveChanged, 3});
+    dll::CloseHandle(handle, {kRoutineDriveChanged, 3});
 }
 
 // The search thread keeps nothing of the UI's: its result is taken here, on the UI
@@ -90,9 +89,7 @@ void on_drive_changed() {
     job->root[0] = drive.empty() ? 'C' : drive.c_str()[0];
     std::memcpy(job->root + 1, kDriveRootSuffix, 3);
     s.newest_search = job;
-    job->thread = logic::call_dll(kCreateThread, convention_of(kCreateThread),
-                                  {0, 0, reinterpret_cast<rt::u32>(&run_search), logic::word(job), 0, 0},
-                                  {kRoutineDriveChanged, 1});
+    job->thread = dll::CreateThread(nullptr, 0, &run_search, job, 0, nullptr, {kRoutineDriveChanged, 1});
 
     if (job->thread) {
         wait_for_search(*job);

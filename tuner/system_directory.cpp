@@ -1,6 +1,5 @@
 #include "tuner/system_directory.h"
 
-#include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 
@@ -8,8 +7,7 @@ namespace tuner {
 
 logic::Text system_directory(logic::Site where) {
     char buffer[kMaxPath] = {};
-    const rt::u32 n = logic::call_dll(kGetSystemDirectoryA, convention_of(kGetSystemDirectoryA),
-                                      {logic::word(buffer), kMaxPath}, where);
+    const rt::u32 n = dll::GetSystemDirectoryA(buffer, kMaxPath, where);
     if (n == 0 || n >= kMaxPath) return {};
     return logic::Text::copy(buffer);
 }

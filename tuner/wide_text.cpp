@@ -13,21 +13,19 @@ WideText::WideText(const char* text) {
     constexpr logic::Site kCount = {kRoutineWideText, 2};
     constexpr logic::Site kConvert = {kRoutineWideText, 3};
     constexpr rt::u32 kCodePage936 = 936;
-    constexpr rt::u32 kWholeString = static_cast<rt::u32>(-1);
+    constexpr rt::i32 kWholeString = -1;
 
     // The source with one more NUL byte after it.
-    const rt::u32 length = logic::call_dll(kStrlen, convention_of(kStrlen), {logic::word(text)}, kMeasure);
+    const rt::u32 length = dll::strlen(text, kMeasure);
     char* source = static_cast<char*>(logic::allocate(static_cast<rt::i32>(length + 2)));
     std::memcpy(source, text, length);
     source[length] = source[length + 1] = '\0';
 
-    const rt::u32 needed = logic::call_dll(kMultiByteToWideChar, convention_of(kMultiByteToWideChar),
-                                           {kCodePage936, 0, logic::word(source), kWholeString, 0, 0}, kCount);
+    const rt::i32 needed = dll::MultiByteToWideChar(kCodePage936, 0, source, kWholeString, nullptr, 0, kCount);
     if (needed > 0) {
-        p_ = static_cast<wchar_t*>(logic::allocate(static_cast<rt::i32>(2 * needed)));
-        std::memset(p_, 0, 2 * needed);
-        logic::call_dll(kMultiByteToWideChar, convention_of(kMultiByteToWideChar),
-                        {kCodePage936, 0, logic::word(source), kWholeString, logic::word(p_), needed}, kConvert);
+        p_ = static_cast<wchar_t*>(logic::allocate(2 * needed));
+        std::memset(p_, 0, 2 * static_cast<size_t>(needed));
+        dll::MultiByteToWideChar(kCodePage936, 0, source, kWholeString, p_, needed, kConvert);
     }
     logic::release(source);
 }

@@ -17,7 +17,6 @@ public:
     ~WideText() { logic::release(p_); }
 
     const wchar_t* get() const { return p_; }
-    rt::u32 word() const { return reinterpret_cast<rt::u32>(p_); }
 
 private:
     wchar_t* p_ = nullptr;

@@ -13,11 +13,12 @@
 #include "runtime/memory.h"
 #include "runtime/texts.h"
 #include "tests/components/drive_super_program.h"
+#include "tuner/main_window_ids.h"
 
 namespace drive_super_test {
 namespace {
 
-constexpr u32 kBox = 0x16015EF4;  // the tool's drive box id
+constexpr u32 kBox = tuner::kDriveBox;
 constexpr u32 kOther = 0x16010100;
 
 // What the mapping script set up, and how each drive must be listed.

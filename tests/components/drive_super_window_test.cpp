@@ -9,7 +9,8 @@
 namespace drive_super_test {
 namespace {
 
-constexpr u32 kSuper = 0x16015F7B, kDrives = 0x16015EF4, kOptimizeGroup = 0x16010002, kDx11Box = 0x16015F3E;
+constexpr u32 kSuper = tuner::kRestoreButton, kDrives = tuner::kDriveBox, kOptimizeGroup = tuner::kOptimizeGroup,
+              kDx11Box = tuner::kDx11Box;
 
 using ToolWindowTest = ComponentTest;
 

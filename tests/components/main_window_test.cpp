@@ -6,16 +6,18 @@
 #include "data/main_window_template.h"
 #include "forms/component_type.h"
 #include "tests/components/component_test_program.h"
+#include "tuner/main_window_ids.h"
 
 namespace component_test {
 namespace {
 
-constexpr u32 kSelectAll = 0x16015F42, kPower = 0x16015F43, kLog = 0x16015F40, kCross = 0x16015F3F,
-              kDx11 = 0x16015F3E;
-constexpr u32 kRestoreButton = 0x16015F39, kReplaceButton = 0x16012F52, kOptimizeButton = 0x16012F4C;
-constexpr u32 kResultLabel = 0x16015F38, kPromptLabel = 0x16015F00, kDriveLabel = 0x16015EF3;
-constexpr u32 kUsRadio = 0x16015ECB, kBlankRadio = 0x16015ECA;
-constexpr u32 kHomeGroup = 0x16012F50, kOptimizeGroup = 0x16010002;
+constexpr u32 kSelectAll = tuner::kSelectAllBox, kPower = tuner::kPowerBox, kLog = tuner::kLogBox,
+              kCross = tuner::kCrossBox, kDx11 = tuner::kDx11Box;
+constexpr u32 kRestoreButton = tuner::kHomeRestoreButton, kReplaceButton = tuner::kHomeReplaceButton,
+              kOptimizeButton = tuner::kOptimizeButton;
+constexpr u32 kResultLabel = tuner::kResultLabel, kPromptLabel = tuner::kPromptLabel, kDriveLabel = tuner::kDriveLabel;
+constexpr u32 kUsRadio = tuner::kPublisherRadio, kBlankRadio = tuner::kBlankRadio;
+constexpr u32 kHomeGroup = tuner::kHomeGroup, kOptimizeGroup = tuner::kOptimizeGroup;
 
 forms::WindowEntry main_window() {
     forms::TemplateSegment segment;

@@ -8,6 +8,7 @@
 #include "forms/extension_types.h"
 #include "forms/property_archive.h"
 #include "tests/components/drive_super_program.h"
+#include "tuner/main_window_ids.h"
 
 namespace drive_super_test {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 using forms::SuperButtonProperties;
 using forms::SuperEffect;
 
-constexpr u32 kToolsButton = 0x16015F7B;
+constexpr u32 kToolsButton = tuner::kRestoreButton;
 
 i32 index(i32 property) { return property - 8; }
 

@@ -15,6 +15,7 @@
 #include "runtime/memory.h"
 #include "runtime/texts.h"
 #include "tests/components/drive_super_program.h"
+#include "tuner/main_window_ids.h"
 
 namespace drive_super_test {
 namespace {
@@ -24,7 +25,7 @@ using forms::Border;
 using forms::SuperButtonObject;
 using forms::SuperButtonProperties;
 
-constexpr u32 kButton = 0x16015F7B;
+constexpr u32 kButton = tuner::kRestoreButton;
 constexpr u32 kSecond = 0x16015F7C;
 
 SuperButtonObject* button() { return object_of<SuperButtonObject>(kButton); }

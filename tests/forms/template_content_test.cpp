@@ -17,9 +17,9 @@ namespace {
 using namespace forms;
 using tuner::handler_offset;
 
-constexpr u32 kWindowId = 0x52010001;
-constexpr u32 kGroup1 = 0x16010002;
-constexpr u32 kGroup2 = 0x16012F50;
+constexpr u32 kWindowId = tuner::kMainWindowId;
+constexpr u32 kGroup1 = tuner::kOptimizeGroup;
+constexpr u32 kGroup2 = tuner::kHomeGroup;
 constexpr i32 kNoHandler = -1;
 constexpr u32 kFocusable = kStateVisible | kStateTabStop;
 
@@ -35,29 +35,29 @@ struct Row {
 };
 
 const Row kComponents[] = {
-    {0x16015F7B, "超级按钮1", kTypeSuperButton, kGroup1, 133, 54, 64, 24, "点我恢复",
+    {tuner::kRestoreButton, "超级按钮1", kTypeSuperButton, kGroup1, 133, 54, 64, 24, "点我恢复",
      handler_offset(tuner::kHandlerDx11Restore), kFocusable},
-    {0x16015F43, "选择框_电源", kTypeCheckBox, kGroup1, 232, 21, 98, 24, "卓越性能电源", kNoHandler, kFocusable},
-    {0x16015F42, "选择框_ALL", kTypeCheckBox, kGroup1, 24, 89, 112, 21, "以上全选",
+    {tuner::kPowerBox, "选择框_电源", kTypeCheckBox, kGroup1, 232, 21, 98, 24, "卓越性能电源", kNoHandler, kFocusable},
+    {tuner::kSelectAllBox, "选择框_ALL", kTypeCheckBox, kGroup1, 24, 89, 112, 21, "以上全选",
      handler_offset(tuner::kHandlerSelectAll), kFocusable},
-    {0x16015F40, "选择框_log", kTypeCheckBox, kGroup1, 128, 16, 88, 32, "log文件清除", kNoHandler, kFocusable},
-    {0x16015F3F, "选择框_Cross", kTypeCheckBox, kGroup1, 24, 14, 88, 36, "Cross:提帧", kNoHandler, kFocusable},
-    {0x16015F3E, "选择框_DX11", kTypeCheckBox, kGroup1, 24, 51, 114, 32, "DX11测试模式 ->", kNoHandler, kFocusable},
-    {0x16015F39, "按钮3", kTypeButton, kGroup2, 262, 26, 64, 28, "时光机",
+    {tuner::kLogBox, "选择框_log", kTypeCheckBox, kGroup1, 128, 16, 88, 32, "log文件清除", kNoHandler, kFocusable},
+    {tuner::kCrossBox, "选择框_Cross", kTypeCheckBox, kGroup1, 24, 14, 88, 36, "Cross:提帧", kNoHandler, kFocusable},
+    {tuner::kDx11Box, "选择框_DX11", kTypeCheckBox, kGroup1, 24, 51, 114, 32, "DX11测试模式 ->", kNoHandler, kFocusable},
+    {tuner::kHomeRestoreButton, "按钮3", kTypeButton, kGroup2, 262, 26, 64, 28, "时光机",
      handler_offset(tuner::kHandlerHomePageRestore), kFocusable},
-    {0x16015F38, "标签4", kTypeLabel, 0, 70, 260, 227, 32, "", kNoHandler, kStateVisible},
-    {0x16015F00, "标签3", kTypeLabel, 0, 21, 32, 296, 24, "友情提示：请选择驱动器，再进行操作", kNoHandler,
+    {tuner::kResultLabel, "标签4", kTypeLabel, 0, 70, 260, 227, 32, "", kNoHandler, kStateVisible},
+    {tuner::kPromptLabel, "标签3", kTypeLabel, 0, 21, 32, 296, 24, "友情提示：请选择驱动器，再进行操作", kNoHandler,
      kStateVisible},
-    {0x16015EF4, "驱动器框2", kTypeDriveBox, 0, 256, 11, 88, 20, nullptr,
+    {tuner::kDriveBox, "驱动器框2", kTypeDriveBox, 0, 256, 11, 88, 20, nullptr,
      handler_offset(tuner::kHandlerDriveChanged), kFocusable},
-    {0x16015EF3, "标签1", kTypeLabel, 0, 21, 8, 216, 24, "为了加快优化速度，请指定LOL安装盘符：\r\n", kNoHandler,
+    {tuner::kDriveLabel, "标签1", kTypeLabel, 0, 21, 8, 216, 24, "为了加快优化速度，请指定LOL安装盘符：\r\n", kNoHandler,
      kStateVisible},
-    {0x16015ECB, "单选框2", kTypeRadioBox, kGroup2, 100, 30, 80, 24, "美服主页", kNoHandler, kFocusable},
-    {0x16015ECA, "单选框1", kTypeRadioBox, kGroup2, 14, 29, 80, 24, "空白主页", kNoHandler, kFocusable},
-    {0x16012F52, "按钮2", kTypeButton, kGroup2, 182, 26, 64, 28, "确定",
+    {tuner::kPublisherRadio, "单选框2", kTypeRadioBox, kGroup2, 100, 30, 80, 24, "美服主页", kNoHandler, kFocusable},
+    {tuner::kBlankRadio, "单选框1", kTypeRadioBox, kGroup2, 14, 29, 80, 24, "空白主页", kNoHandler, kFocusable},
+    {tuner::kHomeReplaceButton, "按钮2", kTypeButton, kGroup2, 182, 26, 64, 28, "确定",
      handler_offset(tuner::kHandlerHomePageReplace), kFocusable},
     {kGroup2, "分组框2", kTypeGroupBox, 0, 14, 190, 336, 66, "LOL国服主页替换", kNoHandler, kStateVisible},
-    {0x16012F4C, "按钮1", kTypeButton, kGroup1, 264, 76, 64, 28, "确定", handler_offset(tuner::kHandlerOptimize),
+    {tuner::kOptimizeButton, "按钮1", kTypeButton, kGroup1, 264, 76, 64, 28, "确定", handler_offset(tuner::kHandlerOptimize),
      kFocusable},
     {kGroup1, "分组框1", kTypeGroupBox, 0, 14, 64, 336, 120, "优化相关", kNoHandler, kStateVisible},
 };
@@ -241,9 +241,9 @@ TEST_F(MainWindowTemplate, GroupBoxesListTheirChildrenInRecordOrder) {
 
 TEST_F(MainWindowTemplate, LabelsAndGroupBoxesDrawInTheirColours) {
     // Label word 7 is the text colour; group box word 2 the caption colour.
-    EXPECT_EQ(decode(kTypeLabel, view_of(0x16015F00).property_data).words[6], 0x00FF00FFu);
-    EXPECT_EQ(decode(kTypeLabel, view_of(0x16015F38).property_data).words[6], 0u);
-    EXPECT_EQ(decode(kTypeLabel, view_of(0x16015EF3).property_data).words[6], 0u);
+    EXPECT_EQ(decode(kTypeLabel, view_of(tuner::kPromptLabel).property_data).words[6], 0x00FF00FFu);
+    EXPECT_EQ(decode(kTypeLabel, view_of(tuner::kResultLabel).property_data).words[6], 0u);
+    EXPECT_EQ(decode(kTypeLabel, view_of(tuner::kDriveLabel).property_data).words[6], 0u);
     EXPECT_EQ(decode(kTypeGroupBox, view_of(kGroup1).property_data).words[1], 0x00FF0000u);
     EXPECT_EQ(decode(kTypeGroupBox, view_of(kGroup2).property_data).words[1], 0x00FF0000u);
 }

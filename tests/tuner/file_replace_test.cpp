@@ -13,6 +13,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"
@@ -25,6 +26,7 @@ namespace {
 using testing_support::child_report;
 using testing_support::read_whole_file;
 using testing_support::TempDir;
+using tuner_tests::StandIn;
 
 std::vector<std::string> names_in(const std::string& folder) {
     std::vector<std::string> names;
@@ -38,19 +40,6 @@ std::vector<std::string> names_in(const std::string& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
-
-// The DLL command calls `function` instead while the object lives.
-class StandIn {
-public:
-    StandIn(tuner::DllCommand command, void* function) : command_(command), saved_(rt::app().dll.addresses[command]) {
-        rt::app().dll.addresses[command] = function;
-    }
-    ~StandIn() { rt::app().dll.addresses[command_] = saved_; }
-
-private:
-    tuner::DllCommand command_;
-    void* saved_;
-};
 
 // Writes half of what it is given, then reports a full disk.
 BOOL WINAPI write_half_then_fail(HANDLE file, const void* data, DWORD length, DWORD* written, OVERLAPPED*) {
