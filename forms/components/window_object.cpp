@@ -20,9 +20,6 @@
 namespace forms {
 namespace {
 
-// Every window object that exists, for the end sequence.
-std::vector<WindowObject*> g_windows;
-
 // Alive and still this object: a handler may have destroyed the window meanwhile.
 bool still(HWND hwnd, const ComponentObject* object) {
     return IsWindow(hwnd) && ComponentObject::from_window(hwnd) == object;
@@ -64,33 +61,26 @@ HRGN shape_region(u32 shape, int width, int height) {
 }  // namespace
 
 WindowObject::WindowObject(const rt::ComponentType* type, const CreateRequest& request, WindowProperties properties)
-    : ComponentObject(type, request.window_id, request.component_id),
+    : WindowBase(type, request.window_id, request.component_id),
       properties_(std::move(properties)),
       as_child_(request.as_child),
       owned_(request.parent != nullptr) {
-    g_windows.push_back(this);
     decode_background_picture();
 }
 
 WindowObject::~WindowObject() {
-    std::erase(g_windows, this);
     if (big_icon_) DestroyIcon(big_icon_);
     if (small_icon_) DestroyIcon(small_icon_);
 }
 
 WindowObject* WindowObject::of(u32 window_id) { return dynamic_cast<WindowObject*>(live_object(window_id, 0)); }
 
-void WindowObject::destroy_all() {
-    const std::vector<WindowObject*> all = g_windows;
-    for (WindowObject* w : all)
-        if (std::find(g_windows.begin(), g_windows.end(), w) != g_windows.end() && w->hwnd() && IsWindow(w->hwnd()))
-            DestroyWindow(w->hwnd());
+WindowKeys WindowObject::keys() const {
+    return {properties_.flag(kWordEnterMovesFocus), properties_.flag(kWordEscapeCloses), properties_.flag(kWordF1Help),
+            properties_.word(kWordHelpContext), properties_.help_file};
 }
 
-bool window_drags_by_components(u32 window_id) {
-    const WindowObject* w = WindowObject::of(window_id);
-    return w && w->properties().flag(kWordDragByComponents);
-}
+bool WindowObject::drags_by_components() const { return properties_.flag(kWordDragByComponents); }
 
 void WindowObject::apply_after_create() {
     apply_icon();

@@ -5,7 +5,7 @@
 #include "forms/components/super_button_colours.h"
 #include "forms/components/super_button_properties.h"
 #include "forms/components/super_button_type.h"
-#include "forms/extension_types.h"
+#include "forms/components/extension_types.h"
 #include "forms/property_archive.h"
 #include "tests/components/drive_super_program.h"
 
