@@ -5,30 +5,31 @@
 namespace forms {
 namespace {
 
+// In stored order: three words, the picture and font blocks, the caption.
 constexpr PropertyRow kRows[] = {
-    {kButtonPicture, Slot::Block, kButtonBlockPicture, Keep::AsIs, 0, kButtonRebuilds},
-    {kButtonKind, Slot::Word, kButtonWordKind, Keep::Choice, kButtonDefault, kButtonSetsKind},
-    {kButtonCaption, Slot::Caption, 0, Keep::AsIs, 0, kButtonSetsCaption},
-    {kButtonAlignment, Slot::Word, kButtonWordAlignment, Keep::Choice, 2, kButtonSetsAlignment},
-    {kButtonVerticalAlignment, Slot::Word, kButtonWordVerticalAlignment, Keep::Choice, 2, kButtonSetsAlignment},
-    {kButtonFont, Slot::Block, kButtonBlockFont, Keep::AsIs, 0, kButtonSetsFont},
+    {.property = kButtonKind, .word = &stored_word<kButtonWordKind>, .keep = Keep::Choice, .limit = kButtonDefault,
+     .effect = kButtonSetsKind},
+    {.property = kButtonAlignment, .word = &stored_word<kButtonWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .effect = kButtonSetsAlignment},
+    {.property = kButtonVerticalAlignment, .word = &stored_word<kButtonWordVerticalAlignment>, .keep = Keep::Choice,
+     .limit = 2, .effect = kButtonSetsAlignment},
+    {.property = kButtonPicture, .block = &stored_block<kButtonBlockPicture>, .effect = kButtonRebuilds},
+    {.property = kButtonFont, .block = &stored_block<kButtonBlockFont>, .effect = kButtonSetsFont},
+    {.property = kButtonCaption, .text = &member<&StoredBlock::caption>, .effect = kButtonSetsCaption},
 };
 static_assert(std::size(kRows) == kButtonPropertyCount - kCommonPropertyCount);
 
-const StoredBlock& button_defaults() {
-    static const StoredBlock defaults = [] {
-        StoredBlock b;
-        b.set_word(kButtonWordKind, kButtonNormal);
-        b.set_word(kButtonWordAlignment, 1);
-        b.set_word(kButtonWordVerticalAlignment, 1);
-        b.caption = "按钮";
-        return b;
-    }();
-    return defaults;
+StoredBlock button_defaults() {
+    StoredBlock b;
+    b.set_word(kButtonWordKind, kButtonNormal);
+    b.set_word(kButtonWordAlignment, 1);
+    b.set_word(kButtonWordVerticalAlignment, 1);
+    b.caption = "按钮";
+    return b;
 }
 
 }  // namespace
 
-const BlockLayout kButtonLayout = {{3, 2, 1, false}, kRows, kButtonBlockFont, button_defaults};
+const BlockLayout kButtonLayout = {1, kRows, button_defaults, stored_block_texts<kButtonBlockFont, false>};
 
 }  // namespace forms

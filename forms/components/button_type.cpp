@@ -2,11 +2,12 @@
 #include "forms/common_properties.h"
 #include "forms/components/button_object.h"
 #include "forms/components/component_types.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kButtonPropertyCount - 8>{{
+constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kButtonPropertyCount - kCommonPropertyCount>{{
     {"图片", "picture", nullptr, property_type(kCodePicture), 0},
     {"类型", "kind", nullptr, property_type(kCodeChoice), 0},
     {"标题", "caption", nullptr, property_type(kCodeText), 0},
@@ -16,10 +17,7 @@ constexpr auto kProperties = with_common_properties(std::array<PropertyDescripto
 }});
 static_assert(kProperties.size() == kButtonPropertyCount);
 
-void enumerate_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                     void* context) {
-    enumerate_block_texts(kButtonLayout, object, data, length, callback, context);
-}
+using Operations = TypeOperations<ButtonObject, kButtonLayout>;
 
 // The window's Enter handling asks whether this is its default button.
 bool is_default_button(ComponentObject* object) {
@@ -30,9 +28,8 @@ bool is_default_button(ComponentObject* object) {
 Operation0 button_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_button));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_texts));
     case kOpIsDefaultButton: return as_operation(static_cast<IsDefaultButtonOp>(is_default_button));
-    default: return shared_block_operation(op);
+    default: return Operations::operation(op);
     }
 }
 

@@ -5,21 +5,26 @@
 namespace forms {
 namespace {
 
+// In stored order: eight words, the picture and font blocks, the caption, then the
+// check box's binding names that version 2 added. The radio button's table ends
+// before them.
 constexpr PropertyRow kRows[] = {
-    {kCheckPicture, Slot::Block, kCheckBlockPicture, Keep::AsIs, 0, kCheckRebuilds},
-    {kCheckPushLike, Slot::Word, kCheckWordPushLike, Keep::AsIs, 0, kCheckSetsStyle},
-    {kCheckFlat, Slot::Word, kCheckWordFlat, Keep::AsIs, 0, kCheckSetsStyle},
-    {kCheckCaption, Slot::Caption, 0, Keep::AsIs, 0, kCheckSetsCaption},
-    {kCheckTextOnLeft, Slot::Word, kCheckWordTextOnLeft, Keep::AsIs, 0, kCheckSetsStyle},
-    {kCheckAlignment, Slot::Word, kCheckWordAlignment, Keep::Choice, 2, kCheckSetsStyle},
-    {kCheckVerticalAlignment, Slot::Word, kCheckWordVerticalAlignment, Keep::Choice, 2, kCheckSetsStyle},
-    {kCheckTextColour, Slot::Word, kCheckWordTextColour, Keep::AsIs, 0, kCheckRepaints},
-    {kCheckBackColour, Slot::Word, kCheckWordBackColour, Keep::AsIs, 0, kCheckSetsBackground},
-    {kCheckFont, Slot::Block, kCheckBlockFont, Keep::AsIs, 0, kCheckSetsFont},
-    {kCheckTicked, Slot::Word, kCheckWordTicked, Keep::AsIs, 0, kCheckSetsTick},
-    // Check box only: the radio button's table ends above.
-    {kCheckDataSource, Slot::DataSource, 0, Keep::AsIs, 0, kCheckRebinds},
-    {kCheckDataColumn, Slot::DataColumn, 0, Keep::AsIs, 0, kCheckRebinds},
+    {.property = kCheckPushLike, .word = &stored_word<kCheckWordPushLike>, .effect = kCheckSetsStyle},
+    {.property = kCheckFlat, .word = &stored_word<kCheckWordFlat>, .effect = kCheckSetsStyle},
+    {.property = kCheckTextOnLeft, .word = &stored_word<kCheckWordTextOnLeft>, .effect = kCheckSetsStyle},
+    {.property = kCheckAlignment, .word = &stored_word<kCheckWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .effect = kCheckSetsStyle},
+    {.property = kCheckVerticalAlignment, .word = &stored_word<kCheckWordVerticalAlignment>, .keep = Keep::Choice,
+     .limit = 2, .effect = kCheckSetsStyle},
+    {.property = kCheckTextColour, .word = &stored_word<kCheckWordTextColour>, .effect = kCheckRepaints},
+    {.property = kCheckBackColour, .word = &stored_word<kCheckWordBackColour>, .effect = kCheckSetsBackground},
+    {.property = kCheckTicked, .word = &stored_word<kCheckWordTicked>, .effect = kCheckSetsTick},
+    {.property = kCheckPicture, .block = &stored_block<kCheckBlockPicture>, .effect = kCheckRebuilds},
+    {.property = kCheckFont, .block = &stored_block<kCheckBlockFont>, .effect = kCheckSetsFont},
+    {.property = kCheckCaption, .text = &member<&StoredBlock::caption>, .effect = kCheckSetsCaption},
+    // Check box only.
+    {.property = kCheckDataSource, .text = &member<&StoredBlock::data_source>, .since = 2, .effect = kCheckRebinds},
+    {.property = kCheckDataColumn, .text = &member<&StoredBlock::data_column>, .since = 2, .effect = kCheckRebinds},
 };
 static_assert(std::size(kRows) == kCheckBoxPropertyCount - kCommonPropertyCount);
 constexpr std::span<const PropertyRow> kRadioRows(kRows, kRadioPropertyCount - kCommonPropertyCount);
@@ -34,19 +39,13 @@ StoredBlock check_defaults(const char* caption) {
     return b;
 }
 
-const StoredBlock& check_box_defaults() {
-    static const StoredBlock defaults = check_defaults("选择框");
-    return defaults;
-}
+StoredBlock check_box_defaults() { return check_defaults("选择框"); }
 
-const StoredBlock& radio_defaults() {
-    static const StoredBlock defaults = check_defaults("单选框");
-    return defaults;
-}
+StoredBlock radio_defaults() { return check_defaults("单选框"); }
 
 }  // namespace
 
-const BlockLayout kCheckBoxLayout = {{kCheckWordCount, 2, 2, true}, kRows, kCheckBlockFont, check_box_defaults};
-const BlockLayout kRadioLayout = {{kCheckWordCount, 2, 1, false}, kRadioRows, kCheckBlockFont, radio_defaults};
+const BlockLayout kCheckBoxLayout = {2, kRows, check_box_defaults, stored_block_texts<kCheckBlockFont, true>};
+const BlockLayout kRadioLayout = {1, kRadioRows, radio_defaults, stored_block_texts<kCheckBlockFont, false>};
 
 }  // namespace forms

@@ -2,27 +2,10 @@
 // two data-binding names): their indexes, where the block keeps them, and what
 // setting each one does.
 #pragma once
-#include "forms/components/button_block_object.h"
+#include "forms/components/block_object.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
-
-enum CheckProperty : i32 {
-    kCheckPicture = 8,
-    kCheckPushLike = 9,
-    kCheckFlat = 10,
-    kCheckCaption = 11,
-    kCheckTextOnLeft = 12,
-    kCheckAlignment = 13,
-    kCheckVerticalAlignment = 14,
-    kCheckTextColour = 15,
-    kCheckBackColour = 16,
-    kCheckFont = 17,
-    kCheckTicked = 18,
-    kCheckDataSource = 19,  // check box only
-    kCheckDataColumn = 20,  // check box only
-    kCheckBoxPropertyCount = 21,
-    kRadioPropertyCount = 19,
-};
 
 enum CheckWord : int {
     kCheckWordPushLike = 1,

@@ -4,11 +4,12 @@
 #include "forms/common_properties.h"
 #include "forms/components/check_box_object.h"
 #include "forms/components/component_types.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kCheckBoxPropertyCount - 8>{{
+constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kCheckBoxPropertyCount - kCommonPropertyCount>{{
     {"图片", "picture", nullptr, property_type(kCodePicture), 0},
     {"按钮形式", "pushLike", nullptr, property_type(kCodeLogical), 0},
     {"平面", "flat", nullptr, property_type(kCodeLogical), 0},
@@ -25,29 +26,20 @@ constexpr auto kProperties = with_common_properties(std::array<PropertyDescripto
 }});
 static_assert(kProperties.size() == kCheckBoxPropertyCount);
 
-void enumerate_check_box_texts(ComponentObject* object, const std::uint8_t* data, u32 length,
-                               TextCallback callback, void* context) {
-    enumerate_block_texts(kCheckBoxLayout, object, data, length, callback, context);
-}
-
-void enumerate_radio_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                           void* context) {
-    enumerate_block_texts(kRadioLayout, object, data, length, callback, context);
-}
+using CheckBoxOperations = TypeOperations<CheckObject, kCheckBoxLayout>;
+using RadioOperations = TypeOperations<CheckObject, kRadioLayout>;
 
 Operation0 check_box_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_check_box));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_check_box_texts));
-    default: return shared_block_operation(op);
+    default: return CheckBoxOperations::operation(op);
     }
 }
 
 Operation0 radio_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_radio_button));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_radio_texts));
-    default: return shared_block_operation(op);
+    default: return RadioOperations::operation(op);
     }
 }
 

@@ -5,29 +5,28 @@
 namespace forms {
 namespace {
 
+// In stored order: three words, the font block, the caption.
 constexpr PropertyRow kRows[] = {
-    {kGroupCaption, Slot::Caption, 0, Keep::AsIs, 0, kGroupSetsCaption},
-    {kGroupAlignment, Slot::Word, kGroupWordAlignment, Keep::Choice, 2, kGroupSetsAlignment},
-    {kGroupCaptionColour, Slot::Word, kGroupWordCaptionColour, Keep::AsIs, 0, kGroupRepaints},
-    {kGroupBackColour, Slot::Word, kGroupWordBackColour, Keep::AsIs, 0, kGroupSetsBackground},
-    {kGroupFont, Slot::Block, kGroupBlockFont, Keep::AsIs, 0, kGroupSetsFont},
+    {.property = kGroupAlignment, .word = &stored_word<kGroupWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .effect = kGroupSetsAlignment},
+    {.property = kGroupCaptionColour, .word = &stored_word<kGroupWordCaptionColour>, .effect = kGroupRepaints},
+    {.property = kGroupBackColour, .word = &stored_word<kGroupWordBackColour>, .effect = kGroupSetsBackground},
+    {.property = kGroupFont, .block = &stored_block<kGroupBlockFont>, .effect = kGroupSetsFont},
+    {.property = kGroupCaption, .text = &member<&StoredBlock::caption>, .effect = kGroupSetsCaption},
 };
 static_assert(std::size(kRows) == kGroupPropertyCount - kCommonPropertyCount);
 
-const StoredBlock& group_box_defaults() {
-    static const StoredBlock defaults = [] {
-        StoredBlock b;
-        b.set_word(kGroupWordAlignment, 0);
-        b.set_word(kGroupWordCaptionColour, 0x000000);
-        b.set_word(kGroupWordBackColour, kDefaultColour);
-        b.caption = "分组框";
-        return b;
-    }();
-    return defaults;
+StoredBlock group_box_defaults() {
+    StoredBlock b;
+    b.set_word(kGroupWordAlignment, 0);
+    b.set_word(kGroupWordCaptionColour, 0x000000);
+    b.set_word(kGroupWordBackColour, kDefaultColour);
+    b.caption = "分组框";
+    return b;
 }
 
 }  // namespace
 
-const BlockLayout kGroupBoxLayout = {{3, 1, 1, false}, kRows, kGroupBlockFont, group_box_defaults};
+const BlockLayout kGroupBoxLayout = {1, kRows, group_box_defaults, stored_block_texts<kGroupBlockFont, false>};
 
 }  // namespace forms

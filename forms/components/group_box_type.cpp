@@ -2,11 +2,12 @@
 #include "forms/common_properties.h"
 #include "forms/components/component_types.h"
 #include "forms/components/group_box_object.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kGroupPropertyCount - 8>{{
+constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kGroupPropertyCount - kCommonPropertyCount>{{
     {"标题", "caption", nullptr, property_type(kCodeText), 0},
     {"标题对齐方式", "alignment", nullptr, property_type(kCodeChoice), 0},
     {"标题颜色", "captionColor", nullptr, property_type(kCodeTextColour), 0},
@@ -15,16 +16,12 @@ constexpr auto kProperties = with_common_properties(std::array<PropertyDescripto
 }});
 static_assert(kProperties.size() == kGroupPropertyCount);
 
-void enumerate_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                     void* context) {
-    enumerate_block_texts(kGroupBoxLayout, object, data, length, callback, context);
-}
+using Operations = TypeOperations<GroupBoxObject, kGroupBoxLayout>;
 
 Operation0 group_box_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_group_box));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_texts));
-    default: return shared_block_operation(op);
+    default: return Operations::operation(op);
     }
 }
 

@@ -1,47 +1,27 @@
 // The label's properties: their indexes, where its block keeps them, and what
 // setting each one does.
 #pragma once
-#include "forms/components/button_block_object.h"
+#include "forms/components/block_object.h"
 #include "forms/components/picture_placement.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
-
-enum LabelProperty : i32 {
-    kLabelCaption = 8,
-    kLabelEffect = 9,
-    kLabelBorder = 10,
-    kLabelBorderWidth = 11,
-    kLabelBorderColour1 = 12,
-    kLabelBorderColour2 = 13,
-    kLabelBorderColour3 = 14,
-    kLabelFont = 15,
-    kLabelTextColour = 16,
-    kLabelBackColour = 17,
-    kLabelPicture = 18,
-    kLabelPicturePlacement = 19,
-    kLabelGradientMode = 20,
-    kLabelGradientColour1 = 21,
-    kLabelGradientColour2 = 22,
-    kLabelGradientColour3 = 23,
-    kLabelAlignment = 24,
-    kLabelWordWrap = 25,
-    kLabelVerticalAlignment = 26,
-    kLabelDataSource = 27,
-    kLabelDataColumn = 28,
-    kLabelPropertyCount = 29,
-};
 
 // The integer words of the label's block, numbered in stored order from 1.
 enum LabelWord : int {
     kLabelWordEffect = 1,
     kLabelWordBorderWidth = 2,
     kLabelWordBorder = 3,
-    kLabelWordBorderColour1 = 4,  // 5, 6: colours 2 and 3
+    kLabelWordBorderColour1 = 4,
+    kLabelWordBorderColour2 = 5,
+    kLabelWordBorderColour3 = 6,
     kLabelWordTextColour = 7,
     kLabelWordBackColour = 8,
     kLabelWordPlacement = 9,
     kLabelWordGradientMode = 10,
-    kLabelWordGradientColour1 = 11,  // 12, 13: colours 2 and 3
+    kLabelWordGradientColour1 = 11,
+    kLabelWordGradientColour2 = 12,
+    kLabelWordGradientColour3 = 13,
     kLabelWordAlignment = 14,
     kLabelWordVerticalAlignment = 15,
     kLabelWordWordWrap = 16,

@@ -2,11 +2,12 @@
 #include "forms/common_properties.h"
 #include "forms/components/component_types.h"
 #include "forms/components/label_object.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kLabelPropertyCount - 8>{{
+constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kLabelPropertyCount - kCommonPropertyCount>{{
     {"标题", "caption", nullptr, property_type(kCodeText), 0},
     {"效果", "effect", nullptr, property_type(kCodeChoice), 0},
     {"边框", "border", nullptr, property_type(kCodeChoice), 0},
@@ -31,16 +32,12 @@ constexpr auto kProperties = with_common_properties(std::array<PropertyDescripto
 }});
 static_assert(kProperties.size() == kLabelPropertyCount);
 
-void enumerate_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                     void* context) {
-    enumerate_block_texts(kLabelLayout, object, data, length, callback, context);
-}
+using Operations = TypeOperations<LabelObject, kLabelLayout>;
 
 Operation0 label_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_label));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_texts));
-    default: return shared_block_operation(op);
+    default: return Operations::operation(op);
     }
 }
 

@@ -5,12 +5,12 @@
 
 #include "forms/common_properties.h"
 #include "forms/components/super_button_object.h"
-#include "runtime/texts.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kSuperPropertyCount - 8>{{
+constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kSuperPropertyCount - kCommonPropertyCount>{{
     {"风格", "Style", nullptr, property_type(kCodeChoice), 0},
     {"复选按钮", "Toggle", nullptr, property_type(kCodeLogical), 0},
     {"选中", "Checked", nullptr, property_type(kCodeLogical), 0},
@@ -41,58 +41,18 @@ constexpr auto kProperties = with_common_properties(std::array<PropertyDescripto
 }});
 static_assert(kProperties.size() == kSuperPropertyCount);
 
-SuperButtonObject* as_super_button(ComponentObject* object) { return dynamic_cast<SuperButtonObject*>(object); }
-
-bool applies(ComponentObject* object, i32 index) {
-    const SuperButtonObject* button = as_super_button(object);
-    return button && super_button_property_applies(button->properties(), index);
-}
-
-u32 set_property(ComponentObject* object, i32 index, const ValueRecord* value, u32 /*reserved*/) {
-    SuperButtonObject* button = as_super_button(object);
-    return button && value ? button->set_property(index, *value) : 0;
-}
-
-bool get_property(ComponentObject* object, i32 index, ValueRecord* out) {
-    const SuperButtonObject* button = as_super_button(object);
-    return button && out && button->get_property(index, out);
-}
-
-rt::ByteSetHeader* save_properties(ComponentObject* object) {
-    const SuperButtonObject* button = as_super_button(object);
-    if (!button) return nullptr;
-    const ByteBlock block = write_super_button_properties(button->properties());
-    return rt::make_byte_set(block.data(), static_cast<i32>(block.size()));
-}
-
-// From the live object when there is one, else from the stored block.
-void enumerate_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                     void* context) {
-    if (!callback) return;
-    SuperButtonProperties read;
-    const SuperButtonProperties* p = nullptr;
-    if (const SuperButtonObject* button = as_super_button(object))
-        p = &button->properties();
-    else if (read_super_button_properties(data, length, &read))
-        p = &read;
-    if (p) visit_super_button_texts(*p, [&](const std::string& text) { callback(text.c_str(), context); });
-}
+using Operations = TypeOperations<SuperButtonObject, kSuperButtonTable>;
 
 bool is_default_button(ComponentObject* object) {
-    const SuperButtonObject* button = as_super_button(object);
+    const auto* button = dynamic_cast<const SuperButtonObject*>(object);
     return button && button->is_default_button();
 }
 
 Operation0 super_button_interface(i32 op) {
     switch (op) {
-    case kOpCreate: return reinterpret_cast<Operation0>(static_cast<CreateOp>(create_super_button));
-    case kOpApplies: return reinterpret_cast<Operation0>(static_cast<AppliesOp>(applies));
-    case kOpSetProperty: return reinterpret_cast<Operation0>(static_cast<SetPropertyOp>(set_property));
-    case kOpSaveProperties: return reinterpret_cast<Operation0>(static_cast<SavePropertiesOp>(save_properties));
-    case kOpGetProperty: return reinterpret_cast<Operation0>(static_cast<GetPropertyOp>(get_property));
-    case kOpEnumerateTexts: return reinterpret_cast<Operation0>(static_cast<EnumerateTextsOp>(enumerate_texts));
-    case kOpIsDefaultButton: return reinterpret_cast<Operation0>(static_cast<IsDefaultButtonOp>(is_default_button));
-    default: return nullptr;
+    case kOpCreate: return as_operation(static_cast<CreateOp>(create_super_button));
+    case kOpIsDefaultButton: return as_operation(static_cast<IsDefaultButtonOp>(is_default_button));
+    default: return Operations::operation(op);
     }
 }
 

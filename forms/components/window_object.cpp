@@ -190,41 +190,34 @@ void WindowObject::re_enable_disabled_windows() {
     if (next_active && GetActiveWindow() == hwnd()) SetActiveWindow(next_active);
 }
 
-u32 WindowObject::set_property(i32 index, const ValueRecord& value) {
-    const i32 property = index + 8;
-    if (property == kWindowMusic) stop_music();
-    if (!set_window_property(&properties_, index, value)) return 0;
-    switch (property) {
-    case kWindowTitle: SetWindowTextA(hwnd(), properties_.title.c_str()); break;
-    case kWindowBorder:
-    case kWindowControlBox:
-    case kWindowMaxButton:
-    case kWindowMinButton:
-    case kWindowTitleAlwaysActive: apply_frame(); break;
-    case kWindowPicture:
+u32 WindowObject::set_property(i32 property, const ValueRecord& value) {
+    const PropertyField<WindowProperties>* field = find_field(kWindowTable, property);
+    if (!field) return 0;
+    // The music plays from the stored data: it stops before the data changes.
+    if (field->effect == kWindowRestartsMusic) stop_music();
+    forms::set_property(kWindowTable, &properties_, property, value);
+    switch (field->effect) {
+    case kWindowSetsTitle: SetWindowTextA(hwnd(), properties_.title.c_str()); break;
+    case kWindowSetsFrame: apply_frame(); break;
+    case kWindowSetsPicture:
         decode_background_picture();
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kWindowBackColour:
-    case kWindowPictureMode: InvalidateRect(hwnd(), nullptr, TRUE); break;
-    case kWindowMusic:
-    case kWindowPlayMode:
-        stop_music();
-        start_music();
-        break;
-    case kWindowMovable: apply_movable(); break;
-    case kWindowIcon: apply_icon(); break;
-    case kWindowShape: apply_shape(); break;
-    case kWindowTopmost: apply_topmost(); break;
-    default: break;  // read when used: keys, help, taskbar, dragging, class name
+    case kWindowRepaints: InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kWindowRestartsMusic: start_music(); break;
+    case kWindowSetsMovable: apply_movable(); break;
+    case kWindowSetsIcon: apply_icon(); break;
+    case kWindowSetsShape: apply_shape(); break;
+    case kWindowSetsTopmost: apply_topmost(); break;
+    default: break;  // read when used
     }
     return 0;
 }
 
-bool WindowObject::get_property(i32 index, ValueRecord* out) const {
-    if (!get_window_property(properties_, index, out)) return false;
+bool WindowObject::get_property(i32 property, ValueRecord* out) const {
+    if (!forms::get_property(kWindowTable, properties_, property, out)) return false;
     // The start position reads back as the window's state.
-    if (index + 8 == kWindowStartPosition)
+    if (property == kWindowStartPosition)
         *out = {IsIconic(hwnd()) ? kStartMinimised : IsZoomed(hwnd()) ? kStartMaximised : kStartAsStored, 0};
     return true;
 }

@@ -31,9 +31,9 @@ public:
     WindowKeys keys() const override;
     bool drags_by_components() const override;
 
-    // Interface operations 4 and 6 by component-specific index.
-    u32 set_property(i32 index, const ValueRecord& value);
-    bool get_property(i32 index, ValueRecord* out) const;
+    // Interface operations 4 and 6 by full property index.
+    u32 set_property(i32 property, const ValueRecord& value);
+    bool get_property(i32 property, ValueRecord* out) const;
 
     bool pre_translate(MSG* message) override;
 

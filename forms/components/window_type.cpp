@@ -1,14 +1,13 @@
 // The window type (窗口): its property table and its interface function.
 #include "forms/common_properties.h"
 #include "forms/components/component_types.h"
+#include "forms/components/type_operations.h"
 #include "forms/components/window_object.h"
-#include "forms/property_archive.h"
-#include "runtime/texts.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kWindowPropertyCount - 8>{{
+constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kWindowPropertyCount - kCommonPropertyCount>{{
     {"标题", "caption", nullptr, property_type(kCodeText), 0},
     {"边框", "border", nullptr, property_type(kCodeChoice), 0},
     {"底色", "backColor", nullptr, property_type(kCodeBackColour), 0},
@@ -36,46 +35,12 @@ constexpr auto kProperties = with_common_properties(std::array<PropertyDescripto
 }});
 static_assert(kProperties.size() == kWindowPropertyCount);
 
-WindowObject* as_window(ComponentObject* object) { return dynamic_cast<WindowObject*>(object); }
-
-u32 set_property(ComponentObject* object, i32 index, const ValueRecord* value, u32 /*reserved*/) {
-    WindowObject* w = as_window(object);
-    return w && value ? w->set_property(index, *value) : 0;
-}
-
-bool get_property(ComponentObject* object, i32 index, ValueRecord* out) {
-    const WindowObject* w = as_window(object);
-    return w && out && w->get_property(index, out);
-}
-
-rt::ByteSetHeader* save_properties(ComponentObject* object) {
-    const WindowObject* w = as_window(object);
-    if (!w) return nullptr;
-    const ByteBlock block = write_window_properties(w->properties());
-    return rt::make_byte_set(block.data(), static_cast<i32>(block.size()));
-}
-
-// From the live object when there is one, else from the stored block.
-void enumerate_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                     void* context) {
-    if (!callback) return;
-    WindowProperties read;
-    const WindowProperties* p = nullptr;
-    if (const WindowObject* w = as_window(object))
-        p = &w->properties();
-    else if (read_window_properties(data, length, &read))
-        p = &read;
-    if (p) visit_window_texts(*p, [&](const std::string& text) { callback(text.c_str(), context); });
-}
+using Operations = TypeOperations<WindowObject, kWindowTable>;
 
 Operation0 window_interface(i32 op) {
     switch (op) {
-    case kOpCreate: return reinterpret_cast<Operation0>(static_cast<CreateOp>(create_window_component));
-    case kOpSetProperty: return reinterpret_cast<Operation0>(static_cast<SetPropertyOp>(set_property));
-    case kOpSaveProperties: return reinterpret_cast<Operation0>(static_cast<SavePropertiesOp>(save_properties));
-    case kOpGetProperty: return reinterpret_cast<Operation0>(static_cast<GetPropertyOp>(get_property));
-    case kOpEnumerateTexts: return reinterpret_cast<Operation0>(static_cast<EnumerateTextsOp>(enumerate_texts));
-    default: return nullptr;
+    case kOpCreate: return as_operation(static_cast<CreateOp>(create_window_component));
+    default: return Operations::operation(op);
     }
 }
 
