@@ -1,6 +1,6 @@
 // One description per component type of its properties: each field of the type's
 // property data block, in stored order, with the property it holds (by full index),
-// the block version that added it, how a written value is kept, what setting it does
+// its names and type code, the block version that added it, how a written value is kept, what setting it does
 // and when it applies. Reading, writing, getting and setting follow from it.
 //
 // A type's record is its own struct P; a field reaches its member through an
@@ -26,9 +26,15 @@ enum class FieldKind : std::uint8_t { Word, Byte, Block, Text };
 // type's set effect keeps it itself.
 enum class Keep : std::uint8_t { AsIs, Choice, AtMost, AtLeast, ByType };
 
+// A property's names and type code as the type's property descriptors show them.
+constexpr PropertyDescriptor described(const char* name, const char* english_name, u32 code) {
+    return {name, english_name, nullptr, property_type(code), 0};
+}
+
 template <class P, class Effect = int>
 struct PropertyField {
     i32 property;  // the full index, kCommonPropertyCount and up
+    PropertyDescriptor describe;
     // Exactly one accessor is set; it says the kind.
     u32& (*word)(P&) = nullptr;
     char& (*byte)(P&) = nullptr;

@@ -1,21 +1,11 @@
-// The push button type (按钮): its property table and its interface function.
-#include "forms/common_properties.h"
+// The push button type (按钮): its descriptor and interface function. Its properties are
+// described in button_properties.h.
 #include "forms/components/button_object.h"
 #include "forms/components/component_types.h"
 #include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
-
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kButtonPropertyCount - kCommonPropertyCount>{{
-    {"图片", "picture", nullptr, property_type(kCodePicture), 0},
-    {"类型", "kind", nullptr, property_type(kCodeChoice), 0},
-    {"标题", "caption", nullptr, property_type(kCodeText), 0},
-    {"横向对齐方式", "alignment", nullptr, property_type(kCodeChoice), 0},
-    {"纵向对齐方式", "verticalAlignment", nullptr, property_type(kCodeChoice), 0},
-    {"字体", "font", nullptr, property_type(kCodeFont), 0},
-}});
-static_assert(kProperties.size() == kButtonPropertyCount);
 
 using Operations = TypeOperations<ButtonObject, kButtonLayout>;
 
@@ -36,7 +26,8 @@ Operation0 button_interface(i32 op) {
 }  // namespace
 
 const rt::ComponentType kButtonType = {
-    "按钮", "Button", {0, 0, 0}, 0x80000840, {0, 0, 0}, kButtonPropertyCount, kProperties.data(), button_interface, {0, 0},
+    "按钮", "Button", {0, 0, 0}, 0x80000840, {0, 0, 0}, kButtonPropertyCount, kButtonDescriptors.data(),
+    button_interface, {0, 0},
 };
 
 }  // namespace forms

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "forms/common_properties.h"
+
 namespace forms {
 namespace {
 
@@ -10,12 +12,22 @@ using P = DriveBoxProperties;
 
 // In stored order: the letter as one byte, three words, the font block.
 constexpr PropertyField<P> kFields[] = {
-    {.property = kDriveCurrent, .byte = &member<&P::letter>, .keep = Keep::ByType, .effect = kDriveSelectsLetter},
-    {.property = kDriveKinds, .word = &member<&P::kinds>, .keep = Keep::Choice, .limit = kDrivesRamDisk,
+    {.property = kDriveCurrent,
+     .describe = described("当前驱动器", "Drive", kCodeText),
+     .byte = &member<&P::letter>, .keep = Keep::ByType, .effect = kDriveSelectsLetter},
+    {.property = kDriveKinds,
+     .describe = described("驱动器类型", "DriveType", kCodeChoice),
+     .word = &member<&P::kinds>, .keep = Keep::Choice, .limit = kDrivesRamDisk,
      .effect = kDriveRefills},
-    {.property = kDriveTextColour, .word = &member<&P::text_colour>, .effect = kDriveRepaints},
-    {.property = kDriveBackColour, .word = &member<&P::back_colour>, .effect = kDriveSetsBackground},
-    {.property = kDriveFont, .block = &member<&P::font>, .effect = kDriveSetsFont},
+    {.property = kDriveTextColour,
+     .describe = described("文本颜色", "ForeColor", kCodeTextColour),
+     .word = &member<&P::text_colour>, .effect = kDriveRepaints},
+    {.property = kDriveBackColour,
+     .describe = described("背景颜色", "BackColor", kCodeBackColour),
+     .word = &member<&P::back_colour>, .effect = kDriveSetsBackground},
+    {.property = kDriveFont,
+     .describe = described("字体", "Font", kCodeFont),
+     .block = &member<&P::font>, .effect = kDriveSetsFont},
 };
 static_assert(std::size(kFields) == kDrivePropertyCount - kCommonPropertyCount);
 
@@ -31,6 +43,10 @@ void texts(const P& p, TextCallback callback, void* context) {
 }
 
 }  // namespace
+
+constexpr std::array<PropertyDescriptor, kDrivePropertyCount> kDriveBoxDescriptors =
+    property_descriptors<kDrivePropertyCount - kCommonPropertyCount>(kFields);
+static_assert(every_property_described(kDriveBoxDescriptors));
 
 const PropertyTable<DriveBoxProperties> kDriveBoxTable = {1, kFields, defaults, texts};
 

@@ -1,6 +1,7 @@
 // The drive box's property record: its property data block (version up to 1), its
 // property table and what setting each property does.
 #pragma once
+#include <array>
 #include <cstdint>
 
 #include "forms/property_block.h"
@@ -35,6 +36,8 @@ enum DriveSetEffect : int {
 };
 
 extern const PropertyTable<DriveBoxProperties> kDriveBoxTable;
+// The property descriptors the type shows, built from the table.
+extern const std::array<PropertyDescriptor, kDrivePropertyCount> kDriveBoxDescriptors;
 
 // False for a version above 1 or data that runs out; an empty block gives defaults.
 bool read_drive_box_properties(const std::uint8_t* data, u32 length, DriveBoxProperties* out);

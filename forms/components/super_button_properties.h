@@ -2,6 +2,7 @@
 // its property table with what setting each property does and which properties
 // apply in the current configuration.
 #pragma once
+#include <array>
 #include <windows.h>
 
 #include <cstdint>
@@ -53,6 +54,8 @@ enum class SuperEffect {
 };
 
 extern const PropertyTable<SuperButtonProperties, SuperEffect> kSuperButtonTable;
+// The property descriptors the type shows, built from the table.
+extern const std::array<PropertyDescriptor, kSuperPropertyCount> kSuperButtonDescriptors;
 
 // False for a version above 2 or data that runs out; an empty block gives defaults,
 // and a version 1 block leaves the disabled picture and its colour at theirs.

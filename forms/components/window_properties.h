@@ -1,6 +1,7 @@
 // The window's property record: its property data block as read from the template
 // (version up to 6), its property table and what setting each property does.
 #pragma once
+#include <array>
 #include <string>
 
 #include "forms/property_block.h"
@@ -74,6 +75,8 @@ enum WindowSetEffect : int {
 };
 
 extern const PropertyTable<WindowProperties> kWindowTable;
+// The property descriptors the type shows, built from the table.
+extern const std::array<PropertyDescriptor, kWindowPropertyCount> kWindowDescriptors;
 
 // False for a version above 6 or data that runs out; an empty block gives defaults.
 bool read_window_properties(const std::uint8_t* data, u32 length, WindowProperties* out);
