@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "forms/component_object.h"
-#include "forms/components/window_object.h"
 #include "forms/cursor_value.h"
 #include "forms/record_fields.h"
 #include "forms/value_conversion.h"
+#include "forms/window_base.h"
 #include "runtime/texts.h"
 
 namespace forms {
@@ -56,7 +56,7 @@ void show(WindowDescriptor& window, int index, ComponentObject* object, bool vis
     if (!visible) {
         ShowWindow(object->hwnd(), SW_HIDE);
     } else if (index == 0) {
-        if (auto* w = dynamic_cast<WindowObject*>(object)) w->show_by_start_position();
+        if (auto* w = dynamic_cast<WindowBase*>(object)) w->show_by_start_position();
     } else if (!(object->type()->flags & kFlagNeverShown) && !on_hidden_page(window, index)) {
         ShowWindow(object->hwnd(), SW_SHOW);
     }

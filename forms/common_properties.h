@@ -43,6 +43,24 @@ constexpr std::array<PropertyDescriptor, kCommonPropertyCount + N> with_common_p
     return all;
 }
 
+// A type's property descriptors: the common eight, then its own, each at its index
+// as the type's fields name it. Fails to compile when an index is outside the table
+// and leaves a gap unnamed (checked by every_property_described).
+template <size_t Own, class Field, size_t N>
+constexpr std::array<PropertyDescriptor, kCommonPropertyCount + Own> property_descriptors(const Field (&fields)[N]) {
+    std::array<PropertyDescriptor, kCommonPropertyCount + Own> all = {};
+    for (size_t i = 0; i < kCommonPropertyCount; ++i) all[i] = kCommonProperties[i];
+    for (const Field& f : fields) all.at(static_cast<size_t>(f.property)) = f.describe;
+    return all;
+}
+
+template <size_t N>
+constexpr bool every_property_described(const std::array<PropertyDescriptor, N>& all) {
+    for (const PropertyDescriptor& d : all)
+        if (!d.name || !d.english_name) return false;
+    return true;
+}
+
 // Record `index` of the window; the property is 0 to 7.
 rt::u64 read_common_property(WindowDescriptor& window, int index, i32 property);
 void write_common_property(WindowDescriptor& window, int index, i32 property, u32 lo);

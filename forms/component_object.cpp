@@ -4,8 +4,8 @@
 #include "forms/object_gone.h"
 #include "forms/object_table.h"
 #include "forms/record_fields.h"
+#include "forms/window_base.h"
 #include "forms/window_registry.h"
-#include "forms/components/window_object.h"
 
 namespace forms {
 namespace {

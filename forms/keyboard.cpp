@@ -5,8 +5,8 @@
 #include <string>
 
 #include "forms/component_object.h"
-#include "forms/components/window_object.h"
 #include "forms/event_dispatch.h"
+#include "forms/window_base.h"
 #include "runtime/application.h"
 
 namespace forms {
@@ -45,13 +45,13 @@ bool is_default_button(ComponentObject* object) {
     return answers && answers(object);
 }
 
-bool press_enter(const WindowObject& w, const WindowDescriptor& window) {
+bool press_enter(const WindowBase& w, const WindowDescriptor& window) {
     const int focused = focused_record(window);
     if (ComponentObject* object = live_object(window, focused); is_default_button(object)) {
         object->raise(kEventClicked);
         return true;
     }
-    if (w.properties().flag(kWordEnterMovesFocus)) return move_focus(window, false);
+    if (w.keys().enter_moves_focus) return move_focus(window, false);
     for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i)
         if (ComponentObject* object = live_object(window, i); is_default_button(object)) {
             object->raise(kEventClicked);
@@ -71,8 +71,8 @@ bool focus_in_open_list() {
     return false;
 }
 
-std::string help_file_of(const WindowObject& w) {
-    if (!w.properties().help_file.empty()) return w.properties().help_file;
+std::string help_file_of(const WindowKeys& keys) {
+    if (!keys.help_file.empty()) return keys.help_file;
     const rt::Application& a = rt::app();
     std::string name = a.program_file;
     const size_t dot = name.rfind('.');
@@ -80,10 +80,10 @@ std::string help_file_of(const WindowObject& w) {
     return a.program_directory_slash + name + ".hlp";
 }
 
-bool open_help(WindowObject& w) {
-    const std::string file = help_file_of(w);
+bool open_help(WindowBase& w, const WindowKeys& keys) {
+    const std::string file = help_file_of(keys);
     if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-    const u32 context = w.properties().word(kWordHelpContext);
+    const u32 context = keys.help_context;
     if (WinHelpA(w.hwnd(), file.c_str(), context ? HELP_CONTEXT : HELP_CONTENTS, context)) w.note_help_shown();
     return true;
 }
@@ -235,7 +235,7 @@ std::vector<int> tab_order(const WindowDescriptor& window) {
     return order;
 }
 
-bool handle_window_keys(WindowObject& w, const MSG& message) {
+bool handle_window_keys(WindowBase& w, const MSG& message) {
     if (message.message == WM_SYSKEYDOWN || message.message == WM_SYSCHAR) {
         const char key = alt_character(message);
         const WindowDescriptor* window = key ? find_descriptor(w.window_id()) : nullptr;
@@ -251,10 +251,13 @@ bool handle_window_keys(WindowObject& w, const MSG& message) {
     case VK_TAB: return move_focus(*window, shift);
     case VK_RETURN: return press_enter(w, *window);
     case VK_ESCAPE:
-        if (!w.properties().flag(kWordEscapeCloses) || focus_in_open_list()) return false;
+        if (!w.keys().escape_closes || focus_in_open_list()) return false;
         PostMessageA(w.hwnd(), WM_CLOSE, 0, 0);
         return true;
-    case VK_F1: return w.properties().flag(kWordF1Help) && open_help(w);
+    case VK_F1: {
+        const WindowKeys keys = w.keys();
+        return keys.f1_opens_help && open_help(w, keys);
+    }
     case VK_LEFT:
     case VK_UP: return move_among_radios(*window, true);
     case VK_RIGHT:

@@ -9,7 +9,7 @@
 
 namespace forms {
 
-class WindowObject;
+class WindowBase;
 
 // The records Tab visits, in order: live, visible, enabled, tab-stop components of
 // types that take the focus, by ascending focus-order word, equal words by
@@ -17,6 +17,6 @@ class WindowObject;
 std::vector<int> tab_order(const WindowDescriptor& window);
 
 // True when the key was the window's business and is done.
-bool handle_window_keys(WindowObject& window, const MSG& message);
+bool handle_window_keys(WindowBase& window, const MSG& message);
 
 }  // namespace forms

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "forms/component_object.h"
-#include "forms/components/window_object.h"
 #include "forms/cursor_value.h"
 #include "forms/event_dispatch.h"
 #include "forms/record_fields.h"
+#include "forms/window_base.h"
 #include "forms/window_registry.h"
 #include "runtime/application.h"
 #include "runtime/message_loop.h"
@@ -190,7 +190,7 @@ bool load_window(u32 window_id, HWND owner, bool modal) {
     window->has_snapshot = true;
 
     Build b{window, owner, modal, std::vector<bool>(window->live.records.size(), false)};
-    if (!create_object(b, 0) || !dynamic_cast<WindowObject*>(b.object(0))) return abandon(b);
+    if (!create_object(b, 0) || !dynamic_cast<WindowBase*>(b.object(0))) return abandon(b);
     for (int i = b.count() - 1; i >= 1; --i)
         if (b.is_component(i) && !create_object(b, i)) return abandon(b);
 
@@ -205,9 +205,9 @@ bool load_window(u32 window_id, HWND owner, bool modal) {
     --a.loading_counter;
 
     // Handlers may close the window at any point from here on.
-    auto* object = dynamic_cast<WindowObject*>(b.object(0));
+    auto* object = dynamic_cast<WindowBase*>(b.object(0));
     const HWND hwnd = object->hwnd();
-    const auto alive = [&] { return IsWindow(hwnd) && WindowObject::of(window_id) == object; };
+    const auto alive = [&] { return IsWindow(hwnd) && WindowBase::of(window_id) == object; };
     raise_event(window_id, window->live.ids[0], kWindowCreated);
     if (alive()) raise_event(window_id, window->live.ids[0], kWindowMoved);
     if (alive()) raise_event(window_id, window->live.ids[0], kWindowResized);

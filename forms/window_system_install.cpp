@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "forms/component_object.h"
-#include "forms/components/window_object.h"
 #include "forms/event_dispatch.h"
 #include "forms/loader.h"
 #include "forms/object_gone.h"
 #include "forms/property_access.h"
+#include "forms/window_base.h"
 #include "forms/window_registry.h"
 #include "runtime/error_box.h"
 #include "runtime/library_service.h"
@@ -56,7 +56,7 @@ bool offer_idle(u32 window_id, u32 elapsed_ms) {
     return raise_event(window_id, 0, kWindowIdle, {elapsed_ms}, &r) && r.result_present && r.result != 0;
 }
 
-void shutdown_objects() { WindowObject::destroy_all(); }
+void shutdown_objects() { WindowBase::destroy_all(); }
 
 rt::TemplateNames template_names(u32 window_id, u32 component_id) {
     rt::TemplateNames names = {false, {}, false, 0, {}};

@@ -1,6 +1,7 @@
 // The tool's window: its components and the properties the handlers use, behind a
 // few readable operations.
 #pragma once
+#include "forms/property_indexes.h"
 #include "logic/calls.h"
 #include "tuner/main_window_ids.h"
 #include "tuner/program_info.h"
@@ -8,14 +9,14 @@
 namespace tuner {
 
 // The window's title property; the window's own record is kWindowItself.
-inline constexpr rt::i32 kWindowTitle = 8;
+inline constexpr rt::i32 kWindowTitle = forms::kWindowTitle;
 
 // Property indexes of the component types.
-inline constexpr rt::i32 kLabelCaption = 8;
-inline constexpr rt::i32 kLabelTextColour = 16;
-inline constexpr rt::i32 kChecked = 18;
-inline constexpr rt::i32 kRadioTextColour = 15;
-inline constexpr rt::i32 kCurrentDrive = 8;
+inline constexpr rt::i32 kLabelCaption = forms::kLabelCaption;
+inline constexpr rt::i32 kLabelTextColour = forms::kLabelTextColour;
+inline constexpr rt::i32 kChecked = forms::kCheckTicked;
+inline constexpr rt::i32 kRadioTextColour = forms::kCheckTextColour;
+inline constexpr rt::i32 kCurrentDrive = forms::kDriveCurrent;
 
 // Colours, 0x00BBGGRR.
 inline constexpr rt::u32 kTeal = 0x808000;

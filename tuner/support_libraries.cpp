@@ -1,9 +1,9 @@
+#include "forms/components/core_types.h"
+#include "forms/components/extension_types.h"
 #include "tuner/support_libraries.h"
 
 #include "commands/command_table.h"
 #include "commands/core_link.h"
-#include "forms/core_types.h"
-#include "forms/extension_types.h"
 
 namespace tuner {
 

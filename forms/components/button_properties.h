@@ -1,19 +1,14 @@
 // The push button's properties: their indexes, where its block keeps them, and what
 // setting each one does.
 #pragma once
-#include "forms/components/button_block_object.h"
+#include <iterator>
+#include <span>
+
+#include "forms/common_properties.h"
+#include "forms/components/block_object.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
-
-enum ButtonProperty : i32 {
-    kButtonPicture = 8,
-    kButtonKind = 9,
-    kButtonCaption = 10,
-    kButtonAlignment = 11,
-    kButtonVerticalAlignment = 12,
-    kButtonFont = 13,
-    kButtonPropertyCount = 14,
-};
 
 enum ButtonWord : int { kButtonWordKind = 1, kButtonWordAlignment = 2, kButtonWordVerticalAlignment = 3 };
 enum ButtonBlock : int { kButtonBlockPicture = 1, kButtonBlockFont = 2 };
@@ -27,6 +22,46 @@ enum ButtonSetEffect : int {
     kButtonSetsFont,
 };
 
-extern const BlockLayout kButtonLayout;
+// In stored order: three words, the picture and font blocks, the caption.
+inline constexpr PropertyRow kButtonFields[] = {
+    {.property = kButtonKind,
+     .describe = described("类型", "kind", kCodeChoice),
+     .word = &stored_word<kButtonWordKind>, .keep = Keep::Choice, .limit = kButtonDefault,
+     .effect = kButtonSetsKind},
+    {.property = kButtonAlignment,
+     .describe = described("横向对齐方式", "alignment", kCodeChoice),
+     .word = &stored_word<kButtonWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .effect = kButtonSetsAlignment},
+    {.property = kButtonVerticalAlignment,
+     .describe = described("纵向对齐方式", "verticalAlignment", kCodeChoice),
+     .word = &stored_word<kButtonWordVerticalAlignment>, .keep = Keep::Choice,
+     .limit = 2, .effect = kButtonSetsAlignment},
+    {.property = kButtonPicture,
+     .describe = described("图片", "picture", kCodePicture),
+     .block = &stored_block<kButtonBlockPicture>, .effect = kButtonRebuilds},
+    {.property = kButtonFont,
+     .describe = described("字体", "font", kCodeFont),
+     .block = &stored_block<kButtonBlockFont>, .effect = kButtonSetsFont},
+    {.property = kButtonCaption,
+     .describe = described("标题", "caption", kCodeText),
+     .text = &member<&StoredBlock::caption>, .effect = kButtonSetsCaption},
+};
+static_assert(std::size(kButtonFields) == kButtonPropertyCount - kCommonPropertyCount);
+
+inline StoredBlock button_defaults() {
+    StoredBlock b;
+    b.set_word(kButtonWordKind, kButtonNormal);
+    b.set_word(kButtonWordAlignment, 1);
+    b.set_word(kButtonWordVerticalAlignment, 1);
+    b.caption = "按钮";
+    return b;
+}
+
+inline constexpr auto kButtonDescriptors =
+    property_descriptors<kButtonPropertyCount - kCommonPropertyCount>(kButtonFields);
+static_assert(every_property_described(kButtonDescriptors));
+
+inline const BlockLayout kButtonLayout = {1, kButtonFields, button_defaults,
+                                          stored_block_texts<kButtonBlockFont, false>};
 
 }  // namespace forms

@@ -45,9 +45,9 @@ void CheckObject::refresh_ticked() {
     stored_.set_word(kCheckWordTicked, SendMessageA(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
 }
 
-bool CheckObject::get_property(i32 index, ValueRecord* out) {
-    if (index + kCommonPropertyCount == kCheckTicked) refresh_ticked();
-    return BlockObject::get_property(index, out);
+bool CheckObject::get_property(i32 property, ValueRecord* out) {
+    if (property == kCheckTicked) refresh_ticked();
+    return BlockObject::get_property(property, out);
 }
 
 // A rebuilt control starts from these properties: it keeps the tick the user gave it.

@@ -17,7 +17,7 @@ public:
     // The platform style its properties ask for, besides the loader's bits.
     DWORD platform_style() const;
 
-    bool get_property(i32 index, ValueRecord* out) override;
+    bool get_property(i32 property, ValueRecord* out) override;
     ByteBlock save() override;
 
 protected:

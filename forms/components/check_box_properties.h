@@ -2,27 +2,14 @@
 // two data-binding names): their indexes, where the block keeps them, and what
 // setting each one does.
 #pragma once
-#include "forms/components/button_block_object.h"
+#include <iterator>
+#include <span>
+
+#include "forms/common_properties.h"
+#include "forms/components/block_object.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
-
-enum CheckProperty : i32 {
-    kCheckPicture = 8,
-    kCheckPushLike = 9,
-    kCheckFlat = 10,
-    kCheckCaption = 11,
-    kCheckTextOnLeft = 12,
-    kCheckAlignment = 13,
-    kCheckVerticalAlignment = 14,
-    kCheckTextColour = 15,
-    kCheckBackColour = 16,
-    kCheckFont = 17,
-    kCheckTicked = 18,
-    kCheckDataSource = 19,  // check box only
-    kCheckDataColumn = 20,  // check box only
-    kCheckBoxPropertyCount = 21,
-    kRadioPropertyCount = 19,
-};
 
 enum CheckWord : int {
     kCheckWordPushLike = 1,
@@ -48,7 +35,77 @@ enum CheckSetEffect : int {
     kCheckRebinds,        // data-binding names: no data source exists to bind to
 };
 
-extern const BlockLayout kCheckBoxLayout;
-extern const BlockLayout kRadioLayout;
+// In stored order: eight words, the picture and font blocks, the caption, then the
+// check box's binding names that version 2 added. The radio button's table ends
+// before them.
+inline constexpr PropertyRow kCheckBoxFields[] = {
+    {.property = kCheckPushLike,
+     .describe = described("按钮形式", "pushLike", kCodeLogical),
+     .word = &stored_word<kCheckWordPushLike>, .effect = kCheckSetsStyle},
+    {.property = kCheckFlat,
+     .describe = described("平面", "flat", kCodeLogical),
+     .word = &stored_word<kCheckWordFlat>, .effect = kCheckSetsStyle},
+    {.property = kCheckTextOnLeft,
+     .describe = described("标题居左", "textOnLeft", kCodeLogical),
+     .word = &stored_word<kCheckWordTextOnLeft>, .effect = kCheckSetsStyle},
+    {.property = kCheckAlignment,
+     .describe = described("横向对齐方式", "alignment", kCodeChoice),
+     .word = &stored_word<kCheckWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .effect = kCheckSetsStyle},
+    {.property = kCheckVerticalAlignment,
+     .describe = described("纵向对齐方式", "verticalAlignment", kCodeChoice),
+     .word = &stored_word<kCheckWordVerticalAlignment>, .keep = Keep::Choice,
+     .limit = 2, .effect = kCheckSetsStyle},
+    {.property = kCheckTextColour,
+     .describe = described("文本颜色", "textColor", kCodeTextColour),
+     .word = &stored_word<kCheckWordTextColour>, .effect = kCheckRepaints},
+    {.property = kCheckBackColour,
+     .describe = described("背景颜色", "backColor", kCodeBackColour),
+     .word = &stored_word<kCheckWordBackColour>, .effect = kCheckSetsBackground},
+    {.property = kCheckTicked,
+     .describe = described("选中", "checked", kCodeLogical),
+     .word = &stored_word<kCheckWordTicked>, .effect = kCheckSetsTick},
+    {.property = kCheckPicture,
+     .describe = described("图片", "picture", kCodePicture),
+     .block = &stored_block<kCheckBlockPicture>, .effect = kCheckRebuilds},
+    {.property = kCheckFont,
+     .describe = described("字体", "font", kCodeFont),
+     .block = &stored_block<kCheckBlockFont>, .effect = kCheckSetsFont},
+    {.property = kCheckCaption,
+     .describe = described("标题", "caption", kCodeText),
+     .text = &member<&StoredBlock::caption>, .effect = kCheckSetsCaption},
+    // Check box only.
+    {.property = kCheckDataSource,
+     .describe = described("数据源", "dataSource", kCodeDataSource),
+     .text = &member<&StoredBlock::data_source>, .since = 2, .effect = kCheckRebinds},
+    {.property = kCheckDataColumn,
+     .describe = described("数据列", "dataColumn", kCodeDataColumn),
+     .text = &member<&StoredBlock::data_column>, .since = 2, .effect = kCheckRebinds},
+};
+static_assert(std::size(kCheckBoxFields) == kCheckBoxPropertyCount - kCommonPropertyCount);
+inline constexpr std::span<const PropertyRow> kRadioFields(kCheckBoxFields,
+                                                            kRadioPropertyCount - kCommonPropertyCount);
+
+inline StoredBlock check_defaults(const char* caption) {
+    StoredBlock b;
+    b.set_word(kCheckWordAlignment, 0);
+    b.set_word(kCheckWordVerticalAlignment, 1);
+    b.set_word(kCheckWordTextColour, 0x000000);
+    b.set_word(kCheckWordBackColour, kDefaultColour);
+    b.caption = caption;
+    return b;
+}
+
+inline StoredBlock check_box_defaults() { return check_defaults("选择框"); }
+
+inline StoredBlock radio_defaults() { return check_defaults("单选框"); }
+
+inline constexpr auto kCheckBoxDescriptors =
+    property_descriptors<kCheckBoxPropertyCount - kCommonPropertyCount>(kCheckBoxFields);
+static_assert(every_property_described(kCheckBoxDescriptors));
+
+inline const BlockLayout kCheckBoxLayout = {2, kCheckBoxFields, check_box_defaults,
+                                            stored_block_texts<kCheckBlockFont, true>};
+inline const BlockLayout kRadioLayout = {1, kRadioFields, radio_defaults, stored_block_texts<kCheckBlockFont, false>};
 
 }  // namespace forms

@@ -1,65 +1,39 @@
-// The check box (选择框) and radio button (单选框) types: their property tables and
-// interface functions. The radio button's table is the check box's without the two
-// data-binding names.
-#include "forms/common_properties.h"
+// The check box (选择框) and radio button (单选框) types: their descriptors and
+// interface functions. Their properties are described in check_box_properties.h; the
+// radio button's table is the check box's without the two data-binding names.
 #include "forms/components/check_box_object.h"
 #include "forms/components/component_types.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kCheckBoxPropertyCount - 8>{{
-    {"图片", "picture", nullptr, property_type(kCodePicture), 0},
-    {"按钮形式", "pushLike", nullptr, property_type(kCodeLogical), 0},
-    {"平面", "flat", nullptr, property_type(kCodeLogical), 0},
-    {"标题", "caption", nullptr, property_type(kCodeText), 0},
-    {"标题居左", "textOnLeft", nullptr, property_type(kCodeLogical), 0},
-    {"横向对齐方式", "alignment", nullptr, property_type(kCodeChoice), 0},
-    {"纵向对齐方式", "verticalAlignment", nullptr, property_type(kCodeChoice), 0},
-    {"文本颜色", "textColor", nullptr, property_type(kCodeTextColour), 0},
-    {"背景颜色", "backColor", nullptr, property_type(kCodeBackColour), 0},
-    {"字体", "font", nullptr, property_type(kCodeFont), 0},
-    {"选中", "checked", nullptr, property_type(kCodeLogical), 0},
-    {"数据源", "dataSource", nullptr, property_type(kCodeDataSource), 0},
-    {"数据列", "dataColumn", nullptr, property_type(kCodeDataColumn), 0},
-}});
-static_assert(kProperties.size() == kCheckBoxPropertyCount);
-
-void enumerate_check_box_texts(ComponentObject* object, const std::uint8_t* data, u32 length,
-                               TextCallback callback, void* context) {
-    enumerate_block_texts(kCheckBoxLayout, object, data, length, callback, context);
-}
-
-void enumerate_radio_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                           void* context) {
-    enumerate_block_texts(kRadioLayout, object, data, length, callback, context);
-}
+using CheckBoxOperations = TypeOperations<CheckObject, kCheckBoxLayout>;
+using RadioOperations = TypeOperations<CheckObject, kRadioLayout>;
 
 Operation0 check_box_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_check_box));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_check_box_texts));
-    default: return shared_block_operation(op);
+    default: return CheckBoxOperations::operation(op);
     }
 }
 
 Operation0 radio_interface(i32 op) {
     switch (op) {
     case kOpCreate: return as_operation(static_cast<CreateOp>(create_radio_button));
-    case kOpEnumerateTexts: return as_operation(static_cast<EnumerateTextsOp>(enumerate_radio_texts));
-    default: return shared_block_operation(op);
+    default: return RadioOperations::operation(op);
     }
 }
 
 }  // namespace
 
 const rt::ComponentType kCheckBoxType = {
-    "选择框", "CheckBox", {0, 0, 0}, 0x80001040, {0, 0, 0}, kCheckBoxPropertyCount, kProperties.data(),
+    "选择框", "CheckBox", {0, 0, 0}, 0x80001040, {0, 0, 0}, kCheckBoxPropertyCount, kCheckBoxDescriptors.data(),
     check_box_interface, {0, 0},
 };
 
 const rt::ComponentType kRadioType = {
-    "单选框", "RadioBox", {0, 0, 0}, 0x80000440, {0, 0, 0}, kRadioPropertyCount, kProperties.data(),
+    "单选框", "RadioBox", {0, 0, 0}, 0x80000440, {0, 0, 0}, kRadioPropertyCount, kCheckBoxDescriptors.data(),
     radio_interface, {0, 0},
 };
 

@@ -114,51 +114,35 @@ bool DriveBoxObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* 
     }
 }
 
-u32 DriveBoxObject::set_property(i32 index, const ValueRecord& value) {
-    switch (index + kCommonPropertyCount) {
-    case kDriveCurrent: {
+u32 DriveBoxObject::set_property(i32 property, const ValueRecord& value) {
+    const auto* field = forms::set_property(kDriveBoxTable, &properties_, property, value);
+    if (!field) return 0;
+    switch (field->effect) {
+    case kDriveSelectsLetter: {
         const char* text = reinterpret_cast<const char*>(value.value);
         select_letter(text && *text ? upper_drive_letter(*text) : process_drive());
         break;
     }
-    case kDriveKinds:
-        properties_.kinds = clamp_drive_kinds(value.value);
-        fill();
-        break;
-    case kDriveTextColour:
-        properties_.text_colour = value.value;
-        InvalidateRect(hwnd(), nullptr, TRUE);
-        break;
-    case kDriveBackColour:
-        properties_.back_colour = value.value;
+    case kDriveRefills: fill(); break;
+    case kDriveRepaints: InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kDriveSetsBackground:
         make_brush();
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kDriveFont: {
-        const auto* data = reinterpret_cast<const std::uint8_t*>(value.value);
-        properties_.font.assign(data, data && value.second ? data + value.second : data);
-        apply_font();
-        break;
-    }
+    case kDriveSetsFont: apply_font(); break;
     default: break;
     }
     return 0;
 }
 
-bool DriveBoxObject::get_property(i32 index, ValueRecord* out) {
-    switch (index + kCommonPropertyCount) {
-    case kDriveCurrent:
+bool DriveBoxObject::get_property(i32 property, ValueRecord* out) {
+    // The current drive reads as a one-letter text; no letter yet is the process's drive.
+    if (property == kDriveCurrent) {
         letter_text_[0] = properties_.letter ? properties_.letter : process_drive();
         *out = {reinterpret_cast<u32>(letter_text_), 0};
         return true;
-    case kDriveKinds: *out = {properties_.kinds, 0}; return true;
-    case kDriveTextColour: *out = {properties_.text_colour, 0}; return true;
-    case kDriveBackColour: *out = {properties_.back_colour, 0}; return true;
-    case kDriveFont:
-        *out = {reinterpret_cast<u32>(properties_.font.data()), static_cast<u32>(properties_.font.size())};
-        return true;
-    default: return false;
     }
+    return forms::get_property(kDriveBoxTable, properties_, property, out);
 }
 
 ComponentObject* create_drive_box(const CreateRequest& request) {

@@ -15,9 +15,9 @@ public:
 
     const DriveBoxProperties& properties() const { return properties_; }
 
-    // Operations 4 and 6 by component-specific index; no property asks for a rebuild.
-    u32 set_property(i32 index, const ValueRecord& value);
-    bool get_property(i32 index, ValueRecord* out);
+    // Operations 4 and 6 by full property index; no property asks for a rebuild.
+    u32 set_property(i32 property, const ValueRecord& value);
+    bool get_property(i32 property, ValueRecord* out);
 
     // Empties the list and fills it again from the platform's drives.
     void fill();

@@ -1,22 +1,13 @@
-// The drive box's property record: its property data block (version up to 1) and
-// access by component-specific index (property index - 8).
+// The drive box's property record: its property data block (version up to 1), its
+// property table and what setting each property does.
 #pragma once
+#include <array>
 #include <cstdint>
 
-#include "forms/component_type.h"
-#include "forms/template_model.h"
+#include "forms/property_block.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
-
-// Property indexes of the drive box.
-enum DriveBoxProperty : i32 {
-    kDriveCurrent = 8,      // text: the drive letter; only its first character counts
-    kDriveKinds = 9,        // choice: which kinds of drive are listed
-    kDriveTextColour = 10,  // colour
-    kDriveBackColour = 11,  // colour; kDefaultColour is the button face
-    kDriveFont = 12,        // 60-byte logical font, empty: the platform's default
-    kDrivePropertyCount = 13,
-};
 
 // The kind filter: 0 lists every drive.
 enum DriveKindFilter : u32 {
@@ -28,8 +19,6 @@ enum DriveKindFilter : u32 {
     kDrivesRamDisk = 5,
 };
 
-inline constexpr u32 kDriveBlockVersion = 1;
-
 struct DriveBoxProperties {
     char letter = 0;  // upper-case drive letter, 0 for none
     u32 kinds = kDrivesAll;
@@ -37,6 +26,18 @@ struct DriveBoxProperties {
     u32 back_colour = 0xFFFFFF;
     ByteBlock font;
 };
+
+enum DriveSetEffect : int {
+    kDriveSelectsLetter,  // the type keeps the letter itself: the text's first character, upper-cased
+    kDriveRefills,
+    kDriveRepaints,
+    kDriveSetsBackground,
+    kDriveSetsFont,
+};
+
+extern const PropertyTable<DriveBoxProperties> kDriveBoxTable;
+// The property descriptors the type shows, built from the table.
+extern const std::array<PropertyDescriptor, kDrivePropertyCount> kDriveBoxDescriptors;
 
 // False for a version above 1 or data that runs out; an empty block gives defaults.
 bool read_drive_box_properties(const std::uint8_t* data, u32 length, DriveBoxProperties* out);

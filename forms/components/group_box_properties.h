@@ -1,18 +1,14 @@
 // The group box's properties: their indexes, where its block keeps them, and what
 // setting each one does.
 #pragma once
-#include "forms/components/button_block_object.h"
+#include <iterator>
+#include <span>
+
+#include "forms/common_properties.h"
+#include "forms/components/block_object.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
-
-enum GroupBoxProperty : i32 {
-    kGroupCaption = 8,
-    kGroupAlignment = 9,
-    kGroupCaptionColour = 10,
-    kGroupBackColour = 11,
-    kGroupFont = 12,
-    kGroupPropertyCount = 13,
-};
 
 enum GroupBoxWord : int { kGroupWordAlignment = 1, kGroupWordCaptionColour = 2, kGroupWordBackColour = 3 };
 enum GroupBoxBlock : int { kGroupBlockFont = 1 };
@@ -25,6 +21,41 @@ enum GroupSetEffect : int {
     kGroupSetsFont,
 };
 
-extern const BlockLayout kGroupBoxLayout;
+// In stored order: three words, the font block, the caption.
+inline constexpr PropertyRow kGroupBoxFields[] = {
+    {.property = kGroupAlignment,
+     .describe = described("标题对齐方式", "alignment", kCodeChoice),
+     .word = &stored_word<kGroupWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .effect = kGroupSetsAlignment},
+    {.property = kGroupCaptionColour,
+     .describe = described("标题颜色", "captionColor", kCodeTextColour),
+     .word = &stored_word<kGroupWordCaptionColour>, .effect = kGroupRepaints},
+    {.property = kGroupBackColour,
+     .describe = described("背景颜色", "backColor", kCodeBackColour),
+     .word = &stored_word<kGroupWordBackColour>, .effect = kGroupSetsBackground},
+    {.property = kGroupFont,
+     .describe = described("字体", "font", kCodeFont),
+     .block = &stored_block<kGroupBlockFont>, .effect = kGroupSetsFont},
+    {.property = kGroupCaption,
+     .describe = described("标题", "caption", kCodeText),
+     .text = &member<&StoredBlock::caption>, .effect = kGroupSetsCaption},
+};
+static_assert(std::size(kGroupBoxFields) == kGroupPropertyCount - kCommonPropertyCount);
+
+inline StoredBlock group_box_defaults() {
+    StoredBlock b;
+    b.set_word(kGroupWordAlignment, 0);
+    b.set_word(kGroupWordCaptionColour, 0x000000);
+    b.set_word(kGroupWordBackColour, kDefaultColour);
+    b.caption = "分组框";
+    return b;
+}
+
+inline constexpr auto kGroupBoxDescriptors =
+    property_descriptors<kGroupPropertyCount - kCommonPropertyCount>(kGroupBoxFields);
+static_assert(every_property_described(kGroupBoxDescriptors));
+
+inline const BlockLayout kGroupBoxLayout = {1, kGroupBoxFields, group_box_defaults,
+                                            stored_block_texts<kGroupBlockFont, false>};
 
 }  // namespace forms

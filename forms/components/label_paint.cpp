@@ -35,8 +35,8 @@ const T& pick(const T (&table)[N], u32 choice) {
 }
 
 GradientStops border_stops(const StoredBlock& s) {
-    return usable_colours({s.word(kLabelWordBorderColour1), s.word(kLabelWordBorderColour1 + 1),
-                           s.word(kLabelWordBorderColour1 + 2)});
+    return usable_colours({s.word(kLabelWordBorderColour1), s.word(kLabelWordBorderColour2),
+                           s.word(kLabelWordBorderColour3)});
 }
 
 // The gradient border's width when the label draws one, else 0.
@@ -65,8 +65,8 @@ void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
     const u32 mode = s.word(kLabelWordGradientMode);
     if (mode == 0) return;
     const GradientStops stops = usable_colours({s.word(kLabelWordGradientColour1),
-                                                s.word(kLabelWordGradientColour1 + 1),
-                                                s.word(kLabelWordGradientColour1 + 2)});
+                                                s.word(kLabelWordGradientColour2),
+                                                s.word(kLabelWordGradientColour3)});
     if (stops.count >= 2) paint_gradient_fill(dc, r, mode, stops);
 }
 

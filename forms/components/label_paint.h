@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "forms/components/button_block.h"
 #include "forms/components/picture.h"
+#include "forms/components/stored_block.h"
 
 namespace forms {
 

@@ -89,10 +89,11 @@ void SuperButtonObject::redraw() {
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-u32 SuperButtonObject::set_property(i32 index, const ValueRecord& value) {
+u32 SuperButtonObject::set_property(i32 property, const ValueRecord& value) {
     bool changed = false;
-    if (!set_super_button_property(&properties_, index, value, &changed)) return 0;
-    switch (index + kCommonPropertyCount) {
+    const auto* field = forms::set_property(kSuperButtonTable, &properties_, property, value, &changed);
+    if (!field) return 0;
+    switch (property) {
     case kSuperStyle:
     case kSuperPressOffset: apply_style(); break;
     case kSuperChecked:
@@ -116,7 +117,7 @@ u32 SuperButtonObject::set_property(i32 index, const ValueRecord& value) {
     case kSuperTooltip: tooltip_.set_text(hwnd(), properties_.tooltip); break;
     default: break;
     }
-    switch (super_button_effect(index)) {
+    switch (field->effect) {
     case SuperEffect::Redraw: redraw(); return 0;
     case SuperEffect::RedrawOwnColours:
         if (!P::is(properties_.system_colours)) redraw();
@@ -128,8 +129,8 @@ u32 SuperButtonObject::set_property(i32 index, const ValueRecord& value) {
     return 0;
 }
 
-bool SuperButtonObject::get_property(i32 index, ValueRecord* out) const {
-    return get_super_button_property(properties_, index, out);
+bool SuperButtonObject::get_property(i32 property, ValueRecord* out) const {
+    return forms::get_property(kSuperButtonTable, properties_, property, out);
 }
 
 bool SuperButtonObject::pre_translate(MSG* message) {

@@ -24,8 +24,8 @@ public:
     void adopt_window();
 
     // Operations 4 and 6 by component-specific index.
-    u32 set_property(i32 index, const ValueRecord& value);
-    bool get_property(i32 index, ValueRecord* out) const;
+    u32 set_property(i32 property, const ValueRecord& value);
+    bool get_property(i32 property, ValueRecord* out) const;
     // Operation 10.
     bool is_default_button() const { return default_button_; }
 

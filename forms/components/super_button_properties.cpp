@@ -1,89 +1,139 @@
 #include "forms/components/super_button_properties.h"
 
+#include <cstring>
 #include <iterator>
 
+#include "forms/common_properties.h"
+
 #include "forms/components/super_button_colours.h"
-#include "forms/property_archive.h"
 
 namespace forms {
 namespace {
 
 using P = SuperButtonProperties;
 
-// Where each property lives, the largest value a choice may hold, and what setting
-// it does. Exactly one of word, block and text is set.
-struct Row {
-    i32 property;
-    u32 P::*word;
-    ByteBlock P::*block;
-    std::string P::*text;
-    u32 max_choice;  // 0: not a choice
-    SuperEffect effect;
-};
+using Field = PropertyField<P, SuperEffect>;
 
-constexpr Row kRows[] = {
-    {kSuperStyle, &P::style, nullptr, nullptr, kSuperRounded, SuperEffect::Redraw},
-    {kSuperToggle, &P::toggle, nullptr, nullptr, 0, SuperEffect::RebuildWhenChanged},
-    {kSuperChecked, &P::checked, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperAlignment, &P::alignment, nullptr, nullptr, 3, SuperEffect::Redraw},
-    {kSuperPressOffset, &P::press_offset, nullptr, nullptr, 1, SuperEffect::Redraw},
-    {kSuperBorder3d, &P::border_3d, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperFocusRectangle, &P::focus_rectangle, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperNormalPicture, nullptr, &P::normal_picture, nullptr, 0, SuperEffect::Redraw},
-    {kSuperNormalTransparent, &P::normal_transparent, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperHoverPicture, nullptr, &P::hover_picture, nullptr, 0, SuperEffect::Redraw},
-    {kSuperHoverTransparent, &P::hover_transparent, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperDisabledPicture, nullptr, &P::disabled_picture, nullptr, 0, SuperEffect::Redraw},
-    {kSuperDisabledTransparent, &P::disabled_transparent, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperFont, nullptr, &P::font, nullptr, 0, SuperEffect::Redraw},
-    {kSuperCaption, nullptr, nullptr, &P::caption, 0, SuperEffect::Redraw},
-    {kSuperSystemColours, &P::system_colours, nullptr, nullptr, 0, SuperEffect::Redraw},
-    {kSuperNormalText, &P::normal_text, nullptr, nullptr, 0, SuperEffect::RedrawOwnColours},
-    {kSuperNormalBack, &P::normal_back, nullptr, nullptr, 0, SuperEffect::RedrawOwnColours},
-    {kSuperHoverText, &P::hover_text, nullptr, nullptr, 0, SuperEffect::RedrawOwnColours},
-    {kSuperHoverBack, &P::hover_back, nullptr, nullptr, 0, SuperEffect::RedrawOwnColours},
-    {kSuperFocusText, &P::focus_text, nullptr, nullptr, 0, SuperEffect::RedrawOwnColours},
-    {kSuperFocusBack, &P::focus_back, nullptr, nullptr, 0, SuperEffect::RedrawOwnColours},
-    {kSuperBuiltinSound, &P::builtin_sound, nullptr, nullptr, 0, SuperEffect::Quiet},
-    {kSuperHoverSound, nullptr, &P::hover_sound, nullptr, 0, SuperEffect::Quiet},
-    {kSuperClickSound, nullptr, &P::click_sound, nullptr, 0, SuperEffect::Quiet},
-    {kSuperTooltip, nullptr, nullptr, &P::tooltip, 0, SuperEffect::Quiet},
-    {kSuperDefaultButton, &P::default_button, nullptr, nullptr, 1, SuperEffect::Rebuild},
-};
-static_assert(std::size(kRows) == kSuperPropertyCount - 8);
+// Configurations in which a property has no effect.
+bool only_toggle(const P& p) { return P::is(p.toggle); }
+bool not_toggle(const P& p) { return !P::is(p.toggle); }
+bool not_raised(const P& p) { return p.style != kSuperRaised; }
+bool own_colours(const P& p) { return !P::is(p.system_colours); }
+bool has_normal_picture(const P& p) { return !p.normal_picture.empty(); }
+bool has_hover_picture(const P& p) { return !p.hover_picture.empty(); }
+bool has_disabled_picture(const P& p) { return !p.disabled_picture.empty(); }
+bool own_click_sound(const P& p) { return !P::is(p.builtin_sound); }
+// The hover sound plays when the highlight starts, and the raised style has none.
+bool own_hover_sound(const P& p) { return !P::is(p.builtin_sound) && p.style != kSuperRaised; }
 
-const Row* row_of(i32 index) {
-    const i32 property = index + 8;
-    for (const Row& r : kRows)
-        if (r.property == property) return &r;
-    return nullptr;
+constexpr auto kRedraw = SuperEffect::Redraw;
+constexpr auto kOwnColour = SuperEffect::RedrawOwnColours;
+constexpr auto kQuiet = SuperEffect::Quiet;
+
+// In stored order: eighteen words, five blocks, two texts, then the disabled
+// picture's colour and the picture that version 2 added.
+constexpr Field kFields[] = {
+    {.property = kSuperStyle,
+     .describe = described("风格", "Style", kCodeChoice),
+     .word = &member<&P::style>, .keep = Keep::Choice, .limit = kSuperRounded,
+     .effect = kRedraw},
+    {.property = kSuperToggle,
+     .describe = described("复选按钮", "Toggle", kCodeLogical),
+     .word = &member<&P::toggle>, .effect = SuperEffect::RebuildWhenChanged},
+    {.property = kSuperChecked,
+     .describe = described("选中", "Checked", kCodeLogical),
+     .word = &member<&P::checked>, .effect = kRedraw, .applies = only_toggle},
+    {.property = kSuperAlignment,
+     .describe = described("对齐方式", "Align", kCodeChoice),
+     .word = &member<&P::alignment>, .keep = Keep::Choice, .limit = 3, .effect = kRedraw},
+    {.property = kSuperPressOffset,
+     .describe = described("按下偏移", "PressOffset", kCodeChoice),
+     .word = &member<&P::press_offset>, .keep = Keep::Choice, .limit = 1,
+     .effect = kRedraw},
+    {.property = kSuperBorder3d,
+     .describe = described("热点边框", "HoverBorder", kCodeLogical),
+     .word = &member<&P::border_3d>, .effect = kRedraw, .applies = not_raised},
+    {.property = kSuperFocusRectangle,
+     .describe = described("焦点框", "FocusRect", kCodeLogical),
+     .word = &member<&P::focus_rectangle>, .effect = kRedraw, .applies = not_raised},
+    {.property = kSuperHoverTransparent,
+     .describe = described("热点图片透明色", "HotPictureMaskColor", kCodeBackColour),
+     .word = &member<&P::hover_transparent>, .effect = kRedraw,
+     .applies = has_hover_picture},
+    {.property = kSuperNormalTransparent,
+     .describe = described("正常图片透明色", "PictureMaskColor", kCodeBackColour),
+     .word = &member<&P::normal_transparent>, .effect = kRedraw,
+     .applies = has_normal_picture},
+    {.property = kSuperSystemColours,
+     .describe = described("使用系统颜色", "SystemColors", kCodeLogical),
+     .word = &member<&P::system_colours>, .effect = kRedraw},
+    {.property = kSuperBuiltinSound,
+     .describe = described("内置点击声音", "BuiltinSound", kCodeLogical),
+     .word = &member<&P::builtin_sound>, .effect = kQuiet},
+    {.property = kSuperDefaultButton,
+     .describe = described("默认按钮", "Default", kCodeChoice),
+     .word = &member<&P::default_button>, .keep = Keep::Choice, .limit = 1,
+     .effect = SuperEffect::Rebuild, .applies = not_toggle},
+    {.property = kSuperNormalText,
+     .describe = described("正常文本颜色", "ForeColor", kCodeTextColour),
+     .word = &member<&P::normal_text>, .effect = kOwnColour, .applies = own_colours},
+    {.property = kSuperNormalBack,
+     .describe = described("正常背景颜色", "BackColor", kCodeBackColour),
+     .word = &member<&P::normal_back>, .effect = kOwnColour, .applies = own_colours},
+    {.property = kSuperHoverText,
+     .describe = described("热点文本颜色", "HotForeColor", kCodeTextColour),
+     .word = &member<&P::hover_text>, .effect = kOwnColour, .applies = own_colours},
+    {.property = kSuperHoverBack,
+     .describe = described("热点背景颜色", "HotBackColor", kCodeBackColour),
+     .word = &member<&P::hover_back>, .effect = kOwnColour, .applies = own_colours},
+    {.property = kSuperFocusText,
+     .describe = described("焦点文本颜色", "FocusForeColor", kCodeTextColour),
+     .word = &member<&P::focus_text>, .effect = kOwnColour, .applies = own_colours},
+    {.property = kSuperFocusBack,
+     .describe = described("焦点背景颜色", "FocusBackColor", kCodeBackColour),
+     .word = &member<&P::focus_back>, .effect = kOwnColour, .applies = own_colours},
+    {.property = kSuperHoverPicture,
+     .describe = described("热点图片", "HotPicture", kCodePicture),
+     .block = &member<&P::hover_picture>, .effect = kRedraw},
+    {.property = kSuperNormalPicture,
+     .describe = described("正常图片", "Picture", kCodePicture),
+     .block = &member<&P::normal_picture>, .effect = kRedraw},
+    {.property = kSuperFont,
+     .describe = described("字体", "Font", kCodeFont),
+     .block = &member<&P::font>, .effect = kRedraw},
+    {.property = kSuperHoverSound,
+     .describe = described("热点声音", "HotSound", kCodeSound),
+     .block = &member<&P::hover_sound>, .effect = kQuiet, .applies = own_hover_sound},
+    {.property = kSuperClickSound,
+     .describe = described("点击声音", "ClickSound", kCodeSound),
+     .block = &member<&P::click_sound>, .effect = kQuiet, .applies = own_click_sound},
+    {.property = kSuperCaption,
+     .describe = described("标题", "Caption", kCodeText),
+     .text = &member<&P::caption>, .effect = kRedraw},
+    {.property = kSuperTooltip,
+     .describe = described("提示文本", "ToolTip", kCodeText),
+     .text = &member<&P::tooltip>, .effect = kQuiet},
+    {.property = kSuperDisabledTransparent,
+     .describe = described("禁止图片透明色", "DisabledPictureMaskColor", kCodeBackColour),
+     .word = &member<&P::disabled_transparent>, .since = 2, .effect = kRedraw,
+     .applies = has_disabled_picture},
+    {.property = kSuperDisabledPicture,
+     .describe = described("禁止图片", "DisabledPicture", kCodePicture),
+     .block = &member<&P::disabled_picture>, .since = 2, .effect = kRedraw},
+};
+static_assert(std::size(kFields) == kSuperPropertyCount - kCommonPropertyCount);
+
+P defaults() { return {}; }
+
+// Caption, tooltip and the font's face name.
+void texts(const P& p, TextCallback callback, void* context) {
+    callback(p.caption.c_str(), context);
+    callback(p.tooltip.c_str(), context);
+    if (p.font.size() == sizeof(LOGFONTA)) {
+        const char* face = reinterpret_cast<const LOGFONTA*>(p.font.data())->lfFaceName;
+        callback(std::string(face, strnlen(face, LF_FACESIZE)).c_str(), context);
+    }
 }
-
-// Which properties matter in which configuration; every property not listed
-// always applies.
-struct Applicability {
-    i32 property;
-    bool (*applies)(const P& p);
-};
-
-constexpr Applicability kApplicability[] = {
-    {kSuperChecked, [](const P& p) { return P::is(p.toggle); }},
-    {kSuperBorder3d, [](const P& p) { return p.style != kSuperRaised; }},
-    {kSuperFocusRectangle, [](const P& p) { return p.style != kSuperRaised; }},
-    {kSuperNormalTransparent, [](const P& p) { return !p.normal_picture.empty(); }},
-    {kSuperHoverTransparent, [](const P& p) { return !p.hover_picture.empty(); }},
-    {kSuperDisabledTransparent, [](const P& p) { return !p.disabled_picture.empty(); }},
-    {kSuperNormalText, [](const P& p) { return !P::is(p.system_colours); }},
-    {kSuperNormalBack, [](const P& p) { return !P::is(p.system_colours); }},
-    {kSuperHoverText, [](const P& p) { return !P::is(p.system_colours); }},
-    {kSuperHoverBack, [](const P& p) { return !P::is(p.system_colours); }},
-    {kSuperFocusText, [](const P& p) { return !P::is(p.system_colours); }},
-    {kSuperFocusBack, [](const P& p) { return !P::is(p.system_colours); }},
-    // The hover sound plays when the highlight starts, and the raised style has none.
-    {kSuperHoverSound, [](const P& p) { return !P::is(p.builtin_sound) && p.style != kSuperRaised; }},
-    {kSuperClickSound, [](const P& p) { return !P::is(p.builtin_sound); }},
-    {kSuperDefaultButton, [](const P& p) { return !P::is(p.toggle); }},
-};
 
 }  // namespace
 
@@ -94,90 +144,35 @@ SuperButtonProperties::SuperButtonProperties()
       focus_text(GetSysColor(COLOR_BTNTEXT)),
       caption("超级按钮") {}
 
+constexpr std::array<PropertyDescriptor, kSuperPropertyCount> kSuperButtonDescriptors =
+    property_descriptors<kSuperPropertyCount - kCommonPropertyCount>(kFields);
+static_assert(every_property_described(kSuperButtonDescriptors));
+
+const PropertyTable<SuperButtonProperties, SuperEffect> kSuperButtonTable = {2, kFields, defaults, texts};
+
 bool read_super_button_properties(const std::uint8_t* data, u32 length, SuperButtonProperties* out) {
-    *out = SuperButtonProperties{};
-    if (length == 0) return true;
-    PropertyReader in(data, length);
-    u32 version = 0;
-    if (!in.u32_word(&version) || version > kSuperBlockVersion) return false;
-    P& p = *out;
-    for (u32* word : {&p.style, &p.toggle, &p.checked, &p.alignment, &p.press_offset, &p.border_3d,
-                      &p.focus_rectangle, &p.hover_transparent, &p.normal_transparent, &p.system_colours,
-                      &p.builtin_sound, &p.default_button, &p.normal_text, &p.normal_back, &p.hover_text,
-                      &p.hover_back, &p.focus_text, &p.focus_back})
-        in.u32_word(word);
-    for (ByteBlock* block : {&p.hover_picture, &p.normal_picture, &p.font, &p.hover_sound, &p.click_sound})
-        in.block(block);
-    in.text(&p.caption);
-    in.text(&p.tooltip);
-    if (version >= 2) {
-        in.u32_word(&p.disabled_transparent);
-        in.block(&p.disabled_picture);
-    }
-    return in.ok();
+    return read_properties(kSuperButtonTable, data, length, out);
 }
 
 ByteBlock write_super_button_properties(const SuperButtonProperties& p) {
-    PropertyWriter out;
-    out.u32_word(kSuperBlockVersion);
-    for (u32 word : {p.style, p.toggle, p.checked, p.alignment, p.press_offset, p.border_3d, p.focus_rectangle,
-                     p.hover_transparent, p.normal_transparent, p.system_colours, p.builtin_sound, p.default_button,
-                     p.normal_text, p.normal_back, p.hover_text, p.hover_back, p.focus_text, p.focus_back})
-        out.u32_word(word);
-    for (const ByteBlock* block : {&p.hover_picture, &p.normal_picture, &p.font, &p.hover_sound, &p.click_sound})
-        out.block(*block);
-    out.text(p.caption);
-    out.text(p.tooltip);
-    out.u32_word(p.disabled_transparent);
-    out.block(p.disabled_picture);
-    return out.bytes();
+    return write_properties(kSuperButtonTable, p);
 }
 
-bool get_super_button_property(const SuperButtonProperties& p, i32 index, ValueRecord* out) {
-    const Row* row = row_of(index);
-    if (!row) return false;
-    if (row->word)
-        *out = {p.*(row->word), 0};
-    else if (row->block)
-        *out = {reinterpret_cast<u32>((p.*(row->block)).data()), static_cast<u32>((p.*(row->block)).size())};
-    else
-        *out = {reinterpret_cast<u32>((p.*(row->text)).c_str()), 0};
-    return true;
+bool get_super_button_property(const SuperButtonProperties& p, i32 property, ValueRecord* out) {
+    return get_property(kSuperButtonTable, p, property, out);
 }
 
-bool set_super_button_property(SuperButtonProperties* p, i32 index, const ValueRecord& value, bool* changed) {
-    const Row* row = row_of(index);
-    if (!row) return false;
-    if (row->word) {
-        u32 v = value.value;
-        if (row->max_choice) v = static_cast<i32>(v) < 0 ? 0 : (v > row->max_choice ? row->max_choice : v);
-        *changed = p->*(row->word) != v;
-        p->*(row->word) = v;
-    } else if (row->block) {
-        const auto* data = reinterpret_cast<const std::uint8_t*>(value.value);
-        ByteBlock fresh;
-        if (data && value.second) fresh.assign(data, data + value.second);
-        *changed = p->*(row->block) != fresh;
-        p->*(row->block) = std::move(fresh);
-    } else {
-        const char* text = reinterpret_cast<const char*>(value.value);
-        std::string fresh = text ? text : "";
-        *changed = p->*(row->text) != fresh;
-        p->*(row->text) = std::move(fresh);
-    }
-    return true;
+bool set_super_button_property(SuperButtonProperties* p, i32 property, const ValueRecord& value, bool* changed) {
+    return set_property(kSuperButtonTable, p, property, value, changed) != nullptr;
 }
 
-SuperEffect super_button_effect(i32 index) {
-    const Row* row = row_of(index);
-    return row ? row->effect : SuperEffect::Quiet;
+SuperEffect super_button_effect(i32 property) {
+    const Field* field = find_field(kSuperButtonTable, property);
+    return field ? field->effect : SuperEffect::Quiet;
 }
 
-bool super_button_property_applies(const SuperButtonProperties& p, i32 index) {
-    const i32 property = index + 8;
-    for (const Applicability& a : kApplicability)
-        if (a.property == property) return a.applies(p);
-    return true;
+bool super_button_property_applies(const SuperButtonProperties& p, i32 property) {
+    return property_applies(kSuperButtonTable, p, property);
 }
 
 }  // namespace forms

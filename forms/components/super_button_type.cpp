@@ -1,105 +1,34 @@
-// The super button type (超级按钮): its property table and its interface function.
+// The super button type (超级按钮): its descriptor and interface function. Its properties are
+// described in super_button_properties.h.
 #include "forms/components/super_button_type.h"
 
 #include <array>
 
-#include "forms/common_properties.h"
 #include "forms/components/super_button_object.h"
-#include "runtime/texts.h"
+#include "forms/components/type_operations.h"
 
 namespace forms {
 namespace {
 
-constexpr auto kProperties = with_common_properties(std::array<PropertyDescriptor, kSuperPropertyCount - 8>{{
-    {"风格", "Style", nullptr, property_type(kCodeChoice), 0},
-    {"复选按钮", "Toggle", nullptr, property_type(kCodeLogical), 0},
-    {"选中", "Checked", nullptr, property_type(kCodeLogical), 0},
-    {"对齐方式", "Align", nullptr, property_type(kCodeChoice), 0},
-    {"按下偏移", "PressOffset", nullptr, property_type(kCodeChoice), 0},
-    {"热点边框", "HoverBorder", nullptr, property_type(kCodeLogical), 0},
-    {"焦点框", "FocusRect", nullptr, property_type(kCodeLogical), 0},
-    {"正常图片", "Picture", nullptr, property_type(kCodePicture), 0},
-    {"正常图片透明色", "PictureMaskColor", nullptr, property_type(kCodeBackColour), 0},
-    {"热点图片", "HotPicture", nullptr, property_type(kCodePicture), 0},
-    {"热点图片透明色", "HotPictureMaskColor", nullptr, property_type(kCodeBackColour), 0},
-    {"禁止图片", "DisabledPicture", nullptr, property_type(kCodePicture), 0},
-    {"禁止图片透明色", "DisabledPictureMaskColor", nullptr, property_type(kCodeBackColour), 0},
-    {"字体", "Font", nullptr, property_type(kCodeFont), 0},
-    {"标题", "Caption", nullptr, property_type(kCodeText), 0},
-    {"使用系统颜色", "SystemColors", nullptr, property_type(kCodeLogical), 0},
-    {"正常文本颜色", "ForeColor", nullptr, property_type(kCodeTextColour), 0},
-    {"正常背景颜色", "BackColor", nullptr, property_type(kCodeBackColour), 0},
-    {"热点文本颜色", "HotForeColor", nullptr, property_type(kCodeTextColour), 0},
-    {"热点背景颜色", "HotBackColor", nullptr, property_type(kCodeBackColour), 0},
-    {"焦点文本颜色", "FocusForeColor", nullptr, property_type(kCodeTextColour), 0},
-    {"焦点背景颜色", "FocusBackColor", nullptr, property_type(kCodeBackColour), 0},
-    {"内置点击声音", "BuiltinSound", nullptr, property_type(kCodeLogical), 0},
-    {"热点声音", "HotSound", nullptr, property_type(kCodeSound), 0},
-    {"点击声音", "ClickSound", nullptr, property_type(kCodeSound), 0},
-    {"提示文本", "ToolTip", nullptr, property_type(kCodeText), 0},
-    {"默认按钮", "Default", nullptr, property_type(kCodeChoice), 0},
-}});
-static_assert(kProperties.size() == kSuperPropertyCount);
-
-SuperButtonObject* as_super_button(ComponentObject* object) { return dynamic_cast<SuperButtonObject*>(object); }
-
-bool applies(ComponentObject* object, i32 index) {
-    const SuperButtonObject* button = as_super_button(object);
-    return button && super_button_property_applies(button->properties(), index);
-}
-
-u32 set_property(ComponentObject* object, i32 index, const ValueRecord* value, u32 /*reserved*/) {
-    SuperButtonObject* button = as_super_button(object);
-    return button && value ? button->set_property(index, *value) : 0;
-}
-
-bool get_property(ComponentObject* object, i32 index, ValueRecord* out) {
-    const SuperButtonObject* button = as_super_button(object);
-    return button && out && button->get_property(index, out);
-}
-
-rt::ByteSetHeader* save_properties(ComponentObject* object) {
-    const SuperButtonObject* button = as_super_button(object);
-    if (!button) return nullptr;
-    const ByteBlock block = write_super_button_properties(button->properties());
-    return rt::make_byte_set(block.data(), static_cast<i32>(block.size()));
-}
-
-// From the live object when there is one, else from the stored block.
-void enumerate_texts(ComponentObject* object, const std::uint8_t* data, u32 length, TextCallback callback,
-                     void* context) {
-    if (!callback) return;
-    SuperButtonProperties read;
-    const SuperButtonProperties* p = nullptr;
-    if (const SuperButtonObject* button = as_super_button(object))
-        p = &button->properties();
-    else if (read_super_button_properties(data, length, &read))
-        p = &read;
-    if (p) visit_super_button_texts(*p, [&](const std::string& text) { callback(text.c_str(), context); });
-}
+using Operations = TypeOperations<SuperButtonObject, kSuperButtonTable>;
 
 bool is_default_button(ComponentObject* object) {
-    const SuperButtonObject* button = as_super_button(object);
+    const auto* button = dynamic_cast<const SuperButtonObject*>(object);
     return button && button->is_default_button();
 }
 
 Operation0 super_button_interface(i32 op) {
     switch (op) {
-    case kOpCreate: return reinterpret_cast<Operation0>(static_cast<CreateOp>(create_super_button));
-    case kOpApplies: return reinterpret_cast<Operation0>(static_cast<AppliesOp>(applies));
-    case kOpSetProperty: return reinterpret_cast<Operation0>(static_cast<SetPropertyOp>(set_property));
-    case kOpSaveProperties: return reinterpret_cast<Operation0>(static_cast<SavePropertiesOp>(save_properties));
-    case kOpGetProperty: return reinterpret_cast<Operation0>(static_cast<GetPropertyOp>(get_property));
-    case kOpEnumerateTexts: return reinterpret_cast<Operation0>(static_cast<EnumerateTextsOp>(enumerate_texts));
-    case kOpIsDefaultButton: return reinterpret_cast<Operation0>(static_cast<IsDefaultButtonOp>(is_default_button));
-    default: return nullptr;
+    case kOpCreate: return as_operation(static_cast<CreateOp>(create_super_button));
+    case kOpIsDefaultButton: return as_operation(static_cast<IsDefaultButtonOp>(is_default_button));
+    default: return Operations::operation(op);
     }
 }
 
 }  // namespace
 
 const rt::ComponentType kSuperButtonType = {
-    "超级按钮", "SuperBtn", {0, 0, 0}, 0x00000840, {0, 0, 0}, kSuperPropertyCount, kProperties.data(),
+    "超级按钮", "SuperBtn", {0, 0, 0}, 0x00000840, {0, 0, 0}, kSuperPropertyCount, kSuperButtonDescriptors.data(),
     super_button_interface, {0, 0},
 };
 

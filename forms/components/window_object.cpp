@@ -20,9 +20,6 @@
 namespace forms {
 namespace {
 
-// Every window object that exists, for the end sequence.
-std::vector<WindowObject*> g_windows;
-
 // Alive and still this object: a handler may have destroyed the window meanwhile.
 bool still(HWND hwnd, const ComponentObject* object) {
     return IsWindow(hwnd) && ComponentObject::from_window(hwnd) == object;
@@ -64,33 +61,26 @@ HRGN shape_region(u32 shape, int width, int height) {
 }  // namespace
 
 WindowObject::WindowObject(const rt::ComponentType* type, const CreateRequest& request, WindowProperties properties)
-    : ComponentObject(type, request.window_id, request.component_id),
+    : WindowBase(type, request.window_id, request.component_id),
       properties_(std::move(properties)),
       as_child_(request.as_child),
       owned_(request.parent != nullptr) {
-    g_windows.push_back(this);
     decode_background_picture();
 }
 
 WindowObject::~WindowObject() {
-    std::erase(g_windows, this);
     if (big_icon_) DestroyIcon(big_icon_);
     if (small_icon_) DestroyIcon(small_icon_);
 }
 
 WindowObject* WindowObject::of(u32 window_id) { return dynamic_cast<WindowObject*>(live_object(window_id, 0)); }
 
-void WindowObject::destroy_all() {
-    const std::vector<WindowObject*> all = g_windows;
-    for (WindowObject* w : all)
-        if (std::find(g_windows.begin(), g_windows.end(), w) != g_windows.end() && w->hwnd() && IsWindow(w->hwnd()))
-            DestroyWindow(w->hwnd());
+WindowKeys WindowObject::keys() const {
+    return {properties_.flag(kWordEnterMovesFocus), properties_.flag(kWordEscapeCloses), properties_.flag(kWordF1Help),
+            properties_.word(kWordHelpContext), properties_.help_file};
 }
 
-bool window_drags_by_components(u32 window_id) {
-    const WindowObject* w = WindowObject::of(window_id);
-    return w && w->properties().flag(kWordDragByComponents);
-}
+bool WindowObject::drags_by_components() const { return properties_.flag(kWordDragByComponents); }
 
 void WindowObject::apply_after_create() {
     apply_icon();
@@ -200,41 +190,34 @@ void WindowObject::re_enable_disabled_windows() {
     if (next_active && GetActiveWindow() == hwnd()) SetActiveWindow(next_active);
 }
 
-u32 WindowObject::set_property(i32 index, const ValueRecord& value) {
-    const i32 property = index + 8;
-    if (property == kWindowMusic) stop_music();
-    if (!set_window_property(&properties_, index, value)) return 0;
-    switch (property) {
-    case kWindowTitle: SetWindowTextA(hwnd(), properties_.title.c_str()); break;
-    case kWindowBorder:
-    case kWindowControlBox:
-    case kWindowMaxButton:
-    case kWindowMinButton:
-    case kWindowTitleAlwaysActive: apply_frame(); break;
-    case kWindowPicture:
+u32 WindowObject::set_property(i32 property, const ValueRecord& value) {
+    const PropertyField<WindowProperties>* field = find_field(kWindowTable, property);
+    if (!field) return 0;
+    // The music plays from the stored data: it stops before the data changes.
+    if (field->effect == kWindowRestartsMusic) stop_music();
+    forms::set_property(kWindowTable, &properties_, property, value);
+    switch (field->effect) {
+    case kWindowSetsTitle: SetWindowTextA(hwnd(), properties_.title.c_str()); break;
+    case kWindowSetsFrame: apply_frame(); break;
+    case kWindowSetsPicture:
         decode_background_picture();
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kWindowBackColour:
-    case kWindowPictureMode: InvalidateRect(hwnd(), nullptr, TRUE); break;
-    case kWindowMusic:
-    case kWindowPlayMode:
-        stop_music();
-        start_music();
-        break;
-    case kWindowMovable: apply_movable(); break;
-    case kWindowIcon: apply_icon(); break;
-    case kWindowShape: apply_shape(); break;
-    case kWindowTopmost: apply_topmost(); break;
-    default: break;  // read when used: keys, help, taskbar, dragging, class name
+    case kWindowRepaints: InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kWindowRestartsMusic: start_music(); break;
+    case kWindowSetsMovable: apply_movable(); break;
+    case kWindowSetsIcon: apply_icon(); break;
+    case kWindowSetsShape: apply_shape(); break;
+    case kWindowSetsTopmost: apply_topmost(); break;
+    default: break;  // read when used
     }
     return 0;
 }
 
-bool WindowObject::get_property(i32 index, ValueRecord* out) const {
-    if (!get_window_property(properties_, index, out)) return false;
+bool WindowObject::get_property(i32 property, ValueRecord* out) const {
+    if (!forms::get_property(kWindowTable, properties_, property, out)) return false;
     // The start position reads back as the window's state.
-    if (index + 8 == kWindowStartPosition)
+    if (property == kWindowStartPosition)
         *out = {IsIconic(hwnd()) ? kStartMinimised : IsZoomed(hwnd()) ? kStartMaximised : kStartAsStored, 0};
     return true;
 }

@@ -4,47 +4,40 @@
 #include <utility>
 #include <vector>
 
-#include "forms/component_object.h"
 #include "forms/components/picture.h"
 #include "forms/components/window_properties.h"
+#include "forms/window_base.h"
 
 namespace forms {
 
-class WindowObject : public ComponentObject {
+class WindowObject : public WindowBase {
 public:
     WindowObject(const rt::ComponentType* type, const CreateRequest& request, WindowProperties properties);
     ~WindowObject() override;
 
     // The loaded window with this id, or null.
     static WindowObject* of(u32 window_id);
-    // Destroys every window object still alive, templates or not (the end sequence
-    // frees the templates first).
-    static void destroy_all();
 
     const WindowProperties& properties() const { return properties_; }
     bool is_child() const { return as_child_; }
     bool is_modal() const { return modal_; }
-    bool loaded() const { return loaded_; }
-    void mark_loaded() { loaded_ = true; }
 
     // Applies what the property record says once the platform window exists: icon,
     // shape, default font, topmost, movable, background music.
     void apply_after_create();
 
-    // Shows the window as its start position says (maximised, minimised or normal).
-    void show_by_start_position();
+    void show_by_start_position() override;
+    void make_modal() override;
+    WindowKeys keys() const override;
+    bool drags_by_components() const override;
 
-    // Disables every other loaded top-level window, remembering how each was.
-    void make_modal();
-
-    // Interface operations 4 and 6 by component-specific index.
-    u32 set_property(i32 index, const ValueRecord& value);
-    bool get_property(i32 index, ValueRecord* out) const;
+    // Interface operations 4 and 6 by full property index.
+    u32 set_property(i32 property, const ValueRecord& value);
+    bool get_property(i32 property, ValueRecord* out) const;
 
     bool pre_translate(MSG* message) override;
 
-    // F1 opened the help file: it is closed with the window.
-    void note_help_shown() { help_shown_ = true; }
+    void note_help_shown() override { help_shown_ = true; }
 
     // Runs the close request: event 12, then event 1; true when the window closed.
     bool request_close();
@@ -71,7 +64,6 @@ private:
     bool owned_;
     bool modal_ = false;
     std::vector<std::pair<HWND, bool>> disabled_windows_;  // handle, was enabled
-    bool loaded_ = false;
     bool first_activation_seen_ = false;
     HACCEL accelerator_ = nullptr;
     HICON big_icon_ = nullptr;    // made from the icon property: ours to destroy
@@ -82,9 +74,6 @@ private:
     HFONT font_ = nullptr;  // set by WM_SETFONT; not ours to delete
     Picture picture_;       // the background picture, decoded when it is set, not per paint
 };
-
-// Whether dragging a label or group box of this window drags the window.
-bool window_drags_by_components(u32 window_id);
 
 // The platform frame of a window with these properties: styles and extended styles.
 struct WindowFrame {

@@ -1,10 +1,11 @@
 // The window's property record: its property data block as read from the template
-// (version up to 6), and access by component-specific index (property index - 8).
+// (version up to 6), its property table and what setting each property does.
 #pragma once
+#include <array>
 #include <string>
 
-#include "forms/component_type.h"
-#include "forms/template_model.h"
+#include "forms/property_block.h"
+#include "forms/property_indexes.h"
 
 namespace forms {
 
@@ -31,35 +32,6 @@ enum WindowWord : int {
     kWindowWordCount = 18,
 };
 
-// Property indexes of the window type.
-enum WindowProperty : i32 {
-    kWindowTitle = 8,
-    kWindowBorder = 9,
-    kWindowBackColour = 10,
-    kWindowPicture = 11,
-    kWindowPictureMode = 12,
-    kWindowMusic = 13,
-    kWindowPlayMode = 14,
-    kWindowControlBox = 15,
-    kWindowMaxButton = 16,
-    kWindowMinButton = 17,
-    kWindowStartPosition = 18,
-    kWindowMovable = 19,
-    kWindowIcon = 20,
-    kWindowEnterMovesFocus = 21,
-    kWindowEscapeCloses = 22,
-    kWindowF1Help = 23,
-    kWindowHelpFile = 24,
-    kWindowHelpContext = 25,
-    kWindowInTaskbar = 26,
-    kWindowDragByComponents = 27,
-    kWindowShape = 28,
-    kWindowTopmost = 29,
-    kWindowTitleAlwaysActive = 30,
-    kWindowClassName = 31,
-    kWindowPropertyCount = 32,
-};
-
 // Border kinds and start positions.
 enum WindowBorder : u32 {
     kBorderNone = 0,
@@ -72,8 +44,6 @@ enum WindowBorder : u32 {
 };
 enum StartPosition : u32 { kStartAsStored = 0, kStartCentred = 1, kStartMinimised = 2, kStartMaximised = 3 };
 enum WindowShape : u32 { kShapeRectangle = 0, kShapeEllipse = 1, kShapeRoundRect = 2, kShapeRing = 3 };
-
-inline constexpr u32 kWindowBlockVersion = 6;
 
 struct WindowProperties {
     u32 words[kWindowWordCount] = {
@@ -90,21 +60,26 @@ struct WindowProperties {
     bool flag(int n) const { return word(n) == 1; }
 };
 
+// What setting a window property does once the value is stored.
+enum WindowSetEffect : int {
+    kWindowReadWhenUsed = 0,  // keys, help, taskbar, dragging, class name
+    kWindowSetsTitle,
+    kWindowSetsFrame,
+    kWindowSetsPicture,
+    kWindowRepaints,
+    kWindowRestartsMusic,     // the playing music is stopped before its data changes
+    kWindowSetsMovable,
+    kWindowSetsIcon,
+    kWindowSetsShape,
+    kWindowSetsTopmost,
+};
+
+extern const PropertyTable<WindowProperties> kWindowTable;
+// The property descriptors the type shows, built from the table.
+extern const std::array<PropertyDescriptor, kWindowPropertyCount> kWindowDescriptors;
+
 // False for a version above 6 or data that runs out; an empty block gives defaults.
 bool read_window_properties(const std::uint8_t* data, u32 length, WindowProperties* out);
 ByteBlock write_window_properties(const WindowProperties& properties);
-
-// By component-specific index. Get points the record at the stored text or data.
-bool get_window_property(const WindowProperties& properties, i32 index, ValueRecord* out);
-// Stores the value (choices clamped to their range); false for an unknown index.
-bool set_window_property(WindowProperties* properties, i32 index, const ValueRecord& value);
-
-// Every text the block holds, for the enumerate-texts operation.
-template <typename Visit>
-void visit_window_texts(const WindowProperties& p, Visit visit) {
-    visit(p.title);
-    visit(p.help_file);
-    visit(p.class_name);
-}
 
 }  // namespace forms

@@ -1,3 +1,5 @@
+#include "forms/components/core_types.h"
+#include "forms/components/extension_types.h"
 #include "tests/components/component_test_program.h"
 
 #include <algorithm>
@@ -7,8 +9,6 @@
 
 #include "forms/components/window_object.h"
 #include "forms/components/window_properties.h"
-#include "forms/core_types.h"
-#include "forms/extension_types.h"
 #include "forms/loader.h"
 #include "forms/window_registry.h"
 #include "forms/window_system_install.h"

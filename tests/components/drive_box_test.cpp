@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "forms/components/core_types.h"
 #include "forms/components/drive_box_list.h"
 #include "forms/components/drive_box_object.h"
 #include "forms/components/drive_box_properties.h"
 #include "forms/components/drive_read_ahead.h"
-#include "forms/core_types.h"
 #include "runtime/memory.h"
 #include "runtime/texts.h"
 #include "tests/components/drive_super_program.h"

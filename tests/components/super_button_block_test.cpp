@@ -2,10 +2,10 @@
 // button, clamps, what setting each property does, applicability, and lightening.
 #include <cstring>
 
+#include "forms/components/extension_types.h"
 #include "forms/components/super_button_colours.h"
 #include "forms/components/super_button_properties.h"
 #include "forms/components/super_button_type.h"
-#include "forms/extension_types.h"
 #include "forms/property_archive.h"
 #include "tests/components/drive_super_program.h"
 #include "tuner/main_window_ids.h"
@@ -18,16 +18,14 @@ using forms::SuperEffect;
 
 constexpr u32 kToolsButton = tuner::kRestoreButton;
 
-i32 index(i32 property) { return property - 8; }
-
 bool set(SuperButtonProperties* p, i32 property, u32 value, bool* changed = nullptr) {
     bool ignored = false;
-    return forms::set_super_button_property(p, index(property), {value, 0}, changed ? changed : &ignored);
+    return forms::set_super_button_property(p, property, {value, 0}, changed ? changed : &ignored);
 }
 
 u32 get(const SuperButtonProperties& p, i32 property) {
     forms::ValueRecord out = {0, 0};
-    EXPECT_TRUE(forms::get_super_button_property(p, index(property), &out));
+    EXPECT_TRUE(forms::get_super_button_property(p, property, &out));
     return out.value;
 }
 
@@ -172,7 +170,7 @@ TEST(SuperButtonProperties, ChoicesAreClampedAndEachSettingHasItsEffect) {
         {forms::kSuperTooltip, SuperEffect::Quiet},
         {forms::kSuperDefaultButton, SuperEffect::Rebuild},
     };
-    for (const Effect& e : effects) EXPECT_EQ(forms::super_button_effect(index(e.property)), e.effect) << e.property;
+    for (const Effect& e : effects) EXPECT_EQ(forms::super_button_effect(e.property), e.effect) << e.property;
 
     bool changed = true;
     set(&p, forms::kSuperToggle, 0, &changed);
@@ -182,21 +180,21 @@ TEST(SuperButtonProperties, ChoicesAreClampedAndEachSettingHasItsEffect) {
 
     // Texts and data are copied in; an unknown index is refused.
     std::string caption = "新标题";
-    forms::set_super_button_property(&p, index(forms::kSuperCaption), {reinterpret_cast<u32>(caption.c_str()), 0},
+    forms::set_super_button_property(&p, forms::kSuperCaption, {reinterpret_cast<u32>(caption.c_str()), 0},
                                      &changed);
     caption[0] = 'X';
     EXPECT_EQ(p.caption, "新标题");
     const std::uint8_t wave[] = {'R', 'I', 'F', 'F'};
-    forms::set_super_button_property(&p, index(forms::kSuperClickSound), {reinterpret_cast<u32>(wave), 4}, &changed);
+    forms::set_super_button_property(&p, forms::kSuperClickSound, {reinterpret_cast<u32>(wave), 4}, &changed);
     EXPECT_EQ(p.click_sound, forms::ByteBlock(wave, wave + 4));
-    EXPECT_FALSE(forms::set_super_button_property(&p, index(35), {0, 0}, &changed));
+    EXPECT_FALSE(forms::set_super_button_property(&p, 35, {0, 0}, &changed));
     forms::ValueRecord out;
-    EXPECT_FALSE(forms::get_super_button_property(p, index(7), &out));
+    EXPECT_FALSE(forms::get_super_button_property(p, 7, &out));
 }
 
 TEST(SuperButtonProperties, ApplyOnlyWhereTheConfigurationUsesThem) {
     SuperButtonProperties p;  // flat, not toggle, system colours, no pictures, no built-in sound
-    const auto applies = [&](i32 property) { return forms::super_button_property_applies(p, index(property)); };
+    const auto applies = [&](i32 property) { return forms::super_button_property_applies(p, property); };
     EXPECT_FALSE(applies(forms::kSuperChecked));
     EXPECT_TRUE(applies(forms::kSuperBorder3d));
     EXPECT_TRUE(applies(forms::kSuperFocusRectangle));

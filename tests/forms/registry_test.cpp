@@ -1,9 +1,9 @@
 // The component type registry: the core library's table with the window type first,
 // its property table, its interface function, and lookup by type id.
 #include "forms/common_properties.h"
+#include "forms/components/core_types.h"
 #include "forms/components/window_object.h"
 #include "forms/components/window_properties.h"
-#include "forms/core_types.h"
 #include "forms/loader.h"
 #include "forms/value_conversion.h"
 #include "runtime/library_service.h"

@@ -15,9 +15,9 @@
 #include <thread>
 #include <vector>
 
+#include "forms/components/core_types.h"
+#include "forms/components/extension_types.h"
 #include "forms/components/window_object.h"
-#include "forms/core_types.h"
-#include "forms/extension_types.h"
 #include "forms/loader.h"
 #include "forms/window_registry.h"
 #include "forms/window_system_install.h"

@@ -1,10 +1,10 @@
+#include "forms/components/core_types.h"
 #include "tests/forms/test_component_types.h"
 
 #include <cstdio>
 
 #include "forms/common_properties.h"
 #include "forms/component_object.h"
-#include "forms/core_types.h"
 #include "forms/property_archive.h"
 #include "runtime/texts.h"
 

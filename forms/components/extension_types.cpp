@@ -1,4 +1,4 @@
-#include "forms/extension_types.h"
+#include "forms/components/extension_types.h"
 
 #include "forms/components/super_button_type.h"
 
