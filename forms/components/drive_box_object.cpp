@@ -24,26 +24,18 @@ DriveBoxObject::DriveBoxObject(const rt::ComponentType* type, const CreateReques
     make_brush();
 }
 
-DriveBoxObject::~DriveBoxObject() {
-    if (brush_) DeleteObject(brush_);
-    if (font_) DeleteObject(font_);
-}
+DriveBoxObject::~DriveBoxObject() = default;
 
-void DriveBoxObject::make_brush() {
-    HBRUSH fresh = CreateSolidBrush(background_of(properties_.back_colour));
-    if (brush_) DeleteObject(brush_);
-    brush_ = fresh;
-}
+void DriveBoxObject::make_brush() { brush_.reset(CreateSolidBrush(background_of(properties_.back_colour))); }
 
 void DriveBoxObject::apply_font() {
-    HFONT fresh = nullptr;
+    rt::GdiObject<HFONT> fresh;
     if (properties_.font.size() == sizeof(LOGFONTA))
-        fresh = CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data()));
-    HFONT shown = fresh ? fresh : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        fresh.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data())));
+    HFONT shown = fresh ? fresh.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
     // The control no longer uses the old font: only now may it go.
-    if (font_) DeleteObject(font_);
-    font_ = fresh;
+    font_ = std::move(fresh);
 }
 
 void DriveBoxObject::apply_after_create() {
@@ -87,7 +79,7 @@ void DriveBoxObject::confirm_selection() {
 LRESULT DriveBoxObject::colours(HDC dc) const {
     SetTextColor(dc, properties_.text_colour & kColourMask);
     SetBkColor(dc, background_of(properties_.back_colour));
-    return reinterpret_cast<LRESULT>(brush_);
+    return reinterpret_cast<LRESULT>(brush_.get());
 }
 
 bool DriveBoxObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {

@@ -6,6 +6,7 @@
 
 #include "forms/component_object.h"
 #include "forms/components/picture.h"
+#include "runtime/handle_owners.h"
 #include "forms/components/window_properties.h"
 
 namespace forms {
@@ -74,8 +75,8 @@ private:
     bool loaded_ = false;
     bool first_activation_seen_ = false;
     HACCEL accelerator_ = nullptr;
-    HICON big_icon_ = nullptr;    // made from the icon property: ours to destroy
-    HICON small_icon_ = nullptr;
+    rt::OwnedIcon big_icon_;    // made from the icon property
+    rt::OwnedIcon small_icon_;
     bool help_shown_ = false;
     bool music_playing_ = false;
     HWND last_focus_ = nullptr;
