@@ -5,6 +5,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/system_directory.h"
@@ -103,7 +104,7 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
     : folder_(std::move(other.folder_)),
       record_(std::move(other.record_)),
       old_record_(std::move(other.old_record_)),
-      handle_(std::exchange(other.handle_, kInvalidHandle)),
+      handle_(std::move(other.handle_)),
       size_(other.size_),
       flush_interval_(other.flush_interval_),
       last_flush_(other.last_flush_),
@@ -112,10 +113,10 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
 ChangeRecord::~ChangeRecord() { close(); }
 
 void ChangeRecord::close() {
-    if (handle_ == kInvalidHandle) return;
-    if (unflushed_) dll(kFlushFileBuffers, {handle_}, 8);
+    if (!handle_) return;
+    if (unflushed_) dll(kFlushFileBuffers, {handle_.get()}, 8);
     unflushed_ = false;
-    dll(kCloseHandle, {std::exchange(handle_, kInvalidHandle)}, 3);
+    handle_.close();
 }
 
 bool ChangeRecord::flush_if_due() {
@@ -126,7 +127,7 @@ bool ChangeRecord::flush_if_due() {
         last_flush_ = now;
     }
     unflushed_ = false;
-    return dll(kFlushFileBuffers, {handle_}, 8) != 0;
+    return dll(kFlushFileBuffers, {handle_.get()}, 8) != 0;
 }
 
 // Opens the record for appending and learns its size; refuses a link.
@@ -138,15 +139,16 @@ bool ChangeRecord::open() {
         const rt::u32 attributes = dll(kGetFileAttributesA, {word(folder_.get())}, 11);
         if (attributes == kInvalidHandle || !(attributes & kAttributeDirectory) || (attributes & kAttributeReparsePoint)) return false;
     }
-    handle_ = dll(kCreateFileA, {word(record_.get()), kAppendData | kReadAttributes, kShareRead, 0, kOpenAlways,
-                                 kAttributeNormal | kOpenReparsePoint, 0},
-                  4);
-    if (handle_ == kInvalidHandle) return false;
+    handle_ = KernelHandle(dll(kCreateFileA, {word(record_.get()), kAppendData | kReadAttributes, kShareRead, 0,
+                                              kOpenAlways, kAttributeNormal | kOpenReparsePoint, 0},
+                               4),
+                           {kRoutineChangeRecord, 3});
+    if (!handle_) return false;
     StandardInformation standard = {};
     AttributeInformation kind = {};
     const bool known =
-        dll(kGetFileInformationByHandleEx, {handle_, kStandardInformation, word(&standard), sizeof standard}, 5) &&
-        dll(kGetFileInformationByHandleEx, {handle_, kAttributeInformation, word(&kind), sizeof kind}, 5);
+        dll(kGetFileInformationByHandleEx, {handle_.get(), kStandardInformation, word(&standard), sizeof standard}, 5) &&
+        dll(kGetFileInformationByHandleEx, {handle_.get(), kAttributeInformation, word(&kind), sizeof kind}, 5);
     if (!known || (kind.attributes & kAttributeReparsePoint) || standard.links > 1) {
         close();
         return false;
@@ -157,7 +159,7 @@ bool ChangeRecord::open() {
 
 bool ChangeRecord::append_line(const char* line) {
     const rt::u32 length = logic::length_of(line);
-    if (handle_ == kInvalidHandle && !open()) return false;
+    if (!handle_ && !open()) return false;
     if (size_ > 0 && size_ + length > kRecordLimit) {
         close();
         if (!dll(kMoveFileExA, {word(record_.get()), word(old_record_.get()), kMoveReplaceExisting | kMoveWriteThrough}, 6) ||
@@ -165,7 +167,7 @@ bool ChangeRecord::append_line(const char* line) {
             return false;
     }
     rt::u32 written = 0;
-    const bool ok = dll(kWriteFile, {handle_, word(line), length, word(&written), 0}, 7) && written == length;
+    const bool ok = dll(kWriteFile, {handle_.get(), word(line), length, word(&written), 0}, 7) && written == length;
     size_ += written;
     return flush_if_due() && ok;
 }

@@ -9,6 +9,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 
 namespace tuner {
 namespace {
@@ -128,7 +129,7 @@ private:
     std::condition_variable changed_;
     std::unique_ptr<Folder> cursor_;
     bool finished_ = false;
-    rt::u32 helpers_[kHelpers] = {};
+    KernelHandle helpers_[kHelpers];
 };
 
 // Called and left with the lock held; the visit itself runs without it.
@@ -173,25 +174,27 @@ rt::u32 __stdcall FolderWalk::help(void* walk_pointer) {
 }
 
 void FolderWalk::start_helpers() {
-    for (rt::u32& helper : helpers_)
-        helper = logic::call_dll(kCreateThread, convention_of(kCreateThread),
-                                 {0, 0, reinterpret_cast<rt::u32>(&FolderWalk::help), logic::word(this), 0, 0},
-                                 {routine_, 11});
+    for (KernelHandle& helper : helpers_)
+        helper = KernelHandle(logic::call_dll(kCreateThread, convention_of(kCreateThread),
+                                              {0, 0, reinterpret_cast<rt::u32>(&FolderWalk::help), logic::word(this),
+                                               0, 0},
+                                              {routine_, 11}),
+                              {routine_, 13});
 }
 
 // Helpers only leave once they see the walk finished; their handles close here.
 void FolderWalk::join_helpers() {
-    for (rt::u32 helper : helpers_) {
+    for (KernelHandle& helper : helpers_) {
         if (!helper) continue;
         for (;;) {
             rt::u32 code = 0;
             if (!logic::call_dll(kGetExitCodeThread, convention_of(kGetExitCodeThread),
-                                 {helper, logic::word(&code)}, {routine_, 12}) ||
+                                 {helper.get(), logic::word(&code)}, {routine_, 12}) ||
                 code != kStillActive)
                 break;
             logic::delay(1);
         }
-        logic::call_dll(kCloseHandle, convention_of(kCloseHandle), {helper}, {routine_, 13});
+        helper.close();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/process_check.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -98,12 +99,14 @@ logic::Text registry_install_path(rt::u32 root_key) {
 
 // The full image path of a process, or empty when it cannot be read.
 logic::Text image_path_of(rt::u32 process_id) {
-    const rt::u32 process = dll(kOpenProcess, {kQueryLimitedInformation, 0, process_id}, 5);
+    KernelHandle process(dll(kOpenProcess, {kQueryLimitedInformation, 0, process_id}, 5),
+                         {kRoutineInstallCandidates, 7});
     if (!process) return {};
     char path[kLongestReadText + 1];
     rt::u32 size = kLongestReadText;
-    const bool read = dll(kQueryFullProcessImageNameA, {process, 0, logic::word(path), logic::word(&size)}, 6) != 0;
-    dll(kCloseHandle, {process}, 7);
+    const bool read =
+        dll(kQueryFullProcessImageNameA, {process.get(), 0, logic::word(path), logic::word(&size)}, 6) != 0;
+    process.close();
     return read ? bounded_text(path, size) : logic::Text();
 }
 
