@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/components/combo_box.h"
 #include "forms/components/component_types.h"
 #include "forms/components/drive_box_list.h"
 
@@ -44,35 +45,35 @@ void DriveBoxObject::apply_after_create() {
 }
 
 void DriveBoxObject::fill() {
-    SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
+    combo_box::clear(hwnd());
     const char wanted = properties_.letter ? upper_drive_letter(properties_.letter) : process_drive();
     int wanted_at = CB_ERR;
     for (const DriveEntry& drive : list_drives(properties_.kinds)) {
-        const LRESULT at = SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.text.c_str()));
+        const int at = combo_box::add_item(hwnd(), drive.text.c_str());
         if (at < 0) continue;
-        SendMessageA(hwnd(), CB_SETITEMDATA, at, static_cast<LPARAM>(static_cast<unsigned char>(drive.letter)));
-        if (drive.letter == wanted) wanted_at = static_cast<int>(at);
+        combo_box::set_item_data(hwnd(), at, static_cast<LPARAM>(static_cast<unsigned char>(drive.letter)));
+        if (drive.letter == wanted) wanted_at = at;
     }
     properties_.letter = wanted_at == CB_ERR ? 0 : wanted;
-    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(wanted_at), 0);
+    combo_box::select(hwnd(), wanted_at);
 }
 
 void DriveBoxObject::select_letter(char letter) {
-    const LRESULT count = SendMessageA(hwnd(), CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        if (static_cast<char>(SendMessageA(hwnd(), CB_GETITEMDATA, i, 0)) == letter) {
-            SendMessageA(hwnd(), CB_SETCURSEL, i, 0);
+    const int count = combo_box::item_count(hwnd());
+    for (int i = 0; i < count; ++i) {
+        if (static_cast<char>(combo_box::item_data(hwnd(), i)) == letter) {
+            combo_box::select(hwnd(), i);
             properties_.letter = letter;
             return;
         }
     }
-    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    combo_box::select(hwnd(), -1);
     properties_.letter = 0;
 }
 
 void DriveBoxObject::confirm_selection() {
-    const LRESULT at = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
-    properties_.letter = at < 0 ? 0 : static_cast<char>(SendMessageA(hwnd(), CB_GETITEMDATA, at, 0));
+    const int at = combo_box::selection(hwnd());
+    properties_.letter = at < 0 ? 0 : static_cast<char>(combo_box::item_data(hwnd(), at));
     raise(0);
 }
 
