@@ -1,5 +1,5 @@
 // Owners for the platform's handles: kernel handles, find handles, GDI objects, icons,
-// memory and window DCs, and an object selected into a DC for a while. Each releases
+// cursors, loaded libraries, memory and window DCs, and an object selected into a DC for a while. Each releases
 // what it holds exactly once, on every path; moving an owner hands the handle over.
 #pragma once
 #include <windows.h>
@@ -75,6 +75,12 @@ struct Cursor {
     static void free(HCURSOR h) { DestroyCursor(h); }
 };
 
+struct Library {
+    using Handle = HMODULE;
+    static bool valid(HMODULE h) { return h != nullptr; }
+    static void free(HMODULE h) { FreeLibrary(h); }
+};
+
 struct Dc {
     using Handle = HDC;
     static bool valid(HDC h) { return h != nullptr; }
@@ -89,6 +95,7 @@ template <typename T>
 using GdiObject = Owned<handle_kinds::Gdi<T>>;
 using OwnedIcon = Owned<handle_kinds::Icon>;
 using OwnedCursor = Owned<handle_kinds::Cursor>;
+using OwnedLibrary = Owned<handle_kinds::Library>;
 
 // An object selected into a DC for this owner's lifetime: the object it displaced goes
 // back at the end, so the DC never keeps a handle its owner is about to delete.
