@@ -1,6 +1,7 @@
-// Owners for the platform's handles: kernel handles, find handles, GDI objects, icons,
-// cursors, loaded libraries, memory and window DCs, and an object selected into a DC for a while. Each releases
-// what it holds exactly once, on every path; moving an owner hands the handle over.
+// Owners for the platform's handles: kernel and find handles, GDI objects, icons,
+// cursors, loaded libraries, memory and window DCs, and an object selected into a DC
+// for a while. Each releases what it holds exactly once, on every path; moving an
+// owner hands the handle over.
 #pragma once
 #include <windows.h>
 
@@ -30,10 +31,11 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle(); }
 
-    // Releases what is held and takes `handle` instead.
+    // Releases what is held and takes `handle` instead (taking the same one again
+    // keeps it).
     void reset(Handle handle = Handle()) {
         const Handle old = std::exchange(handle_, Kind::valid(handle) ? handle : Handle());
-        if (old != Handle()) Kind::free(old);
+        if (old != Handle() && old != handle_) Kind::free(old);
     }
     // Hands the handle to the caller, who releases it from now on.
     [[nodiscard]] Handle release() { return std::exchange(handle_, Handle()); }

@@ -113,9 +113,7 @@ Picture Picture::over(COLORREF background) const {
     return result;
 }
 
-void Picture::adopt_icon(HICON icon) {
-    if (icon != icon_.get()) icon_.reset(icon);
-}
+void Picture::adopt_icon(HICON icon) { icon_.reset(icon); }
 
 namespace picture_detail {
 

@@ -32,6 +32,8 @@ TEST(HandleOwners, MovingHandsTheHandleOverAndOnlyTheLastOwnerReleases) {
         rt::GdiObject<HBRUSH> constructed(std::move(kept));
         EXPECT_FALSE(kept);
         EXPECT_EQ(constructed.get(), first);
+        constructed.reset(first);  // the same handle again: still held, still alive
+        EXPECT_EQ(GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));
     }
     EXPECT_EQ(GetObjectType(first), 0u);
 
