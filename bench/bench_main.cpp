@@ -12,11 +12,11 @@
 #include "bench/client_placement.h"
 #include "bench/dir_command.h"
 #include "bench/log_walk.h"
-#include "bench/owned_handle.h"
 #include "bench/process_memory.h"
 #include "bench/program_window.h"
 #include "bench/round_trips.h"
 #include "bench/stopwatch.h"
+#include "runtime/handle_owners.h"
 #include "runtime/initialise.h"
 #include "logic/calls.h"
 #include "logic/commands.h"
@@ -102,9 +102,9 @@ int walk_logs_baseline(char** args) {
 // The floor under any log cleanup: the same files deleted one by one through the same
 // command, their paths given, no walk at all.
 int delete_listed(char** args) {
-    const bench::OwnedHandle file(
+    const rt::KernelHandle file(
         CreateFileA(args[0], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file.valid()) return 2;
+    if (!file) return 2;
     std::string text;
     char buffer[65536];
     DWORD got = 0;
@@ -151,8 +151,8 @@ int usual_folder(char** args) {
     if (lstrlenA(args[0]) != 3) return 64;
     lstrcpynA(job.root, args[0], sizeof job.root);
     const bench::Stopwatch clock;
-    const bench::OwnedHandle thread(CreateThread(nullptr, 0, search_thread, &job, 0, nullptr));
-    if (!thread.valid()) return 2;
+    const rt::KernelHandle thread(CreateThread(nullptr, 0, search_thread, &job, 0, nullptr));
+    if (!thread) return 2;
     WaitForSingleObject(thread.get(), INFINITE);
     put("ms", clock.milliseconds());
     put("found", job.found ? job.found : "");

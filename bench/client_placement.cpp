@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/handle_owners.h"
+
 namespace bench {
 namespace {
 
@@ -20,26 +22,24 @@ void walk(const std::string& directory, long& count, std::vector<Visit>& visits)
     visits.push_back({directory, count, true});
     std::vector<std::string> subdirectories;
     WIN32_FIND_DATAA entry;
-    HANDLE h = FindFirstFileA((directory + "*").c_str(), &entry);
-    if (h == INVALID_HANDLE_VALUE) return;
+    const rt::FindHandle search(FindFirstFileA((directory + "*").c_str(), &entry));
+    if (!search) return;
     do {
         const std::string name = entry.cFileName;
         if (name == "." || name == "..") continue;
         ++count;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) subdirectories.push_back(name);
-    } while (FindNextFileA(h, &entry));
-    FindClose(h);
+    } while (FindNextFileA(search.get(), &entry));
     visits[mine].leaf = subdirectories.empty();
     for (const std::string& name : subdirectories) walk(directory + name + "\\", count, visits);
 }
 
 bool write_file(const std::string& path, const char* content) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    const rt::KernelHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
-    const bool ok = WriteFile(h, content, lstrlenA(content), &written, nullptr);
-    CloseHandle(h);
-    return ok;
+    return WriteFile(file.get(), content, lstrlenA(content), &written, nullptr) != 0;
 }
 
 size_t depth_of(const std::string& directory) { return std::count(directory.begin(), directory.end(), '\\'); }

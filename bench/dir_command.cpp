@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
-#include "bench/owned_handle.h"
 #include "bench/stopwatch.h"
+#include "runtime/handle_owners.h"
 
 namespace bench {
 namespace {
 
 std::string read_all(const std::string& path) {
-    OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    rt::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     std::string text;
-    if (!file.valid()) return text;
+    if (!file) return text;
     char buffer[65536];
     DWORD got = 0;
     while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
@@ -38,9 +38,9 @@ DirResult run_dir_command(const std::string& root, const std::string& scratch_fi
     DirResult result;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     {
-        OwnedHandle output(CreateFileA(scratch_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+        rt::KernelHandle output(CreateFileA(scratch_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!output.valid()) return result;
+        if (!output) return result;
         STARTUPINFOA si = {};
         si.cb = sizeof si;
         si.dwFlags = STARTF_USESTDHANDLES;
@@ -52,7 +52,7 @@ DirResult run_dir_command(const std::string& root, const std::string& scratch_fi
         const Stopwatch clock;
         if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi))
             return result;
-        OwnedHandle process(pi.hProcess), thread(pi.hThread);
+        rt::KernelHandle process(pi.hProcess), thread(pi.hThread);
         WaitForSingleObject(process.get(), INFINITE);
         result.milliseconds = clock.milliseconds();
         result.ran = true;

@@ -44,8 +44,8 @@ ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title, c
     PROCESS_INFORMATION pi = {};
     const Stopwatch clock;
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-    process_ = OwnedHandle(pi.hProcess);
-    thread_ = OwnedHandle(pi.hThread);
+    process_ = rt::KernelHandle(pi.hProcess);
+    thread_ = rt::KernelHandle(pi.hThread);
     pid_ = pi.dwProcessId;
     // Polled every millisecond: start-up takes hundreds of them. The window server
     // picks the candidates by class, so a look costs it a request or two rather than
@@ -81,7 +81,7 @@ std::string ProgramWindow::text(int id) const {
 }
 
 void ProgramWindow::close() {
-    if (!process_.valid()) return;
+    if (!process_) return;
     if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
         if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process_.get(), 10000) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "bench/owned_handle.h"
+#include "runtime/handle_owners.h"
 
 namespace bench {
 
@@ -30,8 +30,8 @@ public:
     void close();
 
 private:
-    OwnedHandle process_;
-    OwnedHandle thread_;
+    rt::KernelHandle process_;
+    rt::KernelHandle thread_;
     DWORD pid_ = 0;
     HWND window_ = nullptr;
     double shown_after_ms_ = 0;

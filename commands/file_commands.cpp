@@ -4,6 +4,7 @@
 
 #include "commands/arguments.h"
 #include "commands/core_link.h"
+#include "runtime/handle_owners.h"
 #include "runtime/library_service.h"
 #include "runtime/texts.h"
 
@@ -12,10 +13,8 @@ namespace commands {
 // Any entry matching the name or pattern counts, directories included.
 void file_exists(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
     WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA(Args(count, records).text(0), &entry);
-    if (search == INVALID_HANDLE_VALUE) return;
-    FindClose(search);
-    set_logical(result, true);
+    const rt::FindHandle search(FindFirstFileA(Args(count, records).text(0), &entry));
+    if (search) set_logical(result, true);
 }
 
 void delete_file(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {

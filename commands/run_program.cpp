@@ -5,6 +5,7 @@
 
 #include "commands/arguments.h"
 #include "commands/launch_commands.h"
+#include "runtime/handle_owners.h"
 
 namespace commands {
 namespace {
@@ -49,12 +50,11 @@ void run_program(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return;
 
+    const rt::KernelHandle started(process.hProcess), thread(process.hThread);
     if (args.logical(1))
-        WaitForSingleObject(process.hProcess, INFINITE);
+        WaitForSingleObject(started.get(), INFINITE);
     else
-        WaitForInputIdle(process.hProcess, kIdleWaitMs);  // a console program returns at once
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+        WaitForInputIdle(started.get(), kIdleWaitMs);  // a console program returns at once
     set_logical(result, true);
 }
 

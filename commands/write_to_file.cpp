@@ -3,6 +3,7 @@
 #include "commands/arguments.h"
 #include "commands/file_commands.h"
 #include "commands/read_only.h"
+#include "runtime/handle_owners.h"
 
 namespace commands {
 namespace {
@@ -11,30 +12,22 @@ namespace {
 class OutputFile {
 public:
     explicit OutputFile(const char* name)
-        : handle_(is_read_only_file(name) ? INVALID_HANDLE_VALUE
-                                     : CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                   FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-    ~OutputFile() {
-        if (is_open()) CloseHandle(handle_);
-    }
+        : handle_(is_read_only_file(name) ? nullptr
+                                          : CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                        FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
-    bool is_open() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool is_open() const { return static_cast<bool>(handle_); }
 
     // A short write counts as a failure (the disk is full).
     bool write(const void* data, DWORD size) {
         DWORD written = 0;
-        return WriteFile(handle_, data, size, &written, nullptr) && written == size;
+        return WriteFile(handle_.get(), data, size, &written, nullptr) && written == size;
     }
-    bool close() {
-        const HANDLE h = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(h) != 0;
-    }
+    // False when the platform could not finish the file.
+    bool close() { return CloseHandle(handle_.release()) != 0; }
 
 private:
-    HANDLE handle_;
+    rt::KernelHandle handle_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/image_file.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 namespace {
@@ -13,10 +14,10 @@ constexpr u32 kPlatformHand = 32649;    // IDC_HAND
 constexpr WORD kProgramHandCursor = 1032;  // the program's own hand, a cursor group resource
 
 // Cursors made from image data belong to us; loaded ones are shared.
-std::vector<HCURSOR> g_owned;
+std::vector<rt::OwnedCursor> g_owned;
 
 HCURSOR own(HCURSOR cursor) {
-    if (cursor) g_owned.push_back(cursor);
+    if (cursor) g_owned.emplace_back(cursor);
     return cursor;
 }
 
@@ -98,10 +99,9 @@ HCURSOR make_cursor(const std::uint8_t* data, u32 length) {
 
 void release_cursor(HCURSOR cursor) {
     if (!cursor) return;
-    auto it = std::find(g_owned.begin(), g_owned.end(), cursor);
-    if (it == g_owned.end()) return;
-    g_owned.erase(it);
-    DestroyCursor(cursor);
+    auto it = std::find_if(g_owned.begin(), g_owned.end(),
+                           [cursor](const rt::OwnedCursor& owned) { return owned.get() == cursor; });
+    if (it != g_owned.end()) g_owned.erase(it);
 }
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "runtime/handle_owners.h"
 #include "runtime/memory.h"
 #include "runtime/texts.h"
 
@@ -38,9 +39,8 @@ LOGFONTA default_gui_font() {
 }
 
 int pixels_per_inch() {
-    HDC screen = GetDC(nullptr);
-    const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const rt::WindowDc screen(nullptr);
+    const int ppi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return ppi > 0 ? ppi : 96;
 }
 

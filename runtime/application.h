@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/handle_owners.h"
 #include "runtime/program_info.h"
 
 namespace rt {
@@ -66,7 +67,7 @@ struct Application {
 
     DWORD main_thread = 0;
     HWND hidden_owner = nullptr;
-    HICON default_icons[2] = {nullptr, nullptr};  // large, small
+    OwnedIcon default_icons[2];  // large, small
 
     // The three callback routines the program installs at start-up.
     void* program_callbacks[3] = {nullptr, nullptr, nullptr};

@@ -7,6 +7,7 @@
 
 #include "runtime/application.h"
 #include "runtime/error_box.h"
+#include "runtime/handle_owners.h"
 #include "runtime/system_library.h"
 
 namespace rt {
@@ -68,27 +69,27 @@ void* resolve_dll_command(i32 index) {
 
     const std::string& library_name = a.dll.library_names[index];
     const std::string& entry = a.dll.entry_names[index];
-    HMODULE library = nullptr;
+    OwnedLibrary library;
     void* address = nullptr;
     if (library_name.empty()) {
         for (const char* candidate : kSystemLibraries) {
-            library = load_system_library(candidate);
+            library.reset(load_system_library(candidate));
             if (!library) continue;
-            address = look_up(library, entry);
+            address = look_up(library.get(), entry);
             if (address) break;
-            FreeLibrary(library);
-            library = nullptr;
+            library.reset();
         }
     } else {
-        library = load_named_library(library_name);
-        if (library) address = look_up(library, entry);
+        library.reset(load_named_library(library_name));
+        if (library) address = look_up(library.get(), entry);
     }
     if (!address) {
-        if (library) FreeLibrary(library);
+        library.reset();
         report_missing(library_name, entry);
     }
     a.dll.addresses[index] = address;
-    a.dll.libraries[index] = library;
+    // The table holds the library until the runtime ends.
+    a.dll.libraries[index] = library.release();
     return address;
 }
 

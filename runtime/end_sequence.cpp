@@ -45,10 +45,7 @@ void tear_down(Application& a) {
     a.program_file.clear();
     a.program_directory_slash.clear();
     a.constant_start = a.constant_end = nullptr;
-    for (HICON& icon : a.default_icons) {
-        if (icon) DestroyIcon(icon);
-        icon = nullptr;
-    }
+    for (OwnedIcon& icon : a.default_icons) icon.reset();
 
     if (a.hidden_owner && IsWindow(a.hidden_owner)) DestroyWindow(a.hidden_owner);
     a.hidden_owner = nullptr;

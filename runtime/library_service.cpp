@@ -20,10 +20,10 @@ HICON load_default_icon(int size_metric_x, int size_metric_y) {
 
 u32 default_icons(HICON* record) {
     Application& a = app();
-    if (!a.default_icons[0]) a.default_icons[0] = load_default_icon(SM_CXICON, SM_CYICON);
-    if (!a.default_icons[1]) a.default_icons[1] = load_default_icon(SM_CXSMICON, SM_CYSMICON);
-    record[0] = a.default_icons[0];
-    record[1] = a.default_icons[1];
+    if (!a.default_icons[0]) a.default_icons[0].reset(load_default_icon(SM_CXICON, SM_CYICON));
+    if (!a.default_icons[1]) a.default_icons[1].reset(load_default_icon(SM_CXSMICON, SM_CYSMICON));
+    record[0] = a.default_icons[0].get();
+    record[1] = a.default_icons[1].get();
     return 0;
 }
 

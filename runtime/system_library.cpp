@@ -1,5 +1,7 @@
 #include "runtime/system_library.h"
 
+#include "runtime/handle_owners.h"
+
 namespace rt {
 namespace {
 
@@ -40,12 +42,13 @@ bool restrict_library_search() {
 }
 
 void* system_function_address(const char* library, const char* entry) {
-    HMODULE module = load_system_library(library);
+    OwnedLibrary module(load_system_library(library));
     if (!module) return nullptr;
-    void* address = reinterpret_cast<void*>(GetProcAddress(module, entry));
-    // Without the entry nothing will use the library: give it back. With it, the
-    // handle is never released, so the address stays good until the process ends.
-    if (!address) FreeLibrary(module);
+    void* address = reinterpret_cast<void*>(GetProcAddress(module.get(), entry));
+    // Without the entry nothing will use the library: it goes back with its owner.
+    // With it, the handle is never released, so the address stays good until the
+    // process ends.
+    if (address) static_cast<void>(module.release());
     return address;
 }
 

@@ -5,6 +5,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/system_directory.h"
@@ -99,7 +100,7 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
     : folder_(std::move(other.folder_)),
       record_(std::move(other.record_)),
       old_record_(std::move(other.old_record_)),
-      handle_(std::exchange(other.handle_, kInvalidHandle)),
+      handle_(std::move(other.handle_)),
       size_(other.size_),
       flush_interval_(other.flush_interval_),
       last_flush_(other.last_flush_),
@@ -108,10 +109,10 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
 ChangeRecord::~ChangeRecord() { close(); }
 
 void ChangeRecord::close() {
-    if (handle_ == kInvalidHandle) return;
-    if (unflushed_) dll::FlushFileBuffers(handle_, at(8));
+    if (!handle_) return;
+    if (unflushed_) dll::FlushFileBuffers(handle_.get(), at(8));
     unflushed_ = false;
-    dll::CloseHandle(std::exchange(handle_, kInvalidHandle), at(3));
+    handle_.close();
 }
 
 bool ChangeRecord::flush_if_due() {
@@ -122,7 +123,7 @@ bool ChangeRecord::flush_if_due() {
         last_flush_ = now;
     }
     unflushed_ = false;
-    return dll::FlushFileBuffers(handle_, at(8));
+    return dll::FlushFileBuffers(handle_.get(), at(8));
 }
 
 // Opens the record for appending and learns its size; refuses a link.
@@ -134,14 +135,15 @@ bool ChangeRecord::open() {
         const rt::u32 attributes = dll::GetFileAttributesA(folder_.get(), at(11));
         if (attributes == kInvalidHandle || !(attributes & kAttributeDirectory) || (attributes & kAttributeReparsePoint)) return false;
     }
-    handle_ = dll::CreateFileA(record_.get(), kAppendData | kReadAttributes, kShareRead, nullptr, kOpenAlways,
-                               kAttributeNormal | kOpenReparsePoint, 0, at(4));
-    if (handle_ == kInvalidHandle) return false;
+    handle_ = KernelHandle(dll::CreateFileA(record_.get(), kAppendData | kReadAttributes, kShareRead, nullptr,
+                                            kOpenAlways, kAttributeNormal | kOpenReparsePoint, 0, at(4)),
+                           at(3));
+    if (!handle_) return false;
     StandardInformation standard = {};
     AttributeInformation kind = {};
     const bool known =
-        dll::GetFileInformationByHandleEx(handle_, kStandardInformation, &standard, sizeof standard, at(5)) &&
-        dll::GetFileInformationByHandleEx(handle_, kAttributeInformation, &kind, sizeof kind, at(5));
+        dll::GetFileInformationByHandleEx(handle_.get(), kStandardInformation, &standard, sizeof standard, at(5)) &&
+        dll::GetFileInformationByHandleEx(handle_.get(), kAttributeInformation, &kind, sizeof kind, at(5));
     if (!known || (kind.attributes & kAttributeReparsePoint) || standard.links > 1) {
         close();
         return false;
@@ -152,7 +154,7 @@ bool ChangeRecord::open() {
 
 bool ChangeRecord::append_line(const char* line) {
     const rt::u32 length = logic::length_of(line);
-    if (handle_ == kInvalidHandle && !open()) return false;
+    if (!handle_ && !open()) return false;
     if (size_ > 0 && size_ + length > kRecordLimit) {
         close();
         if (!dll::MoveFileExA(record_.get(), old_record_.get(), kMoveReplaceExisting | kMoveWriteThrough, at(6)) ||
@@ -160,7 +162,7 @@ bool ChangeRecord::append_line(const char* line) {
             return false;
     }
     rt::u32 written = 0;
-    const bool ok = dll::WriteFile(handle_, line, length, &written, nullptr, at(7)) && written == length;
+    const bool ok = dll::WriteFile(handle_.get(), line, length, &written, nullptr, at(7)) && written == length;
     size_ += written;
     return flush_if_due() && ok;
 }

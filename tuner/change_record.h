@@ -5,6 +5,7 @@
 // Writing the record never stops or changes the step that made the change.
 #pragma once
 #include "logic/values.h"
+#include "tuner/kernel_handle.h"
 
 namespace tuner {
 
@@ -56,7 +57,7 @@ private:
     logic::Text folder_;  // made before the first line, when set
     logic::Text record_;
     logic::Text old_record_;
-    rt::u32 handle_ = 0xFFFFFFFF;
+    KernelHandle handle_;
     rt::u64 size_ = 0;
     rt::u32 flush_interval_ = 0;
     rt::u32 last_flush_ = 0;

@@ -9,6 +9,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 
 namespace tuner {
 namespace {
@@ -125,7 +126,7 @@ private:
     std::condition_variable changed_;
     std::unique_ptr<Folder> cursor_;
     bool finished_ = false;
-    rt::u32 helpers_[kHelpers] = {};
+    KernelHandle helpers_[kHelpers];
 };
 
 // Called and left with the lock held; the visit itself runs without it.
@@ -170,21 +171,22 @@ rt::u32 __stdcall FolderWalk::help(void* walk_pointer) {
 }
 
 void FolderWalk::start_helpers() {
-    for (rt::u32& helper : helpers_)
-        helper = dll::CreateThread(nullptr, 0, &FolderWalk::help, this, 0, nullptr, {routine_, 11});
+    for (KernelHandle& helper : helpers_)
+        helper = KernelHandle(dll::CreateThread(nullptr, 0, &FolderWalk::help, this, 0, nullptr, {routine_, 11}),
+                              {routine_, 13});
 }
 
 // Helpers only leave once they see the walk finished; their handles close here.
 void FolderWalk::join_helpers() {
-    for (rt::u32 helper : helpers_) {
+    for (KernelHandle& helper : helpers_) {
         if (!helper) continue;
         for (;;) {
             rt::u32 code = 0;
-            if (!dll::GetExitCodeThread(helper, &code, {routine_, 12}) || code != kStillActive)
+            if (!dll::GetExitCodeThread(helper.get(), &code, {routine_, 12}) || code != kStillActive)
                 break;
             logic::delay(1);
         }
-        dll::CloseHandle(helper, {routine_, 13});
+        helper.close();
     }
 }
 

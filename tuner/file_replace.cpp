@@ -5,6 +5,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 
@@ -31,27 +32,7 @@ bool failed(rt::u32& error) {
 }
 
 // An open file, closed exactly once.
-class File {
-public:
-    explicit File(rt::u32 handle) : handle_(handle) {}
-    ~File() { close(); }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-
-    bool is_open() const { return handle_ != kInvalidHandle; }
-    rt::u32 handle() const { return handle_; }
-    // False when the platform could not finish the file.
-    bool close(rt::u32& error) {
-        if (handle_ == kInvalidHandle) return true;
-        return dll::CloseHandle(std::exchange(handle_, kInvalidHandle), at(2)) || failed(error);
-    }
-    void close() {
-        if (handle_ != kInvalidHandle) dll::CloseHandle(std::exchange(handle_, kInvalidHandle), at(2));
-    }
-
-private:
-    rt::u32 handle_;
-};
+KernelHandle file_handle(rt::u32 handle) { return KernelHandle(handle, at(2)); }
 
 bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length, rt::u32& error) {
     while (length > 0) {
@@ -124,10 +105,11 @@ bool replace_with(const char* target, rt::u32& error, Fill fill) {
     }
     const logic::Text folder = folder_of(target);
     char temp[kMaxPath] = {};
-    File file(create_sibling(folder.get(), temp, error));
-    if (!file.is_open()) return false;
-    const bool written = fill(file.handle()) && (dll::FlushFileBuffers(file.handle(), at(11)) || failed(error));
-    if (file.close(error) && written && swap_in(temp, target, folder.get(), error)) return true;
+    KernelHandle file = file_handle(create_sibling(folder.get(), temp, error));
+    if (!file) return false;
+    const bool written = fill(file.get()) && (dll::FlushFileBuffers(file.get(), at(11)) || failed(error));
+    // A file the platform could not finish is not swapped in.
+    if ((file.close() || failed(error)) && written && swap_in(temp, target, folder.get(), error)) return true;
     logic::delete_file(temp);
     return false;
 }
@@ -149,13 +131,14 @@ bool replace_file_contents(const char* target, const void* data, rt::u32 length,
 bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = error ? *error : ignored;
-    File from(dll::CreateFileA(source, kGenericRead, kShareRead, nullptr, kOpenExisting, kAttributeNormal, 0, at(12)));
-    if (!from.is_open()) return failed(code);
+    const KernelHandle from =
+        file_handle(dll::CreateFileA(source, kGenericRead, kShareRead, nullptr, kOpenExisting, kAttributeNormal, 0, at(12)));
+    if (!from) return failed(code);
     return replace_with(target, code, [&](rt::u32 file) {
         unsigned char chunk[kChunk];
         for (;;) {
             rt::u32 got = 0;
-            if (!dll::ReadFile(from.handle(), chunk, kChunk, &got, nullptr, at(13))) return failed(code);
+            if (!dll::ReadFile(from.get(), chunk, kChunk, &got, nullptr, at(13))) return failed(code);
             if (got == 0) return true;
             if (got > kChunk || !write_all(file, chunk, got, code)) return false;
         }

@@ -6,6 +6,7 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/process_check.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -93,12 +94,12 @@ logic::Text registry_install_path(rt::u32 root_key) {
 
 // The full image path of a process, or empty when it cannot be read.
 logic::Text image_path_of(rt::u32 process_id) {
-    const rt::u32 process = dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5));
+    KernelHandle process(dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5)), at(7));
     if (!process) return {};
     char path[kLongestReadText + 1];
     rt::u32 size = kLongestReadText;
-    const bool read = dll::QueryFullProcessImageNameA(process, 0, path, &size, at(6));
-    dll::CloseHandle(process, at(7));
+    const bool read = dll::QueryFullProcessImageNameA(process.get(), 0, path, &size, at(6));
+    process.close();
     return read ? bounded_text(path, size) : logic::Text();
 }
 

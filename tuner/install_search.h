@@ -8,14 +8,14 @@
 
 namespace tuner {
 
-// Shared by the UI thread, which makes, waits for and frees it, and the search
-// thread, which only reads `root` and `stop` and writes `found` before `done`.
+// Owned by the UI thread's drive change handler, which makes, waits for and frees it;
+// the search thread borrows it, only reads `root` and `stop` and writes `found`
+// before `done`.
 struct SearchJob {
     char root[4] = {};              // "D:\"
     std::atomic<bool> stop{false};  // a newer drive choice or the window closing
     std::atomic<bool> done{false};
     char* found = nullptr;          // the qualifying system.yaml path, a heap text
-    rt::u32 thread = 0;
 };
 
 // The search thread's start routine: a client found in a usual place on the drive is

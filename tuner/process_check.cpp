@@ -5,6 +5,7 @@
 
 #include "logic/records.h"
 #include "tuner/dll_commands.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/routines.h"
 
 namespace tuner {
@@ -58,22 +59,20 @@ bool step(Step next, rt::u32 snapshot, ProcessEntry& entry, rt::i32 site) {
 
 rt::u32 first_process(ProcessPick pick, void* context) {
     constexpr rt::u32 kProcesses = 2;
-    constexpr rt::u32 kInvalidHandle = 0xFFFFFFFF;
-    const rt::u32 snapshot = dll::CreateToolhelp32Snapshot(kProcesses, 0, at(1));
-    if (snapshot == kInvalidHandle) return 0;
+    KernelHandle snapshot(dll::CreateToolhelp32Snapshot(kProcesses, 0, at(1)), at(5));
+    if (!snapshot) return 0;
 
     ProcessEntryRecord record;
     ProcessEntry& entry = record.get();
     entry.size = kProcessEntrySize;
-    for (bool more = step(dll::Process32First, snapshot, entry, 2); more;
-         more = step(dll::Process32Next, snapshot, entry, 3)) {
+    for (bool more = step(dll::Process32First, snapshot.get(), entry, 2); more;
+         more = step(dll::Process32Next, snapshot.get(), entry, 3)) {
         const logic::Text exe = logic::to_text(logic::arg_array(rt::kTagByte, entry.exe_file));
         if (pick(static_cast<rt::u32>(entry.process_id), exe.c_str(), context)) {
-            dll::CloseHandle(snapshot, at(4));
+            snapshot.close(at(4));
             return static_cast<rt::u32>(entry.process_id);
         }
     }
-    dll::CloseHandle(snapshot, at(5));
     return 0;
 }
 

@@ -1,10 +1,12 @@
 #include "tuner/search_handlers.h"
 
 #include <cstring>
+#include <memory>
 
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/install_search.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -42,16 +44,12 @@ void end_process_past_close_deadline() {
 
 // The window stays live while a search walks: its events, a newer drive choice or the
 // window closing among them, run in between.
-void wait_for_search(const SearchJob& job) {
-    while (thread_running(job.thread)) {
+void wait_for_search(rt::u32 thread) {
+    while (thread_running(thread)) {
         end_process_past_close_deadline();
         logic::process_events();
         logic::delay(kPollMilliseconds);
     }
-}
-
-void close_handle(rt::u32 handle) {
-    dll::CloseHandle(handle, {kRoutineDriveChanged, 3});
 }
 
 // The search thread keeps nothing of the UI's: its result is taken here, on the UI
@@ -85,23 +83,26 @@ void on_drive_changed() {
     s.install_directory.reset();  // no step works on the client of an earlier choice
     if (s.newest_search) s.newest_search->stop = true;
 
-    auto* job = new SearchJob();
+    // This handler owns the job to its end. The state only points at it while it is
+    // the newest search, and the search thread borrows it: the wait below outlasts
+    // the thread, and a thread past the close deadline ends with the process.
+    const auto job = std::make_unique<SearchJob>();
     job->root[0] = drive.empty() ? 'C' : drive.c_str()[0];
     std::memcpy(job->root + 1, kDriveRootSuffix, 3);
-    s.newest_search = job;
-    job->thread = dll::CreateThread(nullptr, 0, &run_search, job, 0, nullptr, {kRoutineDriveChanged, 1});
+    s.newest_search = job.get();
+    KernelHandle thread(dll::CreateThread(nullptr, 0, &run_search, job.get(), 0, nullptr, {kRoutineDriveChanged, 1}),
+                        {kRoutineDriveChanged, 3});
 
-    if (job->thread) {
-        wait_for_search(*job);
-        close_handle(job->thread);
+    if (thread) {
+        wait_for_search(thread.get());
+        thread.close();
     }
 
-    if (s.newest_search == job) {
+    if (s.newest_search == job.get()) {
         s.newest_search = nullptr;
         if (!s.window_gone) take_result(*job);
     }
     logic::release(job->found);
-    delete job;
 }
 
 void on_window_destroy() {

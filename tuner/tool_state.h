@@ -10,7 +10,7 @@ struct SearchJob;
 struct ToolState {
     logic::Text install_directory;     // no trailing backslash until a log deletion adds one
     logic::TextArray search_results;   // every qualifying path found, never emptied
-    SearchJob* newest_search = nullptr;  // the search whose result counts, while it runs
+    SearchJob* newest_search = nullptr;  // the search whose result counts, while it runs; its handler owns it
     bool window_gone = false;          // set by the destroy handler
     rt::u32 closed_at = 0;             // the tick count when the window closed
     bool drive_root_told = false;      // the optimize press in progress said why it skipped

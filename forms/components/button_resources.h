@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "forms/template_model.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 
@@ -11,10 +12,6 @@ namespace forms {
 // default GUI font, which is not ours to delete.
 class ControlFont {
 public:
-    ControlFont() = default;
-    ~ControlFont();
-    ControlFont(const ControlFont&) = delete;
-    ControlFont& operator=(const ControlFont&) = delete;
 
     // Makes the font for `record` and hands it to `window` (when there is one) before
     // the previous font is deleted, so the control never holds a dead handle.
@@ -22,7 +19,7 @@ public:
     HFONT handle() const;
 
 private:
-    HFONT owned_ = nullptr;
+    rt::GdiObject<HFONT> owned_;
 };
 
 // A colour word as a platform colour: the default colour is the current button face.
@@ -34,18 +31,13 @@ inline COLORREF text_colour(u32 colour) { return colour & 0x00FFFFFF; }
 // button-face brush, which follows the current scheme and is not ours to delete.
 class BackgroundBrush {
 public:
-    BackgroundBrush() = default;
-    ~BackgroundBrush();
-    BackgroundBrush(const BackgroundBrush&) = delete;
-    BackgroundBrush& operator=(const BackgroundBrush&) = delete;
-
     void set(u32 colour);
     HBRUSH handle() const;
     COLORREF colour() const { return background_colour(colour_); }
 
 private:
     u32 colour_ = 0xFF000000;
-    HBRUSH owned_ = nullptr;
+    rt::GdiObject<HBRUSH> owned_;
 };
 
 // Answers a colour request of the platform control: text colour, background colour

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/components/combo_box.h"
 #include "forms/components/component_types.h"
 #include "forms/components/drive_box_list.h"
 
@@ -24,26 +25,18 @@ DriveBoxObject::DriveBoxObject(const rt::ComponentType* type, const CreateReques
     make_brush();
 }
 
-DriveBoxObject::~DriveBoxObject() {
-    if (brush_) DeleteObject(brush_);
-    if (font_) DeleteObject(font_);
-}
+DriveBoxObject::~DriveBoxObject() = default;
 
-void DriveBoxObject::make_brush() {
-    HBRUSH fresh = CreateSolidBrush(background_of(properties_.back_colour));
-    if (brush_) DeleteObject(brush_);
-    brush_ = fresh;
-}
+void DriveBoxObject::make_brush() { brush_.reset(CreateSolidBrush(background_of(properties_.back_colour))); }
 
 void DriveBoxObject::apply_font() {
-    HFONT fresh = nullptr;
+    rt::GdiObject<HFONT> fresh;
     if (properties_.font.size() == sizeof(LOGFONTA))
-        fresh = CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data()));
-    HFONT shown = fresh ? fresh : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        fresh.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data())));
+    HFONT shown = fresh ? fresh.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
     // The control no longer uses the old font: only now may it go.
-    if (font_) DeleteObject(font_);
-    font_ = fresh;
+    font_ = std::move(fresh);
 }
 
 void DriveBoxObject::apply_after_create() {
@@ -52,42 +45,42 @@ void DriveBoxObject::apply_after_create() {
 }
 
 void DriveBoxObject::fill() {
-    SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
+    combo_box::clear(hwnd());
     const char wanted = properties_.letter ? upper_drive_letter(properties_.letter) : process_drive();
     int wanted_at = CB_ERR;
     for (const DriveEntry& drive : list_drives(properties_.kinds)) {
-        const LRESULT at = SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.text.c_str()));
+        const int at = combo_box::add_item(hwnd(), drive.text.c_str());
         if (at < 0) continue;
-        SendMessageA(hwnd(), CB_SETITEMDATA, at, static_cast<LPARAM>(static_cast<unsigned char>(drive.letter)));
-        if (drive.letter == wanted) wanted_at = static_cast<int>(at);
+        combo_box::set_item_data(hwnd(), at, static_cast<LPARAM>(static_cast<unsigned char>(drive.letter)));
+        if (drive.letter == wanted) wanted_at = at;
     }
     properties_.letter = wanted_at == CB_ERR ? 0 : wanted;
-    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(wanted_at), 0);
+    combo_box::select(hwnd(), wanted_at);
 }
 
 void DriveBoxObject::select_letter(char letter) {
-    const LRESULT count = SendMessageA(hwnd(), CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        if (static_cast<char>(SendMessageA(hwnd(), CB_GETITEMDATA, i, 0)) == letter) {
-            SendMessageA(hwnd(), CB_SETCURSEL, i, 0);
+    const int count = combo_box::item_count(hwnd());
+    for (int i = 0; i < count; ++i) {
+        if (static_cast<char>(combo_box::item_data(hwnd(), i)) == letter) {
+            combo_box::select(hwnd(), i);
             properties_.letter = letter;
             return;
         }
     }
-    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    combo_box::select(hwnd(), -1);
     properties_.letter = 0;
 }
 
 void DriveBoxObject::confirm_selection() {
-    const LRESULT at = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
-    properties_.letter = at < 0 ? 0 : static_cast<char>(SendMessageA(hwnd(), CB_GETITEMDATA, at, 0));
+    const int at = combo_box::selection(hwnd());
+    properties_.letter = at < 0 ? 0 : static_cast<char>(combo_box::item_data(hwnd(), at));
     raise(0);
 }
 
 LRESULT DriveBoxObject::colours(HDC dc) const {
     SetTextColor(dc, properties_.text_colour & kColourMask);
     SetBkColor(dc, background_of(properties_.back_colour));
-    return reinterpret_cast<LRESULT>(brush_);
+    return reinterpret_cast<LRESULT>(brush_.get());
 }
 
 bool DriveBoxObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {

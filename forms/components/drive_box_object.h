@@ -5,6 +5,7 @@
 
 #include "forms/component_object.h"
 #include "forms/components/drive_box_properties.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 
@@ -37,8 +38,8 @@ private:
     LRESULT colours(HDC dc) const;
 
     DriveBoxProperties properties_;
-    HBRUSH brush_ = nullptr;  // background, ours
-    HFONT font_ = nullptr;    // made from the font property, ours; null: the default GUI font
+    rt::GdiObject<HBRUSH> brush_;  // background
+    rt::GdiObject<HFONT> font_;    // made from the font property; none: the default GUI font
     char letter_text_[2] = {0, 0};  // what a read of the current drive points at
 };
 

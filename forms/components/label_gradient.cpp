@@ -6,6 +6,7 @@
 
 #include "forms/component_type.h"
 #include "forms/components/picture.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 namespace {
@@ -89,13 +90,9 @@ bool paint_gradient_fill(HDC dc, const RECT& rect, u32 mode, const GradientStops
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) *out++ = dib_pixel(colour_at(stops, m.at(place(x, width), place(y, height))));
 
-    HDC source = CreateCompatibleDC(dc);
+    const rt::MemoryDc source(dc, fill.bitmap());
     if (!source) return false;
-    HGDIOBJ previous = SelectObject(source, fill.bitmap());
-    const bool drawn = BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY) != FALSE;
-    SelectObject(source, previous);
-    DeleteDC(source);
-    return drawn;
+    return BitBlt(dc, rect.left, rect.top, width, height, source.get(), 0, 0, SRCCOPY) != FALSE;
 }
 
 }  // namespace forms

@@ -4,6 +4,7 @@
 
 #include "forms/components/component_types.h"
 #include "forms/components/label_paint.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 namespace {
@@ -66,19 +67,14 @@ void LabelObject::paint_buffered(HDC dc) {
     GetClientRect(hwnd(), &client);
     const int width = client.right - client.left, height = client.bottom - client.top;
     if (width <= 0 || height <= 0) return;
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, width, height) : nullptr;
-    if (!bitmap) {
-        if (memory) DeleteDC(memory);
+    const rt::GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
+    const rt::MemoryDc memory(dc, bitmap.get());
+    if (!memory) {
         paint(dc);
         return;
     }
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    paint(memory);
-    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    paint(memory.get());
+    BitBlt(dc, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
 }
 
 bool LabelObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {

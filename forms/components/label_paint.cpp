@@ -7,6 +7,7 @@
 #include "forms/components/label_gradient.h"
 #include "forms/components/label_properties.h"
 #include "forms/components/picture_placement.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 namespace {
@@ -88,11 +89,10 @@ void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
     const u32 effect_word = s.word(kLabelWordEffect);
     const TextEffect& effect = effect_word < std::size(kEffects) ? kEffects[effect_word] : kEffects[kEffectNone];
 
-    HGDIOBJ old_font = SelectObject(dc, look.font);
+    const rt::Selection font_selected(dc, look.font);
     SetBkMode(dc, TRANSPARENT);
     if (effect.shaded) draw_caption_at(dc, r, effect.shade_offset, effect.shade, s.caption.c_str(), format);
     draw_caption_at(dc, r, effect.text_offset, text_colour(s.word(kLabelWordTextColour)), s.caption.c_str(), format);
-    SelectObject(dc, old_font);
 }
 
 }  // namespace

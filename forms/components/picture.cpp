@@ -37,29 +37,27 @@ Picture decode_picture(const std::uint8_t* data, u32 length) {
 Picture::~Picture() { reset(); }
 
 Picture::Picture(Picture&& other) noexcept
-    : bitmap_(std::exchange(other.bitmap_, nullptr)),
+    : bitmap_(std::move(other.bitmap_)),
       bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)),
-      icon_(std::exchange(other.icon_, nullptr)) {}
+      icon_(std::move(other.icon_)) {}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
     if (this != &other) {
         reset();
-        bitmap_ = std::exchange(other.bitmap_, nullptr);
+        bitmap_ = std::move(other.bitmap_);
         bits_ = std::exchange(other.bits_, nullptr);
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
-        icon_ = std::exchange(other.icon_, nullptr);
+        icon_ = std::move(other.icon_);
     }
     return *this;
 }
 
 void Picture::reset() {
-    if (icon_) DestroyIcon(icon_);
-    if (bitmap_) DeleteObject(bitmap_);
-    icon_ = nullptr;
-    bitmap_ = nullptr;
+    icon_.reset();
+    bitmap_.reset();
     bits_ = nullptr;
     width_ = height_ = 0;
 }
@@ -77,15 +75,11 @@ Picture Picture::blank(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return picture;
-    if (!bits) {
-        DeleteObject(bitmap);
-        return picture;
-    }
+    rt::GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return picture;
     // Sections start zeroed; say so rather than rely on it.
     std::memset(bits, 0, static_cast<std::size_t>(width) * height * 4);
-    picture.bitmap_ = bitmap;
+    picture.bitmap_ = std::move(bitmap);
     picture.bits_ = static_cast<std::uint32_t*>(bits);
     picture.width_ = width;
     picture.height_ = height;
@@ -119,10 +113,7 @@ Picture Picture::over(COLORREF background) const {
     return result;
 }
 
-void Picture::adopt_icon(HICON icon) {
-    if (icon_ && icon_ != icon) DestroyIcon(icon_);
-    icon_ = icon;
-}
+void Picture::adopt_icon(HICON icon) { icon_.reset(icon); }
 
 namespace picture_detail {
 

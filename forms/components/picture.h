@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "forms/template_model.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 
@@ -35,17 +36,17 @@ public:
     // range or the platform refuses the bitmap.
     static Picture blank(int width, int height);
 
-    bool empty() const { return bitmap_ == nullptr; }
+    bool empty() const { return !bitmap_; }
     explicit operator bool() const { return !empty(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    HBITMAP bitmap() const { return bitmap_; }
+    HBITMAP bitmap() const { return bitmap_.get(); }
     // width * height words, rows top to bottom; null when empty.
     std::uint32_t* pixels() const { return bits_; }
     std::uint32_t pixel(int x, int y) const { return bits_[static_cast<std::size_t>(y) * width_ + x]; }
     // The icon of an icon or cursor file, null for every other picture.
-    HICON icon() const { return icon_; }
-    bool is_icon() const { return icon_ != nullptr; }
+    HICON icon() const { return icon_.get(); }
+    bool is_icon() const { return static_cast<bool>(icon_); }
     // True when any pixel is not fully opaque.
     bool has_transparency() const;
 
@@ -59,11 +60,11 @@ public:
 private:
     void reset();
 
-    HBITMAP bitmap_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
+    rt::GdiObject<HBITMAP> bitmap_;
+    std::uint32_t* bits_ = nullptr;  // the section's pixels, valid while bitmap_ is
     int width_ = 0;
     int height_ = 0;
-    HICON icon_ = nullptr;
+    rt::OwnedIcon icon_;  // after bitmap_: destroyed first, as before
 };
 
 // Decodes image data by its signature; an empty picture for unknown, truncated or

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/components/picture_decoders.h"
+#include "runtime/handle_owners.h"
 
 namespace forms::picture_detail {
 namespace {
@@ -159,12 +160,15 @@ bool convert_through_platform(const Layout& l, const std::uint8_t* data, Picture
         table[i] = entry[0] | (entry[1] << 8) | (entry[2] << 16);  // blue, green, red; no alpha
     }
 
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) return false;
     const int rows = picture.height();
-    const int copied = SetDIBits(dc, picture.bitmap(), 0, static_cast<UINT>(rows), data + l.bits_offset, info,
-                                 DIB_RGB_COLORS);
-    DeleteDC(dc);
+    int copied = 0;
+    {
+        // SetDIBits wants a DC but not the bitmap selected into it.
+        const rt::MemoryDc dc(nullptr);
+        if (!dc) return false;
+        copied = SetDIBits(dc.get(), picture.bitmap(), 0, static_cast<UINT>(rows), data + l.bits_offset, info,
+                           DIB_RGB_COLORS);
+    }
     GdiFlush();
     if (copied != rows) return false;
     const size_t count = static_cast<size_t>(picture.width()) * rows;

@@ -5,6 +5,7 @@
 
 #include "forms/components/picture_decoders.h"
 #include "forms/image_file.h"
+#include "runtime/handle_owners.h"
 
 namespace forms::picture_detail {
 namespace {
@@ -12,6 +13,8 @@ namespace {
 bool icon_size(HICON icon, int* width, int* height) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) return false;
+    // The platform made both bitmaps for us.
+    const rt::GdiObject<HBITMAP> colour(info.hbmColor), mask(info.hbmMask);
     BITMAP bm{};
     bool ok = false;
     if (info.hbmColor && GetObject(info.hbmColor, sizeof bm, &bm)) {
@@ -24,20 +27,17 @@ bool icon_size(HICON icon, int* width, int* height) {
         *height = bm.bmHeight / 2;
         ok = true;
     }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
     return ok && *width > 0 && *height > 0;
 }
 
 bool draw_over(HICON icon, Picture& target, std::uint32_t background) {
     const size_t count = static_cast<size_t>(target.width()) * target.height();
     std::fill(target.pixels(), target.pixels() + count, background);
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) return false;
-    HGDIOBJ old = SelectObject(dc, target.bitmap());
-    const bool drawn = old && DrawIconEx(dc, 0, 0, icon, target.width(), target.height(), 0, nullptr, DI_NORMAL);
-    if (old) SelectObject(dc, old);
-    DeleteDC(dc);
+    bool drawn = false;
+    {
+        const rt::MemoryDc dc(nullptr, target.bitmap());
+        drawn = dc && DrawIconEx(dc.get(), 0, 0, icon, target.width(), target.height(), 0, nullptr, DI_NORMAL);
+    }
     GdiFlush();
     return drawn;
 }
@@ -45,7 +45,8 @@ bool draw_over(HICON icon, Picture& target, std::uint32_t background) {
 }  // namespace
 
 Picture decode_icon_file(const std::uint8_t* data, u32 length, bool cursor) {
-    HICON icon = icon_from_file_image(data, length, cursor ? ImageKind::Cursor : ImageKind::Icon);
+    rt::OwnedIcon owned(icon_from_file_image(data, length, cursor ? ImageKind::Cursor : ImageKind::Icon));
+    const HICON icon = owned.get();
     if (!icon) return {};
     int width = 0;
     int height = 0;
@@ -55,10 +56,8 @@ Picture decode_icon_file(const std::uint8_t* data, u32 length, bool cursor) {
         on_black = Picture::blank(width, height);
         on_white = Picture::blank(width, height);
     }
-    if (!on_black || !on_white || !draw_over(icon, on_black, 0xFF000000u) || !draw_over(icon, on_white, 0xFFFFFFFFu)) {
-        DestroyIcon(icon);
+    if (!on_black || !on_white || !draw_over(icon, on_black, 0xFF000000u) || !draw_over(icon, on_white, 0xFFFFFFFFu))
         return {};
-    }
     // Over black a pixel shows its premultiplied colour; over white, that plus
     // (1 - alpha) of white. Inverting mask pixels (cursors) come out opaque.
     const size_t count = static_cast<size_t>(width) * height;
@@ -75,7 +74,7 @@ Picture decode_icon_file(const std::uint8_t* data, u32 length, bool cursor) {
         for (int c = 0; c < 3; ++c) out |= std::min((black >> (8 * c)) & 0xFF, alpha) << (8 * c);
         on_black.pixels()[i] = out;
     }
-    on_black.adopt_icon(icon);
+    on_black.adopt_icon(owned.release());
     return on_black;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/handle_owners.h"
+
 namespace forms {
 namespace {
 
@@ -15,9 +17,9 @@ void blend(HDC dc, HDC source, const Picture& p, int x, int y, int width, int he
 
 void place_picture(HDC dc, const RECT& r, const Picture& p, u32 placement) {
     if (p.empty()) return;
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) return;
-    HGDIOBJ previous = SelectObject(source, p.bitmap());
+    const rt::MemoryDc memory(dc, p.bitmap());
+    if (!memory) return;
+    const HDC source = memory.get();
     const int pw = p.width(), ph = p.height();
     switch (placement) {
     case kPlaceTopLeft: blend(dc, source, p, r.left, r.top, pw, ph); break;
@@ -35,8 +37,6 @@ void place_picture(HDC dc, const RECT& r, const Picture& p, u32 placement) {
         break;
     }
     }
-    SelectObject(source, previous);
-    DeleteDC(source);
 }
 
 }  // namespace forms

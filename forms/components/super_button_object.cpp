@@ -36,9 +36,7 @@ SuperButtonObject::SuperButtonObject(const rt::ComponentType* type, const Create
     for (int slot = 0; slot < kSlotCount; ++slot) make_slot(slot);
 }
 
-SuperButtonObject::~SuperButtonObject() {
-    if (font_) DeleteObject(font_);
-}
+SuperButtonObject::~SuperButtonObject() = default;
 
 void SuperButtonObject::adopt_window() {
     // The button type we were created with says what kind of button we are; from
@@ -63,13 +61,13 @@ void SuperButtonObject::apply_style() {
 void SuperButtonObject::apply_colours() { colours_ = stored_button_colours(properties_); }
 
 void SuperButtonObject::apply_font() {
-    HFONT fresh = nullptr;
+    rt::GdiObject<HFONT> fresh;
     if (properties_.font.size() == sizeof(LOGFONTA))
-        fresh = CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data()));
-    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fresh ? fresh : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        fresh.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data())));
+    SendMessageA(hwnd(), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fresh ? fresh.get() : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // The button no longer holds the old font: only now may it go.
-    if (font_) DeleteObject(font_);
-    font_ = fresh;
+    font_ = std::move(fresh);
 }
 
 void SuperButtonObject::make_slot(int slot) {
@@ -214,7 +212,7 @@ void SuperButtonObject::draw(const DRAWITEMSTRUCT& item) {
     if (P::is(properties_.system_colours)) colours_ = system_button_colours();
     last_look_ = plan_look(look_input(item));
     ++drawings_;
-    paint_super_button(item.hDC, last_look_, properties_.caption, font_, slots_);
+    paint_super_button(item.hDC, last_look_, properties_.caption, font_.get(), slots_);
 }
 
 bool SuperButtonObject::on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {

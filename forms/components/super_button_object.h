@@ -9,6 +9,7 @@
 #include "forms/components/super_button_pictures.h"
 #include "forms/components/super_button_properties.h"
 #include "forms/components/super_button_tooltip.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 
@@ -67,7 +68,7 @@ private:
     POINT press_offset_ = {1, 1};
     PictureSlot slots_[kSlotCount];
     ButtonColours colours_ = {};
-    HFONT font_ = nullptr;  // made from the font property, ours; null: the default GUI font
+    rt::GdiObject<HFONT> font_;  // made from the font property; none: the default GUI font
     ButtonTooltip tooltip_;
     Look last_look_ = {};
     int drawings_ = 0;

@@ -1,20 +1,20 @@
 #include "forms/components/super_button_paint.h"
 
+#include "runtime/handle_owners.h"
+
 namespace forms {
 namespace {
 
 constexpr int kCornerEllipse = 8;
 
 void fill(HDC dc, const RECT& r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    const rt::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.get());
 }
 
 void frame(HDC dc, const RECT& r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FrameRect(dc, &r, brush);
-    DeleteObject(brush);
+    const rt::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FrameRect(dc, &r, brush.get());
 }
 
 // Top and left in one colour, bottom and right in another, one pixel wide.
@@ -28,15 +28,11 @@ void bevel(HDC dc, const RECT& r, COLORREF top_left, COLORREF bottom_right) {
 void rounded_background(HDC dc, const Look& look) {
     // The corners outside the rounded shape show the resting background.
     fill(dc, look.body, look.under_colour);
-    HBRUSH brush = CreateSolidBrush(look.background_colour);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    HGDIOBJ old_brush = SelectObject(dc, brush);
-    HGDIOBJ old_pen = SelectObject(dc, pen);
+    const rt::GdiObject<HBRUSH> brush(CreateSolidBrush(look.background_colour));
+    const rt::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    const rt::Selection brush_selected(dc, brush.get());
+    const rt::Selection pen_selected(dc, pen.get());
     RoundRect(dc, look.body.left, look.body.top, look.body.right, look.body.bottom, kCornerEllipse, kCornerEllipse);
-    SelectObject(dc, old_pen);
-    SelectObject(dc, old_brush);
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 void border(HDC dc, const Look& look) {
@@ -67,7 +63,7 @@ void picture(HDC dc, const Look& look, const PictureSlot (&slots)[kSlotCount]) {
 
 void caption_text(HDC dc, const Look& look, const std::string& caption, HFONT font) {
     if (caption.empty()) return;
-    HGDIOBJ old_font = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const rt::Selection font_selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     const int n = static_cast<int>(caption.size());
     RECT measured = look.caption_area;
     DrawTextA(dc, caption.c_str(), n, &measured, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
@@ -86,7 +82,6 @@ void caption_text(HDC dc, const Look& look, const std::string& caption, HFONT fo
         SetTextColor(dc, look.text_colour);
     }
     DrawTextA(dc, caption.c_str(), n, &at, DT_WORDBREAK | DT_CENTER);
-    SelectObject(dc, old_font);
 }
 
 }  // namespace

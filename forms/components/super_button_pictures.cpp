@@ -1,6 +1,5 @@
 #include "forms/components/super_button_pictures.h"
 
-#include <utility>
 #include <vector>
 
 namespace forms {
@@ -9,48 +8,7 @@ namespace {
 // A 0xAARRGGBB pixel as a 0x00BBGGRR colour.
 COLORREF colour_of(std::uint32_t pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
 
-// A memory DC with one bitmap selected, put back and deleted on every path.
-class BitmapDc {
-public:
-    BitmapDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), old_(SelectObject(dc_, bitmap)) {}
-    ~BitmapDc() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    BitmapDc(const BitmapDc&) = delete;
-    BitmapDc& operator=(const BitmapDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 }  // namespace
-
-PictureSlot::~PictureSlot() { reset(); }
-
-PictureSlot::PictureSlot(PictureSlot&& other) noexcept
-    : picture_(std::move(other.picture_)),
-      on_white_(std::move(other.on_white_)),
-      mask_(std::exchange(other.mask_, nullptr)) {}
-
-PictureSlot& PictureSlot::operator=(PictureSlot&& other) noexcept {
-    if (this != &other) {
-        reset();
-        picture_ = std::move(other.picture_);
-        on_white_ = std::move(other.on_white_);
-        mask_ = std::exchange(other.mask_, nullptr);
-    }
-    return *this;
-}
-
-void PictureSlot::reset() {
-    if (mask_) DeleteObject(mask_);
-    mask_ = nullptr;
-    picture_ = Picture();
-    on_white_ = Picture();
-}
 
 PictureSlot PictureSlot::make(const ByteBlock& data, u32 transparent) {
     PictureSlot slot;
@@ -76,7 +34,7 @@ PictureSlot PictureSlot::make(const ByteBlock& data, u32 transparent) {
             if (clear) mask_bits[static_cast<size_t>(y) * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         }
     }
-    slot.mask_ = CreateBitmap(w, h, 1, 1, mask_bits.data());
+    slot.mask_.reset(CreateBitmap(w, h, 1, 1, mask_bits.data()));
     if (!slot.mask_) return PictureSlot();
     return slot;
 }
@@ -89,11 +47,11 @@ void PictureSlot::draw(HDC dc, int x, int y) const {
     const COLORREF old_text = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF old_back = SetBkColor(dc, RGB(255, 255, 255));
     {
-        BitmapDc mask(dc, mask_);
+        const rt::MemoryDc mask(dc, mask_.get());
         BitBlt(dc, x, y, s.cx, s.cy, mask.get(), 0, 0, SRCAND);
     }
     {
-        BitmapDc picture(dc, picture_.bitmap());
+        const rt::MemoryDc picture(dc, picture_.bitmap());
         BitBlt(dc, x, y, s.cx, s.cy, picture.get(), 0, 0, SRCPAINT);
     }
     SetTextColor(dc, old_text);

@@ -7,24 +7,18 @@
 #include "forms/component_type.h"
 #include "forms/components/picture.h"
 #include "forms/template_model.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 
 class PictureSlot {
 public:
-    PictureSlot() = default;
-    ~PictureSlot();
-    PictureSlot(PictureSlot&& other) noexcept;
-    PictureSlot& operator=(PictureSlot&& other) noexcept;
-    PictureSlot(const PictureSlot&) = delete;
-    PictureSlot& operator=(const PictureSlot&) = delete;
-
     // Pixels of the transparent colour (kDefaultColour: the colour of the top-left
     // pixel) and fully transparent pixels show what is behind. Data that cannot be
     // decoded makes an empty slot.
     static PictureSlot make(const ByteBlock& data, u32 transparent);
 
-    bool empty() const { return mask_ == nullptr; }
+    bool empty() const { return !mask_; }
     SIZE size() const { return {picture_.width(), picture_.height()}; }
 
     // Through the mask: the mask ANDed, then the picture ORed.
@@ -33,11 +27,9 @@ public:
     void draw_disabled(HDC dc, int x, int y) const;
 
 private:
-    void reset();
-
     Picture picture_;    // transparent pixels black
     Picture on_white_;   // transparent pixels white: the disabled look ignores white
-    HBITMAP mask_ = nullptr;  // 1 where transparent
+    rt::GdiObject<HBITMAP> mask_;  // 1 where transparent
 };
 
 }  // namespace forms

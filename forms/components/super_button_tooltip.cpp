@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "forms/components/tooltip.h"
+
 namespace forms {
 namespace {
 
@@ -27,8 +29,8 @@ void ButtonTooltip::ensure(HWND button) {
                                GetModuleHandleA(nullptr), nullptr);
     has_tool_ = false;
     if (!control_) return;
-    SendMessageA(control_, TTM_ACTIVATE, FALSE, 0);
-    SendMessageA(control_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    tooltip::activate(control_, false);
+    tooltip::set_max_width(control_, kMaxTipWidth);
 }
 
 TOOLINFOA ButtonTooltip::tool(HWND button, const std::string& text) const {
@@ -47,25 +49,24 @@ void ButtonTooltip::set_text(HWND button, const std::string& text) {
     ensure(button);
     if (!control_) return;
     text_ = text;
-    TOOLINFOA info = tool(button, text_);
+    const TOOLINFOA info = tool(button, text_);
     if (text_.empty()) {
-        if (has_tool_) SendMessageA(control_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        if (has_tool_) tooltip::remove_tool(control_, info);
         has_tool_ = false;
         return;
     }
-    if (!has_tool_) has_tool_ = SendMessageA(control_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
-    SendMessageA(control_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
-    SendMessageA(control_, TTM_ACTIVATE, TRUE, 0);
+    if (!has_tool_) has_tool_ = tooltip::add_tool(control_, info);
+    tooltip::update_text(control_, info);
+    tooltip::activate(control_, true);
 }
 
 void ButtonTooltip::relay(const MSG& message) {
-    if (control_) SendMessageA(control_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+    if (control_) tooltip::relay(control_, message);
 }
 
 void ButtonTooltip::fit(HWND button) {
     if (!control_ || !has_tool_) return;
-    TOOLINFOA info = tool(button, text_);
-    SendMessageA(control_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+    tooltip::update_rect(control_, tool(button, text_));
 }
 
 }  // namespace forms

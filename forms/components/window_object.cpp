@@ -40,21 +40,21 @@ HWND first_enabled_modal_window() {
     return nullptr;
 }
 
-HRGN shape_region(u32 shape, int width, int height) {
+rt::GdiObject<HRGN> shape_region(u32 shape, int width, int height) {
     switch (shape) {
-    case kShapeEllipse: return CreateEllipticRgn(0, 0, width, height);
+    case kShapeEllipse: return rt::GdiObject<HRGN>(CreateEllipticRgn(0, 0, width, height));
     case kShapeRoundRect: {
         const int corner = std::min(width, height) / 5;
-        return CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner);
+        return rt::GdiObject<HRGN>(CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner));
     }
     case kShapeRing: {
-        HRGN outer = CreateEllipticRgn(0, 0, width, height);
-        HRGN inner = CreateEllipticRgn(width / 4, height / 4, width - width / 4, height - height / 4);
-        CombineRgn(outer, outer, inner, RGN_DIFF);
-        DeleteObject(inner);
+        rt::GdiObject<HRGN> outer(CreateEllipticRgn(0, 0, width, height));
+        const rt::GdiObject<HRGN> inner(
+            CreateEllipticRgn(width / 4, height / 4, width - width / 4, height - height / 4));
+        CombineRgn(outer.get(), outer.get(), inner.get(), RGN_DIFF);
         return outer;
     }
-    default: return nullptr;  // the rectangle, and outlines this runtime has no table for
+    default: return {};  // the rectangle, and outlines this runtime has no table for
     }
 }
 
@@ -68,10 +68,7 @@ WindowObject::WindowObject(const rt::ComponentType* type, const CreateRequest& r
     decode_background_picture();
 }
 
-WindowObject::~WindowObject() {
-    if (big_icon_) DestroyIcon(big_icon_);
-    if (small_icon_) DestroyIcon(small_icon_);
-}
+WindowObject::~WindowObject() = default;
 
 WindowObject* WindowObject::of(u32 window_id) { return dynamic_cast<WindowObject*>(live_object(window_id, 0)); }
 
@@ -105,15 +102,16 @@ void WindowObject::apply_frame() {
 }
 
 void WindowObject::apply_icon() {
-    HICON big = nullptr, small = nullptr;
+    rt::OwnedIcon big, small;
     if (!properties_.icon.empty()) {
         const auto* data = properties_.icon.data();
         const u32 n = static_cast<u32>(properties_.icon.size());
-        big = icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-        small = icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXSMICON),
-                                     GetSystemMetrics(SM_CYSMICON));
+        big.reset(
+            icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+        small.reset(icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON)));
     }
-    HICON shown_big = big, shown_small = small;
+    HICON shown_big = big.get(), shown_small = small.get();
     if (!shown_big || !shown_small) {
         HICON defaults[2] = {nullptr, nullptr};
         rt::library_service(rt::kSvcDefaultIcons, reinterpret_cast<u32>(defaults), 0);
@@ -123,17 +121,16 @@ void WindowObject::apply_icon() {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(shown_big));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(shown_small));
     // The old icons are no longer shown: only now may they go.
-    if (big_icon_) DestroyIcon(big_icon_);
-    if (small_icon_) DestroyIcon(small_icon_);
-    big_icon_ = big;
-    small_icon_ = small;
+    big_icon_ = std::move(big);
+    small_icon_ = std::move(small);
 }
 
 void WindowObject::apply_shape() {
     RECT r;
     GetWindowRect(hwnd(), &r);
-    // The window owns the region from here on.
-    SetWindowRgn(hwnd(), shape_region(properties_.word(kWordShape), r.right - r.left, r.bottom - r.top), TRUE);
+    rt::GdiObject<HRGN> region = shape_region(properties_.word(kWordShape), r.right - r.left, r.bottom - r.top);
+    // Once set, the window owns the region.
+    if (SetWindowRgn(hwnd(), region.get(), TRUE)) static_cast<void>(region.release());
 }
 
 void WindowObject::apply_topmost() {
@@ -251,9 +248,8 @@ void WindowObject::erase_background(HDC dc) {
     const u32 colour = properties_.word(kWordBackColour);
     if (colour == kDefaultColour) {
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    } else if (HBRUSH brush = CreateSolidBrush(colour & 0x00FFFFFF)) {
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
+    } else if (const rt::GdiObject<HBRUSH> brush(CreateSolidBrush(colour & 0x00FFFFFF)); brush) {
+        FillRect(dc, &r, brush.get());
     }
     if (!picture_.empty()) place_picture(dc, r, picture_, properties_.word(kWordPictureMode));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/components/picture.h"
+#include "runtime/handle_owners.h"
 #include "forms/components/window_properties.h"
 #include "forms/window_base.h"
 
@@ -66,8 +67,8 @@ private:
     std::vector<std::pair<HWND, bool>> disabled_windows_;  // handle, was enabled
     bool first_activation_seen_ = false;
     HACCEL accelerator_ = nullptr;
-    HICON big_icon_ = nullptr;    // made from the icon property: ours to destroy
-    HICON small_icon_ = nullptr;
+    rt::OwnedIcon big_icon_;    // made from the icon property
+    rt::OwnedIcon small_icon_;
     bool help_shown_ = false;
     bool music_playing_ = false;
     HWND last_focus_ = nullptr;

@@ -1,13 +1,14 @@
 // The label: its stored block in both versions, clamps on write, its platform frame,
 // and what it paints: the gradient border, the background picture by placement, the
 // gradient fills, the background colour, and the caption with alignment, wrap and
-// effects.
+// effects; and that painting it leaves no GDI objects behind.
 #include <windows.h>
 
 #include "forms/components/label_object.h"
 #include "runtime/memory.h"
 #include "tests/components/component_blocks.h"
 #include "tests/components/component_test_program.h"
+#include "tests/support/gdi_census.h"
 
 namespace component_test {
 namespace {
@@ -326,6 +327,44 @@ TEST_F(LabelTest, GradientFillsByMode) {
     }
     write(kLabel, 23, kDefault);  // one usable colour left: no gradient
     EXPECT_EQ(printed(h).count(kGreen), 101 * 41);
+}
+
+TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
+    LabelValues v;
+    v.caption = "渐变";
+    v.font = font_record("Tahoma");
+    v.border = 6;
+    v.border_width = 7;
+    v.border_colours[0] = 0x0000FF;
+    v.border_colours[2] = 0xFF0000;
+    v.gradient_mode = 8;
+    v.gradient_colours[0] = 0x00FF00;
+    v.gradient_colours[2] = 0xFF00FF;
+    v.picture = solid_bmp(4, 4, 0x0000FF);
+    v.placement = 1;
+    load_label(v, 101, 41);
+    const HWND h = component_handle(kLabel);
+    printed(h);  // the first paint decodes the picture, which the label keeps
+
+    const HDC target = CreateCompatibleDC(nullptr);
+    const HBITMAP surface = CreateBitmap(101, 41, 1, 32, nullptr);
+    const HGDIOBJ previous = SelectObject(target, surface);
+    {
+        const testing_support::GdiCensus census;
+        for (int i = 0; i < 100; ++i)
+            SendMessageA(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT);
+        EXPECT_GT(census.made(), 0);
+        EXPECT_EQ(census.live(), 0) << "printed";
+    }
+    {
+        const testing_support::GdiCensus census;
+        for (int i = 0; i < 100; ++i) RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_GT(census.made(), 0);
+        EXPECT_EQ(census.live(), 0) << "painted off screen first";
+    }
+    SelectObject(target, previous);
+    DeleteObject(surface);
+    DeleteDC(target);
 }
 
 TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {

@@ -1,0 +1,27 @@
+// The platform combo box's messages, typed and named for what they do.
+#pragma once
+#include <windows.h>
+
+namespace forms::combo_box {
+
+inline void clear(HWND box) { SendMessageA(box, CB_RESETCONTENT, 0, 0); }
+
+// The new item's place in the list, or a negative value when the box refused it.
+inline int add_item(HWND box, const char* text) {
+    return static_cast<int>(SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+inline int item_count(HWND box) { return static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0)); }
+
+// The word kept beside an item.
+inline void set_item_data(HWND box, int at, LPARAM data) {
+    SendMessageA(box, CB_SETITEMDATA, static_cast<WPARAM>(at), data);
+}
+inline LRESULT item_data(HWND box, int at) { return SendMessageA(box, CB_GETITEMDATA, static_cast<WPARAM>(at), 0); }
+
+// The selected item's place, negative when none is.
+inline int selection(HWND box) { return static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0)); }
+// Selects the item at `at`; -1 leaves none selected.
+inline void select(HWND box, int at) { SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(at), 0); }
+
+}  // namespace forms::combo_box
