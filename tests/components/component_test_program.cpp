@@ -1,74 +1,14 @@
 #include "tests/components/component_test_program.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <utility>
 
-#include "forms/components/window_object.h"
-#include "forms/components/window_properties.h"
-#include "forms/core_types.h"
-#include "forms/extension_types.h"
-#include "forms/loader.h"
 #include "forms/window_registry.h"
-#include "forms/window_system_install.h"
-#include "runtime/application.h"
-#include "runtime/initialise.h"
-#include "runtime/library_service.h"
-#include "logic/calls.h"
-#include "logic/constants.h"
 #include "runtime/memory.h"
-#include "runtime/message_loop.h"
 #include "runtime/texts.h"
 
 namespace component_test {
 namespace {
-
-constexpr i32 kFirstEvent = -8;
-constexpr i32 kLastEvent = 12;
-constexpr i32 kHandlerCount = kLastEvent - kFirstEvent + 1;
-
-template <i32 Event>
-u32 logging_handler(const u32* /*args*/, i32 /*count*/, bool* /*returned_value*/) {
-    u32 source[2] = {0, 0};
-    rt::library_service(rt::kSvcCurrentEventSource, reinterpret_cast<u32>(source), 0);
-    event_log().push_back(std::to_string(Event) + "@" + hex(source[1]));
-    if (during_event()) during_event()(Event, source[1]);
-    return 0;
-}
-
-template <i32... I>
-constexpr std::array<forms::EventHandler, sizeof...(I)> handler_table(std::integer_sequence<i32, I...>) {
-    return {logging_handler<I + kFirstEvent>...};
-}
-
-// The program's code base: event bindings are byte offsets into this table.
-const std::array<forms::EventHandler, kHandlerCount> kHandlers =
-    handler_table(std::make_integer_sequence<i32, kHandlerCount>{});
-
-
-void drain_messages() {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
-        if (m.message != WM_QUIT) DispatchMessageA(&m);
-}
-
-ByteBlock record_of(const Part& part) {
-    forms::RecordView v;
-    v.type_id = part.type_id;
-    v.name = part.name;
-    v.left = part.left;
-    v.top = part.top;
-    v.width = part.width;
-    v.height = part.height;
-    v.container_id = part.container;
-    v.children = part.children;
-    v.cursor_data = {0, 0, 0, 0};
-    v.state_flags = part.state;
-    v.events = part.events;
-    v.property_data = part.data;
-    return forms::build_record(v);
-}
 
 const rt::ComponentType* type_of(u32 type_id) { return forms::find_type(type_id); }
 
@@ -117,161 +57,18 @@ private:
 
 }  // namespace
 
-std::string hex(u32 v) {
-    char b[16];
-    std::snprintf(b, sizeof b, "%08X", v);
-    return b;
-}
+void start_runtime() { start_window_program(real_libraries()); }
 
-void start_runtime() {
-    static bool started = false;
-    if (started) return;
-    started = true;
-    static const rt::SupportLibrary core = {"核心库", nullptr, 0, nullptr, forms::kCoreTypeCount,
-                                            forms::core_component_types()};
-    static const rt::SupportLibrary extension = {"界面扩展库", nullptr, 0, nullptr, forms::kExtensionTypeCount,
-                                                 forms::extension_component_types()};
-    static const rt::SupportLibrary* const libraries[] = {&core, &extension};
-    static const ByteBlock segment = forms::write_segment(forms::TemplateSegment{});
-    static const rt::ProgramInfo info = {
-        3, 0, 117722, kHandlers.data(), kHandlerCount, logic::constant_block_start(), logic::constant_block_length(),
-        segment.data(), static_cast<u32>(segment.size()), 2, libraries, 0, nullptr, nullptr,
-    };
-    forms::install_window_system();
-    rt::set_program_info(&info);
-    logic::initialise_runtime();
-}
+Part window_part(i32 width, i32 height) { return window_record(plain_window("部件测试"), 60, 60, width, height, {}); }
 
-std::vector<std::string>& event_log() {
-    static std::vector<std::string> log;
-    return log;
-}
+void install_entry(const forms::WindowEntry& entry) { install_windows({entry}); }
 
-std::function<void(i32, u32)>& during_event() {
-    static std::function<void(i32, u32)> f;
-    return f;
-}
-
-std::vector<std::string> logged(i32 event) {
-    const std::string prefix = std::to_string(event) + "@";
-    std::vector<std::string> out;
-    for (const std::string& e : event_log())
-        if (e.compare(0, prefix.size(), prefix) == 0) out.push_back(e);
-    return out;
-}
-
-forms::EventBinding bind(i32 event) { return {event, (event - kFirstEvent) * static_cast<i32>(sizeof(void*))}; }
-
-std::string slot_entry(i32 slot, u32 component_id) {
-    return std::to_string(slot + kFirstEvent) + "@" + hex(component_id);
-}
-
-std::vector<forms::EventBinding> component_events() {
-    return {bind(forms::kEventClicked), bind(forms::kEventGotFocus), bind(forms::kEventLostFocus)};
-}
-
-Part component(u32 id, u32 type_id, ByteBlock data, i32 left, i32 top, i32 width, i32 height) {
-    Part p;
-    p.id = id;
-    p.type_id = type_id;
-    p.name = "部件" + hex(id);
-    p.left = left;
-    p.top = top;
-    p.width = width;
-    p.height = height;
-    p.data = std::move(data);
-    return p;
-}
-
-Part window_part(i32 width, i32 height) {
-    forms::WindowProperties w;
-    w.title = "部件测试";
-    w.set_word(forms::kWordStartPosition, forms::kStartAsStored);
-    Part p;
-    p.id = forms::kWindowRecordId;
-    p.type_id = kWindowTypeId;
-    p.left = 60;
-    p.top = 60;
-    p.width = width;
-    p.height = height;
-    p.state = forms::kStateVisible;
-    p.events = {};
-    p.data = forms::write_window_properties(w);
-    return p;
-}
-
-void install_entry(const forms::WindowEntry& entry) {
-    forms::TemplateSegment segment;
-    segment.windows = {entry};
-    const ByteBlock bytes = forms::write_segment(segment);
-    ASSERT_TRUE(forms::read_templates(bytes.data(), static_cast<u32>(bytes.size()), kHandlers.data(), kHandlerCount));
-}
-
-void install(const std::vector<Part>& parts) {
-    forms::WindowEntry entry;
-    entry.window_id = kWindowId;
-    entry.word_a = 1;
-    entry.word_b = 0x19010005;
-    for (const Part& p : parts) {
-        entry.table.ids.push_back(p.id);
-        entry.table.records.push_back(record_of(p));
-    }
-    install_entry(entry);
-}
+void install(const std::vector<Part>& parts) { install_entry(window_entry(kWindowId, parts)); }
 
 bool load() {
-    const bool loaded = forms::load_window(kWindowId, nullptr, false);
-    pump();
+    const bool loaded = testing_support::load(kWindowId);
     event_log().clear();
     return loaded;
-}
-
-HWND window_handle() {
-    forms::WindowObject* w = forms::WindowObject::of(kWindowId);
-    return w ? w->hwnd() : nullptr;
-}
-
-forms::ComponentObject* object_of(u32 component_id) { return forms::live_object(kWindowId, component_id); }
-
-HWND component_handle(u32 component_id) {
-    forms::ComponentObject* o = object_of(component_id);
-    return o ? o->hwnd() : nullptr;
-}
-
-void pump() { rt::process_pending_messages(); }
-
-rt::u64 read(u32 component_id, i32 index, i32 sub) {
-    return logic::entries().read_property(kWindowId, component_id, index, sub);
-}
-
-void write(u32 component_id, i32 index, u32 lo, u32 hi, i32 sub) {
-    logic::entries().write_property(kWindowId, component_id, index, sub, lo, hi);
-}
-
-std::string read_text(u32 component_id, i32 index) {
-    char* text = reinterpret_cast<char*>(static_cast<u32>(read(component_id, index)));
-    std::string out = text ? text : "";
-    rt::release(text);
-    return out;
-}
-
-void write_text(u32 component_id, i32 index, const std::string& text) {
-    write(component_id, index, reinterpret_cast<u32>(text.c_str()));
-}
-
-void write_bytes(u32 component_id, i32 index, const ByteBlock& bytes) {
-    rt::ByteSetHeader* set = rt::make_byte_set(bytes.data(), static_cast<i32>(bytes.size()));
-    write(component_id, index, reinterpret_cast<u32>(set));
-    rt::release(set);
-}
-
-ByteBlock read_bytes(u32 component_id, i32 index) {
-    auto* set = reinterpret_cast<rt::ByteSetHeader*>(static_cast<u32>(read(component_id, index)));
-    const i32 n = rt::byte_set_length(set);
-    ByteBlock out;
-    if (n > 0) out.assign(rt::byte_set_data(set), rt::byte_set_data(set) + n);
-    rt::release(set);
-    return out;
 }
 
 ByteBlock saved_block(u32 component_id) {
@@ -301,11 +98,6 @@ u32 set_directly(u32 component_id, i32 index, forms::ValueRecord value) {
     forms::ComponentObject* o = object_of(component_id);
     const auto set = forms::operation<forms::SetPropertyOp>(o->type(), forms::kOpSetProperty);
     return set(o, index - forms::kCommonPropertyCount, &value, 0);
-}
-
-DWORD style_of(u32 component_id) { return static_cast<DWORD>(GetWindowLongA(component_handle(component_id), GWL_STYLE)); }
-DWORD ex_style_of(u32 component_id) {
-    return static_cast<DWORD>(GetWindowLongA(component_handle(component_id), GWL_EXSTYLE));
 }
 
 int Pixels::count(COLORREF c) const {
@@ -403,20 +195,7 @@ Pixels on_screen(HWND window) {
 
 void ComponentTest::SetUp() {
     start_runtime();
-    forms::WindowObject::destroy_all();
-    drain_messages();
-    event_log().clear();
-    during_event() = nullptr;
-    rt::g_loop_entered = false;
-    rt::app().loading_counter = 0;
-}
-
-void ComponentTest::TearDown() {
-    during_event() = nullptr;
-    rt::app().loading_counter = 0;
-    forms::WindowObject::destroy_all();
-    drain_messages();
-    rt::g_loop_entered = false;
+    WindowTest::SetUp();
 }
 
 }  // namespace component_test
