@@ -46,14 +46,12 @@ TEST_F(LoaderTest, BuildsTheWindowFirstThenComponentsFromTheLastRecordWithSteppe
     install_window(four_components());
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
 
-    const std::vector<std::string> creates = [] {
-        std::vector<std::string> c;
-        for (const std::string& e : test_type_log())
-            if (e.rfind("create", 0) == 0) c.push_back(e);
-        return c;
-    }();
-    EXPECT_EQ(creates, (std::vector<std::string>{"create 16010005 100", "create 16010004 110", "create 16010003 120",
-                                                 "create 16010002 130"}));
+    EXPECT_TRUE(sequence_matches(type_messages(Seen::kCreated),
+                                 std::vector<TypeMessage>{{Seen::kCreated, kD, 100},
+                                                          {Seen::kCreated, kInner, 110},
+                                                          {Seen::kCreated, kBox, 120},
+                                                          {Seen::kCreated, kA, 130}},
+                                 "creations"));
     EXPECT_EQ(GetDlgCtrlID(component_handle(kD)), 100);
     EXPECT_EQ(GetDlgCtrlID(component_handle(kA)), 130);
 
@@ -73,13 +71,10 @@ TEST_F(LoaderTest, BuildsTheWindowFirstThenComponentsFromTheLastRecordWithSteppe
 TEST_F(LoaderTest, SendsComponentCreatedThenPrepareFocusFromTheLastRecordDown) {
     install_window(four_components());
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
-    std::vector<std::string> messages;
-    for (const std::string& e : test_type_log())
-        if (e.rfind("msg", 0) == 0) messages.push_back(e);
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "msg 0000806F 16010005", "msg 0000806F 16010004", "msg 0000806F 16010003",
-                            "msg 0000806F 16010002", "msg 00008076 16010005", "msg 00008076 16010004",
-                            "msg 00008076 16010003", "msg 00008076 16010002"}));
+    std::vector<TypeMessage> expected;
+    for (UINT message : {forms::kMsgComponentCreated, forms::kMsgPrepareFocus})
+        for (u32 id : {kD, kInner, kBox, kA}) expected.push_back({Seen::kMessage, id, message});
+    EXPECT_TRUE(sequence_matches(type_messages(Seen::kMessage), expected, "messages"));
 }
 
 TEST_F(LoaderTest, RaisesCreatedThenMovedAndResizedAfterTheLoadWithNothingWhileBuilding) {

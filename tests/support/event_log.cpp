@@ -19,23 +19,13 @@ std::string entry_text(i32 event, u32 component_id, bool second_window, const st
     return s;
 }
 
+}  // namespace
+
 bool matches(const Expected& want, const LoggedEvent& got) {
     return want.event == got.event && want.component_id == got.component_id &&
            ((want.flags & kSecondWindow) != 0) == (got.window_id == kSecondWindowId) &&
            ((want.flags & kAnyArgs) != 0 || want.args == got.args);
 }
-
-// One column of the mismatch message; `at` is the entry marked as the first that
-// differs (past the end when the list ran short).
-template <typename Entry>
-void list(std::string& out, const char* title, const std::vector<Entry>& entries, size_t at) {
-    out += title;
-    out += ":\n";
-    for (size_t i = 0; i < entries.size(); ++i) out += (i == at ? "  > " : "    ") + describe(entries[i]) + "\n";
-    if (at >= entries.size()) out += "  > (end)\n";
-}
-
-}  // namespace
 
 std::string describe(const LoggedEvent& e) {
     return entry_text(e.event, e.component_id, e.window_id == kSecondWindowId, e.args);
@@ -84,25 +74,7 @@ void clear_event_state() {
 }
 
 ::testing::AssertionResult events_are(const std::vector<LoggedEvent>& actual, const std::vector<Expected>& expected) {
-    size_t want = 0, got = 0;
-    while (want < expected.size() && got < actual.size()) {
-        if (matches(expected[want], actual[got])) {
-            ++want;
-            ++got;
-        } else if (expected[want].flags & kOptional) {
-            ++want;
-        } else {
-            break;
-        }
-    }
-    while (want < expected.size() && (expected[want].flags & kOptional)) ++want;
-    if (want == expected.size() && got == actual.size()) return ::testing::AssertionSuccess();
-    std::string message = "the events differ";
-    message += want < expected.size() ? (got < actual.size() ? " at the marked entries\n" : ": an expected one is missing\n")
-                                      : ": one more was logged\n";
-    list(message, "expected", expected, want);
-    list(message, "logged", actual, got);
-    return ::testing::AssertionFailure() << message;
+    return sequence_matches(actual, expected, "events");
 }
 
 }  // namespace testing_support

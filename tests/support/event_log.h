@@ -1,6 +1,5 @@
 // What the test programs' event handlers received, and expected sequences of events
-// written as data: a list of expected entries compared in order with the log, where
-// an optional entry may be missing, and a mismatch prints both lists side by side.
+// written as data (compared as sequence.h describes).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "runtime/values.h"
+#include "tests/support/sequence.h"
 
 namespace testing_support {
 
@@ -56,9 +56,10 @@ struct Expected {
     u32 flags = 0;
 };
 std::string describe(const Expected& e);
+bool matches(const Expected& want, const LoggedEvent& got);
+inline bool optional(const Expected& e) { return (e.flags & kOptional) != 0; }
 
-// Whether `actual` is `expected` in order (optional entries may be skipped); on a
-// mismatch the message lists both sequences, marking the first entry that differs.
+// Whether `actual` is `expected` in order (optional entries may be skipped).
 ::testing::AssertionResult events_are(const std::vector<LoggedEvent>& actual, const std::vector<Expected>& expected);
 
 std::string hex(u32 v);
