@@ -1,6 +1,5 @@
 // The component tests' program: the shared windowed set-up with the real support
-// libraries, the suite's makers of component records, and pixels read back from what
-// the components paint.
+// libraries and the suite's makers of component records.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,6 +9,7 @@
 
 #include "forms/component_object.h"
 #include "forms/template_model.h"
+#include "tests/support/pixels.h"
 #include "tests/support/window_program.h"
 
 namespace component_test {
@@ -40,31 +40,6 @@ ByteBlock saved_block(u32 component_id);
 std::vector<std::string> enumerated_texts(u32 type_id, forms::ComponentObject* object, const ByteBlock& data);
 // Operation 4 called directly (values the property service would have converted).
 u32 set_directly(u32 component_id, i32 index, forms::ValueRecord value);
-
-// ---- pixels ----------------------------------------------------------------------------
-
-// A client area as 0x00BBGGRR colours, row by row.
-struct Pixels {
-    int width = 0, height = 0;
-    std::vector<COLORREF> colours;
-    COLORREF at(int x, int y) const { return colours[static_cast<size_t>(y) * width + x]; }
-    int count(COLORREF c) const;
-    // Whether any pixel inside [left, right) x [top, bottom) has colour c.
-    bool any(COLORREF c, int left, int top, int right, int bottom) const;
-    // The smallest rectangle holding every pixel of colour c (empty when none).
-    RECT bounds(COLORREF c) const;
-    // Pixels nearer to c than to `ground`, black and white: smoothed text over its
-    // background counts, other text and frames do not.
-    int count_toward(COLORREF c, COLORREF ground) const;
-    RECT bounds_toward(COLORREF c, COLORREF ground) const;
-};
-// What the window paints into a memory canvas through WM_PRINTCLIENT, the canvas
-// filled with `ground` first.
-Pixels printed(HWND window, COLORREF ground = RGB(1, 2, 3));
-// What the window's erase fills into a canvas of `ground` (WM_ERASEBKGND).
-Pixels erased(HWND window, COLORREF ground = RGB(1, 2, 3));
-// What the screen shows of the window's client area after it painted.
-Pixels on_screen(HWND window);
 
 // Each test starts with no window and empty logs, and leaves none behind.
 class ComponentTest : public WindowTest {
