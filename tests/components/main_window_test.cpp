@@ -102,7 +102,8 @@ TEST_F(MainWindowTest, ClicksReachTheBoundHandlersAndRadiosStayExclusiveWithinTh
     for (const LoggedEvent& e : event_log())
         if ((e.component_id >> 16) == 0x1601 && e.event != forms::kEventGotFocus && e.event != forms::kEventLostFocus)
             handled.push_back(e);
-    EXPECT_TRUE(events_are(handled, {{slot_event(kSelectAllSlot), kSelectAll}, {slot_event(kOptimizeSlot), kOptimizeButton}}));
+    EXPECT_TRUE(events_are(handled, {{slot_event(kSelectAllSlot), kSelectAll},
+                                     {slot_event(kOptimizeSlot), kOptimizeButton}}));
 }
 
 }  // namespace

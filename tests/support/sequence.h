@@ -42,8 +42,10 @@ template <typename Logged, typename Want>
     while (want < expected.size() && optional(expected[want])) ++want;
     if (want == expected.size() && got == actual.size()) return ::testing::AssertionSuccess();
     std::string message = std::string("the ") + what + " differ";
-    message += want < expected.size() ? (got < actual.size() ? " at the marked entries\n" : ": an expected one is missing\n")
-                                      : ": one more was logged\n";
+    if (want == expected.size())
+        message += ": one more was logged\n";
+    else
+        message += got < actual.size() ? " at the marked entries\n" : ": an expected one is missing\n";
     sequence_detail::list(message, "expected", expected, want);
     sequence_detail::list(message, "logged", actual, got);
     return ::testing::AssertionFailure() << message;
