@@ -1,12 +1,11 @@
 #include "tests/forms/test_component_types.h"
 
-#include <cstdio>
-
 #include "forms/common_properties.h"
 #include "forms/component_object.h"
 #include "forms/core_types.h"
 #include "forms/property_archive.h"
 #include "runtime/texts.h"
+#include "tests/support/event_log.h"
 
 namespace forms_test {
 namespace {
@@ -18,11 +17,7 @@ using forms::PropertyDescriptor;
 using forms::ValueRecord;
 using forms::property_type;
 
-std::string hex(u32 v) {
-    char b[16];
-    std::snprintf(b, sizeof b, "%08X", v);
-    return b;
-}
+using testing_support::hex;
 
 struct Kind {
     const char* name;
