@@ -16,12 +16,6 @@ namespace component_test {
 
 using namespace testing_support;
 
-inline constexpr u32 kGroupBoxTypeId = 0x00010009;
-inline constexpr u32 kLabelTypeId = 0x0001000A;
-inline constexpr u32 kButtonTypeId = 0x0001000B;
-inline constexpr u32 kCheckBoxTypeId = 0x0001000C;
-inline constexpr u32 kRadioTypeId = 0x0001000D;
-
 // Once per process.
 void start_runtime();
 

@@ -19,9 +19,6 @@ using namespace testing_support;
 using component_test::template_block;
 using component_test::tool_window;
 
-inline constexpr u32 kDriveBoxTypeId = 0x00010019;
-inline constexpr u32 kSuperButtonTypeId = 0x00020001;
-
 // Once per process: installs the window system, initialises the runtime.
 void start_runtime();
 

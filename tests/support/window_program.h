@@ -20,8 +20,6 @@ namespace testing_support {
 
 using forms::ByteBlock;
 
-inline constexpr u32 kWindowTypeId = 0x00010001;
-
 // ---- the program -------------------------------------------------------------------
 
 // The handler table has one slot for every event from kFirstEvent to kLastEvent; bind()
@@ -35,8 +33,17 @@ forms::EventBinding unbound(i32 event);
 inline constexpr i32 slot_event(i32 slot) { return slot + kFirstEvent; }
 
 // The real core library (window, label, buttons, boxes) and the interface extension
-// library (super button).
+// library (super button), and the type ids of their types: library number in the high
+// word, type number in the low.
 std::vector<const rt::SupportLibrary*> real_libraries();
+inline constexpr u32 kWindowTypeId = 0x00010001;
+inline constexpr u32 kGroupBoxTypeId = 0x00010009;
+inline constexpr u32 kLabelTypeId = 0x0001000A;
+inline constexpr u32 kButtonTypeId = 0x0001000B;
+inline constexpr u32 kCheckBoxTypeId = 0x0001000C;
+inline constexpr u32 kRadioTypeId = 0x0001000D;
+inline constexpr u32 kDriveBoxTypeId = 0x00010019;
+inline constexpr u32 kSuperButtonTypeId = 0x00020001;
 
 // Once per process: installs the window system and initialises the runtime with these
 // libraries, an empty template segment and the logging handler table (or `handlers`).
