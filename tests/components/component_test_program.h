@@ -1,5 +1,6 @@
 // The component tests' program: the shared windowed set-up with the real support
-// libraries and the suite's makers of component records.
+// libraries, the suite's makers of component records, the tool's own window, and
+// pixels read back.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include "forms/component_object.h"
 #include "forms/template_model.h"
+#include "tests/components/tool_template.h"
 #include "tests/support/pixels.h"
 #include "tests/support/window_program.h"
 

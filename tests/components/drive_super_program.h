@@ -1,6 +1,7 @@
 // The drive box and super button tests' program: the shared windowed set-up with the
 // core library (window and drive box) and the interface extension library (super
-// button), and windows built in memory from component records.
+// button), windows built in memory from component records, the tool's own window,
+// and pixels read back.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "forms/component_object.h"
 #include "forms/template_model.h"
 #include "tests/components/tool_template.h"
+#include "tests/support/pixels.h"
 #include "tests/support/window_program.h"
 
 namespace drive_super_test {

@@ -5,7 +5,6 @@
 
 #include "forms/component_type.h"
 #include "tests/components/component_test_program.h"
-#include "tests/components/tool_template.h"
 
 namespace component_test {
 namespace {

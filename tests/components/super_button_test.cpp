@@ -16,7 +16,6 @@
 #include "runtime/memory.h"
 #include "runtime/texts.h"
 #include "tests/components/drive_super_program.h"
-#include "tests/support/pixels.h"
 
 namespace drive_super_test {
 namespace {
