@@ -4,8 +4,8 @@
 
 #include "commands/command_table.h"
 #include "commands/core_link.h"
-#include "runtime/initialise.h"
-#include "logic/calls.h"
+#include "logic/constants.h"
+#include "tests/support/program_start.h"
 
 namespace command_tests {
 namespace {
@@ -35,11 +35,7 @@ const auto* const g_environment = testing::AddGlobalTestEnvironment(new CommandR
 
 void start_command_runtime() {
     static const rt::ProgramInfo info = make_info();
-    static bool started = false;
-    if (started) return;
-    started = true;
-    rt::set_program_info(&info);
-    logic::initialise_runtime();
+    testing_support::start_program_once(info);
 }
 
 }  // namespace command_tests

@@ -3,7 +3,6 @@
 // blocks with the captions, colours and ticks the tool expects, and show them.
 #include <windows.h>
 
-#include "data/main_window_template.h"
 #include "forms/component_type.h"
 #include "tests/components/component_test_program.h"
 #include "tuner/main_window_ids.h"
@@ -19,23 +18,17 @@ constexpr u32 kResultLabel = tuner::kResultLabel, kPromptLabel = tuner::kPromptL
 constexpr u32 kUsRadio = tuner::kPublisherRadio, kBlankRadio = tuner::kBlankRadio;
 constexpr u32 kHomeGroup = tuner::kHomeGroup, kOptimizeGroup = tuner::kOptimizeGroup;
 
-forms::WindowEntry main_window() {
-    forms::TemplateSegment segment;
-    EXPECT_TRUE(forms::read_segment(main_window_template(), main_window_template_length(), &segment));
-    return segment.windows.at(0);
-}
-
 class MainWindowTest : public ComponentTest {
 protected:
     void SetUp() override {
         ComponentTest::SetUp();
-        install_entry(main_window());
+        install_entry(tool_window());
         ASSERT_TRUE(load());
     }
 };
 
 TEST_F(MainWindowTest, EveryComponentOfTheWindowIsLive) {
-    const forms::WindowEntry entry = main_window();
+    const forms::WindowEntry entry = tool_window();
     ASSERT_EQ(entry.table.ids.size(), 18u);
     for (size_t i = 1; i < entry.table.ids.size(); ++i)
         EXPECT_TRUE(IsWindowVisible(component_handle(entry.table.ids[i]))) << hex(entry.table.ids[i]);
@@ -106,12 +99,12 @@ TEST_F(MainWindowTest, ClicksReachTheBoundHandlersAndRadiosStayExclusiveWithinTh
     SendMessageA(component_handle(kUsRadio), BM_CLICK, 0, 0);  // bound to nothing
     EXPECT_EQ(read(kUsRadio, 18), 1u);
     EXPECT_EQ(read(kBlankRadio, 18), 0u);
-    std::vector<std::string> handled;
-    for (const std::string& e : event_log())
-        if (e.find("@1601") != std::string::npos && e.rfind("-7@", 0) != 0 && e.rfind("-8@", 0) != 0)
+    std::vector<LoggedEvent> handled;
+    for (const LoggedEvent& e : event_log())
+        if ((e.component_id >> 16) == 0x1601 && e.event != forms::kEventGotFocus && e.event != forms::kEventLostFocus)
             handled.push_back(e);
-    EXPECT_EQ(handled, (std::vector<std::string>{slot_entry(kSelectAllSlot, kSelectAll),
-                                                 slot_entry(kOptimizeSlot, kOptimizeButton)}));
+    EXPECT_TRUE(events_are(handled, {{slot_event(kSelectAllSlot), kSelectAll},
+                                     {slot_event(kOptimizeSlot), kOptimizeButton}}));
 }
 
 }  // namespace

@@ -46,14 +46,12 @@ TEST_F(LoaderTest, BuildsTheWindowFirstThenComponentsFromTheLastRecordWithSteppe
     install_window(four_components());
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
 
-    const std::vector<std::string> creates = [] {
-        std::vector<std::string> c;
-        for (const std::string& e : test_type_log())
-            if (e.rfind("create", 0) == 0) c.push_back(e);
-        return c;
-    }();
-    EXPECT_EQ(creates, (std::vector<std::string>{"create 16010005 100", "create 16010004 110", "create 16010003 120",
-                                                 "create 16010002 130"}));
+    EXPECT_TRUE(sequence_matches(type_messages(Seen::kCreated),
+                                 std::vector<TypeMessage>{{Seen::kCreated, kD, 100},
+                                                          {Seen::kCreated, kInner, 110},
+                                                          {Seen::kCreated, kBox, 120},
+                                                          {Seen::kCreated, kA, 130}},
+                                 "creations"));
     EXPECT_EQ(GetDlgCtrlID(component_handle(kD)), 100);
     EXPECT_EQ(GetDlgCtrlID(component_handle(kA)), 130);
 
@@ -73,13 +71,10 @@ TEST_F(LoaderTest, BuildsTheWindowFirstThenComponentsFromTheLastRecordWithSteppe
 TEST_F(LoaderTest, SendsComponentCreatedThenPrepareFocusFromTheLastRecordDown) {
     install_window(four_components());
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
-    std::vector<std::string> messages;
-    for (const std::string& e : test_type_log())
-        if (e.rfind("msg", 0) == 0) messages.push_back(e);
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "msg 0000806F 16010005", "msg 0000806F 16010004", "msg 0000806F 16010003",
-                            "msg 0000806F 16010002", "msg 00008076 16010005", "msg 00008076 16010004",
-                            "msg 00008076 16010003", "msg 00008076 16010002"}));
+    std::vector<TypeMessage> expected;
+    for (UINT message : {forms::kMsgComponentCreated, forms::kMsgPrepareFocus})
+        for (u32 id : {kD, kInner, kBox, kA}) expected.push_back({Seen::kMessage, id, message});
+    EXPECT_TRUE(sequence_matches(type_messages(Seen::kMessage), expected, "messages"));
 }
 
 TEST_F(LoaderTest, RaisesCreatedThenMovedAndResizedAfterTheLoadWithNothingWhileBuilding) {
@@ -95,9 +90,10 @@ TEST_F(LoaderTest, RaisesCreatedThenMovedAndResizedAfterTheLoadWithNothingWhileB
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
 
     ASSERT_GE(event_log().size(), 3u);
-    EXPECT_EQ(event_log()[0], "0@06010000");
-    EXPECT_EQ(event_log()[1], "3@06010000");
-    EXPECT_EQ(event_log()[2], "4@06010000");
+    const std::vector<LoggedEvent> opening(event_log().begin(), event_log().begin() + 3);
+    EXPECT_TRUE(events_are(opening, {{forms::kWindowCreated, forms::kWindowRecordId},
+                                     {forms::kWindowMoved, forms::kWindowRecordId},
+                                     {forms::kWindowResized, forms::kWindowRecordId}}));
     EXPECT_FALSE(visible_at_created);
     EXPECT_TRUE(components_shown_at_created);
     EXPECT_TRUE(IsWindowVisible(window_handle()));
@@ -108,14 +104,17 @@ TEST_F(LoaderTest, RaisesCreatedThenMovedAndResizedAfterTheLoadWithNothingWhileB
 
     // The first activation comes once, before the activation event.
     const auto& log = event_log();
-    const auto first = std::find(log.begin(), log.end(), "8@06010000");
-    const auto activated = std::find(log.begin(), log.end(), "5@06010000");
+    const auto window_event = [](i32 event) {
+        return [event](const LoggedEvent& e) { return describe(e) == std::to_string(event) + "@06010000"; };
+    };
+    const auto first = std::find_if(log.begin(), log.end(), window_event(8));
+    const auto activated = std::find_if(log.begin(), log.end(), window_event(5));
     ASSERT_NE(first, log.end());
     ASSERT_NE(activated, log.end());
     EXPECT_LT(first, activated);
     EXPECT_EQ(logged(8).size(), 1u);
     // The shown window holds the focus itself and hears so once.
-    EXPECT_EQ(logged(forms::kEventGotFocus), std::vector<std::string>{"-7@06010000"});
+    EXPECT_TRUE(events_are(logged(forms::kEventGotFocus), {{-7, forms::kWindowRecordId}}));
 }
 
 TEST_F(LoaderTest, AppliesStoredVisibilityAndNeverShowsHiddenTypes) {
@@ -210,7 +209,7 @@ TEST_F(LoaderTest, AModalLoadFreezesTheOtherWindowsUntilItCloses) {
     EXPECT_EQ(dialog_owner, rt::app().hidden_owner);  // modal: no owner passed on, the hidden one
     EXPECT_TRUE(IsWindowEnabled(main));
     EXPECT_EQ(rt::app().modal_window_id, 0u);
-    EXPECT_EQ(logged(2).back(), "2@06010000/2");
+    EXPECT_EQ(describe(logged(2).back()), "2@06010000/2");
 }
 
 }  // namespace

@@ -20,14 +20,11 @@
 #include "forms/components/window_object.h"
 #include "forms/loader.h"
 #include "forms/window_registry.h"
-#include "forms/window_system_install.h"
 #include "runtime/error_box.h"
-#include "runtime/initialise.h"
-#include "logic/calls.h"
-#include "logic/constants.h"
 #include "tests/forms/template_corruption.h"
 #include "tests/forms/template_test_util.h"
 #include "tests/support/child_process.h"
+#include "tests/support/window_program.h"
 #include "tuner/handler_offsets.h"
 
 namespace {
@@ -35,6 +32,7 @@ namespace {
 using forms::ByteBlock;
 using forms::u32;
 using testing_support::child_report;
+using testing_support::drain_messages;
 
 constexpr u32 kSeeds = 20000;
 
@@ -68,26 +66,7 @@ int report_runtime_error(int code, const char* text) {
 }
 
 void start_runtime() {
-    static const rt::SupportLibrary core = {"核心库", nullptr, 0, nullptr, forms::kCoreTypeCount,
-                                            forms::core_component_types()};
-    static const rt::SupportLibrary extension = {"界面扩展库", nullptr, 0, nullptr, forms::kExtensionTypeCount,
-                                                 forms::extension_component_types()};
-    static const rt::SupportLibrary* const libraries[] = {&core, &extension};
-    static const ByteBlock empty = forms::write_segment(forms::TemplateSegment{});
-    static const rt::ProgramInfo info = {
-        3, 0, 117722, kHandlers.data(), tuner::kHandlerCount, logic::constant_block_start(),
-        logic::constant_block_length(), empty.data(), static_cast<u32>(empty.size()), 2, libraries, 0, nullptr,
-        nullptr,
-    };
-    forms::install_window_system();
-    rt::set_program_info(&info);
-    logic::initialise_runtime();
-}
-
-void drain_messages() {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
-        if (m.message != WM_QUIT) DispatchMessageA(&m);
+    testing_support::start_window_program(testing_support::real_libraries(), kHandlers.data(), tuner::kHandlerCount);
 }
 
 // Loads every window the segment holds, then closes each as the user would.

@@ -1,12 +1,11 @@
 #include "forms/components/core_types.h"
 #include "tests/forms/test_component_types.h"
 
-#include <cstdio>
-
 #include "forms/common_properties.h"
 #include "forms/component_object.h"
 #include "forms/property_archive.h"
 #include "runtime/texts.h"
+#include "tests/support/event_log.h"
 
 namespace forms_test {
 namespace {
@@ -18,11 +17,7 @@ using forms::PropertyDescriptor;
 using forms::ValueRecord;
 using forms::property_type;
 
-std::string hex(u32 v) {
-    char b[16];
-    std::snprintf(b, sizeof b, "%08X", v);
-    return b;
-}
+using testing_support::hex;
 
 struct Kind {
     const char* name;
@@ -76,13 +71,13 @@ protected:
     bool on_message(UINT message, WPARAM, LPARAM, LRESULT*) override {
         if (message == forms::kMsgComponentCreated || message == forms::kMsgPrepareFocus ||
             message == forms::kMsgWindowBuilt)
-            test_type_log().push_back("msg " + hex(message) + " " + hex(component_id()));
+            test_type_log().push_back({Seen::kMessage, component_id(), message});
         // A change notification while the window is being built: it must reach no handler.
         if (message == forms::kMsgComponentCreated) raise(forms::kEventClicked);
         return false;
     }
     bool on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* result) override {
-        test_type_log().push_back("reflect " + hex(message) + " " + hex(component_id()));
+        test_type_log().push_back({Seen::kReflected, component_id(), message});
         if (message == WM_COMMAND && (HIWORD(wparam) == BN_CLICKED || HIWORD(wparam) == STN_CLICKED)) {
             raise(forms::kEventClicked);
             *result = 0;
@@ -112,7 +107,7 @@ ComponentObject* create(const CreateRequest& r) {
         delete object;
         return nullptr;
     }
-    test_type_log().push_back("create " + hex(r.component_id) + " " + std::to_string(r.control_id));
+    test_type_log().push_back({Seen::kCreated, r.component_id, r.control_id});
     return object;
 }
 
@@ -120,7 +115,7 @@ u32 set_property(ComponentObject* o, i32 index, const ValueRecord* v, u32) {
     TestComponent* t = as_test(o);
     if (!t) return 0;
     TestValues& s = t->values;
-    test_type_log().push_back("set " + hex(o->component_id()) + " " + std::to_string(index + 8));
+    test_type_log().push_back({Seen::kSet, o->component_id(), static_cast<u32>(index + 8)});
     const auto bytes = [&](forms::ByteBlock& to) {
         const auto* p = reinterpret_cast<const std::uint8_t*>(v->value);
         to.assign(p, p ? p + v->second : p);
@@ -220,9 +215,30 @@ forms::ByteBlock test_block(const TestValues& v) {
     return out.bytes();
 }
 
-std::vector<std::string>& test_type_log() {
-    static std::vector<std::string> log;
+std::string describe(const TypeMessage& m) {
+    switch (m.seen) {
+    case Seen::kCreated: return "create " + hex(m.component_id) + " " + std::to_string(m.detail);
+    case Seen::kMessage: return "msg " + hex(m.detail) + " " + hex(m.component_id);
+    case Seen::kReflected: return "reflect " + hex(m.detail) + " " + hex(m.component_id);
+    case Seen::kSet: return "set " + hex(m.component_id) + " " + std::to_string(m.detail);
+    }
+    return "?";
+}
+
+bool matches(const TypeMessage& want, const TypeMessage& got) {
+    return want.seen == got.seen && want.component_id == got.component_id && want.detail == got.detail;
+}
+
+std::vector<TypeMessage>& test_type_log() {
+    static std::vector<TypeMessage> log;
     return log;
+}
+
+std::vector<TypeMessage> type_messages(Seen seen) {
+    std::vector<TypeMessage> out;
+    for (const TypeMessage& m : test_type_log())
+        if (m.seen == seen) out.push_back(m);
+    return out;
 }
 
 const rt::ComponentType* const* test_library_types() {

@@ -7,6 +7,7 @@
 
 #include "forms/component_type.h"
 #include "forms/template_model.h"
+#include "tests/support/sequence.h"
 
 namespace forms_test {
 
@@ -50,9 +51,29 @@ struct TestValues {
 };
 forms::ByteBlock test_block(const TestValues& values);
 
-// What the test types did, in order: "create <id hex> <control id>",
-// "msg <message hex> <id hex>", "reflect <message hex> <id hex>", "set <id hex> <index>".
-std::vector<std::string>& test_type_log();
+// What the test types did, in order, and what a test expects of it (in the manner of
+// tests/support/sequence.h).
+enum class Seen : u32 {
+    kCreated,    // detail: the control id
+    kMessage,    // detail: a window system message the component heard
+    kReflected,  // detail: a notification its parent passed back to it
+    kSet,        // detail: the property index set
+};
+struct TypeMessage {
+    Seen seen;
+    u32 component_id;
+    u32 detail;
+    bool optional = false;  // in an expected sequence: may be missing
+};
+// "create <id hex> <control id>", "msg <message hex> <id hex>",
+// "reflect <message hex> <id hex>", "set <id hex> <index>"
+std::string describe(const TypeMessage& m);
+bool matches(const TypeMessage& want, const TypeMessage& got);
+inline bool optional(const TypeMessage& m) { return m.optional; }
+
+std::vector<TypeMessage>& test_type_log();
+// Only the entries of one kind.
+std::vector<TypeMessage> type_messages(Seen seen);
 
 // The type table of the test program's core library: the window first, then the
 // test types by type number.

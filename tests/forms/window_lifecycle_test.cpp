@@ -33,11 +33,13 @@ TEST_F(WindowLifecycleTest, CloseRequestedAndMayCloseCanEachRefuse) {
     struct Case {
         std::map<i32, u32> answers;
         bool closes;
-        std::vector<std::string> events;  // close-related events in order
+        std::vector<Expected> events;  // close-related events in order
     } cases[] = {
-        {{{forms::kWindowCloseRequested, 0}}, false, {"12@06010000"}},
-        {{{forms::kWindowCloseRequested, 1}, {forms::kWindowMayClose, 0}}, false, {"12@06010000", "1@06010000"}},
-        {{}, true, {"12@06010000", "1@06010000", "2@06010000"}},
+        {{{forms::kWindowCloseRequested, 0}}, false, {{12, forms::kWindowRecordId}}},
+        {{{forms::kWindowCloseRequested, 1}, {forms::kWindowMayClose, 0}},
+         false,
+         {{12, forms::kWindowRecordId}, {1, forms::kWindowRecordId}}},
+        {{}, true, {{12, forms::kWindowRecordId}, {1, forms::kWindowRecordId}, {2, forms::kWindowRecordId}}},
     };
     for (const Case& c : cases) {
         load_simple_window();
@@ -45,10 +47,7 @@ TEST_F(WindowLifecycleTest, CloseRequestedAndMayCloseCanEachRefuse) {
         const HWND w = window_handle();
         SendMessageA(w, WM_CLOSE, 0, 0);
         EXPECT_EQ(IsWindow(w) != FALSE, !c.closes);
-        std::vector<std::string> close_events;
-        for (const std::string& e : event_log())
-            if (e.rfind("12@", 0) == 0 || e.rfind("1@", 0) == 0 || e.rfind("2@", 0) == 0) close_events.push_back(e);
-        EXPECT_EQ(close_events, c.events);
+        EXPECT_TRUE(events_are(logged({12, 1, 2}), c.events));
         forms::WindowObject::destroy_all();
         event_answers().clear();
     }
@@ -100,11 +99,13 @@ TEST_F(WindowLifecycleTest, ActivationRaisesFirstActivationOnceThenActivatedAndD
     SetActiveWindow(window_handle(kWindowId));
     SetActiveWindow(window_handle(kSecondWindowId));
     SetActiveWindow(window_handle(kWindowId));
-    std::vector<std::string> activation;
-    for (const std::string& e : event_log())
-        if (e[0] == '5' || e[0] == '6' || e[0] == '8') activation.push_back(e);
-    EXPECT_EQ(activation, (std::vector<std::string>{"6@06010000/2", "5@06010000", "6@06010000", "5@06010000/2",
-                                                    "6@06010000/2", "5@06010000"}));
+    constexpr u32 kRecord = forms::kWindowRecordId;
+    EXPECT_TRUE(events_are(logged({5, 6, 8}), {{6, kRecord, {}, kSecondWindow},
+                                               {5, kRecord},
+                                               {6, kRecord},
+                                               {5, kRecord, {}, kSecondWindow},
+                                               {6, kRecord, {}, kSecondWindow},
+                                               {5, kRecord}}));
 }
 
 TEST_F(WindowLifecycleTest, TheFocusedChildComesBackWithTheActivation) {
