@@ -19,7 +19,7 @@ endfunction()
 
 # One test executable = one ctest entry (each Wine process start costs time).
 function(trivane_add_test name)
-    cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "GUI;FOCUS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} trivane_test_support)
     target_sources(${name} PRIVATE ${TRIVANE_TEST_PROGRAM_SOURCES})
@@ -29,4 +29,9 @@ function(trivane_add_test name)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    # Tests that move the focus, press keys or move the pointer have the display to
+    # themselves: two at once take the focus from each other's windows.
+    if(T_FOCUS)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+    endif()
 endfunction()
