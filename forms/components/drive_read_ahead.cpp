@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/components/drive_box_properties.h"
+#include "runtime/handle_owners.h"
 
 namespace forms {
 namespace {
@@ -11,13 +12,15 @@ namespace {
 // waiting for that end.
 struct ReadAhead {
     bool started = false;
-    HANDLE thread = nullptr;  // owned here until the result is taken
+    rt::KernelHandle thread;  // until the result is taken
     std::vector<DriveFacts> drives;
 };
 
+// Never destroyed: a reading thread still running as the process ends must not find
+// its result freed under it.
 ReadAhead& state() {
-    static ReadAhead s;
-    return s;
+    static ReadAhead* const s = new ReadAhead;
+    return *s;
 }
 
 DWORD WINAPI read_thread(void*) {
@@ -31,15 +34,14 @@ void read_drives_ahead() {
     ReadAhead& s = state();
     if (s.started) return;
     s.started = true;
-    s.thread = CreateThread(nullptr, 0, read_thread, nullptr, 0, nullptr);
+    s.thread.reset(CreateThread(nullptr, 0, read_thread, nullptr, 0, nullptr));
 }
 
 bool take_drives_read_ahead(std::vector<DriveFacts>* drives) {
     ReadAhead& s = state();
     if (!s.thread) return false;
-    const bool ended = WaitForSingleObject(s.thread, INFINITE) == WAIT_OBJECT_0;
-    CloseHandle(s.thread);
-    s.thread = nullptr;
+    const bool ended = WaitForSingleObject(s.thread.get(), INFINITE) == WAIT_OBJECT_0;
+    s.thread.reset();
     if (!ended) return false;
     *drives = std::move(s.drives);
     return true;
