@@ -46,48 +46,30 @@ private:
 
 namespace handle_kinds {
 
-struct Kernel {
-    using Handle = HANDLE;
-    static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-    static void free(HANDLE h) { CloseHandle(h); }
-};
-
-struct Find {
-    using Handle = HANDLE;
-    static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-    static void free(HANDLE h) { FindClose(h); }
-};
-
-template <typename T>
-struct Gdi {
+// A handle that functions return null for when they fail.
+template <typename T, auto Free>
+struct NullIsNone {
     using Handle = T;
     static bool valid(T h) { return h != nullptr; }
-    static void free(T h) { DeleteObject(h); }
+    static void free(T h) { Free(h); }
 };
 
-struct Icon {
-    using Handle = HICON;
-    static bool valid(HICON h) { return h != nullptr; }
-    static void free(HICON h) { DestroyIcon(h); }
+// A handle that functions may also return INVALID_HANDLE_VALUE for when they fail.
+template <auto Free>
+struct InvalidIsNone {
+    using Handle = HANDLE;
+    static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void free(HANDLE h) { Free(h); }
 };
 
-struct Cursor {
-    using Handle = HCURSOR;
-    static bool valid(HCURSOR h) { return h != nullptr; }
-    static void free(HCURSOR h) { DestroyCursor(h); }
-};
-
-struct Library {
-    using Handle = HMODULE;
-    static bool valid(HMODULE h) { return h != nullptr; }
-    static void free(HMODULE h) { FreeLibrary(h); }
-};
-
-struct Dc {
-    using Handle = HDC;
-    static bool valid(HDC h) { return h != nullptr; }
-    static void free(HDC h) { DeleteDC(h); }
-};
+using Kernel = InvalidIsNone<CloseHandle>;
+using Find = InvalidIsNone<FindClose>;
+template <typename T>
+using Gdi = NullIsNone<T, DeleteObject>;
+using Icon = NullIsNone<HICON, DestroyIcon>;
+using Cursor = NullIsNone<HCURSOR, DestroyCursor>;
+using Library = NullIsNone<HMODULE, FreeLibrary>;
+using Dc = NullIsNone<HDC, DeleteDC>;
 
 }  // namespace handle_kinds
 

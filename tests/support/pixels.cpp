@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "runtime/handle_owners.h"
 #include "tests/support/window_program.h"
 
 namespace testing_support {
@@ -11,26 +12,9 @@ namespace {
 // A 32-bit top-down DIB selected into a memory DC, for reading pixels back.
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    HDC dc() const { return dc_; }
+    Canvas(int width, int height)
+        : width_(width), height_(height), bitmap_(make_dib(width, height, &bits_)), dc_(nullptr, bitmap_.get()) {}
+    HDC dc() const { return dc_.get(); }
     Pixels pixels() const {
         GdiFlush();
         Pixels p;
@@ -44,11 +28,21 @@ public:
     }
 
 private:
+    static HBITMAP make_dib(int width, int height, std::uint32_t** bits) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+    }
+
     int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
     std::uint32_t* bits_ = nullptr;
+    rt::GdiObject<HBITMAP> bitmap_;  // before the DC, which must let go of it first
+    rt::MemoryDc dc_;
 };
 
 }  // namespace
@@ -112,27 +106,25 @@ RECT Pixels::bounds_toward(COLORREF c, COLORREF ground) const {
     return bounds_where(*this, [c, ground](COLORREF p) { return toward(p, c, ground); });
 }
 
-Pixels printed(HWND window, COLORREF ground) {
+namespace {
+
+// What `window` draws on a canvas of its client size filled with `ground` first, when
+// sent `message` with the canvas's DC.
+Pixels drawn_by(HWND window, COLORREF ground, UINT message, LPARAM lparam) {
     RECT client;
     GetClientRect(window, &client);
     Canvas canvas(client.right, client.bottom);
-    HBRUSH brush = CreateSolidBrush(ground);
-    FillRect(canvas.dc(), &client, brush);
-    DeleteObject(brush);
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    const rt::GdiObject<HBRUSH> brush(CreateSolidBrush(ground));
+    FillRect(canvas.dc(), &client, brush.get());
+    SendMessageA(window, message, reinterpret_cast<WPARAM>(canvas.dc()), lparam);
     return canvas.pixels();
 }
 
-Pixels erased(HWND window, COLORREF ground) {
-    RECT client;
-    GetClientRect(window, &client);
-    Canvas canvas(client.right, client.bottom);
-    HBRUSH brush = CreateSolidBrush(ground);
-    FillRect(canvas.dc(), &client, brush);
-    DeleteObject(brush);
-    SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
-    return canvas.pixels();
-}
+}  // namespace
+
+Pixels printed(HWND window, COLORREF ground) { return drawn_by(window, ground, WM_PRINTCLIENT, PRF_CLIENT); }
+
+Pixels erased(HWND window, COLORREF ground) { return drawn_by(window, ground, WM_ERASEBKGND, 0); }
 
 Pixels on_screen(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
