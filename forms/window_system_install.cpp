@@ -16,7 +16,12 @@
 namespace forms {
 namespace {
 
-bool load_start_window(u32 window_id) { return load_window(window_id, nullptr, false); }
+void (*g_before_start_window)() = nullptr;
+
+bool load_start_window(u32 window_id) {
+    if (g_before_start_window) g_before_start_window();
+    return load_window(window_id, nullptr, false);
+}
 
 u32 current_source(u32* record) {
     u32 window_id = 0, component_id = 0;
@@ -82,7 +87,8 @@ const rt::WindowSystem kWindowSystem = {
 
 }  // namespace
 
-void install_window_system() {
+void install_window_system(void (*before_start_window)()) {
+    g_before_start_window = before_start_window;
     rt::install_window_system(&kWindowSystem);
     rt::set_template_name_lookup(template_names);
 }

@@ -7,6 +7,9 @@
 
 namespace forms {
 
-void install_window_system();
+// before_start_window, when given, runs once the runtime stands, just before the
+// start window is built: work the start window will want can begin there without
+// slowing the runtime's own start.
+void install_window_system(void (*before_start_window)() = nullptr);
 
 }  // namespace forms

@@ -129,8 +129,13 @@ void WindowObject::apply_shape() {
     RECT r;
     GetWindowRect(hwnd(), &r);
     rt::GdiObject<HRGN> region = shape_region(properties_.word(kWordShape), r.right - r.left, r.bottom - r.top);
+    // A plain rectangle on a window that never had a region needs nothing, and
+    // clearing no region still redraws the whole frame.
+    if (!region && !shaped_) return;
     // Once set, the window owns the region.
-    if (SetWindowRgn(hwnd(), region.get(), TRUE)) static_cast<void>(region.release());
+    if (!SetWindowRgn(hwnd(), region.get(), TRUE)) return;
+    shaped_ = region.get() != nullptr;
+    static_cast<void>(region.release());
 }
 
 void WindowObject::apply_topmost() {

@@ -71,6 +71,7 @@ private:
     rt::OwnedIcon small_icon_;
     bool help_shown_ = false;
     bool music_playing_ = false;
+    bool shaped_ = false;  // a region of ours is set on the window
     HWND last_focus_ = nullptr;
     HFONT font_ = nullptr;  // set by WM_SETFONT; not ours to delete
     Picture picture_;       // the background picture, decoded when it is set, not per paint

@@ -6,6 +6,7 @@
 #include "forms/loader.h"
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
+#include "forms/window_system_install.h"
 #include "runtime/application.h"
 #include "runtime/library_service.h"
 #include "logic/calls.h"
@@ -184,9 +185,21 @@ TEST_F(WindowLifecycleTest, AHandlerMayCloseTheWindowFromItsCreatedEvent) {
 namespace forms_test {
 namespace {
 
+// What a program asks to run before its start window is built.
+int g_preparations = 0;
+bool g_window_stood_at_preparation = false;
+void note_preparation() {
+    ++g_preparations;
+    g_window_stood_at_preparation = window_handle() != nullptr;
+}
+
 TEST_F(WindowLifecycleTest, TheStartWindowRunsTheLoopUntilItIsClosed) {
     install_window({window_part(plain_window()), button(kButton, "甲")});
+    forms::install_window_system(note_preparation);
     logic::load_start_window(kWindowId);
+    forms::install_window_system();
+    EXPECT_EQ(g_preparations, 1);
+    EXPECT_FALSE(g_window_stood_at_preparation);
     ASSERT_NE(window_handle(), nullptr);
     // Escape reaches the window through the loop's keyboard handling and closes it.
     PostMessageA(component_handle(kButton), WM_KEYDOWN, VK_ESCAPE, 1);
