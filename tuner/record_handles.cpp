@@ -213,6 +213,8 @@ bool rename_in_folder(rt::u32 file, const RecordFolder& folder, const wchar_t* n
     RenameInformation rename = {};
     rename.replace_if_exists = 1;
     if (!folder.path_of(name, rename.name, sizeof rename.name / sizeof rename.name[0])) return false;
+    // The final path reads \\?\C:\...; the rename takes the system's own form, \??\C:\...
+    if (rename.name[0] == L'\\' && rename.name[1] == L'\\' && rename.name[2] == L'?') rename.name[1] = L'?';
     rename.name_bytes = wide_length(rename.name) * sizeof(wchar_t);
     return dll::SetFileInformationByHandle(file, kRenameInformation, &rename,
                                            offsetof(RenameInformation, name) + rename.name_bytes + sizeof(wchar_t),
