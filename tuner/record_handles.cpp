@@ -28,8 +28,8 @@ constexpr rt::u32 kErrorSharingViolation = 32;
 constexpr rt::u32 kErrorLockViolation = 33;
 constexpr rt::u32 kErrorFileExists = 80;
 
-// Another writer holds a record for one line at a time (or for one action, without
-// delete sharing while renaming): this long is worth waiting.
+// Other writers hold the record's lock for one line's write, and the record itself
+// no longer than a rename: this long is worth waiting for either.
 constexpr rt::u32 kBusyWaitMs = 250;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineChangeRecord, site}; }
