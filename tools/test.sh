@@ -30,6 +30,11 @@ ln -sfn "$large" "$WINEPREFIX/dosdevices/v:"
 # reparse point: the install search must not reach a client through it.
 mkdir -p "$build/e2e/linked_folder"
 ln -sfn "$build/e2e/linked_folder" "$WINEPREFIX/drive_c/trivane_linked"
+# A folder holding a link named Trivane, which the change record tests rename into the
+# place of a record's folder (the platform cannot make or move a link itself).
+rm -rf "$WINEPREFIX/drive_c/trivane_record_swap"
+mkdir -p "$build/e2e/record_bait" "$WINEPREFIX/drive_c/trivane_record_swap/linked"
+ln -sfn "$build/e2e/record_bait" "$WINEPREFIX/drive_c/trivane_record_swap/linked/Trivane"
 
 # Drive W: a small ext2 file system with 1 KiB blocks and no reserved blocks, from an
 # image mounted through a loop device, which a test fills until a rewrite no longer fits

@@ -10,34 +10,15 @@
 #include "tuner/routines.h"
 #include "tuner/system_directory.h"
 #include "tuner/texts.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
-constexpr rt::u32 kAppendData = 0x4;
-constexpr rt::u32 kReadAttributes = 0x80;
-constexpr rt::u32 kOpenAlways = 4;
 constexpr rt::u32 kLocalAppData = 0x1C;
 constexpr rt::i32 kInformationStyle = 64;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineChangeRecord, site}; }
-
-// The platform's FILE_STANDARD_INFO and FILE_ATTRIBUTE_TAG_INFO, by their class numbers.
-struct StandardInformation {
-    rt::u64 allocation_size;
-    rt::u64 size;
-    rt::u32 links;
-    unsigned char delete_pending;
-    unsigned char directory;
-};
-static_assert(sizeof(StandardInformation) == 24, "the platform's layout");
-constexpr rt::u32 kStandardInformation = 1;
-struct AttributeInformation {
-    rt::u32 attributes;
-    rt::u32 reparse_tag;
-};
-constexpr rt::u32 kAttributeInformation = 9;
 
 const char* const kActions[] = {kRecordBackup, kRecordWrite, kRecordRename, kRecordDelete, kRecordRun, kRecordPermission};
 
@@ -74,6 +55,29 @@ logic::Text local_app_data() {
     return logic::Text::copy(base);
 }
 
+// Where the last backslash of `path` is (-1 when none), stepping over double-byte
+// characters, whose second byte may be a backslash's.
+rt::i32 last_backslash(const char* path) {
+    rt::i32 found = -1;
+    for (rt::i32 i = 0; path && path[i]; ++i) {
+        const auto byte = static_cast<unsigned char>(path[i]);
+        if (byte >= 0x81 && byte <= 0xFE && path[i + 1]) {
+            ++i;
+        } else if (byte == '\\') {
+            found = i;
+        }
+    }
+    return found;
+}
+
+// The folder part of `path`, a drive's root with its backslash; empty when none.
+logic::Text folder_of(const char* path) {
+    const rt::i32 slash = last_backslash(path);
+    if (slash <= 0) return {};
+    const bool drive_root = slash == 2 && path[1] == ':';
+    return logic::Text::first_bytes(path, static_cast<rt::u32>(drive_root ? slash + 1 : slash));
+}
+
 }  // namespace
 
 logic::Text change_entry(Change change, const char* subject, bool done, rt::u32 error) {
@@ -87,21 +91,29 @@ ChangeRecord ChangeRecord::of_user() {
     ChangeRecord record;
     const logic::Text base = local_app_data();
     if (base.empty()) return record;
-    record.folder_ = logic::join({base.get(), kRecordFolder});
-    record.record_ = logic::join({record.folder_.get(), kRecordName});
-    record.old_record_ = logic::join({record.folder_.get(), kOldRecordName});
+    record.folder_path_ = logic::join({base.get(), kRecordFolder});
+    record.make_folder_ = true;
+    record.record_ = logic::join({record.folder_path_.get(), kRecordName});
+    record.old_name_ = logic::Text::copy(kOldRecordName + 1);
     return record;
 }
 
 ChangeRecord::ChangeRecord(const char* record, const char* old_record)
-    : record_(logic::Text::copy(record)), old_record_(logic::Text::copy(old_record)) {}
+    : folder_path_(folder_of(record)), record_(logic::Text::copy(record)) {
+    // The old record is only ever a name in the record's own folder.
+    if (!folder_path_.empty() && folder_of(old_record) == folder_path_)
+        old_name_ = logic::Text::copy(old_record + last_backslash(old_record) + 1);
+}
 
 ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
-    : folder_(std::move(other.folder_)),
+    : folder_path_(std::move(other.folder_path_)),
+      make_folder_(other.make_folder_),
       record_(std::move(other.record_)),
-      old_record_(std::move(other.old_record_)),
+      old_name_(std::move(other.old_name_)),
+      folder_(std::move(other.folder_)),
       handle_(std::move(other.handle_)),
-      size_(other.size_),
+      end_(other.end_),
+      lock_waited_out_(other.lock_waited_out_),
       flush_interval_(other.flush_interval_),
       last_flush_(other.last_flush_),
       unflushed_(std::exchange(other.unflushed_, false)) {}
@@ -109,10 +121,10 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
 ChangeRecord::~ChangeRecord() { close(); }
 
 void ChangeRecord::close() {
-    if (!handle_) return;
-    if (unflushed_) dll::FlushFileBuffers(handle_.get(), at(8));
+    if (handle_ && unflushed_) dll::FlushFileBuffers(handle_.get(), at(8));
     unflushed_ = false;
     handle_.close();
+    folder_ = RecordFolder();
 }
 
 bool ChangeRecord::flush_if_due() {
@@ -126,45 +138,69 @@ bool ChangeRecord::flush_if_due() {
     return dll::FlushFileBuffers(handle_.get(), at(8));
 }
 
-// Opens the record for appending and learns its size; refuses a link.
+// Holds the folder, then opens the record in it and checks it there.
 bool ChangeRecord::open() {
-    if (record_.empty()) return false;
-    if (!folder_.empty()) {
-        // A planted junction in the folder's place is refused like a link for the record.
-        dll::CreateDirectoryA(folder_.get(), nullptr, at(10));
-        const rt::u32 attributes = dll::GetFileAttributesA(folder_.get(), at(11));
-        if (attributes == kInvalidHandle || !(attributes & kAttributeDirectory) || (attributes & kAttributeReparsePoint)) return false;
-    }
-    handle_ = KernelHandle(dll::CreateFileA(record_.get(), kAppendData | kReadAttributes, kShareRead, nullptr,
-                                            kOpenAlways, kAttributeNormal | kOpenReparsePoint, 0, at(4)),
-                           at(3));
-    if (!handle_) return false;
-    StandardInformation standard = {};
-    AttributeInformation kind = {};
-    const bool known =
-        dll::GetFileInformationByHandleEx(handle_.get(), kStandardInformation, &standard, sizeof standard, at(5)) &&
-        dll::GetFileInformationByHandleEx(handle_.get(), kAttributeInformation, &kind, sizeof kind, at(5));
-    if (!known || (kind.attributes & kAttributeReparsePoint) || standard.links > 1) {
+    if (record_.empty() || folder_path_.empty()) return false;
+    if (make_folder_) dll::CreateDirectoryA(folder_path_.get(), nullptr, at(10));
+    folder_ = RecordFolder::open(folder_path_.get());
+    if (!folder_) return false;
+    handle_ = open_record_to_append(record_.get());
+    rt::u64 size = 0;
+    if (!handle_ || !plain_record_size(handle_.get(), folder_, &size)) {
         close();
         return false;
     }
-    size_ = standard.size;
+    end_ = kUnknownEnd;
     return true;
+}
+
+// Renames the record to the old record's name when `length` more bytes would take it
+// past the limit. The writing handle shares no deletion, so it is closed first and
+// the name opened for renaming, which succeeds only while no other writer holds it;
+// the record is checked again on that handle (another writer may have renamed it
+// meanwhile), and the folder must still be the one held.
+void ChangeRecord::rotate_before(rt::u32 length) {
+    if (unflushed_) dll::FlushFileBuffers(handle_.get(), at(8));
+    unflushed_ = false;
+    handle_.close();
+    const RecordFolder again = RecordFolder::open(folder_path_.get());
+    KernelHandle renaming = open_record_to_rename(record_.get());
+    rt::u64 size = 0;
+    if (!again.same_as(folder_) || !renaming || !plain_record_size(renaming.get(), folder_, &size) || size == 0 ||
+        size + length <= kRecordLimit)
+        return;
+    const WideText name(old_name_.get());
+    rename_in_folder(renaming.get(), folder_, name.get());
+}
+
+// One line, under the writers' lock, on a line of its own.
+bool ChangeRecord::write_whole(const char* line, rt::u32 length) {
+    const RecordLock lock(handle_.get(), !lock_waited_out_);
+    if (!lock.held()) lock_waited_out_ = true;
+    rt::u64 size = 0;
+    const bool sized = record_size(handle_.get(), &size);
+    rt::u32 written = 0;
+    rt::u64 end = size;
+    if (sized && size != end_ && !ends_with_line_break(handle_.get(), size)) {
+        dll::WriteFile(handle_.get(), "\r\n", 2, &written, nullptr, at(7));
+        end += written;
+    }
+    const bool whole = dll::WriteFile(handle_.get(), line, length, &written, nullptr, at(7)) && written == length;
+    end_ = whole && sized ? end + length : kUnknownEnd;
+    return whole;
 }
 
 bool ChangeRecord::append_line(const char* line) {
     const rt::u32 length = logic::length_of(line);
+    const std::lock_guard<std::mutex> guard(mutex_);
     if (!handle_ && !open()) return false;
-    if (size_ > 0 && size_ + length > kRecordLimit) {
-        close();
-        if (!dll::MoveFileExA(record_.get(), old_record_.get(), kMoveReplaceExisting | kMoveWriteThrough, at(6)) ||
-            !open())
-            return false;
+    rt::u64 size = 0;
+    if (!old_name_.empty() && record_size(handle_.get(), &size) && size > 0 && size + length > kRecordLimit) {
+        rotate_before(length);
+        if (!open()) return false;
     }
-    rt::u32 written = 0;
-    const bool ok = dll::WriteFile(handle_.get(), line, length, &written, nullptr, at(7)) && written == length;
-    size_ += written;
-    return flush_if_due() && ok;
+    const bool whole = write_whole(line, length);
+    return flush_if_due() && whole;
 }
 
 bool ChangeRecord::append_entry(const char* entry) {

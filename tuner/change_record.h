@@ -4,8 +4,11 @@
 // the full path or command line, and 成功 or 失败 with the platform's error code.
 // Writing the record never stops or changes the step that made the change.
 #pragma once
+#include <mutex>
+
 #include "logic/values.h"
 #include "tuner/kernel_handle.h"
+#include "tuner/record_handles.h"
 
 namespace tuner {
 
@@ -18,14 +21,18 @@ inline constexpr rt::u32 kRecordLimit = 1048576;
 // separated. Any thread may make one.
 logic::Text change_entry(Change change, const char* subject, bool done, rt::u32 error);
 
-// A record file, opened on its first line and kept open for the lines that follow
-// (a log cleanup writes one for each file); each line is written and flushed as it
-// comes. UI thread only.
+// A record file for one action: opened on its first line and closed when the object
+// goes (a log cleanup holds one for the whole walk, every other change opens one for
+// its line), so readers such as Notepad open the record between actions. The file is
+// shared with other writers (threads of this process, other copies of the tool):
+// each line goes in whole under a writers' lock, behind a line cut short by a full
+// disk, and is handed to the system as it is written. Several threads may append
+// through one object at once.
 class ChangeRecord {
 public:
     // The user's own record; its folder is made on the first line.
     static ChangeRecord of_user();
-    // A record of given names, in a folder that exists.
+    // A record of given names in one folder that exists.
     ChangeRecord(const char* record, const char* old_record);
     ChangeRecord(ChangeRecord&& other) noexcept;
     ChangeRecord& operator=(ChangeRecord&&) = delete;
@@ -34,34 +41,44 @@ public:
     ~ChangeRecord();
 
     // Appends `line`, first renaming the record to the old record's name (replacing an
-    // older one) when the line would take it past the limit. A record that is a
-    // reparse point or has another hard link is refused: its folder is the user's to
-    // change, and an elevated write through a planted link would reach someone
-    // else's file. False when the line was not written.
+    // older one) when the line would take it past the limit; where that rename cannot
+    // be done (another writer holds the record, the old name is a folder or a file in
+    // use) the line still goes to the record. The folder is the user's to change and
+    // the tool writes elevated, so a folder that is a link and a record that is a link
+    // or has another hard link are refused, and the rename stays within the folder.
+    // False when the line was not written whole. Any thread.
     bool append_line(const char* line);
-    // Appends `entry` behind the local time now.
+    // Appends `entry` behind the local time now. Any thread.
     bool append_entry(const char* entry);
 
     // Each line reaches the system as it is written; by default each is also flushed
     // to the disk at once. A log cleanup writes a line per deleted file, and a disk
     // flush for each would cost as much as the deletion itself: there the flush runs
-    // at most every `milliseconds` and when the record is closed.
+    // at most every `milliseconds` and when the record is closed. Before the first line.
     void flush_at_most_every(rt::u32 milliseconds) { flush_interval_ = milliseconds; }
 
 private:
     ChangeRecord() = default;
     bool open();
     void close();
+    void rotate_before(rt::u32 length);
+    bool write_whole(const char* line, rt::u32 length);
     bool flush_if_due();
 
-    logic::Text folder_;  // made before the first line, when set
+    logic::Text folder_path_;
+    bool make_folder_ = false;
     logic::Text record_;
-    logic::Text old_record_;
+    logic::Text old_name_;  // in the record's folder; none when the old record lies elsewhere
+    std::mutex mutex_;      // the lines of this object's threads, one at a time
+    RecordFolder folder_;
     KernelHandle handle_;
-    rt::u64 size_ = 0;
+    rt::u64 end_ = kUnknownEnd;  // where this object's last whole line ended
+    bool lock_waited_out_ = false;
     rt::u32 flush_interval_ = 0;
     rt::u32 last_flush_ = 0;
     bool unflushed_ = false;
+
+    static constexpr rt::u64 kUnknownEnd = ~rt::u64{0};
 };
 
 // One change just made on the UI thread, to the user's record.

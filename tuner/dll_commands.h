@@ -113,7 +113,17 @@ namespace tuner {
       u32(u32 key, const char* name, u32* reserved, u32* type, void* data, u32* size))                           \
     X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
     X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
-      bool(u32 process, u32 flags, char* path, u32* size))
+      bool(u32 process, u32 flags, char* path, u32* size))                                                       \
+    /* The change record, shared by its writers, on checked handles. */                                         \
+    X(kGetFinalPathNameByHandleW, GetFinalPathNameByHandleW, "kernel32.dll", Standard,                           \
+      u32(u32 file, wchar_t* path, u32 capacity, u32 flags))                                                     \
+    X(kSetFileInformationByHandle, SetFileInformationByHandle, "kernel32.dll", Standard,                         \
+      bool(u32 file, u32 information_class, void* information, u32 size))                                       \
+    X(kLockFileEx, LockFileEx, "kernel32.dll", Standard,                                                         \
+      bool(u32 file, u32 flags, u32 reserved, u32 low, u32 high, void* overlapped))                              \
+    X(kUnlockFileEx, UnlockFileEx, "kernel32.dll", Standard,                                                     \
+      bool(u32 file, u32 reserved, u32 low, u32 high, void* overlapped))                                         \
+    X(kSleep, Sleep, "kernel32.dll", Standard, void(u32 milliseconds))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,

@@ -5,8 +5,8 @@
 
 namespace tuner {
 
-rt::u32 last_error() {
-    return dll::GetLastError({kRoutineChangeRecord, 1});
-}
+rt::u32 last_error() { return last_error({kRoutineChangeRecord, 1}); }
+
+rt::u32 last_error(logic::Site site) { return dll::GetLastError(site); }
 
 }  // namespace tuner

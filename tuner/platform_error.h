@@ -1,5 +1,6 @@
 // The platform's error code for the call that just failed, for the change record.
 #pragma once
+#include "logic/entries.h"
 #include "runtime/values.h"
 
 namespace tuner {
@@ -7,5 +8,7 @@ namespace tuner {
 // Read it before any other platform call. Its first call binds the reader, which may
 // itself touch the code, so start-up and each walk call it once beforehand.
 rt::u32 last_error();
+// The same, reported from the caller's routine and site should the call itself fail.
+rt::u32 last_error(logic::Site site);
 
 }  // namespace tuner

@@ -35,6 +35,12 @@ TEST(ChangeRecord, AnEntryNamesTheActionTheSubjectAndTheOutcome) {
         EXPECT_EQ(entry(static_cast<Change>(i), "p", false, 1234567), std::string(actions[i]) + "\tp\t失败 1234567");
 }
 
+// The size past which a record is renamed to changes.old.log.
+constexpr size_t kRotationSize = 1048576;
+
+// A record of `size` bytes of whole lines.
+std::string lines_of_size(size_t size) { return std::string(size - 2, 'x') + "\r\n"; }
+
 TEST(ChangeRecord, LinesAreAppendedAndTheRecordIsRenamedBeforeItPassesTheLimit) {
     tuner_tests::start_tool_runtime();
     TempDir dir;
@@ -47,27 +53,102 @@ TEST(ChangeRecord, LinesAreAppendedAndTheRecordIsRenamedBeforeItPassesTheLimit) 
     EXPECT_EQ(read_whole_file(record), "one\r\ntwo\r\n");
 
     // Up to the limit exactly it grows; the next line starts a new record.
-    const std::string full(tuner::kRecordLimit - 5, 'x');
+    const std::string full = lines_of_size(kRotationSize - 6);
     dir.write("changes.log", full);
     dir.write("changes.old.log", "older");
     tuner::ChangeRecord open(record.c_str(), old.c_str());
-    EXPECT_TRUE(open.append_line("last\n"));
+    EXPECT_TRUE(open.append_line("last\r\n"));
     EXPECT_EQ(read_whole_file(old), "older");
     EXPECT_TRUE(open.append_line("next\r\n"));
-    EXPECT_TRUE(read_whole_file(old) == full + "last\n");
+    EXPECT_TRUE(read_whole_file(old) == full + "last\r\n");
     EXPECT_TRUE(open.append_line("more\r\n"));
-    EXPECT_EQ(read_whole_file(record), "next\r\nmore\r\n");
+    EXPECT_TRUE(read_whole_file(record) == "next\r\nmore\r\n");
+}
+
+// Where changes.old.log cannot be replaced, or the record cannot be renamed while
+// another writer holds it, the record grows past the limit rather than lose the line.
+TEST(ChangeRecord, WhenTheRecordCannotBeRenamedTheLineStillGoesToIt) {
+    tuner_tests::start_tool_runtime();
+    enum Obstacle { OldIsAFolder, OldHeldWithoutDeleteSharing, RecordHeldByAnotherWriter };
+    for (Obstacle obstacle : {OldIsAFolder, OldHeldWithoutDeleteSharing, RecordHeldByAnotherWriter}) {
+        SCOPED_TRACE(obstacle);
+        TempDir dir;
+        const std::string record = dir / "changes.log", old = dir / "changes.old.log";
+        // The other writer's line still fits; this one would pass the limit.
+        dir.write("changes.log", lines_of_size(kRotationSize - (obstacle == RecordHeldByAnotherWriter ? 10 : 3)));
+        HANDLE held_old = INVALID_HANDLE_VALUE;
+        tuner::ChangeRecord other_writer(record.c_str(), old.c_str());
+        if (obstacle == OldIsAFolder) dir.write("changes.old.log\\inside.txt", "kept");
+        if (obstacle == OldHeldWithoutDeleteSharing) {
+            dir.write("changes.old.log", "older");
+            held_old = CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(held_old, INVALID_HANDLE_VALUE);
+        }
+        if (obstacle == RecordHeldByAnotherWriter) {
+            ASSERT_TRUE(other_writer.append_line("other\r\n"));
+        }
+        const std::string before = read_whole_file(record);
+
+        EXPECT_TRUE(tuner::ChangeRecord(record.c_str(), old.c_str()).append_line("line\r\n"));
+        EXPECT_TRUE(read_whole_file(record) == before + "line\r\n");
+        // What stands under the old record's name is left as it was.
+        const std::string kept = obstacle == OldIsAFolder ? read_whole_file(old + "\\inside.txt")
+                                 : GetFileAttributesA(old.c_str()) == INVALID_FILE_ATTRIBUTES ? "nothing"
+                                                                                              : read_whole_file(old);
+        EXPECT_EQ(kept, obstacle == OldIsAFolder ? "kept" : obstacle == OldHeldWithoutDeleteSharing ? "older" : "nothing");
+        if (held_old != INVALID_HANDLE_VALUE) CloseHandle(held_old);
+    }
 }
 
 TEST(ChangeRecord, ARecordWithAnotherHardLinkIsNeitherWrittenNorRenamed) {
     tuner_tests::start_tool_runtime();
     TempDir dir;
-    const std::string record = dir.write("changes.log", std::string(tuner::kRecordLimit, 'x'));
+    const std::string record = dir.write("changes.log", lines_of_size(kRotationSize));
     ASSERT_TRUE(CreateHardLinkA((dir / "someone_elses.dat").c_str(), record.c_str(), nullptr));
     const std::string old = dir / "changes.old.log";
     EXPECT_FALSE(tuner::ChangeRecord(record.c_str(), old.c_str()).append_line("line\r\n"));
-    EXPECT_EQ(read_whole_file(record).size(), tuner::kRecordLimit);
+    EXPECT_EQ(read_whole_file(record).size(), kRotationSize);
     EXPECT_EQ(GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Writes 1 KiB pieces to `name` until the drive has no room left.
+void fill_up(const std::string& name) {
+    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string piece(1024, 'f');
+    DWORD written = 0;
+    while (WriteFile(file, piece.data(), 1024, &written, nullptr) && written == 1024) {}
+    CloseHandle(file);
+}
+
+// Drive W: is a small file system with 1 KiB blocks (the test command maps it where the
+// machine permits). A record ending 10 bytes short of a page may take just those 10
+// bytes of a line when the disk is full: that line fails, and the next one, once
+// there is room, starts a line of its own behind the fragment.
+TEST(ChangeRecord, OnAFullDiskALineCutShortIsEndedBeforeTheNextLine) {
+    if (GetFileAttributesA("W:\\") == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "drive W: (a loop-mounted ext2 image) is not mapped: the test command could not mount it";
+    tuner_tests::start_tool_runtime();
+    const std::string folder = "W:\\记录", record = folder + "\\changes.log";
+    testing_support::remove_tree(folder);
+    const std::string padding = lines_of_size(4096 - 10);
+    testing_support::write_file(record, padding);
+    fill_up("W:\\fill");
+    const std::string cut = "2026-12-08 10:00:00\t删除\tT:\\游戏\\a.log\t成功\r\n";
+    {
+        tuner::ChangeRecord open(record.c_str(), (folder + "\\changes.old.log").c_str());
+        EXPECT_FALSE(open.append_line(cut.c_str()));
+        DeleteFileA("W:\\fill");
+        EXPECT_TRUE(open.append_line("next\r\n"));
+    }
+    EXPECT_TRUE(tuner::ChangeRecord(record.c_str(), (folder + "\\changes.old.log").c_str()).append_line("again\r\n"));
+    const std::string content = read_whole_file(record);
+    testing_support::remove_tree(folder);
+    ASSERT_EQ(content.compare(0, padding.size(), padding), 0);
+    // Whatever part of the cut line reached the disk stands on a line of its own.
+    const std::string after = content.substr(padding.size());
+    const std::string fragment = after.compare(0, 4, "next") == 0 ? "" : after.substr(0, after.find("\r\n"));
+    EXPECT_EQ(after, fragment + (fragment.empty() ? "" : "\r\n") + "next\r\nagain\r\n");
+    EXPECT_TRUE(fragment.size() < cut.size() && cut.compare(0, fragment.size(), fragment) == 0) << fragment;
 }
 
 TEST(ChangeRecord, TheLogCleanupRecordsEveryDeletionAndEachFailureWithItsCode) {
