@@ -113,7 +113,15 @@ namespace tuner {
       u32(u32 key, const char* name, u32* reserved, u32* type, void* data, u32* size))                           \
     X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
     X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
-      bool(u32 process, u32 flags, char* path, u32* size))
+      bool(u32 process, u32 flags, char* path, u32* size))                                                       \
+    /* Temporary files: whether the program that made one still runs; the profile */                            \
+    /* reader that checks a rewritten copy of a configuration file. */                                          \
+    X(kWaitForSingleObject, WaitForSingleObject, "kernel32.dll", Standard, u32(u32 handle, u32 milliseconds))     \
+    X(kSetLastError, SetLastError, "kernel32.dll", Standard, void(u32 code))                                     \
+    X(kGetPrivateProfileSectionNamesA, GetPrivateProfileSectionNamesA, "kernel32.dll", Standard,                 \
+      u32(char* names, u32 size, const char* file))                                                              \
+    X(kGetPrivateProfileSectionA, GetPrivateProfileSectionA, "kernel32.dll", Standard,                           \
+      u32(const char* section, char* lines, u32 size, const char* file))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,

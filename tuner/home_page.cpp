@@ -14,8 +14,9 @@ namespace tuner {
 namespace {
 
 bool back_up(const char* config, const char* backup) {
-    const bool copied = dll::CopyFileA(config, backup, false, {kRoutineHomePage, 1});
-    record_outcome(Change::Backup, backup, copied);
+    rt::u32 error = 0;
+    const bool copied = make_backup(config, backup, &error);
+    record_change(Change::Backup, backup, copied, error);
     return copied;
 }
 

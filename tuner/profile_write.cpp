@@ -1,0 +1,120 @@
+#include "tuner/profile_write.h"
+
+#include <string>
+#include <vector>
+
+#include "logic/commands.h"
+#include "tuner/directory_listing.h"
+#include "tuner/dll_commands.h"
+#include "tuner/file_replace.h"
+#include "tuner/platform_error.h"
+#include "tuner/routines.h"
+
+namespace tuner {
+namespace {
+
+constexpr rt::u32 kWriteFault = 29;  // when the writer left no code of its own
+constexpr rt::u32 kFirstCapacity = 65536;
+
+constexpr logic::Site at(rt::i32 site) { return {kRoutineDx11, 10 + site}; }
+
+struct Item {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+using Lines = std::vector<std::string>;
+
+// The reader answers with texts, each ended by a zero, and one more zero after the
+// last; a buffer too small for all gets its size less two back, so it grows until
+// what it holds is whole.
+template <typename Read>
+Lines read_list(Read read) {
+    std::vector<char> buffer(kFirstCapacity);
+    rt::u32 got = 0;
+    while ((got = read(buffer.data(), static_cast<rt::u32>(buffer.size()))) + 2 >= buffer.size())
+        buffer.resize(buffer.size() * 2);
+    Lines lines;
+    for (rt::u32 at_line = 0; at_line < got;) {
+        const std::string line(buffer.data() + at_line);
+        at_line += static_cast<rt::u32>(line.size()) + 1;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+Lines section_names(const char* file) {
+    return read_list([&](char* names, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(names, size, file, at(1)); });
+}
+
+Lines section_lines(const char* file, const char* section) {
+    return read_list(
+        [&](char* lines, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, lines, size, file, at(2)); });
+}
+
+bool has_key(const std::string& line, const char* key) {
+    const size_t equals = line.find('=');
+    return equals != std::string::npos && equal_ignoring_case(line.substr(0, equals).c_str(), key);
+}
+
+Lines without_key(Lines lines, const char* key) {
+    Lines kept;
+    for (std::string& line : lines)
+        if (!has_key(line, key)) kept.push_back(std::move(line));
+    return kept;
+}
+
+// The written section holds the item with its value where the key was (or anew), and
+// its other lines as they were.
+bool section_changed_by_item(const Lines& before, const Lines& after, const Item& item) {
+    for (const std::string& line : after)
+        if (has_key(line, item.key)) {
+            if (line.substr(line.find('=') + 1) != item.value) return false;
+            return without_key(before, item.key) == without_key(after, item.key);
+        }
+    return false;
+}
+
+// What the reader finds in `copy` is what it finds in `original` but for the item:
+// the same sections in the same order (the item's own appended when it was missing)
+// and the same lines in each.
+bool only_item_changed(const char* original, const char* copy, const Item& item) {
+    Lines before = section_names(original);
+    const Lines after = section_names(copy);
+    bool section_found = false;
+    for (const std::string& name : before) section_found = section_found || equal_ignoring_case(name.c_str(), item.section);
+    if (!section_found) before.push_back(item.section);
+    if (before.size() != after.size()) return false;
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (!equal_ignoring_case(before[i].c_str(), after[i].c_str())) return false;
+        const Lines old_lines = section_lines(original, after[i].c_str());
+        const Lines new_lines = section_lines(copy, after[i].c_str());
+        const bool same = equal_ignoring_case(after[i].c_str(), item.section)
+                              ? section_changed_by_item(old_lines, new_lines, item)
+                              : old_lines == new_lines;
+        if (!same) return false;
+    }
+    return true;
+}
+
+bool write_item(const char* original, const char* copy, const void* context, rt::u32& error) {
+    const Item& item = *static_cast<const Item*>(context);
+    // Cleared first, so that a code after a failed check is the writer's own, not one
+    // left over from an earlier call.
+    dll::SetLastError(0, at(3));
+    const bool written = logic::write_configuration_item(copy, item.section, item.key, item.value);
+    const rt::u32 code = last_error();
+    if (written && only_item_changed(original, copy, item)) return true;
+    error = code ? code : kWriteFault;
+    return false;
+}
+
+}  // namespace
+
+bool write_profile_item(const char* file, const char* section, const char* key, const char* value, rt::u32* error) {
+    const Item item = {section, key, value};
+    return rewrite_through_copy(file, write_item, &item, error);
+}
+
+}  // namespace tuner
