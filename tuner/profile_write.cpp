@@ -7,6 +7,7 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 
@@ -14,7 +15,10 @@ namespace tuner {
 namespace {
 
 constexpr rt::u32 kWriteFault = 29;  // when the writer left no code of its own
-constexpr rt::u32 kFirstCapacity = 65536;
+constexpr rt::u32 kShareRead = 0x1;
+constexpr rt::u32 kShareWrite = 0x2;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kStandardInformation = 1;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineDx11, 10 + site}; }
 
@@ -26,31 +30,59 @@ struct Item {
 
 using Lines = std::vector<std::string>;
 
-// The reader answers with texts, each ended by a zero, and one more zero after the
-// last; a buffer too small for all gets its size less two back, so it grows until
-// what it holds is whole.
-template <typename Read>
-Lines read_list(Read read) {
-    std::vector<char> buffer(kFirstCapacity);
-    rt::u32 got = 0;
-    while ((got = read(buffer.data(), static_cast<rt::u32>(buffer.size()))) + 2 >= buffer.size())
-        buffer.resize(buffer.size() * 2);
-    Lines lines;
-    for (rt::u32 at_line = 0; at_line < got;) {
-        const std::string line(buffer.data() + at_line);
-        at_line += static_cast<rt::u32>(line.size()) + 1;
-        lines.push_back(line);
+// The reader's answers, in one buffer for the whole check.
+class Reader {
+public:
+    // Room for any answer about files of up to `bytes` bytes: a list never holds more
+    // than the file's text.
+    explicit Reader(rt::u64 bytes) : buffer_(static_cast<size_t>(bytes) + 2) {}
+
+    Lines section_names(const char* file) {
+        return read([&](char* names, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(names, size, file, at(1)); });
     }
-    return lines;
-}
+    Lines section_lines(const char* file, const char* section) {
+        return read(
+            [&](char* lines, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, lines, size, file, at(2)); });
+    }
 
-Lines section_names(const char* file) {
-    return read_list([&](char* names, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(names, size, file, at(1)); });
-}
+private:
+    // The reader answers with texts, each ended by a zero, and one more zero after the
+    // last; a buffer too small for all gets its size less two back, so it grows (should
+    // the file have grown meanwhile) until what it holds is whole.
+    template <typename Ask>
+    Lines read(Ask ask) {
+        rt::u32 got = 0;
+        while ((got = ask(buffer_.data(), static_cast<rt::u32>(buffer_.size()))) + 2 >= buffer_.size())
+            buffer_.resize(buffer_.size() * 2);
+        Lines lines;
+        for (rt::u32 at_line = 0; at_line < got;) {
+            const std::string line(buffer_.data() + at_line);
+            at_line += static_cast<rt::u32>(line.size()) + 1;
+            lines.push_back(line);
+        }
+        return lines;
+    }
 
-Lines section_lines(const char* file, const char* section) {
-    return read_list(
-        [&](char* lines, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, lines, size, file, at(2)); });
+    std::vector<char> buffer_;
+};
+
+// The platform's standard information record of an open file.
+struct StandardInformation {
+    rt::u64 allocated;
+    rt::u64 size;
+    rt::u32 links;
+    unsigned char deleting;
+    unsigned char directory;
+    unsigned short padding;
+};
+
+// The size of `path`; zero when it cannot be opened.
+rt::u64 size_of(const char* path) {
+    const KernelHandle file(dll::CreateFileA(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
+    StandardInformation info = {};
+    return file && dll::GetFileInformationByHandleEx(file.get(), kStandardInformation, &info, sizeof info, at(6))
+               ? info.size
+               : 0;
 }
 
 bool has_key(const std::string& line, const char* key) {
@@ -80,16 +112,18 @@ bool section_changed_by_item(const Lines& before, const Lines& after, const Item
 // the same sections in the same order (the item's own appended when it was missing)
 // and the same lines in each.
 bool only_item_changed(const char* original, const char* copy, const Item& item) {
-    Lines before = section_names(original);
-    const Lines after = section_names(copy);
+    const rt::u64 original_size = size_of(original), copy_size = size_of(copy);
+    Reader reader(original_size > copy_size ? original_size : copy_size);
+    Lines before = reader.section_names(original);
+    const Lines after = reader.section_names(copy);
     bool section_found = false;
     for (const std::string& name : before) section_found = section_found || equal_ignoring_case(name.c_str(), item.section);
     if (!section_found) before.push_back(item.section);
     if (before.size() != after.size()) return false;
     for (size_t i = 0; i < after.size(); ++i) {
         if (!equal_ignoring_case(before[i].c_str(), after[i].c_str())) return false;
-        const Lines old_lines = section_lines(original, after[i].c_str());
-        const Lines new_lines = section_lines(copy, after[i].c_str());
+        const Lines old_lines = reader.section_lines(original, after[i].c_str());
+        const Lines new_lines = reader.section_lines(copy, after[i].c_str());
         const bool same = equal_ignoring_case(after[i].c_str(), item.section)
                               ? section_changed_by_item(old_lines, new_lines, item)
                               : old_lines == new_lines;
