@@ -348,6 +348,40 @@ TEST(FileReplace, ABackupNeverReplacesAnotherAndIsCopiedOnlyFromARegularFile) {
     EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"game.cfg", "game.cfg.bak", "taken.bak"}));
 }
 
+// Wine shows a link to a file as the file itself, so the platform's answers are made
+// to say "reparse point" here.
+DWORD WINAPI links_by_name(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return std::string(path).find("link") != std::string::npos ? attributes | FILE_ATTRIBUTE_REPARSE_POINT : attributes;
+}
+BOOL WINAPI every_file_a_link(HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, void* information, DWORD size) {
+    const BOOL got = GetFileInformationByHandleEx(file, kind, information, size);
+    if (got && kind == FileBasicInfo) static_cast<FILE_BASIC_INFO*>(information)->FileAttributes |= FILE_ATTRIBUTE_REPARSE_POINT;
+    return got;
+}
+
+TEST(FileReplace, ALinkIsNoBackupAndNothingIsCopiedThroughOne) {
+    tuner_tests::start_tool_runtime();
+    TempDir dir;
+    const std::string link = dir.write("link.bak", "elsewhere");
+    {
+        StandIn attributes(tuner::kGetFileAttributesA, reinterpret_cast<void*>(links_by_name));
+        EXPECT_FALSE(tuner::is_regular_file(link.c_str()));
+        EXPECT_TRUE(tuner::is_regular_file(dir.write("game.cfg.bak", "x").c_str()));
+    }
+    const std::string source = dir.write("system.yaml", "old content");
+    rt::u32 error = 0;
+    {
+        StandIn information(tuner::kGetFileInformationByHandleEx, reinterpret_cast<void*>(every_file_a_link));
+        EXPECT_FALSE(tuner::make_backup(source.c_str(), (dir / "system.yaml.bak").c_str(), &error));
+        EXPECT_EQ(error, static_cast<rt::u32>(ERROR_ACCESS_DENIED));
+        EXPECT_FALSE(tuner::replace_file_with_copy(link.c_str(), source.c_str(), &error));
+        EXPECT_FALSE(tuner::rewrite_through_copy(source.c_str(), append_in_place, nullptr, &error));
+    }
+    EXPECT_EQ(read_whole_file(source), "old content");
+    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"game.cfg.bak", "link.bak", "system.yaml"}));
+}
+
 TEST(FileReplace, OnlyARegularFileIsABackup) {
     tuner_tests::start_tool_runtime();
     TempDir dir;
