@@ -1,5 +1,7 @@
 #include "tuner/file_replace.h"
 
+#include <vector>
+
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
@@ -77,12 +79,12 @@ KernelHandle open_regular_file(const char* path, rt::u32& error) {
 }
 
 bool copy_all(rt::u32 from, rt::u32 to, rt::u32& error) {
-    static unsigned char chunk[kChunk];  // UI thread only
+    std::vector<unsigned char> chunk(kChunk);
     for (;;) {
         rt::u32 got = 0;
-        if (!dll::ReadFile(from, chunk, kChunk, &got, nullptr, at(13))) return failed(error);
+        if (!dll::ReadFile(from, chunk.data(), kChunk, &got, nullptr, at(13))) return failed(error);
         if (got == 0) return true;
-        if (got > kChunk || !write_all(to, chunk, got, error)) return false;
+        if (got > kChunk || !write_all(to, chunk.data(), got, error)) return false;
     }
 }
 

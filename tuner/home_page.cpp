@@ -3,10 +3,8 @@
 #include "data/home_page_templates.h"
 #include "logic/commands.h"
 #include "tuner/change_record.h"
-#include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"
 #include "tuner/main_window.h"
-#include "tuner/routines.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
 

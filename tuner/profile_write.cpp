@@ -19,6 +19,8 @@ constexpr rt::u32 kShareRead = 0x1;
 constexpr rt::u32 kShareWrite = 0x2;
 constexpr rt::u32 kOpenExisting = 3;
 constexpr rt::u32 kStandardInformation = 1;
+// A game.cfg is a few KB; a file beyond this is not rewritten.
+constexpr rt::u32 kMostRoom = 64u << 20;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineDx11, 10 + site}; }
 
@@ -33,34 +35,39 @@ using Lines = std::vector<std::string>;
 // The reader's answers, in one buffer for the whole check.
 class Reader {
 public:
-    // Room for any answer about files of up to `bytes` bytes: a list never holds more
-    // than the file's text.
-    explicit Reader(rt::u64 bytes) : buffer_(static_cast<size_t>(bytes) + 2) {}
+    // Room for any answer about files of up to `bytes` bytes (a list never holds more
+    // than the file's text), within what the check may take.
+    explicit Reader(rt::u64 bytes) : buffer_(static_cast<size_t>(bytes < kMostRoom ? bytes + 2 : kMostRoom)) {}
 
-    Lines section_names(const char* file) {
-        return read([&](char* names, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(names, size, file, at(1)); });
+    bool section_names(const char* file, Lines& names) {
+        return read([&](char* into, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(into, size, file, at(1)); },
+                    names);
     }
-    Lines section_lines(const char* file, const char* section) {
+    bool section_lines(const char* file, const char* section, Lines& lines) {
         return read(
-            [&](char* lines, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, lines, size, file, at(2)); });
+            [&](char* into, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, into, size, file, at(2)); },
+            lines);
     }
 
 private:
     // The reader answers with texts, each ended by a zero, and one more zero after the
     // last; a buffer too small for all gets its size less two back, so it grows (should
-    // the file have grown meanwhile) until what it holds is whole.
+    // the file have grown meanwhile) until what it holds is whole. False when the
+    // answer needs more room than the check may take.
     template <typename Ask>
-    Lines read(Ask ask) {
+    bool read(Ask ask, Lines& lines) {
         rt::u32 got = 0;
-        while ((got = ask(buffer_.data(), static_cast<rt::u32>(buffer_.size()))) + 2 >= buffer_.size())
-            buffer_.resize(buffer_.size() * 2);
-        Lines lines;
+        while ((got = ask(buffer_.data(), static_cast<rt::u32>(buffer_.size()))) + 2 >= buffer_.size()) {
+            if (buffer_.size() >= kMostRoom) return false;
+            buffer_.resize(buffer_.size() * 2 < kMostRoom ? buffer_.size() * 2 : kMostRoom);
+        }
+        lines.clear();
         for (rt::u32 at_line = 0; at_line < got;) {
             const std::string line(buffer_.data() + at_line);
             at_line += static_cast<rt::u32>(line.size()) + 1;
             lines.push_back(line);
         }
-        return lines;
+        return true;
     }
 
     std::vector<char> buffer_;
@@ -114,16 +121,18 @@ bool section_changed_by_item(const Lines& before, const Lines& after, const Item
 bool only_item_changed(const char* original, const char* copy, const Item& item) {
     const rt::u64 original_size = size_of(original), copy_size = size_of(copy);
     Reader reader(original_size > copy_size ? original_size : copy_size);
-    Lines before = reader.section_names(original);
-    const Lines after = reader.section_names(copy);
+    Lines before, after;
+    if (!reader.section_names(original, before) || !reader.section_names(copy, after)) return false;
     bool section_found = false;
     for (const std::string& name : before) section_found = section_found || equal_ignoring_case(name.c_str(), item.section);
     if (!section_found) before.push_back(item.section);
     if (before.size() != after.size()) return false;
+    Lines old_lines, new_lines;
     for (size_t i = 0; i < after.size(); ++i) {
-        if (!equal_ignoring_case(before[i].c_str(), after[i].c_str())) return false;
-        const Lines old_lines = reader.section_lines(original, after[i].c_str());
-        const Lines new_lines = reader.section_lines(copy, after[i].c_str());
+        if (!equal_ignoring_case(before[i].c_str(), after[i].c_str()) ||
+            !reader.section_lines(original, after[i].c_str(), old_lines) ||
+            !reader.section_lines(copy, after[i].c_str(), new_lines))
+            return false;
         const bool same = equal_ignoring_case(after[i].c_str(), item.section)
                               ? section_changed_by_item(old_lines, new_lines, item)
                               : old_lines == new_lines;

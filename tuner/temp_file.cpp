@@ -76,20 +76,26 @@ rt::u32 create_named(const char* folder, const char* tail, char (&name)[kMaxPath
     return kInvalidHandle;
 }
 
-}  // namespace
-
-// The second byte of a double-byte character may equal a backslash, so the text is
-// walked character by character.
-logic::Text folder_of(const char* path) {
-    rt::u32 cut = 0;
+// Where the name in `path` starts, after its last backslash. The second byte of a
+// double-byte character may equal a backslash, so the text is walked character by
+// character.
+rt::u32 name_start(const char* path) {
+    rt::u32 start = 0;
     for (rt::u32 i = 0; path[i]; ++i) {
         const auto c = static_cast<unsigned char>(path[i]);
         if (c == '\\')
-            cut = i + 1;
+            start = i + 1;
         else if (c >= 0x81 && path[i + 1])
             ++i;
     }
-    return cut ? logic::Text::first_bytes(path, cut) : logic::Text::copy(".\\");
+    return start;
+}
+
+}  // namespace
+
+logic::Text folder_of(const char* path) {
+    const rt::u32 start = name_start(path);
+    return start ? logic::Text::first_bytes(path, start) : logic::Text::copy(".\\");
 }
 
 rt::u32 create_temp_file(const char* folder, char (&name)[kMaxPath], rt::u32& error) {
@@ -99,7 +105,7 @@ rt::u32 create_temp_file(const char* folder, char (&name)[kMaxPath], rt::u32& er
 bool reserve_aside_name(const char* target, char (&name)[kMaxPath], rt::u32& error) {
     const logic::Text folder = folder_of(target);
     char tail[kMaxPath] = {kAsideMark};
-    std::snprintf(tail + 1, sizeof tail - 1, "%s", target + std::strlen(folder.get()));
+    std::snprintf(tail + 1, sizeof tail - 1, "%s", target + name_start(target));
     KernelHandle file(create_named(folder.get(), tail, name, error), at(8));
     if (!file) return false;
     if (file.close()) return true;

@@ -90,6 +90,14 @@ TEST(Leftovers, TemporaryNamesAreOursAndUnique) {
     EXPECT_EQ(tuner::create_temp_file((folder + "none\\").c_str(), first, error), 0xFFFFFFFFu);
     EXPECT_EQ(first[0], '\0');
     EXPECT_EQ(error, static_cast<rt::u32>(ERROR_PATH_NOT_FOUND));
+    // An old file moved aside keeps its name after ours, so that it can be put back.
+    char aside[MAX_PATH] = {};
+    ASSERT_TRUE(tuner::reserve_aside_name((folder + "淺.yaml").c_str(), aside, error));
+    const std::string aside_name = std::string(aside).substr(folder.size());
+    EXPECT_EQ(aside_name.rfind(ours(GetCurrentProcessId(), ""), 0), 0u) << aside_name;
+    const std::string tail = "~淺.yaml";
+    EXPECT_EQ(aside_name.substr(aside_name.size() - tail.size()), tail);
+    EXPECT_EQ(read_whole_file(aside), "");  // reserved, empty
     EXPECT_STREQ(tuner::folder_of("C:\\client\\淺.yaml").get(), "C:\\client\\");
     EXPECT_STREQ(tuner::folder_of("bare.yaml").get(), ".\\");
 }
