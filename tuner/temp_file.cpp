@@ -18,6 +18,7 @@ constexpr rt::u32 kCreateNew = 1;
 constexpr rt::u32 kSynchronize = 0x00100000;
 constexpr rt::u32 kWaitTimeout = 0x102;
 constexpr int kNameTries = 16;
+constexpr rt::u32 kNameTooLong = 206;
 // ~trivane-<program id, 8 hex digits>-<4 hex digits>, then ".tmp" for a new copy or
 // "~<target name>" for an old file moved aside.
 constexpr char kPrefix[] = "~trivane-";
@@ -50,9 +51,12 @@ bool hex_digits(const char* text, rt::u32 count, rt::u32& value) {
 // Whether `name` is one of ours, and if so which program made it.
 bool ours(const char* name, rt::u32& process_id) {
     rt::u32 unique = 0;
-    return std::strncmp(name, kPrefix, kPrefixLength) == 0 && std::strlen(name) > kStemLength &&
-           hex_digits(name + kPrefixLength, 8, process_id) && name[kPrefixLength + 8] == '-' &&
-           hex_digits(name + kPrefixLength + 9, 4, unique);
+    if (std::strncmp(name, kPrefix, kPrefixLength) != 0 || std::strlen(name) <= kStemLength ||
+        !hex_digits(name + kPrefixLength, 8, process_id) || name[kPrefixLength + 8] != '-' ||
+        !hex_digits(name + kPrefixLength + 9, 4, unique))
+        return false;
+    const char* tail = name + kStemLength;
+    return std::strcmp(tail, kCopySuffix) == 0 || (tail[0] == kAsideMark && tail[1]);
 }
 
 // Names one of ours: the stem, then `tail`. Empty when it does not fit a path.
@@ -65,7 +69,7 @@ bool compose(char (&name)[kMaxPath], const char* folder, rt::u32 unique, const c
 
 rt::u32 create_named(const char* folder, const char* tail, char (&name)[kMaxPath], rt::u32& error) {
     rt::u32 unique = dll::GetTickCount(at(6));
-    error = 206;  // the file name is too long
+    error = kNameTooLong;
     for (int i = 0; i < kNameTries; ++i) {
         if (!compose(name, folder, ++unique, tail)) break;
         const rt::u32 file = dll::CreateFileA(name, kGenericWrite, 0, nullptr, kCreateNew, kAttributeNormal, 0, at(7));
@@ -107,6 +111,8 @@ bool reserve_aside_name(const char* target, char (&name)[kMaxPath], rt::u32& err
     char tail[kMaxPath] = {kAsideMark};
     std::snprintf(tail + 1, sizeof tail - 1, "%s", target + name_start(target));
     KernelHandle file(create_named(folder.get(), tail, name, error), at(8));
+    // Where the target's name makes the path too long, the aside is a plain one of ours.
+    if (!file && error == kNameTooLong) file = KernelHandle(create_named(folder.get(), kCopySuffix, name, error), at(8));
     if (!file) return false;
     if (file.close()) return true;
     error = last_error();

@@ -50,7 +50,8 @@ TEST(Leftovers, OnlyOurFilesOfProgramsThatEndedAreClearedAndAnOldFileMovedAsideG
     const std::vector<std::string> kept = {
         ours(running.dwProcessId, "0003.tmp"),  // that copy of the program is still writing it
         ours(running.dwProcessId, "0004~client.yaml"),
-        ours(ended, "00g1.tmp"), "~trivane-zz.tmp", "trv12AB.tmp", "notes.txt", "game.cfg"};
+        ours(ended, "00g1.tmp"), ours(ended, "0008.tmp.txt"), ours(ended, "0009~"), "~trivane-zz.tmp", "trv12AB.tmp",
+        "notes.txt", "game.cfg"};
     for (const std::string& name : cleared) dir.write(name, "left");
     for (const std::string& name : kept) dir.write(name, "kept");
     dir.write(ours(ended, "0006~system.yaml"), "the old file");
