@@ -15,6 +15,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tuner/folder_names.h"
 #include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/dll_commands.h"
@@ -28,20 +29,8 @@ namespace {
 using testing_support::child_report;
 using testing_support::read_whole_file;
 using testing_support::TempDir;
+using tuner_tests::names_in;
 using tuner_tests::StandIn;
-
-std::vector<std::string> names_in(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (std::string(entry.cFileName) != "." && std::string(entry.cFileName) != "..") names.push_back(entry.cFileName);
-    } while (FindNextFileA(h, &entry));
-    FindClose(h);
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Writes half of what it is given, then reports a full disk.
 BOOL WINAPI write_half_then_fail(HANDLE file, const void* data, DWORD length, DWORD* written, OVERLAPPED*) {

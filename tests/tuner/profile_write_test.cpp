@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/temp_dir.h"
+#include "tests/tuner/folder_names.h"
 #include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/dll_commands.h"
@@ -18,20 +19,8 @@ namespace {
 
 using testing_support::read_whole_file;
 using testing_support::TempDir;
+using tuner_tests::names_in;
 using tuner_tests::StandIn;
-
-std::vector<std::string> names_in(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (std::string(entry.cFileName) != "." && std::string(entry.cFileName) != "..") names.push_back(entry.cFileName);
-    } while (FindNextFileA(h, &entry));
-    FindClose(h);
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 std::string long_section() {
     std::string lines = "[General]\r\n";

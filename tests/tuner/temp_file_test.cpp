@@ -10,6 +10,7 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tuner/folder_names.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/temp_file.h"
 
@@ -17,19 +18,7 @@ namespace {
 
 using testing_support::read_whole_file;
 using testing_support::TempDir;
-
-std::vector<std::string> names_in(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (std::string(entry.cFileName) != "." && std::string(entry.cFileName) != "..") names.push_back(entry.cFileName);
-    } while (FindNextFileA(h, &entry));
-    FindClose(h);
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using tuner_tests::names_in;
 
 std::string ours(DWORD process_id, const char* rest) {
     char name[64];
