@@ -124,11 +124,18 @@ bool writable_target(const char* target, rt::u32& error) {
     return existing == kNoAttributes || !(existing & (kAttributeReadOnly | kAttributeDirectory)) || refused(error);
 }
 
+// What ended runs left goes first: an old file they had moved aside is back in its
+// place before anything looks at the target.
+logic::Text cleared_folder_of(const char* path) {
+    logic::Text folder = folder_of(path);
+    clear_leftovers(folder.get());
+    return folder;
+}
+
 template <typename Fill>
 bool replace_with(const char* target, rt::u32& error, Fill fill) {
+    const logic::Text folder = cleared_folder_of(target);
     if (!writable_target(target, error)) return false;
-    const logic::Text folder = folder_of(target);
-    clear_leftovers(folder.get());
     char temp[kMaxPath] = {};
     if (write_temp_file(folder.get(), temp, error, fill) && swap_in(temp, target, error)) return true;
     if (temp[0]) logic::delete_file(temp);
@@ -162,10 +169,9 @@ bool replace_file_with_copy(const char* source, const char* target, rt::u32* err
 bool make_backup(const char* source, const char* backup, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = code_in(error, ignored);
+    const logic::Text folder = cleared_folder_of(backup);
     const KernelHandle from = open_regular_file(source, code);
     if (!from) return false;
-    const logic::Text folder = folder_of(backup);
-    clear_leftovers(folder.get());
     char temp[kMaxPath] = {};
     // Without the replace flag the rename never takes the place of a backup that
     // appeared meanwhile.
@@ -179,11 +185,10 @@ bool make_backup(const char* source, const char* backup, rt::u32* error) {
 bool rewrite_through_copy(const char* target, Rewrite rewrite, const void* context, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = code_in(error, ignored);
+    const logic::Text folder = cleared_folder_of(target);
     if (!writable_target(target, code)) return false;
     KernelHandle from;
     if (attributes_of(target) != kNoAttributes && !(from = open_regular_file(target, code))) return false;
-    const logic::Text folder = folder_of(target);
-    clear_leftovers(folder.get());
     char temp[kMaxPath] = {};
     const auto copy = [&](rt::u32 file) { return !from || copy_all(from.get(), file, code); };
     bool done = write_temp_file(folder.get(), temp, code, copy);

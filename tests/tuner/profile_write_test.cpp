@@ -62,6 +62,21 @@ TEST(ProfileWrite, TheFileReadsAsTheProfileWriterLeavesItInPlace) {
     EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"game.cfg", "twin.cfg"}));
 }
 
+// A run that ended between moving game.cfg aside and putting the new one in left the
+// old file under our name: it is back before the next write reads it.
+TEST(ProfileWrite, AFileAnEndedRunMovedAsideIsPutBackBeforeItIsRewritten) {
+    tuner_tests::start_tool_runtime();
+    TempDir dir;
+    const std::string content = "[General]\r\nWidth=1920\r\n[Performance]\r\nShadows=0\r\n";
+    dir.write("~trivane-0ffffff0-0001~game.cfg", content);
+    const std::string twin = dir.write("twin.cfg", content);
+    ASSERT_TRUE(WritePrivateProfileStringA("General", "DX11BetaTest", "1", twin.c_str()));
+    const std::string file = dir / "game.cfg";
+    EXPECT_TRUE(tuner::write_profile_item(file.c_str(), "General", "DX11BetaTest", "1", nullptr));
+    EXPECT_EQ(read_whole_file(file), read_whole_file(twin));
+    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"game.cfg", "twin.cfg"}));
+}
+
 bool is_copy(const char* file) { return std::string(file).find("~trivane-") != std::string::npos; }
 
 // What the reader would find in a copy the writer cut short or wrote wrongly.
