@@ -229,9 +229,10 @@ protected:
     }
     void TearDown() override { e2e::empty_folder("T:\\"); }  // tens of MB
 
-    std::unique_ptr<Trivane> ready(const Writing& writing) {
+    // The tool with the client on T: found, and the DX11 box ticked when asked.
+    std::unique_ptr<Trivane> ready(bool dx11_box = false) {
         auto tool = start_on('T', client_.install, temp_ / "standins.log");
-        if (writing.dx11_box && tool->started()) tool->click(e2e::kDx11Box);
+        if (dx11_box && tool->started()) tool->click(e2e::kDx11Box);
         return tool;
     }
 
@@ -265,7 +266,7 @@ protected:
         DWORD duration = 0;
         std::string new_content;
         {
-            auto tool = ready(writing);
+            auto tool = ready(writing.dx11_box);
             ASSERT_TRUE(tool->started());
             const DWORD start = GetTickCount();
             EXPECT_TRUE(press(*tool, writing.button).empty());
@@ -279,7 +280,7 @@ protected:
         for (int kill = 0; kill < kKills; ++kill) {
             writing.prepare();
             if (writing.backup_may_be_made) DeleteFileA(writing.backup.c_str());
-            auto tool = ready(writing);
+            auto tool = ready(writing.dx11_box);
             ASSERT_TRUE(tool->started());
             PostMessageA(tool->control(writing.button), BM_CLICK, 0, 0);
             Sleep(kill * (duration + duration / 2) / kKills);
@@ -302,7 +303,7 @@ protected:
                     static_cast<unsigned long>(duration), kKills, olds, news, mid_write);
 
         // One more run clears whatever the ended ones left.
-        auto tool = ready(writing);
+        auto tool = ready(writing.dx11_box);
         ASSERT_TRUE(tool->started());
         EXPECT_TRUE(press(*tool, writing.button).empty());
         EXPECT_EQ(tool->close(), 0u);
@@ -314,6 +315,28 @@ protected:
     e2e::SampleClient client_;
     testing_support::TempDir temp_;
 };
+
+// A temporary file of a second copy of the tool that still runs is its own: a write in
+// the same folder leaves it, and clears it once that copy has ended.
+TEST_F(AbruptEnd, ATemporaryFileOfACopyStillRunningIsLeftToIt) {
+    const std::string folder = client_.install + "\\LeagueClient";
+    auto first = ready();
+    ASSERT_TRUE(first->started());
+    char name[64];
+    std::snprintf(name, sizeof name, "~trivane-%08lx-0001.tmp", static_cast<unsigned long>(first->pid()));
+    e2e::write_file(folder + "\\" + name, "being written");
+    e2e::write_file(folder + "\\~trivane-0ffffff0-0002.tmp", "left by a run that ended");
+
+    auto second = ready();
+    EXPECT_TRUE(press(*second, e2e::kHomeReplaceButton).empty());
+    EXPECT_EQ(ours_in(folder), std::vector<std::string>{name});
+    EXPECT_EQ(e2e::read_file(folder + "\\" + name), "being written");
+
+    EXPECT_EQ(first->close(), 0u);
+    EXPECT_TRUE(press(*second, e2e::kHomeReplaceButton).empty());
+    EXPECT_TRUE(ours_in(folder).empty());
+    EXPECT_EQ(second->close(), 0u);
+}
 
 TEST_F(AbruptEnd, TheDx11StepLeavesGameCfgOldOrNewAndItsBackupWholeOrAbsent) {
     const std::string cfg = client_.install + "\\Game\\Config\\game.cfg";
