@@ -2,7 +2,8 @@
 // full disk (drive W:, a loop-mounted ext2 image with 1 KiB blocks) each write fails
 // with the file as it was and no backup or temporary file left, and the process ended
 // abruptly at many points of each writing action leaves each file old or new, each
-// backup complete or absent, and nothing of ours once the tool has run again.
+// backup complete or absent, and nothing of ours once the tool has run again; what a
+// second copy still running is writing is left to it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -318,7 +319,9 @@ protected:
 
 // A temporary file of a second copy of the tool that still runs is its own: a write in
 // the same folder leaves it, and clears it once that copy has ended.
-TEST_F(AbruptEnd, ATemporaryFileOfACopyStillRunningIsLeftToIt) {
+using SecondCopy = AbruptEnd;  // the same client on T:
+
+TEST_F(SecondCopy, ATemporaryFileOfACopyStillRunningIsLeftToIt) {
     const std::string folder = client_.install + "\\LeagueClient";
     auto first = ready();
     ASSERT_TRUE(first->started());
