@@ -123,7 +123,15 @@ namespace tuner {
       bool(u32 file, u32 flags, u32 reserved, u32 low, u32 high, void* overlapped))                              \
     X(kUnlockFileEx, UnlockFileEx, "kernel32.dll", Standard,                                                     \
       bool(u32 file, u32 reserved, u32 low, u32 high, void* overlapped))                                         \
-    X(kSleep, Sleep, "kernel32.dll", Standard, void(u32 milliseconds))
+    X(kSleep, Sleep, "kernel32.dll", Standard, void(u32 milliseconds))                                           \
+    /* Temporary files: whether the program that made one still runs; the profile */                            \
+    /* reader that checks a rewritten copy of a configuration file. */                                          \
+    X(kWaitForSingleObject, WaitForSingleObject, "kernel32.dll", Standard, u32(u32 handle, u32 milliseconds))     \
+    X(kSetLastError, SetLastError, "kernel32.dll", Standard, void(u32 code))                                     \
+    X(kGetPrivateProfileSectionNamesA, GetPrivateProfileSectionNamesA, "kernel32.dll", Standard,                 \
+      u32(char* names, u32 size, const char* file))                                                              \
+    X(kGetPrivateProfileSectionA, GetPrivateProfileSectionA, "kernel32.dll", Standard,                           \
+      u32(const char* section, char* lines, u32 size, const char* file))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,

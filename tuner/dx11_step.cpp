@@ -6,6 +6,7 @@
 #include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/permission_grant.h"
+#include "tuner/profile_write.h"
 #include "tuner/routines.h"
 #include "tuner/steps.h"
 #include "tuner/texts.h"
@@ -19,8 +20,9 @@ constexpr rt::u32 kSetAccess = 2;
 constexpr rt::i32 kSettleMilliseconds = 200;
 
 void write_dx11(const char* config, const char* value) {
-    const bool written = logic::write_configuration_item(config, kGeneralSection, kDx11Key, value);
-    record_outcome(Change::Write, config, written);
+    rt::u32 error = 0;
+    const bool written = write_profile_item(config, kGeneralSection, kDx11Key, value, &error);
+    record_change(Change::Write, config, written, error);
 }
 
 }  // namespace
@@ -37,8 +39,9 @@ void run_dx11_step() {
         rt::u32 error = 0;
         const bool granted_now = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess, &error);
         record_change(Change::Permission, granted.get(), granted_now, error);
-        const bool copied = dll::CopyFileA(config.get(), backup.get(), false, {kRoutineDx11, 1});
-        record_outcome(Change::Backup, backup.get(), copied);
+        error = 0;
+        const bool copied = make_backup(config.get(), backup.get(), &error);
+        record_change(Change::Backup, backup.get(), copied, error);
         if (!copied) return;
         logic::delay(kSettleMilliseconds);
     }

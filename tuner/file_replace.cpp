@@ -1,6 +1,6 @@
 #include "tuner/file_replace.h"
 
-#include <utility>
+#include <vector>
 
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
@@ -8,18 +8,18 @@
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
+#include "tuner/temp_file.h"
 
 namespace tuner {
 namespace {
 
 constexpr rt::u32 kGenericRead = 0x80000000;
 constexpr rt::u32 kGenericWrite = 0x40000000;
-constexpr rt::u32 kCreateNew = 1;
 constexpr rt::u32 kOpenExisting = 3;
-constexpr rt::u32 kChunk = 4096;
+constexpr rt::u32 kOpenReparsePoint = 0x00200000;
+constexpr rt::u32 kBasicInformation = 0;
+constexpr rt::u32 kChunk = 65536;
 constexpr rt::u32 kAccessDenied = 5;
-constexpr int kNameTries = 16;
-constexpr char kTempPrefix[] = "trv";
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineFileReplace, site}; }
 
@@ -28,6 +28,11 @@ rt::u32 attributes_of(const char* path) { return dll::GetFileAttributesA(path, a
 // Keeps the platform's code for the step that just failed.
 bool failed(rt::u32& error) {
     error = last_error();
+    return false;
+}
+
+bool refused(rt::u32& error) {
+    error = kAccessDenied;
     return false;
 }
 
@@ -45,35 +50,53 @@ bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length, rt::u32&
     return true;
 }
 
-// The folder of `path` with its closing backslash, or "." for a bare name. The
-// second byte of a double-byte character may equal a backslash, so the text is
-// walked character by character.
-logic::Text folder_of(const char* path) {
-    rt::u32 cut = 0;
-    for (rt::u32 i = 0; path[i]; ++i) {
-        const auto c = static_cast<unsigned char>(path[i]);
-        if (c == '\\')
-            cut = i + 1;
-        else if (c >= 0x81 && path[i + 1])
-            ++i;
+// The platform's basic information record of an open file.
+struct BasicInformation {
+    rt::u64 times[4];
+    rt::u32 attributes;
+    rt::u32 padding;
+};
+
+// `path` opened for reading on a handle that is a regular file: the open does not
+// follow a link, and what it opened is checked, not the name.
+KernelHandle open_regular_file(const char* path, rt::u32& error) {
+    KernelHandle file = file_handle(
+        dll::CreateFileA(path, kGenericRead, kShareRead, nullptr, kOpenExisting, kOpenReparsePoint, 0, at(12)));
+    if (!file) {
+        failed(error);
+        return file;
     }
-    return cut ? logic::Text::first_bytes(path, cut) : logic::Text::copy(".");
+    BasicInformation info = {};
+    if (!dll::GetFileInformationByHandleEx(file.get(), kBasicInformation, &info, sizeof info, at(14))) {
+        failed(error);
+        return KernelHandle();
+    }
+    if (info.attributes & (kAttributeDirectory | kAttributeReparsePoint)) {
+        refused(error);
+        return KernelHandle();
+    }
+    return file;
 }
 
-// A new, empty file in `folder`, open for writing. It is made by the open itself
-// (CREATE_NEW), so a name planted in the meantime, such as a link to a file
-// elsewhere, is never written through.
-rt::u32 create_sibling(const char* folder, char (&name)[kMaxPath], rt::u32& error) {
-    rt::u32 unique = dll::GetTickCount(at(4));
-    for (int i = 0; i < kNameTries; ++i) {
-        unique = (unique + 1) & 0xFFFF;
-        if (unique == 0) unique = 1;
-        if (!dll::GetTempFileNameA(folder, kTempPrefix, unique, name, at(5))) break;
-        const rt::u32 file = dll::CreateFileA(name, kGenericWrite, 0, nullptr, kCreateNew, kAttributeNormal, 0, at(6));
-        if (file != kInvalidHandle) return file;
+bool copy_all(rt::u32 from, rt::u32 to, rt::u32& error) {
+    std::vector<unsigned char> chunk(kChunk);
+    for (;;) {
+        rt::u32 got = 0;
+        if (!dll::ReadFile(from, chunk.data(), kChunk, &got, nullptr, at(13))) return failed(error);
+        if (got == 0) return true;
+        if (got > kChunk || !write_all(to, chunk.data(), got, error)) return false;
     }
-    failed(error);
-    return kInvalidHandle;
+}
+
+// A temporary file in `folder` holding what `fill` writes, flushed and closed: a file
+// the platform could not finish is never renamed. Its name is in `temp` whenever one
+// was made, so the caller deletes it on failure.
+template <typename Fill>
+bool write_temp_file(const char* folder, char (&temp)[kMaxPath], rt::u32& error, Fill fill) {
+    KernelHandle file = file_handle(create_temp_file(folder, temp, error));
+    if (!file) return false;
+    const bool written = fill(file.get()) && (dll::FlushFileBuffers(file.get(), at(11)) || failed(error));
+    return (file.close() || failed(error)) && written;
 }
 
 // Puts the finished temporary file in the target's place. ReplaceFileA keeps the
@@ -81,68 +104,105 @@ rt::u32 create_sibling(const char* folder, char (&name)[kMaxPath], rt::u32& erro
 // target aside, and when its last step fails (the platform's error 1177) the target
 // is left under the aside name: it is moved back then. A target that is gone after a
 // failed replace says the same without asking for the error code.
-bool swap_in(const char* temp, const char* target, const char* folder, rt::u32& error) {
-    if (attributes_of(target) == kInvalidHandle)
+bool swap_in(const char* temp, const char* target, rt::u32& error) {
+    if (attributes_of(target) == kNoAttributes)
         return dll::MoveFileExA(temp, target, kMoveWriteThrough, at(7)) || failed(error);
     char aside[kMaxPath] = {};
-    if (!dll::GetTempFileNameA(folder, kTempPrefix, 0, aside, at(8))) return failed(error);
+    if (!reserve_aside_name(target, aside, error)) return false;
     const bool replaced = dll::ReplaceFileA(target, temp, aside, 0, nullptr, nullptr, at(9)) || failed(error);
     // Until the original is back in its place, the aside name keeps it.
-    if (!replaced && attributes_of(target) == kInvalidHandle &&
+    if (!replaced && attributes_of(target) == kNoAttributes &&
         !dll::MoveFileExA(aside, target, kMoveWriteThrough, at(10)))
         return false;
     logic::delete_file(aside);
     return replaced;
 }
 
+// A read-only target stays as it is, as the plain write to file leaves it.
+bool writable_target(const char* target, rt::u32& error) {
+    const rt::u32 existing = attributes_of(target);
+    return existing == kNoAttributes || !(existing & (kAttributeReadOnly | kAttributeDirectory)) || refused(error);
+}
+
+// What ended runs left goes first: an old file they had moved aside is back in its
+// place before anything looks at the target.
+logic::Text cleared_folder_of(const char* path) {
+    logic::Text folder = folder_of(path);
+    clear_leftovers(folder.get());
+    return folder;
+}
+
 template <typename Fill>
 bool replace_with(const char* target, rt::u32& error, Fill fill) {
-    // A read-only target stays as it is, as the plain write to file leaves it.
-    const rt::u32 existing = attributes_of(target);
-    if (existing != kInvalidHandle && (existing & (kAttributeReadOnly | kAttributeDirectory))) {
-        error = kAccessDenied;
-        return false;
-    }
-    const logic::Text folder = folder_of(target);
+    const logic::Text folder = cleared_folder_of(target);
+    if (!writable_target(target, error)) return false;
     char temp[kMaxPath] = {};
-    KernelHandle file = file_handle(create_sibling(folder.get(), temp, error));
-    if (!file) return false;
-    const bool written = fill(file.get()) && (dll::FlushFileBuffers(file.get(), at(11)) || failed(error));
-    // A file the platform could not finish is not swapped in.
-    if ((file.close() || failed(error)) && written && swap_in(temp, target, folder.get(), error)) return true;
-    logic::delete_file(temp);
+    if (write_temp_file(folder.get(), temp, error, fill) && swap_in(temp, target, error)) return true;
+    if (temp[0]) logic::delete_file(temp);
     return false;
 }
+
+rt::u32& code_in(rt::u32* error, rt::u32& ignored) { return error ? *error : ignored; }
 
 }  // namespace
 
 bool is_regular_file(const char* path) {
     const rt::u32 attributes = attributes_of(path);
-    return attributes != kInvalidHandle && !(attributes & kAttributeDirectory);
+    return attributes != kNoAttributes && !(attributes & (kAttributeDirectory | kAttributeReparsePoint));
 }
 
 bool replace_file_contents(const char* target, const void* data, rt::u32 length, rt::u32* error) {
     rt::u32 ignored = 0;
-    rt::u32& code = error ? *error : ignored;
+    rt::u32& code = code_in(error, ignored);
     const auto* bytes = static_cast<const unsigned char*>(data);
     return replace_with(target, code, [&](rt::u32 file) { return write_all(file, bytes, length, code); });
 }
 
 bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
     rt::u32 ignored = 0;
-    rt::u32& code = error ? *error : ignored;
-    const KernelHandle from =
-        file_handle(dll::CreateFileA(source, kGenericRead, kShareRead, nullptr, kOpenExisting, kAttributeNormal, 0, at(12)));
-    if (!from) return failed(code);
-    return replace_with(target, code, [&](rt::u32 file) {
-        unsigned char chunk[kChunk];
-        for (;;) {
-            rt::u32 got = 0;
-            if (!dll::ReadFile(from.get(), chunk, kChunk, &got, nullptr, at(13))) return failed(code);
-            if (got == 0) return true;
-            if (got > kChunk || !write_all(file, chunk, got, code)) return false;
-        }
-    });
+    rt::u32& code = code_in(error, ignored);
+    const KernelHandle from = open_regular_file(source, code);
+    if (!from) return false;
+    return replace_with(target, code, [&](rt::u32 file) { return copy_all(from.get(), file, code); });
+}
+
+bool make_backup(const char* source, const char* backup, rt::u32* error) {
+    rt::u32 ignored = 0;
+    rt::u32& code = code_in(error, ignored);
+    const logic::Text folder = cleared_folder_of(backup);
+    const KernelHandle from = open_regular_file(source, code);
+    if (!from) return false;
+    char temp[kMaxPath] = {};
+    // Without the replace flag the rename never takes the place of a backup that
+    // appeared meanwhile.
+    if (write_temp_file(folder.get(), temp, code, [&](rt::u32 file) { return copy_all(from.get(), file, code); }) &&
+        (dll::MoveFileExA(temp, backup, kMoveWriteThrough, at(15)) || failed(code)))
+        return true;
+    if (temp[0]) logic::delete_file(temp);
+    return false;
+}
+
+bool rewrite_through_copy(const char* target, Rewrite rewrite, const void* context, rt::u32* error) {
+    rt::u32 ignored = 0;
+    rt::u32& code = code_in(error, ignored);
+    const logic::Text folder = cleared_folder_of(target);
+    if (!writable_target(target, code)) return false;
+    KernelHandle from;
+    if (attributes_of(target) != kNoAttributes && !(from = open_regular_file(target, code))) return false;
+    char temp[kMaxPath] = {};
+    const auto copy = [&](rt::u32 file) { return !from || copy_all(from.get(), file, code); };
+    bool done = write_temp_file(folder.get(), temp, code, copy);
+    from.close();
+    if (done) done = rewrite(target, temp, context, code);
+    if (done) {
+        // What the rewrite wrote reaches the disk before the copy takes the target's place.
+        KernelHandle file = file_handle(
+            dll::CreateFileA(temp, kGenericWrite, 0, nullptr, kOpenExisting, kAttributeNormal, 0, at(16)));
+        done = (file || failed(code)) && (dll::FlushFileBuffers(file.get(), at(17)) || failed(code)) &&
+               (file.close() || failed(code)) && swap_in(temp, target, code);
+    }
+    if (!done && temp[0]) logic::delete_file(temp);
+    return done;
 }
 
 }  // namespace tuner

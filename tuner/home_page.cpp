@@ -3,10 +3,8 @@
 #include "data/home_page_templates.h"
 #include "logic/commands.h"
 #include "tuner/change_record.h"
-#include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"
 #include "tuner/main_window.h"
-#include "tuner/routines.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
 
@@ -14,8 +12,9 @@ namespace tuner {
 namespace {
 
 bool back_up(const char* config, const char* backup) {
-    const bool copied = dll::CopyFileA(config, backup, false, {kRoutineHomePage, 1});
-    record_outcome(Change::Backup, backup, copied);
+    rt::u32 error = 0;
+    const bool copied = make_backup(config, backup, &error);
+    record_change(Change::Backup, backup, copied, error);
     return copied;
 }
 

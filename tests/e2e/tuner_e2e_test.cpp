@@ -353,6 +353,17 @@ TEST_F(EndToEnd, OnANearlyFullDiskAFailedWriteLeavesTheClientFileWhole) {
     if (!e2e::directory_exists("W:\\"))
         GTEST_SKIP() << "drive W: (a loop-mounted ext2 image) is not mapped: the test command could not mount it";
     const std::string install = "W:\\英雄联盟";
+    // What the test puts on the drive goes before and after, so each run starts alike.
+    struct Clear {
+        const std::string& install;
+        void operator()() const {
+            DeleteFileA("W:\\fill");
+            DeleteFileA("W:\\reserve");
+            if (e2e::directory_exists(install)) testing_support::remove_tree(install);
+        }
+        ~Clear() { (*this)(); }
+    } clear{install};
+    clear();
     const std::string config = install + "\\LeagueClient\\system.yaml";
     const std::vector<std::string> both = {"system.yaml", "system.yaml.bak"};
     e2e::write_file(config, e2e::kSystemYaml);

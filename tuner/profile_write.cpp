@@ -1,0 +1,163 @@
+#include "tuner/profile_write.h"
+
+#include <string>
+#include <vector>
+
+#include "logic/commands.h"
+#include "tuner/directory_listing.h"
+#include "tuner/dll_commands.h"
+#include "tuner/file_replace.h"
+#include "tuner/kernel_handle.h"
+#include "tuner/platform_error.h"
+#include "tuner/routines.h"
+
+namespace tuner {
+namespace {
+
+constexpr rt::u32 kWriteFault = 29;  // when the writer left no code of its own
+constexpr rt::u32 kShareRead = 0x1;
+constexpr rt::u32 kShareWrite = 0x2;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kStandardInformation = 1;
+// A game.cfg is a few KB; a file beyond this is not rewritten.
+constexpr rt::u32 kMostRoom = 64u << 20;
+
+constexpr logic::Site at(rt::i32 site) { return {kRoutineDx11, 10 + site}; }
+
+struct Item {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+using Lines = std::vector<std::string>;
+
+// The reader's answers, in one buffer for the whole check.
+class Reader {
+public:
+    // Room for any answer about files of up to `bytes` bytes (a list never holds more
+    // than the file's text), within what the check may take.
+    explicit Reader(rt::u64 bytes) : buffer_(static_cast<size_t>(bytes < kMostRoom ? bytes + 2 : kMostRoom)) {}
+
+    bool section_names(const char* file, Lines& names) {
+        return read([&](char* into, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(into, size, file, at(1)); },
+                    names);
+    }
+    bool section_lines(const char* file, const char* section, Lines& lines) {
+        return read(
+            [&](char* into, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, into, size, file, at(2)); },
+            lines);
+    }
+
+private:
+    // The reader answers with texts, each ended by a zero, and one more zero after the
+    // last; a buffer too small for all gets its size less two back, so it grows (should
+    // the file have grown meanwhile) until what it holds is whole. False when the
+    // answer needs more room than the check may take.
+    template <typename Ask>
+    bool read(Ask ask, Lines& lines) {
+        rt::u32 got = 0;
+        while ((got = ask(buffer_.data(), static_cast<rt::u32>(buffer_.size()))) + 2 >= buffer_.size()) {
+            if (buffer_.size() >= kMostRoom) return false;
+            buffer_.resize(buffer_.size() * 2 < kMostRoom ? buffer_.size() * 2 : kMostRoom);
+        }
+        lines.clear();
+        for (rt::u32 at_line = 0; at_line < got;) {
+            const std::string line(buffer_.data() + at_line);
+            at_line += static_cast<rt::u32>(line.size()) + 1;
+            lines.push_back(line);
+        }
+        return true;
+    }
+
+    std::vector<char> buffer_;
+};
+
+// The platform's standard information record of an open file.
+struct StandardInformation {
+    rt::u64 allocated;
+    rt::u64 size;
+    rt::u32 links;
+    unsigned char deleting;
+    unsigned char directory;
+    unsigned short padding;
+};
+
+// The size of `path`; zero when it cannot be opened.
+rt::u64 size_of(const char* path) {
+    const KernelHandle file(dll::CreateFileA(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
+    StandardInformation info = {};
+    return file && dll::GetFileInformationByHandleEx(file.get(), kStandardInformation, &info, sizeof info, at(6))
+               ? info.size
+               : 0;
+}
+
+bool has_key(const std::string& line, const char* key) {
+    const size_t equals = line.find('=');
+    return equals != std::string::npos && equal_ignoring_case(line.substr(0, equals).c_str(), key);
+}
+
+Lines without_key(Lines lines, const char* key) {
+    Lines kept;
+    for (std::string& line : lines)
+        if (!has_key(line, key)) kept.push_back(std::move(line));
+    return kept;
+}
+
+// The written section holds the item with its value where the key was (or anew), and
+// its other lines as they were.
+bool section_changed_by_item(const Lines& before, const Lines& after, const Item& item) {
+    for (const std::string& line : after)
+        if (has_key(line, item.key)) {
+            if (line.substr(line.find('=') + 1) != item.value) return false;
+            return without_key(before, item.key) == without_key(after, item.key);
+        }
+    return false;
+}
+
+// What the reader finds in `copy` is what it finds in `original` but for the item:
+// the same sections in the same order (the item's own appended when it was missing)
+// and the same lines in each.
+bool only_item_changed(const char* original, const char* copy, const Item& item) {
+    const rt::u64 original_size = size_of(original), copy_size = size_of(copy);
+    Reader reader(original_size > copy_size ? original_size : copy_size);
+    Lines before, after;
+    if (!reader.section_names(original, before) || !reader.section_names(copy, after)) return false;
+    bool section_found = false;
+    for (const std::string& name : before) section_found = section_found || equal_ignoring_case(name.c_str(), item.section);
+    if (!section_found) before.push_back(item.section);
+    if (before.size() != after.size()) return false;
+    Lines old_lines, new_lines;
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (!equal_ignoring_case(before[i].c_str(), after[i].c_str()) ||
+            !reader.section_lines(original, after[i].c_str(), old_lines) ||
+            !reader.section_lines(copy, after[i].c_str(), new_lines))
+            return false;
+        const bool same = equal_ignoring_case(after[i].c_str(), item.section)
+                              ? section_changed_by_item(old_lines, new_lines, item)
+                              : old_lines == new_lines;
+        if (!same) return false;
+    }
+    return true;
+}
+
+bool write_item(const char* original, const char* copy, const void* context, rt::u32& error) {
+    const Item& item = *static_cast<const Item*>(context);
+    // Cleared first, so that a code after a failed check is the writer's own, not one
+    // left over from an earlier call.
+    dll::SetLastError(0, at(3));
+    const bool written = logic::write_configuration_item(copy, item.section, item.key, item.value);
+    const rt::u32 code = last_error();
+    if (written && only_item_changed(original, copy, item)) return true;
+    error = code ? code : kWriteFault;
+    return false;
+}
+
+}  // namespace
+
+bool write_profile_item(const char* file, const char* section, const char* key, const char* value, rt::u32* error) {
+    const Item item = {section, key, value};
+    return rewrite_through_copy(file, write_item, &item, error);
+}
+
+}  // namespace tuner
