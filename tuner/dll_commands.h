@@ -113,7 +113,15 @@ namespace tuner {
       u32(u32 key, const char* name, u32* reserved, u32* type, void* data, u32* size))                           \
     X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
     X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
-      bool(u32 process, u32 flags, char* path, u32* size))
+      bool(u32 process, u32 flags, char* path, u32* size))                                                       \
+    /* A running client counts only when it runs as the same user as the tool. */                               \
+    X(kOpenProcessToken, OpenProcessToken, "advapi32.dll", Standard, bool(u32 process, u32 access, u32* token))  \
+    X(kGetTokenInformation, GetTokenInformation, "advapi32.dll", Standard,                                       \
+      bool(u32 token, u32 information_class, void* information, u32 length, u32* returned))                      \
+    X(kEqualSid, EqualSid, "advapi32.dll", Standard, bool(const void* first, const void* second))                \
+    /* Shared system folders are told apart by identity, whatever name reaches them. */                          \
+    X(kGetFileInformationByHandle, GetFileInformationByHandle, "kernel32.dll", Standard,                         \
+      bool(u32 file, void* information))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,
