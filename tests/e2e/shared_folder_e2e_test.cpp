@@ -11,7 +11,7 @@
 #include "tests/e2e/program_path.h"
 #include "tests/e2e/sample_client.h"
 #include "tests/e2e/trivane_driver.h"
-#include "tests/support/message_box_answerer.h"
+#include "tests/support/box_look.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -61,12 +61,13 @@ TEST(SharedFolderEndToEnd, AClientInTheProfileFolderLeavesTheFolderAlone) {
     tool.click(e2e::kCrossBox);
     tool.click(e2e::kLogBox);
     for (int press = 0; press < 2; ++press) {  // said again on the next press
-        testing_support::BoxAnswerer answerer(IDOK, tool.pid());
+        testing_support::LookingAnswerer answerer(tool.pid());
         tool.click(e2e::kOptimizeButton);
-        const std::vector<testing_support::AnsweredBox> boxes = answerer.answered();
+        const std::vector<testing_support::LookedAtBox> boxes = answerer.answered();
         ASSERT_EQ(boxes.size(), 1u) << press;
         EXPECT_EQ(boxes[0].text, skipped);
         EXPECT_EQ(boxes[0].title, "警告");
+        EXPECT_TRUE(boxes[0].icon == testing_support::icon_of_style(16));  // as every box of the tool
     }
     EXPECT_EQ(tool.text(e2e::kResultLabel), "");
     EXPECT_EQ(tool.close(), 0u);
