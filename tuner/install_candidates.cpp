@@ -165,7 +165,7 @@ bool pick_client_process(rt::u32 process_id, const char* exe_name, void* context
 char* normalise_candidate(const char* path, char drive) {
     if (!path || fold_letter(path[0]) != fold_letter(drive) || path[1] != ':' || (path[2] && !is_separator(path[2]))) return nullptr;
     if (std::strlen(path) + std::strlen(kSystemYaml) >= kMaxPath) return nullptr;
-    // A colon past the drive's names a file's alternate data stream, never a folder.
+    // A colon after the drive's own names a file's alternate data stream, never a folder.
     if (std::strchr(path + 2, ':')) return nullptr;
 
     // Never longer than the source: each part written had a separator before it.
