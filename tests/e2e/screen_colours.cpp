@@ -1,5 +1,6 @@
 #include "tests/e2e/screen_colours.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -51,19 +52,36 @@ bool blended_toward(COLORREF p, COLORREF ground, COLORREF colour) {
 
 }  // namespace
 
-int pixels_toward(HWND control, COLORREF colour) {
-    const std::vector<COLORREF> pixels = shown(control);
-    if (pixels.empty()) return 0;
-    const COLORREF ground = most_common(pixels);
-    int n = 0;
-    for (COLORREF p : pixels) n += blended_toward(p, ground, colour) ? 1 : 0;
-    return n;
+KeptOnTop::KeptOnTop(HWND control) : window_(GetAncestor(control, GA_ROOT)) {
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-bool wait_for_colour(HWND control, COLORREF colour, DWORD timeout_ms) {
+KeptOnTop::~KeptOnTop() {
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool wait_for_colour(HWND control, COLORREF colour, const std::vector<COLORREF>& others, std::string* seen,
+                     DWORD timeout_ms) {
     const DWORD start = GetTickCount();
     for (;;) {
-        if (pixels_toward(control, colour) >= kCaptionPixels) return true;
+        const std::vector<COLORREF> pixels = shown(control);
+        const COLORREF ground = pixels.empty() ? 0 : most_common(pixels);
+        auto toward = [&](COLORREF c) {
+            int n = 0;
+            for (COLORREF p : pixels) n += blended_toward(p, ground, c) ? 1 : 0;
+            return n;
+        };
+        char line[64];
+        std::snprintf(line, sizeof line, "%06lx: %d", colour, toward(colour));
+        *seen = line;
+        bool only = toward(colour) >= kCaptionPixels;
+        for (COLORREF other : others) {
+            const int n = toward(other);
+            std::snprintf(line, sizeof line, ", %06lx: %d", other, n);
+            *seen += line;
+            only = only && n == 0;
+        }
+        if (only) return true;
         if (GetTickCount() - start > timeout_ms) return false;
         Sleep(50);
     }

@@ -4,14 +4,30 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 namespace e2e {
 
-// How many pixels inside `control` are its background (its most common colour) blended
-// at least a quarter of the way toward `colour`.
-int pixels_toward(HWND control, COLORREF colour);
+// Keeps the window holding `control` above every other while it lives, so that windows
+// of tests running at the same time do not cover what is read.
+class KeptOnTop {
+public:
+    explicit KeptOnTop(HWND control);
+    ~KeptOnTop();
+    KeptOnTop(const KeptOnTop&) = delete;
+    KeptOnTop& operator=(const KeptOnTop&) = delete;
 
-// Waits until `control` shows a caption's worth of pixels toward `colour` (the effect
-// follows a click a little late); false after `timeout_ms`.
-bool wait_for_colour(HWND control, COLORREF colour, DWORD timeout_ms = 5000);
+private:
+    HWND window_;
+};
+
+// Waits until `control` shows a caption's worth of pixels of its background (its most
+// common colour) blended at least a quarter of the way toward `colour`, and none
+// toward any of `others`: the effect follows a click a little late, and a window that
+// covered the control is repainted over a little late. False after `timeout_ms`;
+// `seen` then tells the counts of the last read.
+bool wait_for_colour(HWND control, COLORREF colour, const std::vector<COLORREF>& others, std::string* seen,
+                     DWORD timeout_ms = 5000);
 
 }  // namespace e2e

@@ -51,12 +51,26 @@ bool one_colour(const IconPixels& pixels) {
     return true;
 }
 
-// The icon control's pixels once two reads in a row agree on a painted icon.
-IconPixels painted_icon(HWND box) {
+HWND icon_control(HWND box) {
     HWND icon = nullptr;
     EnumChildWindows(box, find_icon, reinterpret_cast<LPARAM>(&icon));
+    return icon && IsWindowVisible(icon) ? icon : nullptr;
+}
+
+HICON icon_handle(HWND box) {
+    const HWND icon = icon_control(box);
+    return icon ? reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0)) : nullptr;
+}
+
+// The icon control's pixels once two reads in a row agree on a painted icon.
+IconPixels painted_icon(HWND box) {
     // Whether there is an icon the control tells any process; which one only its pixels do.
-    if (!icon || !IsWindowVisible(icon) || !SendMessageA(icon, STM_GETICON, 0, 0)) return {};
+    if (!icon_handle(box)) return {};
+    const HWND icon = icon_control(box);
+    RECT box_rect;
+    GetWindowRect(box, &box_rect);
+    SetWindowPos(box, HWND_TOPMOST, GetSystemMetrics(SM_CXSCREEN) - (box_rect.right - box_rect.left),
+                 GetSystemMetrics(SM_CYSCREEN) - (box_rect.bottom - box_rect.top), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     RECT r;
     GetWindowRect(icon, &r);
     IconPixels last = screen_pixels(r);
@@ -125,16 +139,27 @@ std::vector<LookedAtBox> LookingAnswerer::answered() {
 DWORD WINAPI LookingAnswerer::run(void* self_pointer) {
     auto* self = static_cast<LookingAnswerer*>(self_pointer);
     const DWORD pid = self->pid_ ? self->pid_ : GetCurrentProcessId();
+    const bool own = pid == GetCurrentProcessId();
     while (!self->stop_) {
         LookedAtBox box;
-        if (!read_box_icon(pid, &box.icon, 20)) continue;
-        if (HWND pressed = press_box(pid, IDOK, &box)) {
-            // Recorded before the box has gone, so the code it returned to sees it.
-            EnterCriticalSection(&self->lock_);
-            self->answered_.push_back(box);
-            LeaveCriticalSection(&self->lock_);
-            wait_until_gone(pressed);
+        if (own) {
+            BoxSearch search = {pid, nullptr};
+            EnumWindows(find_box, reinterpret_cast<LPARAM>(&search));
+            if (!search.found) {
+                Sleep(20);
+                continue;
+            }
+            box.icon_handle = icon_handle(search.found);
+        } else if (!read_box_icon(pid, &box.icon, 20)) {
+            continue;
         }
+        // The lock is held from before the press until the box is recorded: the code the
+        // box returns to may ask for the boxes at once, and then waits for this one.
+        EnterCriticalSection(&self->lock_);
+        const HWND pressed = press_box(pid, IDOK, &box);
+        if (pressed) self->answered_.push_back(box);
+        LeaveCriticalSection(&self->lock_);
+        if (pressed) wait_until_gone(pressed);
     }
     return 0;
 }

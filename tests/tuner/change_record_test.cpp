@@ -109,7 +109,7 @@ TEST(ChangeRecord, TheSystemMenuOffersTheRecordAndWithoutOneSaysSo) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "暂无更改记录");
     EXPECT_EQ(boxes[0].title, "友情提示：");
-    EXPECT_TRUE(boxes[0].icon == testing_support::icon_of_style(64));  // the information icon
+    EXPECT_EQ(boxes[0].icon_handle, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_INFORMATION)));  // style 64: the information icon
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(LogTree, APatternWithoutADotIsRefusedWithATimedMessage) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "扩展名有错,请返回检查,格式请看参数说明");
     EXPECT_EQ(boxes[0].title, "友情提醒");
-    EXPECT_TRUE(boxes[0].icon == testing_support::icon_of_style(0));  // style 0: no icon
+    EXPECT_EQ(boxes[0].icon_handle, nullptr);  // style 0: no icon
 }
 
 // Wine shows a timed box but never closes it by itself, so only what it shows is
