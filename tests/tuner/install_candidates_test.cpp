@@ -1,6 +1,7 @@
 // The places where a client usually is, tried before a drive is walked. Each test
 // places what it needs on drive C: of the test prefix (registry values, running
-// programs, folders) and removes it again; the end-to-end tests never choose C:.
+// programs, folders) and removes it again; the one end-to-end test that chooses C:
+// never runs at the same time (the two suites share a lock).
 #include <gtest/gtest.h>
 #include <windows.h>
 
