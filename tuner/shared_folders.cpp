@@ -57,13 +57,16 @@ struct FolderList {
     }
 };
 
-void add_shell_folder(FolderList& list, rt::u32 folder) {
+// False when the shell does not name that folder.
+bool add_shell_folder(FolderList& list, rt::u32 folder) {
     char* path = list.next();
-    if (!path) return;
+    if (!path) return false;
     path[0] = '\0';
     if (dll::SHGetFolderPathA(0, folder, 0, 0, path, at(1)) != 0) path[0] = '\0';
     path[kMaxPath - 1] = '\0';
+    const int before = list.count;
     list.keep_if_named();
+    return list.count > before;
 }
 
 void add_program_files_folders(FolderList& list) {
@@ -85,11 +88,11 @@ FolderList shared_folders() {
     FolderList list;
     add_shell_folder(list, kWindowsFolder);
     add_shell_folder(list, kCommonAppData);
-    add_shell_folder(list, kProfile);
-    list.add_parent_of_last();  // the Users folder
-    add_shell_folder(list, kCommonDocuments);
-    list.add_parent_of_last();  // Users\Public
-    list.add_parent_of_last();  // the Users folder once more, where profiles live elsewhere
+    if (add_shell_folder(list, kProfile)) list.add_parent_of_last();  // the Users folder
+    if (add_shell_folder(list, kCommonDocuments)) {
+        list.add_parent_of_last();  // Users\Public
+        list.add_parent_of_last();  // the Users folder again, where the profile lives elsewhere
+    }
     add_shell_folder(list, kProgramFiles);
     add_shell_folder(list, kProgramFilesX86);
     add_program_files_folders(list);
