@@ -35,6 +35,12 @@ ln -sfn "$build/e2e/linked_folder" "$WINEPREFIX/drive_c/trivane_linked"
 rm -rf "$WINEPREFIX/drive_c/trivane_record_swap"
 mkdir -p "$build/e2e/record_bait" "$WINEPREFIX/drive_c/trivane_record_swap/linked"
 ln -sfn "$build/e2e/record_bait" "$WINEPREFIX/drive_c/trivane_record_swap/linked/Trivane"
+# A tree on drive C: with two linked folders in it, one leading out of the tree (to the
+# folder above) and one back up to the tree's top: the install search follows neither.
+walk_tree="$WINEPREFIX/drive_c/trivane_walk"
+mkdir -p "$walk_tree/inner"
+ln -sfn "$build/e2e/linked_folder" "$walk_tree/outside"
+ln -sfn "$walk_tree" "$walk_tree/inner/up"
 
 # Drive W: a small ext2 file system with 1 KiB blocks and no reserved blocks, from an
 # image mounted through a loop device, which a test fills until a rewrite no longer fits

@@ -4,6 +4,7 @@
 #include "tuner/file_routines.h"
 #include "tuner/main_window.h"
 #include "tuner/search_handlers.h"
+#include "tuner/shared_folders.h"
 #include "tuner/steps.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
@@ -11,11 +12,13 @@
 namespace tuner {
 namespace {
 
-// A client at the root of a drive: deleting or renaming below it would work on the
-// whole drive, the system's own files among them. Said once per press.
+// A client at the root of a drive or in a folder the system and every user share:
+// deleting or renaming below it would work on everything there, the system's and
+// other programs' files among them. Said once per press.
 bool refuse_at_drive_root() {
     ToolState& s = state();
-    if (!is_drive_root(s.install_directory.get())) return false;
+    const char* install = s.install_directory.get();
+    if (!is_drive_root(install) && !is_shared_system_folder(install)) return false;
     if (!s.drive_root_told) logic::message_box(kDriveRootSkipped, kErrorStyle, kWarning);
     s.drive_root_told = true;
     return true;

@@ -131,7 +131,15 @@ namespace tuner {
     X(kGetPrivateProfileSectionNamesA, GetPrivateProfileSectionNamesA, "kernel32.dll", Standard,                 \
       u32(char* names, u32 size, const char* file))                                                              \
     X(kGetPrivateProfileSectionA, GetPrivateProfileSectionA, "kernel32.dll", Standard,                           \
-      u32(const char* section, char* lines, u32 size, const char* file))
+      u32(const char* section, char* lines, u32 size, const char* file))                                          \
+    /* A running client counts only when it runs as the same user as the tool. */                               \
+    X(kOpenProcessToken, OpenProcessToken, "advapi32.dll", Standard, bool(u32 process, u32 access, u32* token))  \
+    X(kGetTokenInformation, GetTokenInformation, "advapi32.dll", Standard,                                       \
+      bool(u32 token, u32 information_class, void* information, u32 length, u32* returned))                      \
+    X(kEqualSid, EqualSid, "advapi32.dll", Standard, bool(const void* first, const void* second))                \
+    /* Shared system folders are told apart by identity, whatever name reaches them. */                          \
+    X(kGetFileInformationByHandle, GetFileInformationByHandle, "kernel32.dll", Standard,                         \
+      bool(u32 file, void* information))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,

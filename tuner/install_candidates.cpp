@@ -1,13 +1,16 @@
 #include "tuner/install_candidates.h"
 
 #include <cstring>
+#include <utility>
 
 #include "logic/calls.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/kernel_handle.h"
+#include "tuner/path_parts.h"
 #include "tuner/process_check.h"
+#include "tuner/process_owner.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
 
@@ -19,6 +22,11 @@ TRIVANE_CONSTANT const char kInstallPathValue[] = "InstallPath";
 TRIVANE_CONSTANT const char kClientProgram[] = "LeagueClient.exe";
 TRIVANE_CONSTANT const char kClientUxProgram[] = "LeagueClientUx.exe";
 TRIVANE_CONSTANT const char kClientFolderMarker[] = "\\LeagueClient\\";
+// Below a candidate named by the registry or a running program: what makes it a client.
+TRIVANE_CONSTANT const char kClientProgramPath[] = "\\LeagueClient\\LeagueClient.exe";
+TRIVANE_CONSTANT const char kGameFolder[] = "\\Game";
+// Older launchers name their own folder inside the install directory.
+TRIVANE_CONSTANT const char kLauncherFolder[] = "TCLS";
 // The folders installers pick by default, below the drive's "X:".
 TRIVANE_CONSTANT const char kUsualFolders[][40] = {
     "\\WeGameApps\\英雄联盟",
@@ -68,9 +76,40 @@ logic::Text probe(const char* candidate) {
     return config;
 }
 
+// Anyone can write a registry value of the user or start a program of the client's
+// name: a folder they name counts only when it also holds the client's program and
+// its Game folder, neither reached through a reparse point (probe has checked the
+// folders above them).
+bool shows_client_layout(const char* candidate) {
+    const logic::Text program = logic::join({candidate, kClientProgramPath});
+    const rt::u32 file = attributes_of(program.get());
+    if (file == kNoAttributes || (file & (kAttributeDirectory | kAttributeReparsePoint))) return false;
+    const logic::Text game = logic::join({candidate, kGameFolder});
+    const rt::u32 folder = attributes_of(game.get());
+    return folder != kNoAttributes && (folder & kAttributeDirectory) && !(folder & kAttributeReparsePoint);
+}
+
+// The config path of a client at `candidate` (already named as the walk names it).
+logic::Text try_named_candidate(const char* candidate) {
+    logic::Text config = probe(candidate);
+    return !config.empty() && shows_client_layout(candidate) ? std::move(config) : logic::Text();
+}
+
 logic::Text try_candidate(const char* path, char drive) {
     const logic::Text candidate = logic::Text::adopt(normalise_candidate(path, drive));
-    return candidate.empty() ? logic::Text() : probe(candidate.get());
+    return candidate.empty() ? logic::Text() : try_named_candidate(candidate.get());
+}
+
+// The launcher's value, and when it names the launcher's own TCLS folder, the folder
+// holding that.
+logic::Text try_launcher_value(const char* value, char drive) {
+    const logic::Text candidate = logic::Text::adopt(normalise_candidate(value, drive));
+    if (candidate.empty()) return {};
+    logic::Text found = try_named_candidate(candidate.get());
+    if (!found.empty() || !equal_ignoring_case(last_part(candidate.get()), kLauncherFolder)) return found;
+    const logic::Text parent =
+        logic::Text::first_bytes(candidate.get(), static_cast<rt::u32>(parent_length(candidate.get())));
+    return parent.length() < 2 ? logic::Text() : try_named_candidate(parent.get());
 }
 
 // A text the system wrote into `buffer`, taken as data: `length` bytes, however it ends.
@@ -92,10 +131,11 @@ logic::Text registry_install_path(rt::u32 root_key) {
     return bounded_text(value, size);
 }
 
-// The full image path of a process, or empty when it cannot be read.
+// The full image path of a process of the tool's user, or empty when it is another
+// user's or cannot be read.
 logic::Text image_path_of(rt::u32 process_id) {
     KernelHandle process(dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5)), at(7));
-    if (!process) return {};
+    if (!process || !runs_as_tool_user(process.get())) return {};
     char path[kLongestReadText + 1];
     rt::u32 size = kLongestReadText;
     const bool read = dll::QueryFullProcessImageNameA(process.get(), 0, path, &size, at(6));
@@ -125,6 +165,8 @@ bool pick_client_process(rt::u32 process_id, const char* exe_name, void* context
 char* normalise_candidate(const char* path, char drive) {
     if (!path || fold_letter(path[0]) != fold_letter(drive) || path[1] != ':' || (path[2] && !is_separator(path[2]))) return nullptr;
     if (std::strlen(path) + std::strlen(kSystemYaml) >= kMaxPath) return nullptr;
+    // A colon after the drive's own names a file's alternate data stream, never a folder.
+    if (std::strchr(path + 2, ':')) return nullptr;
 
     // Never longer than the source: each part written had a separator before it.
     char out[kMaxPath];
@@ -166,7 +208,7 @@ char* find_usual_install(char drive, const std::atomic<bool>& stop) {
     for (const rt::u32 root_key : {kCurrentUser, kLocalMachine}) {
         if (stop.load(std::memory_order_relaxed)) return nullptr;
         const logic::Text value = registry_install_path(root_key);
-        logic::Text found = try_candidate(value.get(), drive);
+        logic::Text found = try_launcher_value(value.get(), drive);
         if (!found.empty()) return found.release_ownership();
     }
 

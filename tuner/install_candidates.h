@@ -8,12 +8,14 @@ namespace tuner {
 
 // The first of those places on `drive` that holds a client by the walk's own rule, as
 // its "<install>\LeagueClient\system.yaml" path (a new heap text); null when none
-// does, or once `stop` is set.
+// does, or once `stop` is set. A folder named by the registry (or by a "TCLS" folder
+// the registry names, its parent) or by a running program of the tool's user counts
+// only when it also holds LeagueClient\LeagueClient.exe and a Game folder.
 char* find_usual_install(char drive, const std::atomic<bool>& stop);
 
 // `path` named as the walk names that folder: backslashes, none doubled and none at
 // the end. Null when it is not an absolute path on `drive` (its letter in either
-// case), or steps through "." or "..".
+// case), steps through "." or "..", or holds a colon past its drive (a data stream).
 char* normalise_candidate(const char* path, char drive);
 
 // The install directory a client program's image path names: everything before its

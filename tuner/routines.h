@@ -24,6 +24,8 @@ enum Routine : rt::i32 {
     kRoutineChangeRecord = 0x04010010,
     kRoutineRecordMenu = 0x04010011,
     kRoutineInstallCandidates = 0x04010012,
+    kRoutineProcessOwner = 0x04010020,
+    kRoutineSharedFolders = 0x04010021,
 };
 
 }  // namespace tuner

@@ -9,8 +9,10 @@
 
 #include "tests/e2e/program_path.h"
 #include "tests/e2e/sample_client.h"
+#include "tests/e2e/screen_colours.h"
 #include "tests/e2e/system_standin.h"
 #include "tests/e2e/trivane_driver.h"
+#include "tests/support/box_look.h"
 #include "tests/support/change_record_tail.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
@@ -19,8 +21,8 @@
 namespace {
 
 using e2e::Trivane;
-using testing_support::AnsweredBox;
-using testing_support::BoxAnswerer;
+using testing_support::LookedAtBox;
+using testing_support::LookingAnswerer;
 
 constexpr char kClientDrive[] = "T:\\";
 constexpr char kEmptyDrive[] = "U:\\";
@@ -57,8 +59,8 @@ protected:
     }
 
     // Presses a button and returns the message boxes it raised (answered with OK).
-    std::vector<AnsweredBox> press(Trivane& tool, int button) {
-        BoxAnswerer answerer(IDOK, tool.pid());
+    std::vector<LookedAtBox> press(Trivane& tool, int button) {
+        LookingAnswerer answerer(tool.pid());
         tool.click(button);
         return answerer.answered();
     }
@@ -89,15 +91,37 @@ protected:
     std::unique_ptr<e2e::SystemStandIn> system_powercfg_;
 };
 
-void expect_box(const std::vector<AnsweredBox>& boxes, const std::string& text, const std::string& title) {
+// Every box the tool shows has style 16: the error icon and an OK button alone.
+void expect_box(const std::vector<LookedAtBox>& boxes, const std::string& text, const std::string& title) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, text);
     EXPECT_EQ(boxes[0].title, title);
+    EXPECT_EQ(boxes[0].button_ids, std::vector<int>{IDOK});
+    EXPECT_TRUE(boxes[0].icon == testing_support::icon_of_style(16)) << "not the icon of style 16: " << text;
+}
+
+// The caption colours the tool uses, as 0x00BBGGRR.
+constexpr COLORREF kCaptionColours[] = {0x000000, 0xFF00FF, 0xFF0000, 0x808000, 0x0000FF};
+
+// Control `id` shows its caption in `colour` and in no other caption colour (a radio
+// button's round box is black whatever its caption's colour).
+void expect_colour(const Trivane& tool, int id, COLORREF colour) {
+    const HWND control = tool.control(id);
+    const e2e::KeptOnTop on_top(control);
+    const bool radio = id == e2e::kBlankRadio || id == e2e::kPublisherRadio;
+    std::vector<COLORREF> others;
+    for (COLORREF other : kCaptionColours)
+        if (other != colour && !(radio && other == 0x000000)) others.push_back(other);
+    std::string seen;
+    EXPECT_TRUE(e2e::wait_for_colour(control, colour, others, &seen)) << "control " << id << ": " << seen;
 }
 
 TEST_F(EndToEnd, BeforeADriveIsChosenEveryActionRefuses) {
     auto tool = start(false);
     EXPECT_EQ(tool->text(e2e::kPromptLabel), "友情提示：请选择驱动器，再进行操作");
+    expect_colour(*tool, e2e::kPromptLabel, 0xFF00FF);
+    expect_colour(*tool, e2e::kBlankRadio, 0x000000);
+    expect_colour(*tool, e2e::kPublisherRadio, 0x000000);
     for (int button : {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton, e2e::kHomeRestoreButton})
         expect_box(press(*tool, button), kNoDrive, kTip);
     EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
@@ -112,6 +136,7 @@ TEST_F(EndToEnd, TheSearchShowsTheInstallDirectoryOrSaysItFoundNone) {
     expect_box(press(*tool, e2e::kOptimizeButton), kNoDrive, kTip);
     EXPECT_TRUE(tool->choose_drive('T'));
     EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install));
+    expect_colour(*tool, e2e::kPromptLabel, 0xFF00FF);
 }
 
 TEST_F(EndToEnd, Dx11TestModeOnWithABackupThenOffAgain) {
@@ -134,6 +159,7 @@ TEST_F(EndToEnd, CrossBoostMovesTheCacheAsideAndCleansLogs) {
         tool->click(e2e::kCrossBox);
         EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
         EXPECT_EQ(tool->text(e2e::kResultLabel), "优化已成功，感谢你的使用！");
+        expect_colour(*tool, e2e::kResultLabel, 0xFF0000);
         EXPECT_EQ(tool->close(), 0u);
     }
     EXPECT_EQ(e2e::list_names(path("\\Crossbak")), std::vector<std::string>{"cache.bin"});
@@ -156,6 +182,7 @@ TEST_F(EndToEnd, LogCleanupDeletesLogsAtEveryDepthOnly) {
     tool->click(e2e::kLogBox);
     EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
     EXPECT_EQ(tool->text(e2e::kResultLabel), "Log日志文件已清除，感谢你的使用！");
+    expect_colour(*tool, e2e::kResultLabel, 0x808000);
     for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
     for (const std::string& kept : client_.non_logs) EXPECT_TRUE(e2e::file_exists(kept)) << kept;
     EXPECT_TRUE(e2e::directory_exists(path("\\Cross")));  // the Cross step did not run
@@ -167,6 +194,7 @@ TEST_F(EndToEnd, SelectAllTicksEveryBoxAndRunsAllButThePowerPlan) {
     for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox, e2e::kPowerBox}) EXPECT_TRUE(tool->checked(box)) << box;
     EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
     EXPECT_EQ(tool->text(e2e::kResultLabel), "此次优化已成功，感谢你的使用！");
+    expect_colour(*tool, e2e::kResultLabel, 0x808000);
     EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
     EXPECT_TRUE(e2e::directory_exists(path("\\Crossbak")));
     for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
@@ -215,16 +243,22 @@ TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {
     auto tool = start();
     EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
     EXPECT_EQ(tool->text(e2e::kResultLabel), "主页已替换成功，感谢你的使用！");
+    expect_colour(*tool, e2e::kResultLabel, 0xFF0000);
+    expect_colour(*tool, e2e::kBlankRadio, 0x0000FF);
+    expect_colour(*tool, e2e::kPublisherRadio, 0x000000);
     EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), blank_template());
     EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml.bak")), e2e::kSystemYaml);
 
     tool->click(e2e::kPublisherRadio);
     EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
     EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), publisher_template());
+    expect_colour(*tool, e2e::kPublisherRadio, 0x0000FF);
+    expect_colour(*tool, e2e::kBlankRadio, 0x0000FF);  // once red, red for the run
     EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml.bak")), e2e::kSystemYaml);
 
     EXPECT_TRUE(press(*tool, e2e::kHomeRestoreButton).empty());
     EXPECT_EQ(tool->text(e2e::kResultLabel), "主页已恢复成功，感谢你的使用！");
+    expect_colour(*tool, e2e::kResultLabel, 0xFF0000);
     EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), e2e::kSystemYaml);
     EXPECT_TRUE(e2e::file_exists(path("\\LeagueClient\\system.yaml.bak")));
 
@@ -423,7 +457,7 @@ TEST_F(EndToEnd, WhileASearchRunsTheWindowAnswersAndActionsWait) {
     ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, kSearching, 2000));
 
     // Every action refuses alike while the search runs: there is no client to work on yet.
-    std::vector<std::vector<AnsweredBox>> boxes;
+    std::vector<std::vector<LookedAtBox>> boxes;
     for (int button : {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton,
                        e2e::kHomeRestoreButton})
         boxes.push_back(press(*tool, button));

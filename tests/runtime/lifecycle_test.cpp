@@ -11,6 +11,7 @@
 #include "logic/calls.h"
 #include "runtime/process_entry.h"
 #include "tests/runtime/test_program.h"
+#include "tests/support/box_look.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 
@@ -231,10 +232,13 @@ TRIVANE_CHILD_SCENARIO(error_box_shown) {
 TEST(Lifecycle, TheErrorBoxShowsTheComposedTextAndEndsAfterItCloses) {
     std::string report_path;
     PROCESS_INFORMATION child = testing_support::start_child("error_box_shown", &report_path);
+    testing_support::IconPixels icon;
+    const bool shown = testing_support::read_box_icon(child.dwProcessId, &icon, 15000);
     testing_support::AnsweredBox box;
-    const bool answered = testing_support::answer_message_box(child.dwProcessId, IDOK, &box, 15000);
+    const bool answered = shown && testing_support::answer_message_box(child.dwProcessId, IDOK, &box, 15000);
     const auto r = testing_support::finish_child(child, report_path);
     ASSERT_TRUE(answered);
+    EXPECT_TRUE(icon == testing_support::icon_of_style(16));  // the error icon
     EXPECT_EQ(box.title, "错误");
     EXPECT_EQ(box.text,
               "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n\r\n67174401, 12\r\n");

@@ -1,7 +1,7 @@
 // The home page templates name the hosts the client talks to once its system.yaml is
-// replaced, tokens included. Only names nobody can register may appear: the reserved
-// top-level names and the example domains; the blank template's landing page is the
-// loopback address.
+// replaced, tokens included. Only names nobody can register or answer may appear: the
+// reserved top-level names and the example domains. The loopback address is no such
+// name: any program on the machine can listen there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +19,6 @@ bool ends_with(const std::string& s, const std::string& suffix) {
 
 bool reserved_host(std::string host) {
     std::transform(host.begin(), host.end(), host.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (host == "127.0.0.1") return true;
     for (const char* top : {".example", ".invalid", ".test"})
         if (ends_with(host, top)) return true;
     for (const std::string domain : {"example.com", "example.net", "example.org"})
@@ -41,6 +40,8 @@ std::vector<std::string> hosts_in(const std::string& text) {
 TEST(HomePageTemplates, NameOnlyHostsNobodyCanHold) {
     EXPECT_FALSE(reserved_host("support.example.cn"));
     EXPECT_FALSE(reserved_host("notexample.com"));
+    EXPECT_FALSE(reserved_host("127.0.0.1"));
+    EXPECT_FALSE(reserved_host("localhost"));
 
     const struct {
         const char* name;
@@ -54,6 +55,13 @@ TEST(HomePageTemplates, NameOnlyHostsNobodyCanHold) {
         EXPECT_EQ(hosts.size(), 7u) << t.name;  // every URL of the template
         for (const std::string& host : hosts) EXPECT_TRUE(reserved_host(host)) << t.name << ": " << host;
     }
+    // The blank page's landing host never resolves, so the page stays blank.
+    const std::string blank = templates[0].text;
+    const size_t landing = blank.find("custom_landing_url: ");
+    ASSERT_NE(landing, std::string::npos);
+    const std::vector<std::string> landing_host = hosts_in(blank.substr(landing, blank.find('\n', landing) - landing));
+    ASSERT_EQ(landing_host.size(), 1u);
+    EXPECT_TRUE(ends_with(landing_host[0], ".invalid")) << landing_host[0];
 }
 
 }  // namespace

@@ -20,6 +20,12 @@ struct AnsweredBox {
 // when it has no such button. Returns false when no box appeared in time.
 bool answer_message_box(DWORD pid, int button_id, AnsweredBox* box, DWORD timeout_ms = 10000);
 
+// Presses a button of the first visible box of process `pid` as answer_message_box
+// does, recording it in `box`; null when there is none. The box may still be closing
+// on return: wait_until_gone waits for that.
+HWND press_box(DWORD pid, int button_id, AnsweredBox* box);
+void wait_until_gone(HWND box);
+
 // Answers boxes of this process on a thread of its own while the test thread is
 // blocked in a modal box; collects what it answered.
 class BoxAnswerer {

@@ -5,6 +5,7 @@
 
 #include "forms/window_system_install.h"
 #include "logic/calls.h"
+#include "tests/support/box_look.h"
 #include "tests/support/change_record_tail.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
@@ -183,12 +184,13 @@ TEST(ChangeRecord, TheSystemMenuOffersTheRecordAndWithoutOneSaysSo) {
 
     tuner_tests::start_tool_runtime();
     TempDir dir;
-    testing_support::BoxAnswerer answerer(IDOK);
+    testing_support::LookingAnswerer answerer(0);
     tuner::show_change_record((dir / "changes.log").c_str());
     const auto boxes = answerer.answered();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "暂无更改记录");
     EXPECT_EQ(boxes[0].title, "友情提示：");
+    EXPECT_EQ(boxes[0].icon_handle, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_INFORMATION)));  // style 64: the information icon
 }
 
 }  // namespace

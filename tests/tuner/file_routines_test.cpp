@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tests/support/message_box_answerer.h"
+#include "tests/support/box_look.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/file_routines.h"
@@ -69,7 +69,7 @@ TEST_F(LogTree, WithoutRecursionOnlyTheTopFolderIsCleaned) {
 }
 
 TEST_F(LogTree, APatternWithoutADotIsRefusedWithATimedMessage) {
-    testing_support::BoxAnswerer answerer(IDOK);
+    testing_support::LookingAnswerer answerer(0);
     logic::Text directory = logic::Text::copy(dir_.path().c_str());
     EXPECT_EQ(tuner::delete_files_by_pattern(directory, "log", true, 7), 0);
     EXPECT_TRUE(exists(dir_ / "a.log"));
@@ -78,6 +78,7 @@ TEST_F(LogTree, APatternWithoutADotIsRefusedWithATimedMessage) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "扩展名有错,请返回检查,格式请看参数说明");
     EXPECT_EQ(boxes[0].title, "友情提醒");
+    EXPECT_EQ(boxes[0].icon_handle, nullptr);  // style 0: no icon
 }
 
 // Wine shows a timed box but never closes it by itself, so only what it shows is

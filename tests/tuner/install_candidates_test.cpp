@@ -1,6 +1,7 @@
 // The places where a client usually is, tried before a drive is walked. Each test
 // places what it needs on drive C: of the test prefix (registry values, running
-// programs, folders) and removes it again; the end-to-end tests never choose C:.
+// programs, folders) and removes it again; the one end-to-end test that chooses C:
+// never runs at the same time (the two suites share a lock).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+// The logic's own headers first: runtime/memory.h would make their release calls ambiguous.
+#include "tests/tuner/stand_in.h"
 
 #include "runtime/memory.h"
 #include "tests/support/temp_dir.h"
@@ -30,6 +34,18 @@ std::string usual_install(char drive, bool stopped = false) {
 }
 
 std::string config_of(const std::string& install) { return install + "\\LeagueClient\\system.yaml"; }
+
+// What a folder named by the registry or a running program must hold besides the
+// config: the client's program and its Game folder.
+void write_layout(const std::string& install) {
+    testing_support::write_file(install + "\\LeagueClient\\LeagueClient.exe", "MZ");
+    testing_support::write_file(install + "\\Game\\Config\\game.cfg", "x");
+}
+
+void write_client(const std::string& install) {
+    testing_support::write_file(config_of(install), "x");
+    write_layout(install);
+}
 
 // The launcher's value (a 32-bit process writes the 32-bit view), removed with its keys.
 struct LauncherValue {
@@ -86,6 +102,9 @@ TEST(InstallCandidates, NamedAsTheWalkNamesFolders) {
         {"D:Games", "D", nullptr},  // relative to the drive's current folder
         {"D:\\Games\\..\\Windows", "D", nullptr},
         {"D:\\Games\\英\x81", "D", nullptr},  // a character cut in half
+        {"D:\\Games\\LOL:stream", "D", nullptr},      // a file's alternate data stream
+        {"D:\\Games:x\\LOL", "D", nullptr},
+        {"D::\\Games", "D", nullptr},
         {too_long.c_str(), "D", nullptr},
     };
     for (const auto& c : cases) {
@@ -107,8 +126,9 @@ TEST(InstallCandidates, NamedAsTheWalkNamesFolders) {
 
 TEST(InstallCandidates, TheLauncherValuesCurrentUserFirst) {
     TempDir dir;
-    dir.write("machine\\LeagueClient\\system.yaml", "x");
-    dir.write("user\\LeagueClient\\system.yaml", "x");
+    write_client(dir / "machine");
+    write_client(dir / "user");
+    write_layout(dir / "no config");
     dir.write("no config\\LeagueClient\\system.yml", "x");
     ASSERT_EQ(usual_install('C'), "") << "the prefix holds no client in a usual place";
 
@@ -124,21 +144,109 @@ TEST(InstallCandidates, TheLauncherValuesCurrentUserFirst) {
     EXPECT_EQ(usual_install('C', true), "");
 }
 
+// Anyone can write the user's registry: a folder a value names counts only when it
+// shows the client's layout, and a value naming the launcher's TCLS folder names the
+// install directory above it.
+TEST(InstallCandidates, ALauncherValueCountsOnlyForAFolderWithTheClientsLayout) {
+    TempDir dir;
+    ASSERT_EQ(usual_install('C'), "") << "the prefix holds no client in a usual place";
+    const struct {
+        const char* name;
+        void (*place)(const std::string& install);
+    } incomplete[] = {
+        {"config only", [](const std::string& i) { testing_support::write_file(config_of(i), "x"); }},
+        {"no program", [](const std::string& i) {
+             testing_support::write_file(config_of(i), "x");
+             testing_support::write_file(i + "\\Game\\game.cfg", "x");
+         }},
+        {"program is a folder", [](const std::string& i) {
+             testing_support::write_file(config_of(i), "x");
+             testing_support::write_file(i + "\\LeagueClient\\LeagueClient.exe\\inner", "x");
+             testing_support::write_file(i + "\\Game\\game.cfg", "x");
+         }},
+        {"no Game folder", [](const std::string& i) {
+             testing_support::write_file(config_of(i), "x");
+             testing_support::write_file(i + "\\LeagueClient\\LeagueClient.exe", "MZ");
+         }},
+        {"Game is a file", [](const std::string& i) {
+             testing_support::write_file(config_of(i), "x");
+             testing_support::write_file(i + "\\LeagueClient\\LeagueClient.exe", "MZ");
+             testing_support::write_file(i + "\\Game", "x");
+         }},
+    };
+    for (const auto& c : incomplete) {
+        c.place(dir / c.name);
+        const LauncherValue user(HKEY_CURRENT_USER, dir / c.name);
+        EXPECT_EQ(usual_install('C'), "") << c.name;
+    }
+
+    write_client(dir / "client");
+    const char* const values[][2] = {
+        // the value, below the test folder; the install directory it leads to
+        {"client", "client"},
+        {"client\\TCLS", "client"},
+        {"client\\tcls\\", "client"},
+        {"client\\TCLS2", nullptr},
+        {"client\\Game\\TCLS", nullptr},  // only the folder right above TCLS
+        {"client\\TCLS:x", nullptr},
+    };
+    for (const auto& v : values) {
+        const LauncherValue user(HKEY_CURRENT_USER, dir / v[0]);
+        EXPECT_EQ(usual_install('C'), v[1] ? config_of(dir / v[1]) : "") << v[0];
+    }
+    // A TCLS folder that is a client itself is taken as it is.
+    write_client(dir / "client\\TCLS");
+    const LauncherValue user(HKEY_CURRENT_USER, dir / "client\\TCLS");
+    EXPECT_EQ(usual_install('C'), config_of(dir / "client\\TCLS"));
+}
+
 TEST(InstallCandidates, ARunningClientProgramNamesItsFolder) {
     TempDir dir;
     dir.write("no config\\LeagueClient\\notes.txt", "x");
-    dir.write("ux\\LeagueClient\\system.yaml", "x");
+    write_client(dir / "ux");
     dir.write("client\\LeagueClient\\system.yaml", "x");
+    dir.write("client\\Game\\game.cfg", "x");
     // Named as a client, but not in a client folder, or in one without its config.
     const RunningProgram stray(dir / "LeagueClient.exe");
     const RunningProgram no_config(dir / "no config\\LeagueClient\\LeagueClient.exe");
+    // A sleeper under the client's name beside a config of its own, without a Game
+    // folder: no client.
+    dir.write("sleeper\\LeagueClient\\system.yaml", "x");
+    const RunningProgram sleeper(dir / "sleeper\\LeagueClient\\LeagueClient.exe");
     EXPECT_EQ(usual_install('C'), "");
     {
         const RunningProgram ux(dir / "ux\\LeagueClient\\LeagueClientUx.exe");
         EXPECT_EQ(usual_install('C'), config_of(dir / "ux"));
         EXPECT_EQ(usual_install('Q'), "");  // it runs from drive C:
     }
-    const RunningProgram client(dir / "client\\LeagueClient\\leagueclient.exe");
+    const RunningProgram client(dir / "client\\LeagueClient\\LeagueClient.exe");
+    EXPECT_EQ(usual_install('C'), config_of(dir / "client"));
+}
+
+// Under Wine every process runs as the same user, so another user's client is made by
+// answering the token comparison, or failing the token's opening, in the platform's place.
+BOOL WINAPI different_users(PSID, PSID) { return FALSE; }
+BOOL WINAPI no_token(HANDLE, DWORD, PHANDLE) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+TEST(InstallCandidates, AClientProgramOfAnotherUserIsNotTaken) {
+    TempDir dir;
+    write_client(dir / "client");
+    const RunningProgram client(dir / "client\\LeagueClient\\LeagueClient.exe");
+    ASSERT_EQ(usual_install('C'), config_of(dir / "client")) << "the tool's own user's client is taken";
+    {
+        const tuner_tests::StandIn other_user(tuner::kEqualSid, reinterpret_cast<void*>(different_users));
+        EXPECT_EQ(usual_install('C'), "");
+    }
+    {
+        const tuner_tests::StandIn unreadable(tuner::kOpenProcessToken, reinterpret_cast<void*>(no_token));
+        EXPECT_EQ(usual_install('C'), "");
+    }
+    // The registry and the usual folders do not ask whose a process is.
+    const tuner_tests::StandIn other_user(tuner::kEqualSid, reinterpret_cast<void*>(different_users));
+    const LauncherValue user(HKEY_CURRENT_USER, dir / "client");
     EXPECT_EQ(usual_install('C'), config_of(dir / "client"));
 }
 
@@ -170,6 +278,7 @@ TEST(InstallCandidates, NoneThroughAReparsePoint) {
     const DWORD link = GetFileAttributesA("C:\\trivane_linked");
     ASSERT_TRUE(link != INVALID_FILE_ATTRIBUTES && (link & FILE_ATTRIBUTE_REPARSE_POINT)) << "see tools/test.sh";
     const PlacedClient client("C:\\trivane_linked\\client", "C:\\trivane_linked\\client");
+    write_layout("C:\\trivane_linked\\client");
     const LauncherValue user(HKEY_CURRENT_USER, "C:\\trivane_linked\\client");
     EXPECT_EQ(usual_install('C'), "");
 }

@@ -2,6 +2,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+// The logic's own headers first: runtime/memory.h would make their release calls ambiguous.
+#include "tests/tuner/stand_in.h"
+
 #include "runtime/memory.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tuner/tuner_test_program.h"
@@ -11,12 +18,27 @@ namespace {
 
 using testing_support::TempDir;
 
-std::string find(const TempDir& dir) {
+std::string find(const std::string& folder) {
     std::atomic<bool> stop{false};
-    char* found = tuner::find_client_config((dir.path() + "\\").c_str(), stop);
+    char* found = tuner::find_client_config((folder + "\\").c_str(), stop);
     std::string result = found ? found : "";
     rt::release(found);
     return result;
+}
+
+std::string find(const TempDir& dir) { return find(dir.path()); }
+
+// Every folder a walk lists, as the patterns it hands the platform; the walk lists on
+// helper threads too.
+SRWLOCK g_listed_lock = SRWLOCK_INIT;
+std::vector<std::string> g_listed;
+
+HANDLE WINAPI counted_listing(LPCSTR pattern, FINDEX_INFO_LEVELS level, LPVOID data, FINDEX_SEARCH_OPS search,
+                              LPVOID filter, DWORD flags) {
+    AcquireSRWLockExclusive(&g_listed_lock);
+    g_listed.push_back(pattern);
+    ReleaseSRWLockExclusive(&g_listed_lock);
+    return FindFirstFileExA(pattern, level, data, search, filter, flags);
 }
 
 TEST(InstallSearch, FindsTheFolderAboveLeagueClient) {
@@ -56,6 +78,34 @@ TEST(InstallSearch, AStopRequestEndsTheWalkWithoutAResult) {
     dir.write("x\\LeagueClient\\system.yaml", "x");
     std::atomic<bool> stop{true};
     EXPECT_EQ(tuner::find_client_config((dir.path() + "\\").c_str(), stop), nullptr);
+}
+
+// C:\\trivane_walk is a tree the test command makes with two linked folders in it
+// (which the platform reports as reparse points): "outside" leads to the folder behind
+// C:\\trivane_linked, where this test places a client, and "inner\\up" back to the
+// tree's top. The walk enters neither: no client, no folder listed twice.
+TEST(InstallSearch, FollowsNoLinkOutOfTheTreeOrBackUpIt) {
+    tuner_tests::start_tool_runtime();
+    const std::string root = "C:\\trivane_walk";
+    for (const char* link : {"\\outside", "\\inner\\up"}) {
+        const DWORD attributes = GetFileAttributesA((root + link).c_str());
+        ASSERT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            << link << ": see tools/test.sh";
+    }
+    testing_support::write_file("C:\\trivane_linked\\walk\\LeagueClient\\system.yaml", "x");
+    ASSERT_NE(GetFileAttributesA((root + "\\outside\\walk\\LeagueClient\\system.yaml").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+
+    g_listed.clear();
+    std::string found;
+    {
+        const tuner_tests::StandIn listing(tuner::kFindFirstFileExA, reinterpret_cast<void*>(counted_listing));
+        found = find(root);
+    }
+    testing_support::remove_tree("C:\\trivane_linked\\walk");
+    EXPECT_EQ(found, "");
+    std::sort(g_listed.begin(), g_listed.end());
+    EXPECT_EQ(g_listed, (std::vector<std::string>{root + "\\*", root + "\\inner\\*"}));
 }
 
 TEST(InstallSearch, TheInstallDirectoryIsNeverEmpty) {

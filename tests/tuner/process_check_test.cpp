@@ -5,8 +5,10 @@
 #include <string>
 
 #include "tests/support/child_process.h"
+#include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/process_check.h"
+#include "tuner/process_owner.h"
 
 namespace {
 
@@ -57,6 +59,30 @@ TEST(ProcessCheck, FindsARunningProgramByItsFileName) {
     HANDLE probe_after = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     CloseHandle(probe_after);
     EXPECT_EQ(probe_after, probe_before);  // every snapshot closed
+}
+
+// The token's user as the platform gives it, but with the SID's address pointing at a
+// copy outside the record the tool handed over.
+unsigned char g_elsewhere[128];
+BOOL WINAPI user_elsewhere(HANDLE token, TOKEN_INFORMATION_CLASS kind, void* record, DWORD length, DWORD* returned) {
+    if (!GetTokenInformation(token, kind, record, length, returned)) return FALSE;
+    auto* user = static_cast<TOKEN_USER*>(record);
+    CopySid(sizeof g_elsewhere, g_elsewhere, user->User.Sid);
+    user->User.Sid = g_elsewhere;
+    return TRUE;
+}
+
+TEST(ProcessOwner, TheToolsOwnUserAndNoAddressOutsideTheRecord) {
+    tuner_tests::start_tool_runtime();
+    ProbeProcess probe("TrivaneOwnerProbe.exe");
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, probe.pid());
+    ASSERT_NE(process, nullptr);
+    EXPECT_TRUE(tuner::runs_as_tool_user(reinterpret_cast<rt::u32>(process)));
+    {
+        const tuner_tests::StandIn elsewhere(tuner::kGetTokenInformation, reinterpret_cast<void*>(user_elsewhere));
+        EXPECT_FALSE(tuner::runs_as_tool_user(reinterpret_cast<rt::u32>(process)));
+    }
+    CloseHandle(process);
 }
 
 }  // namespace
