@@ -126,12 +126,12 @@ namespace tuner {
     X(kSleep, Sleep, "kernel32.dll", Standard, void(u32 milliseconds))                                           \
     /* Temporary files: whether the program that made one still runs; the profile */                            \
     /* reader that checks a rewritten copy of a configuration file. */                                          \
-    X(kWaitForSingleObject, WaitForSingleObject, "kernel32.dll", Standard, u32(u32 handle, u32 milliseconds))     \
+    X(kWaitForSingleObject, WaitForSingleObject, "kernel32.dll", Standard, u32(u32 handle, u32 milliseconds))    \
     X(kSetLastError, SetLastError, "kernel32.dll", Standard, void(u32 code))                                     \
     X(kGetPrivateProfileSectionNamesA, GetPrivateProfileSectionNamesA, "kernel32.dll", Standard,                 \
       u32(char* names, u32 size, const char* file))                                                              \
     X(kGetPrivateProfileSectionA, GetPrivateProfileSectionA, "kernel32.dll", Standard,                           \
-      u32(const char* section, char* lines, u32 size, const char* file))                                          \
+      u32(const char* section, char* lines, u32 size, const char* file))                                         \
     /* A running client counts only when it runs as the same user as the tool. */                               \
     X(kOpenProcessToken, OpenProcessToken, "advapi32.dll", Standard, bool(u32 process, u32 access, u32* token))  \
     X(kGetTokenInformation, GetTokenInformation, "advapi32.dll", Standard,                                       \
