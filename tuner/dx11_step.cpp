@@ -34,9 +34,8 @@ void run_dx11_step() {
     if (!is_regular_file(backup.get())) {
         const logic::Text program_dir = logic::program_directory();
         const logic::Text granted = logic::join({program_dir.get(), kGameConfigDir});
-        rt::u32 error = 0;
-        const bool granted_now = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess, &error);
-        record_change(Change::Permission, granted.get(), granted_now, error);
+        const PermissionGrant grant = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess);
+        record_permission_grant(granted.get(), grant);
         const bool copied = dll::CopyFileA(config.get(), backup.get(), false, {kRoutineDx11, 1});
         record_outcome(Change::Backup, backup.get(), copied);
         if (!copied) return;
