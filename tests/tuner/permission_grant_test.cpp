@@ -122,14 +122,14 @@ TEST(PermissionGrant, TheNewEntryJoinsTheFoldersOwnEntries) {
 
 // The folder holding it is found by its last backslash: a character whose second byte
 // is the backslash's code does not end a name.
-TEST(PermissionGrant, AFolderBelowANameWithABackslashByteIsGranted) {
+TEST(PermissionGrant, AFolderWhoseNameHasABackslashByteIsGranted) {
     tuner_tests::start_tool_runtime();
     TempDir dir;
-    const std::string name = "淺";
-    ASSERT_EQ(name.size(), 2u);
-    ASSERT_EQ(name[1], '\\');
-    dir.write(name + "\\Config\\game.cfg", "x");
-    const tuner::PermissionGrant granted = grant(dir / (name + "\\Config"));
+    const std::string name = "a淺b";
+    ASSERT_EQ(name.size(), 4u);
+    ASSERT_EQ(name[2], '\\');
+    dir.write("Game\\" + name + "\\game.cfg", "x");
+    const tuner::PermissionGrant granted = grant(dir / ("Game\\" + name));
     EXPECT_TRUE(granted.granted) << granted.error;
 }
 
