@@ -119,6 +119,21 @@ protected:
         ASSERT_TRUE(system_powercfg_->installed()) << system_powercfg_->path();
     }
 
+    // A stand-in still running holds its file, which the next test replaces.
+    void TearDown() override {
+        for (const RecordedRun& run : recorded_runs(0)) {
+            HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE, run.pid);
+            if (!process) continue;
+            char image[MAX_PATH] = {};
+            DWORD size = MAX_PATH;
+            if (QueryFullProcessImageNameA(process, 0, image, &size) && same_path(image, run.program)) {
+                TerminateProcess(process, 0);
+                WaitForSingleObject(process, 5000);
+            }
+            CloseHandle(process);
+        }
+    }
+
     // Starts the tool and, for most tests, lets it find the client on T:.
     std::unique_ptr<Trivane> start(bool choose_client_drive = true) {
         auto tool = std::make_unique<Trivane>(e2e::Launch{e2e::trivane_exe(), "", standin_log_});
