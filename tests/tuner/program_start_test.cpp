@@ -1,6 +1,6 @@
-// The power plan when powercfg cannot be started: each command's line says so, with
-// the platform's code, and names the program by its full path and the arguments
-// unchanged; the platform was handed the application and the system directory.
+// What the platform is handed when the tool starts a program (powercfg, Notepad): the
+// system's program by its full path, and the system directory to run in; and the
+// power plan's record when powercfg cannot be started.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "tests/support/change_record_tail.h"
+#include "tests/support/temp_dir.h"
 #include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
+#include "tuner/change_record.h"
 #include "tuner/steps.h"
 
 namespace {
@@ -53,6 +55,23 @@ TEST(PowerPlan, APowercfgThatCannotStartIsRecordedWithThePlatformsCode) {
     }
     EXPECT_EQ(tail.lines_with(powercfg),
               (std::vector<std::string>{"运行\t" + duplicate + "\t失败 2", "运行\t" + activate + "\t失败 2"}));
+}
+
+TEST(ProgramStart, TheRecordOpensInTheSystemsNotepadRunFromTheSystemDirectory) {
+    tuner_tests::start_tool_runtime();
+    testing_support::TempDir dir;
+    dir.write("changes.log", "line\r\n");
+    const std::string record = dir / "changes.log";
+    g_starts.clear();
+    {
+        const tuner_tests::StandIn refused(tuner::kCreateProcessA, reinterpret_cast<void*>(refuse_to_start));
+        tuner::show_change_record(record.c_str());
+    }
+    ASSERT_EQ(g_starts.size(), 1u);
+    const std::string notepad = system_directory() + "\\notepad.exe";
+    EXPECT_EQ(g_starts[0].application, notepad);
+    EXPECT_EQ(g_starts[0].command_line, "\"" + notepad + "\" \"" + record + "\"");
+    EXPECT_EQ(g_starts[0].directory, system_directory());
 }
 
 }  // namespace
