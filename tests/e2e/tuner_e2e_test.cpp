@@ -4,6 +4,8 @@
 // W: (where the machine permits it) to a tiny file system that a test fills.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -356,6 +358,83 @@ TEST_F(EndToEnd, ThePowerPlanRecordsEachCommandsOwnEndingWhileTheWindowAnswers) 
     }
     EXPECT_EQ(tool->text(e2e::kResultLabel), "");
     EXPECT_EQ(tool->close(), 0u);
+}
+
+// The Unix path of a Windows path, through Wine's own conversion.
+std::string unix_path(const std::string& path) {
+    using ToUnix = char*(__cdecl*)(const WCHAR*);
+    const auto to_unix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    std::wstring wide(path.begin(), path.end());
+    char* converted = to_unix ? to_unix(wide.c_str()) : nullptr;
+    const std::string result = converted ? converted : "";
+    if (converted) HeapFree(GetProcessHeap(), 0, converted);
+    return result;
+}
+
+// Starts a program of the Unix host (Wine starts those too, though it neither waits
+// for them nor tells their exit code); false when it could not be started.
+bool run_on_host(const std::string& program, const std::string& arguments) {
+    std::string command = program + " " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return true;
+}
+
+std::string access_list_of(const std::string& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                              nullptr, &descriptor) != ERROR_SUCCESS)
+        return "unreadable";
+    char* text = nullptr;
+    std::string result = "unreadable";
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr)) {
+        result = text;
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return result;
+}
+
+// Any program of the user can plant Game beside Trivane as a link to a folder of its
+// choice: the grant on Game\Config below the program is refused, and the folder the
+// link names keeps its access list.
+TEST_F(EndToEnd, TheDx11GrantRefusesAGameFolderThatIsALink) {
+    const std::string folder = temp_ / "Downloads";
+    const std::string target = temp_ / "Elsewhere";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(target.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((target + "\\Config").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(e2e::trivane_exe().c_str(), (folder + "\\Trivane.exe").c_str(), FALSE));
+    const std::string link = folder + "\\Game";
+    ASSERT_TRUE(run_on_host("Z:\\bin\\ln", "-s " + unix_path(target) + " " + unix_path(folder) + "/Game"));
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    for (int i = 0; i < 100 && attributes == INVALID_FILE_ATTRIBUTES; ++i, Sleep(50))  // the host program runs apart
+        attributes = GetFileAttributesA(link.c_str());
+    ASSERT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        << unix_path(target) << " " << unix_path(folder) << " " << attributes;
+    const std::string before = access_list_of(target + "\\Config");
+    const testing_support::ChangeRecordTail tail;
+
+    {
+        Trivane tool(e2e::Launch{folder + "\\Trivane.exe", "", standin_log_});
+        ASSERT_TRUE(tool.started());
+        ASSERT_TRUE(tool.choose_drive('T'));
+        ASSERT_TRUE(tool.wait_for_text(e2e::kPromptLabel, client_.install));
+        tool.click(e2e::kDx11Box);
+        EXPECT_TRUE(press(tool, e2e::kOptimizeButton).empty());
+        EXPECT_EQ(tool.close(), 0u);
+    }
+    EXPECT_EQ(tail.lines_with(link), std::vector<std::string>{"权限\t" + link + "\\Config\t失败 681"});
+    EXPECT_EQ(access_list_of(target + "\\Config"), before);
+    EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
+    run_on_host("Z:\\bin\\rm", unix_path(folder) + "/Game");  // the link only, before the folders go
 }
 
 TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {
