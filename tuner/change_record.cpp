@@ -18,6 +18,18 @@ constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never wha
 constexpr rt::u32 kAppendData = 0x4;
 constexpr rt::u32 kReadAttributes = 0x80;
 constexpr rt::u32 kOpenAlways = 4;
+// Another copy of the tool may be appending, or renaming the record aside, meanwhile.
+constexpr rt::u32 kShareWithOtherCopies = 0x1 | 0x2 | 0x4;
+constexpr rt::u32 kReadData = 0x1;  // the platform locks ranges of handles that may read or write
+constexpr rt::u32 kExclusiveLock = 2;
+
+// The platform's OVERLAPPED, naming the byte the copies lock around each line: far past
+// any record, so it never stops a reader.
+struct LineLock {
+    rt::u32 internal = 0, internal_high = 0;
+    rt::u32 offset = 0, offset_high = 0x40000000;
+    rt::u32 event = 0;
+};
 constexpr rt::u32 kLocalAppData = 0x1C;
 constexpr rt::i32 kInformationStyle = 64;
 
@@ -135,7 +147,7 @@ bool ChangeRecord::open() {
         const rt::u32 attributes = dll::GetFileAttributesA(folder_.get(), at(11));
         if (attributes == kInvalidHandle || !(attributes & kAttributeDirectory) || (attributes & kAttributeReparsePoint)) return false;
     }
-    handle_ = KernelHandle(dll::CreateFileA(record_.get(), kAppendData | kReadAttributes, kShareRead, nullptr,
+    handle_ = KernelHandle(dll::CreateFileA(record_.get(), kAppendData | kReadData | kReadAttributes, kShareWithOtherCopies, nullptr,
                                             kOpenAlways, kAttributeNormal | kOpenReparsePoint, 0, at(4)),
                            at(3));
     if (!handle_) return false;
@@ -161,8 +173,12 @@ bool ChangeRecord::append_line(const char* line) {
             !open())
             return false;
     }
+    // Appends of several copies are not atomic under every platform: a line at a time.
+    LineLock lock;
+    const bool locked = dll::LockFileEx(handle_.get(), kExclusiveLock, 0, 1, 0, &lock, at(15));
     rt::u32 written = 0;
     const bool ok = dll::WriteFile(handle_.get(), line, length, &written, nullptr, at(7)) && written == length;
+    if (locked) dll::UnlockFileEx(handle_.get(), 0, 1, 0, &lock, at(16));
     size_ += written;
     return flush_if_due() && ok;
 }

@@ -113,7 +113,11 @@ namespace tuner {
       u32(u32 key, const char* name, u32* reserved, u32* type, void* data, u32* size))                           \
     X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
     X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
-      bool(u32 process, u32 flags, char* path, u32* size))
+      bool(u32 process, u32 flags, char* path, u32* size))                                                       \
+    X(kLockFileEx, LockFileEx, "kernel32.dll", Standard,                                                         \
+      bool(u32 file, u32 flags, u32 reserved, u32 length_low, u32 length_high, void* overlapped))               \
+    X(kUnlockFileEx, UnlockFileEx, "kernel32.dll", Standard,                                                     \
+      bool(u32 file, u32 reserved, u32 length_low, u32 length_high, void* overlapped))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,

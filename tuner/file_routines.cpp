@@ -8,6 +8,8 @@
 #include "tuner/change_record.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -38,6 +40,24 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
     return 0;
 }
 
+constexpr rt::u32 kDeleteAccess = 0x00010000;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kDeleteOnClose = 0x04000000;
+constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // a linked file goes itself, never what it names
+
+// Through a handle of its own that shares nothing, deleted as it closes: a second copy
+// of the tool cleaning the same client at once finds the file taken or gone, so only
+// one of them says it deleted it (by path, the platform may let both deletions
+// succeed). On failure the platform's error code is still the open's.
+bool delete_one_file(const char* path) {
+    const logic::Site site = {kRoutineDeleteFiles, 21};
+    const rt::u32 handle =
+        dll::CreateFileA(path, kDeleteAccess, 0, nullptr, kOpenExisting, kDeleteOnClose | kOpenReparsePoint, 0, site);
+    if (handle == kInvalidHandle) return false;
+    KernelHandle(handle, {kRoutineDeleteFiles, 22}).close();
+    return true;
+}
+
 struct Deletion {
     const char* pattern;
     bool recurse;
@@ -60,7 +80,7 @@ void delete_in_folder(const char* folder, FolderVisit& visit, const void* deleti
                 visit.subfolders.append(listing.name());
         } else if (matches_pattern(listing.name(), d.pattern)) {
             const logic::Text file = logic::join({folder, listing.name()});
-            const bool deleted = logic::delete_file(file.get());
+            const bool deleted = delete_one_file(file.get());
             const rt::u32 error = deleted ? 0 : last_error();
             if (deleted) ++visit.count;
             const logic::Text entry = change_entry(Change::Delete, file.get(), deleted, error);
