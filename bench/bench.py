@@ -464,6 +464,26 @@ def build_table(res, judge_rows):
     return table
 
 
+def only_cleanup_round_trips(args, bench, tree, scratch, trivane_exe, rounds):
+    results = Results()
+    try:
+        print("bench: message round trips during the window's log cleanup", flush=True)
+        cleanup_round_trip_rounds(bench, trivane_exe, tree, scratch, rounds["respond_cleanup"], results)
+    except Failure as failure:
+        print(f"bench: FAILED: {failure}", file=sys.stderr)
+        return 2
+    finally:
+        bench.close()
+    table = Table(judge_rows=args.size == "full")
+    cleanup_round_trip_row(table, results)
+    print()
+    for line in table.lines():
+        print(line)
+    print(f"Load average at the end: {load_average()}")
+    missed = [name for name, ok in table.verdicts if not ok]
+    return 1 if missed and args.size == "full" else 0
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--size", choices=["full", "small"], required=True)
@@ -474,6 +494,8 @@ def main():
     parser.add_argument("--tenth", required=True, help="folder mapped as X:")
     parser.add_argument("--scratch", required=True, help="folder mapped as V:")
     parser.add_argument("--tree-summary", default="")
+    parser.add_argument("--only", choices=["cleanup-respond"],
+                        help="one row alone, judged on its own (the full run stays the record)")
     args = parser.parse_args()
 
     full = args.size == "full"
@@ -484,6 +506,9 @@ def main():
     results = Results()
     for line in machine_lines(args):
         print(line, flush=True)
+
+    if args.only:
+        return only_cleanup_round_trips(args, bench, tree, scratch, trivane_exe, rounds)
 
     placed_unix = []
     try:

@@ -14,7 +14,7 @@ namespace tuner {
 
 rt::u32 __stdcall run_cleanup(void* job_pointer) {
     auto& job = *static_cast<CleanupJob*>(job_pointer);
-    job.deleted = delete_matching_files(job.directory.get(), kLogPattern, true, job.stop);
+    delete_matching_files(job.directory.get(), kLogPattern, true, job.stop);
     return 0;
 }
 

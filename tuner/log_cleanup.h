@@ -8,11 +8,10 @@
 namespace tuner {
 
 // Owned by the step that starts it, which waits for it to end; the cleanup thread
-// borrows it, reads `directory` and `stop` and writes `deleted`.
+// borrows it and only reads it.
 struct CleanupJob {
     logic::Text directory;          // ends in a backslash
     std::atomic<bool> stop{false};  // the window closing
-    rt::i32 deleted = 0;
 };
 
 // The cleanup thread's start routine.
