@@ -232,7 +232,9 @@ TEST_F(Cleanup, ClosingDuringItEndsTheProgramPromptlyAndCleanly) {
     ASSERT_TRUE(wait_for_cleanup_lines());
     const DWORD closing = GetTickCount();
     EXPECT_EQ(tool->close(), 0u);
-    EXPECT_LT(GetTickCount() - closing, 3000u);
+    // Well within the 2 s the workers get: the cleanup stopped, rather than the process
+    // being ended at the deadline.
+    EXPECT_LT(GetTickCount() - closing, 1500u);
     EXPECT_TRUE(press.finished(5000));
     const std::vector<std::string> deleted = gone();
     EXPECT_LT(deleted.size(), logs_.size()) << "the cleanup ran to its end";
