@@ -19,8 +19,9 @@ namespace {
 bool refuse_at_drive_root() {
     ToolState& s = state();
     const char* install = s.install_directory.get();
-    if (!is_drive_root(install) && !is_shared_system_folder(install)) return false;
-    if (!s.drive_root_told) logic::message_box(kDriveRootSkipped, kErrorStyle, kWarning);
+    const bool root = is_drive_root(install);
+    if (!root && !is_shared_system_folder(install)) return false;
+    if (!s.drive_root_told) logic::message_box(root ? kDriveRootSkipped : kSharedFolderSkipped, kErrorStyle, kWarning);
     s.drive_root_told = true;
     return true;
 }

@@ -48,6 +48,7 @@ TRIVANE_CONSTANT const char kPowerDuplicate[] =
 TRIVANE_CONSTANT const char kPowerActivate[] = " /S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
 
 TRIVANE_CONSTANT const char kDriveRootSkipped[] = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
+TRIVANE_CONSTANT const char kSharedFolderSkipped[] = "LOL安装在系统共用文件夹中，为安全起见已跳过此步骤";
 
 TRIVANE_CONSTANT const char kRecordBackup[] = "备份";
 TRIVANE_CONSTANT const char kRecordWrite[] = "写入";

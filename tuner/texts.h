@@ -52,6 +52,8 @@ extern const char kPowerActivate[];
 // A client at the root of a drive: the steps that delete and rename below the install
 // directory would work on the whole drive.
 extern const char kDriveRootSkipped[];
+// The same for a client in a folder the system and every user share.
+extern const char kSharedFolderSkipped[];
 // The change record: its actions and outcomes, its files below the user's local
 // application data folder, the system menu item that shows it.
 extern const char kRecordBackup[];

@@ -51,7 +51,7 @@ TEST(SharedFolderEndToEnd, AClientInTheProfileFolderLeavesTheFolderAlone) {
     const std::string profile = profile_folder();
     ASSERT_FALSE(profile.empty());
     const ClientInProfile client(profile);
-    const std::string skipped = "LOL安装在驱动器根目录下，为安全起见已跳过此步骤";
+    const std::string skipped = "LOL安装在系统共用文件夹中，为安全起见已跳过此步骤";
 
     testing_support::TempDir temp;
     e2e::Trivane tool(e2e::Launch{e2e::trivane_exe(), "", temp / "standins.log"});
