@@ -30,24 +30,16 @@ bool file_exists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The process runs elevated: a library named like a system library is taken from the
-// system directory only, so a file planted beside the program is never loaded. Other
-// names are looked for beside the program, by full path; a bare name is never handed
-// to the platform's wider search (current directory, PATH).
+// The process runs elevated, often from a folder anyone may write to: a declared
+// library comes from the system directory, or from the full path the declaration
+// names. Any other is missing: it is never looked for beside the program, nor by the
+// platform's wider search (current directory, PATH).
 HMODULE load_named_library(const std::string& name) {
     if (name.find(':') != std::string::npos) return LoadLibraryA(name.c_str());
+    if (name.find_first_of("\\/") != std::string::npos) return nullptr;
     const std::string system_dir = system_directory();
-    if (!system_dir.empty() && file_exists(system_dir + "\\" + name))
-        if (HMODULE library = load_system_library(name.c_str())) return library;
-    const Application& a = app();
-    char module[MAX_PATH * 2];
-    const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string module_dir(module, n);
-    module_dir.erase(module_dir.rfind('\\') + 1);
-    for (const std::string& candidate : {a.program_directory + "\\" + name, module_dir + name})
-        if (file_exists(candidate))
-            if (HMODULE library = LoadLibraryA(candidate.c_str())) return library;
-    return nullptr;
+    if (system_dir.empty() || !file_exists(system_dir + "\\" + name)) return nullptr;
+    return load_system_library(name.c_str());
 }
 
 [[noreturn]] void report_missing(const std::string& library, const std::string& entry) {
@@ -67,6 +59,9 @@ void* resolve_dll_command(i32 index) {
     if (!inside) report_error_message(("无法找到索引为" + std::to_string(index) + "的DLL命令").c_str());
     if (void* cached = a.dll.addresses[index]) return cached;
 
+    // Binding stays out of the caller's sight: a code read right after a failed call
+    // is that call's own, not one left by loading the library or looking the entry up.
+    const DWORD caller_error = GetLastError();
     const std::string& library_name = a.dll.library_names[index];
     const std::string& entry = a.dll.entry_names[index];
     OwnedLibrary library;
@@ -90,6 +85,7 @@ void* resolve_dll_command(i32 index) {
     a.dll.addresses[index] = address;
     // The table holds the library until the runtime ends.
     a.dll.libraries[index] = library.release();
+    SetLastError(caller_error);
     return address;
 }
 

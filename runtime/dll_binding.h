@@ -7,8 +7,10 @@ extern "C" rt::u64 trivane_native_call(void* function, const rt::u32* words, rt:
 
 namespace rt {
 
-// The address of DLL command `index`, binding it on first use. A missing library or
-// entry ends the program through the runtime error box.
+// The address of DLL command `index`, binding it on first use; the thread's last error
+// is as before. A library is taken from the system directory, or from the full path
+// declared; one that is not there, or a missing entry, ends the program through the
+// runtime error box.
 void* resolve_dll_command(i32 index);
 
 // Entry slot 1.

@@ -7,8 +7,8 @@
 #include "tuner/file_constants.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
+#include "tuner/program_start.h"
 #include "tuner/routines.h"
-#include "tuner/system_directory.h"
 #include "tuner/texts.h"
 #include "tuner/wide_text.h"
 
@@ -229,12 +229,11 @@ void show_change_record(const char* record) {
         logic::message_box(kNoRecordYet, kInformationStyle, kFriendlyTip);
         return;
     }
-    // By full path: a program named notepad found elsewhere first, or a file
-    // association the user rewrote, would otherwise run elevated.
-    const logic::Text system = system_directory({kRoutineChangeRecord, 13});
-    if (system.empty()) return;
-    const logic::Text command = logic::join({"\"", system.get(), kNotepad, "\" \"", record, "\""});
-    logic::run_program(command.get(), false);
+    // The system's own Notepad: a program named notepad found elsewhere first, or a
+    // file association the user rewrote, would otherwise run elevated.
+    const logic::Text argument = logic::join({" \"", record, "\""});
+    const ProgramCommand notepad = system_program(kNotepad, argument.get(), at(13));
+    if (!notepad.application.empty()) start_program(notepad, at(13));
 }
 
 }  // namespace tuner

@@ -139,7 +139,30 @@ namespace tuner {
     X(kEqualSid, EqualSid, "advapi32.dll", Standard, bool(const void* first, const void* second))                \
     /* Shared system folders are told apart by identity, whatever name reaches them. */                          \
     X(kGetFileInformationByHandle, GetFileInformationByHandle, "kernel32.dll", Standard,                         \
-      bool(u32 file, void* information))
+      bool(u32 file, void* information))                                                                         \
+    /* System programs started by full path from the system directory, and waited for */                        \
+    /* with the window answering. */                                                                             \
+    X(kCreateProcessA, CreateProcessA, "kernel32.dll", Standard,                                                 \
+      bool(const char* application, char* command_line, void* process_security, void* thread_security,         \
+           bool inherit_handles, u32 flags, void* environment, const char* directory, void* startup,            \
+           void* information))                                                                                   \
+    X(kMsgWaitForMultipleObjects, MsgWaitForMultipleObjects, "user32.dll", Standard,                             \
+      u32(u32 count, const u32* handles, bool wait_all, u32 milliseconds, u32 wake_mask))                        \
+    X(kGetExitCodeProcess, GetExitCodeProcess, "kernel32.dll", Standard, bool(u32 process, u32* exit_code))      \
+    X(kTerminateProcess, TerminateProcess, "kernel32.dll", Standard, bool(u32 process, u32 exit_code))           \
+    /* The permission grant, on a handle of the folder itself, never of what a link names. */                   \
+    X(kCreateFileW, CreateFileW, "kernel32.dll", Standard,                                                       \
+      u32(const wchar_t* path, u32 access, u32 share, void* security, u32 disposition, u32 flags,               \
+          u32 template_file))                                                                                    \
+    X(kGetFileAttributesW, GetFileAttributesW, "kernel32.dll", Standard, u32(const wchar_t* path))               \
+    X(kGetSecurityInfo, GetSecurityInfo, "Advapi32.dll", Standard,                                               \
+      u32(u32 handle, u32 object_type, u32 information, void** owner, void** group, void** access_list,          \
+          void** audit_list, void** descriptor))                                                                 \
+    X(kSetSecurityInfo, SetSecurityInfo, "Advapi32.dll", Standard,                                               \
+      u32(u32 handle, u32 object_type, u32 information, void* owner, void* group, void* access_list,             \
+          void* audit_list))                                                                                     \
+    X(kConvertSecurityDescriptorToStringSecurityDescriptorW, ConvertSecurityDescriptorToStringSecurityDescriptorW, \
+      "Advapi32.dll", Standard, bool(void* descriptor, u32 revision, u32 information, wchar_t** text, u32* length))
 
 enum DllCommand : rt::i32 {
 #define TUNER_DLL_INDEX(index, entry, library, convention, signature) index,

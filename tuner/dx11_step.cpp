@@ -2,12 +2,10 @@
 // with a one-time backup of the file and an access grant on its first change.
 #include "logic/commands.h"
 #include "tuner/change_record.h"
-#include "tuner/dll_commands.h"
 #include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/permission_grant.h"
 #include "tuner/profile_write.h"
-#include "tuner/routines.h"
 #include "tuner/steps.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
@@ -36,10 +34,9 @@ void run_dx11_step() {
     if (!is_regular_file(backup.get())) {
         const logic::Text program_dir = logic::program_directory();
         const logic::Text granted = logic::join({program_dir.get(), kGameConfigDir});
+        const PermissionGrant grant = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess);
+        record_permission_grant(granted.get(), grant);
         rt::u32 error = 0;
-        const bool granted_now = grant_permission(granted.get(), kAdministrators, kGenericExecute, kSetAccess, &error);
-        record_change(Change::Permission, granted.get(), granted_now, error);
-        error = 0;
         const bool copied = make_backup(config.get(), backup.get(), &error);
         record_change(Change::Backup, backup.get(), copied, error);
         if (!copied) return;

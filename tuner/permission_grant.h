@@ -1,12 +1,30 @@
+// The access grant on a folder of the tool's own: one explicit entry for a trustee,
+// merged into the folder's list.
 #pragma once
-#include "runtime/values.h"
+#include "logic/values.h"
 
 namespace tuner {
 
-// Replaces the access list of `path` by one explicit entry for `trustee`, inherited by
-// files and subdirectories; true when the new list was stored. Otherwise `error`
-// receives the platform's code for the step that failed.
-bool grant_permission(const char* path, const char* trustee, rt::u32 access_mask, rt::u32 access_mode,
-                      rt::u32* error = nullptr);
+// The platform's "the create operation stopped after reaching a symbolic link": the
+// code of a grant refused for a reparse point.
+inline constexpr rt::u32 kStoppedOnLink = 681;
+
+struct PermissionGrant {
+    bool granted = false;
+    rt::u32 error = 0;     // the platform's code for the step that failed
+    logic::Text previous;  // when granted: the folder's access list before, in SDDL form
+};
+
+// Merges one explicit entry for `trustee`, inherited by files and subdirectories, into
+// the access list of the folder `path`; the folder's other entries stay. The folder
+// lies in a place anyone may write to, so a link there could aim the grant at any
+// folder: when the folder or the folder holding it is a reparse point, nothing changes
+// (error kStoppedOnLink). The list is read and written on a handle of the folder
+// itself.
+PermissionGrant grant_permission(const char* path, const char* trustee, rt::u32 access_mask, rt::u32 access_mode);
+
+// The grant's line in the change record; a grant made carries the previous list, so
+// that it can be put back.
+void record_permission_grant(const char* path, const PermissionGrant& grant);
 
 }  // namespace tuner

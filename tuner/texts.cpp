@@ -41,7 +41,7 @@ TRIVANE_CONSTANT const char kLogPattern[] = "*.log";
 TRIVANE_CONSTANT const char kSystemYaml[] = "\\LeagueClient\\system.yaml";
 TRIVANE_CONSTANT const char kSystemYamlBackup[] = "\\LeagueClient\\system.yaml.bak";
 TRIVANE_CONSTANT const char kDriveRootSuffix[] = ":\\";
-// What follows the quoted full paths of the command interpreter and powercfg.
+// What follows the quoted full path of powercfg.
 TRIVANE_CONSTANT const char kPowerDuplicate[] =
     " -duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
 TRIVANE_CONSTANT const char kPowerActivate[] = " /S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";

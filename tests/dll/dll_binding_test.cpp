@@ -45,6 +45,8 @@ enum Command : rt::i32 {
     kScribble,                       // scribble1 to scribble8: standard convention
     kScribbleCdecl = kScribble + 8,  // scribble_cdecl1 to 8: the caller cleans up
     kSumEight = kScribbleCdecl + 8,
+    kDesktopFromSystemList,  // found in the third library of the list
+    kTimeFromNamedLibrary,
     kCount,
 };
 
@@ -65,6 +67,8 @@ std::vector<Declaration> declarations() {
     for (const char* prefix : {"scribble", "scribble_cdecl"})
         for (int n = 1; n <= 8; ++n) d.push_back({dll, prefix + std::to_string(n)});
     d.push_back({dll, "sum_eight"});
+    d.push_back({"", "GetDesktopWindow"});
+    d.push_back({"winmm.dll", "timeGetTime"});
     return d;
 }
 
@@ -123,10 +127,17 @@ TEST(DllCommands, TheSecondCallUsesTheCacheAndLoadsNothing) {
     a.dll.addresses[kAddTwoByPath] = address;
 }
 
-TEST(DllCommands, ANameWithoutColonIsFoundBesideTheProgram) {
+// A code read right after a call is the call's own: binding on first use (loading
+// the library, entries not found in the libraries tried first) leaves it alone.
+TEST(DllCommands, BindingKeepsTheThreadsLastError) {
     start();
-    // The test library lies in the folder of this executable.
-    EXPECT_EQ(logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite), 5u);
+    for (rt::i32 command : {kDesktopFromSystemList, kTimeFromNamedLibrary}) {
+        ASSERT_EQ(rt::app().dll.addresses[command], nullptr) << command << " was bound before";
+        SetLastError(4711);
+        logic::call_dll(command, Convention::Standard, {}, kSite);
+        EXPECT_EQ(GetLastError(), 4711u) << command;
+        EXPECT_NE(rt::app().dll.addresses[command], nullptr) << command;
+    }
 }
 
 // Paths that end the program.
@@ -156,6 +167,7 @@ DLL_ERROR_SCENARIO(planted_system_name, logic::call_dll(kPlantedSystemName, Conv
 DLL_ERROR_SCENARIO(index_past_table, logic::call_dll(kCount, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(negative_index, logic::call_dll(-3, Convention::Standard, {}, kSite))
 DLL_ERROR_SCENARIO(planted_in_system_list, logic::call_dll(kPlantedInSystemList, Convention::Standard, {}, kSite))
+DLL_ERROR_SCENARIO(only_beside_program, logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite))
 
 TEST(DllCommands, AWrongDeclarationIsError6AtItsCallSite) {
     const std::string head = "code=6\n调用DLL命令后发现堆栈错误\r\n67174407, ";
@@ -245,13 +257,21 @@ TEST(DllCommands, ALibraryOfTheSystemIsNeverTakenFromBesideTheProgram) {
     DeleteFileA(mpr.c_str());
 }
 
+// Nor is any other library: a declared name that is not in the system directory is
+// missing, though a file of that name lies beside the program.
+TEST(DllCommands, ALibraryOnlyBesideTheProgramIsMissing) {
+    ASSERT_NE(GetFileAttributesA(beside_program("trivane_test_dll.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+    expect_error("only_beside_program",
+                 "code=0\n无法找到指定DLL库文件“trivane_test_dll.dll”中的输出命令“five”\r\n0, 0\r\n");
+}
+
 void* const kNoCallbacks[3] = {nullptr, nullptr, nullptr};
 
 rt::i32 load_by_bare_name_and_by_path() {
     logic::initialise_runtime();
     child_report(LoadLibraryA("trivane_test_dll.dll") ? "bare name loaded\n" : "bare name refused\n");
-    const rt::u32 five = logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite);
-    child_report("beside the program: " + std::to_string(five) + "\n");
+    const rt::u32 sum = logic::call_dll(kAddTwoByPath, Convention::Standard, {1, 2}, kSite);
+    child_report("by full path: " + std::to_string(sum) + "\n");
     return 0;
 }
 
@@ -260,17 +280,17 @@ TRIVANE_CHILD_SCENARIO(loads_after_start_up) {
 }
 
 // From start-up on, a library loaded by bare name, by us or by the platform for us,
-// comes from the system directory only; a DLL command still finds a library of its
-// own beside the program, by full path.
+// comes from the system directory only; a DLL command still loads a library declared
+// by its full path.
 TEST(DllCommands, AfterStartUpABareNameIsLookedForInTheSystemDirectoryOnly) {
     const auto r = run_child("loads_after_start_up");
     EXPECT_EQ(r.exit_code, 0u);
-    EXPECT_EQ(r.report, "bare name refused\nbeside the program: 5\n");
+    EXPECT_EQ(r.report, "bare name refused\nby full path: 3\n");
 }
 
 TRIVANE_CHILD_SCENARIO(libraries_released_at_end) {
     start();
-    logic::call_dll(kFiveBesideProgram, Convention::Standard, {}, kSite);
+    logic::call_dll(kOrdinalFiveByPath, Convention::Standard, {}, kSite);
     logic::call_dll(kAddTwoByPath, Convention::Standard, {1, 2}, kSite);  // the same library, loaded again
     child_report(GetModuleHandleA("trivane_test_dll.dll") ? "loaded\n" : "not loaded\n");
     rt::end_sequence(0, rt::EndKind::Normal);

@@ -4,8 +4,13 @@
 // W: (where the machine permits it) to a tiny file system that a test fills.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <thread>
 
 #include "tests/e2e/program_path.h"
 #include "tests/e2e/sample_client.h"
@@ -30,6 +35,77 @@ const std::string kNoDrive = "你还未选择LOL所在盘符，请返回操作";
 const std::string kSearching = "正在寻找LOL安装目录，请稍后...";
 const std::string kTip = "友情提示：";
 
+// One run the stand-ins recorded: a program's, or a planted library's load (its
+// command line is then "loaded").
+struct RecordedRun {
+    std::string program, command_line, directory, parent;
+    DWORD pid = 0;
+};
+
+RecordedRun parse_run(const std::string& line) {
+    std::vector<std::string> fields;
+    for (size_t at = 0;;) {
+        const size_t tab = line.find('\t', at);
+        fields.push_back(line.substr(at, tab == std::string::npos ? std::string::npos : tab - at));
+        if (tab == std::string::npos) break;
+        at = tab + 1;
+    }
+    fields.resize(5);
+    return {fields[0], fields[1], fields[2], fields[3], static_cast<DWORD>(std::strtoul(fields[4].c_str(), nullptr, 10))};
+}
+
+bool same_path(const std::string& a, const std::string& b) { return _stricmp(a.c_str(), b.c_str()) == 0; }
+
+// An environment variable of this process, and so of the Trivane it starts and the
+// programs Trivane starts, for the life of the object.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) { SetEnvironmentVariableA(name, value); }
+    ~ScopedVariable() { SetEnvironmentVariableA(name_, nullptr); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+};
+
+// The user's command interpreter AutoRun value, which any process of the user may
+// write, set for the life of the object and then put back.
+class AutoRunValue {
+public:
+    explicit AutoRunValue(const std::string& command) {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        DWORD type = 0, size = sizeof saved_;
+        had_value_ = RegQueryValueExA(key_, "AutoRun", nullptr, &type, reinterpret_cast<BYTE*>(saved_), &size) ==
+                         ERROR_SUCCESS &&
+                     type == REG_SZ;
+        saved_size_ = size;
+        set_ = RegSetValueExA(key_, "AutoRun", 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                              static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+    }
+    ~AutoRunValue() {
+        if (!key_) return;
+        if (had_value_)
+            RegSetValueExA(key_, "AutoRun", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_), saved_size_);
+        else
+            RegDeleteValueA(key_, "AutoRun");
+        RegCloseKey(key_);
+    }
+    AutoRunValue(const AutoRunValue&) = delete;
+    AutoRunValue& operator=(const AutoRunValue&) = delete;
+    bool set() const { return set_; }
+
+private:
+    static constexpr char kKey[] = "Software\\Microsoft\\Command Processor";
+    HKEY key_ = nullptr;
+    char saved_[1024] = {};
+    DWORD saved_size_ = 0;
+    bool had_value_ = false;
+    bool set_ = false;
+};
+
 std::string blank_template() { return e2e::read_file(TRIVANE_DATA_DIR "\\home_page_blank.yaml"); }
 std::string publisher_template() { return e2e::read_file(TRIVANE_DATA_DIR "\\home_page_publisher.yaml"); }
 
@@ -45,6 +121,21 @@ protected:
         system_powercfg_ = std::make_unique<e2e::SystemStandIn>(e2e::standins_directory() + "\\powercfg.exe",
                                                                 "powercfg.exe");
         ASSERT_TRUE(system_powercfg_->installed()) << system_powercfg_->path();
+    }
+
+    // A stand-in still running holds its file, which the next test replaces.
+    void TearDown() override {
+        for (const RecordedRun& run : recorded_runs(0)) {
+            HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE, run.pid);
+            if (!process) continue;
+            char image[MAX_PATH] = {};
+            DWORD size = MAX_PATH;
+            if (QueryFullProcessImageNameA(process, 0, image, &size) && same_path(image, run.program)) {
+                TerminateProcess(process, 0);
+                WaitForSingleObject(process, 5000);
+            }
+            CloseHandle(process);
+        }
     }
 
     // Starts the tool and, for most tests, lets it find the client on T:.
@@ -67,18 +158,15 @@ protected:
 
     std::string path(const char* relative) const { return client_.install + relative; }
 
-    // What the stand-ins and planted libraries recorded: where each ran from and, for
-    // programs, its command line. Waits until `expected` runs were recorded.
-    std::vector<std::pair<std::string, std::string>> recorded_runs(size_t expected) const {
-        std::vector<std::pair<std::string, std::string>> runs;
+    // What the stand-ins and planted libraries recorded. Waits until `expected` runs
+    // were recorded.
+    std::vector<RecordedRun> recorded_runs(size_t expected) const {
+        std::vector<RecordedRun> runs;
         for (int i = 0; i < 100; ++i) {
             runs.clear();
             const std::string log = e2e::read_file(standin_log_);
-            for (size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1) {
-                const std::string line = log.substr(at, end - at);
-                const size_t tab = line.find('\t');
-                runs.emplace_back(line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1));
-            }
+            for (size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1)
+                runs.push_back(parse_run(log.substr(at, end - at)));
             if (runs.size() >= expected) break;
             Sleep(50);
         }
@@ -204,10 +292,14 @@ TEST_F(EndToEnd, SelectAllTicksEveryBoxAndRunsAllButThePowerPlan) {
     for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox, e2e::kPowerBox}) EXPECT_FALSE(tool->checked(box)) << box;
 }
 
+const char kDuplicate[] = " -duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
+const char kActivate[] = " /S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
+
 // Trivane runs elevated, often from a folder anyone may write to: programs and
-// libraries planted there under system names must never run, and powercfg is the
-// system's. (The test's library overrides make Wine take a library beside the program
-// first, as Windows does.)
+// libraries planted there under system names must never run, powercfg is the
+// system's, started by itself (a command interpreter would first run the user's
+// AutoRun command) from the system directory. (The test's library overrides make Wine
+// take a library beside the program first, as Windows does.)
 TEST_F(EndToEnd, NothingPlantedBesideTheProgramRunsAndThePowerPlanUsesTheSystemsPowercfg) {
     const std::string folder = temp_ / "Downloads";
     const std::string standins = e2e::standins_directory();
@@ -215,8 +307,12 @@ TEST_F(EndToEnd, NothingPlantedBesideTheProgramRunsAndThePowerPlanUsesTheSystems
     ASSERT_TRUE(CopyFileA(e2e::trivane_exe().c_str(), (folder + "\\Trivane.exe").c_str(), FALSE));
     for (const char* program : {"cmd.exe", "powercfg.exe"})
         ASSERT_TRUE(CopyFileA((standins + "\\powercfg.exe").c_str(), (folder + "\\" + program).c_str(), FALSE));
-    for (const char* library : {"winmm.dll", "mpr.dll"})
+    for (const char* library : {"uxtheme.dll", "version.dll", "dwmapi.dll", "cryptbase.dll", "profapi.dll",
+                                "wtsapi32.dll", "winmm.dll", "mpr.dll", "powrprof.dll"})
         ASSERT_TRUE(CopyFileA((standins + "\\planted_library.dll").c_str(), (folder + "\\" + library).c_str(), FALSE));
+    const AutoRunValue autorun("\"" + standins + "\\powercfg.exe\" autorun");
+    ASSERT_TRUE(autorun.set());
+    const testing_support::ChangeRecordTail tail;
 
     Trivane tool(e2e::Launch{folder + "\\Trivane.exe", folder, standin_log_});
     ASSERT_TRUE(tool.started());
@@ -229,14 +325,144 @@ TEST_F(EndToEnd, NothingPlantedBesideTheProgramRunsAndThePowerPlanUsesTheSystems
     EXPECT_EQ(e2e::read_file(path("\\Game\\Config\\game.cfg")), e2e::kGameCfg);
     EXPECT_EQ(tool.close(), 0u);
 
-    // Exactly the two commands, in order, each run by the system's powercfg.
+    // Exactly the two commands, in order, each run by the system's powercfg, started
+    // by Trivane itself from the system directory.
     ASSERT_EQ(runs.size(), 2u) << e2e::read_file(standin_log_);
-    for (const auto& run : runs) EXPECT_EQ(_stricmp(run.first.c_str(), system_powercfg_->path().c_str()), 0) << run.first;
-    EXPECT_NE(runs[0].second.find(
-                  "-duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1"),
-              std::string::npos)
-        << runs[0].second;
-    EXPECT_NE(runs[1].second.find("/S 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1"), std::string::npos) << runs[1].second;
+    const std::string powercfg = system_powercfg_->path();
+    const std::string quoted = "\"" + powercfg + "\"";
+    EXPECT_EQ(runs[0].command_line, quoted + kDuplicate);
+    EXPECT_EQ(runs[1].command_line, quoted + kActivate);
+    for (const RecordedRun& run : runs) {
+        EXPECT_TRUE(same_path(run.program, powercfg)) << run.program;
+        EXPECT_TRUE(same_path(run.directory, e2e::system_directory())) << run.directory;
+        EXPECT_TRUE(same_path(run.parent, "Trivane.exe")) << run.parent;
+    }
+    // Each ended with 0.
+    EXPECT_EQ(tail.lines_with(powercfg), (std::vector<std::string>{"运行\t" + quoted + kDuplicate + "\t成功",
+                                                                    "运行\t" + quoted + kActivate + "\t成功"}));
+}
+
+// The record tells how each command really ended; one that does not end in time is
+// ended, and meanwhile the window answers.
+TEST_F(EndToEnd, ThePowerPlanRecordsEachCommandsOwnEndingWhileTheWindowAnswers) {
+    const ScopedVariable exit_code("TRIVANE_STANDIN_EXIT", "1");
+    const ScopedVariable hang("TRIVANE_STANDIN_HANG_ON", kActivate);
+    const testing_support::ChangeRecordTail tail;
+    auto tool = start();
+    tool->click(e2e::kPowerBox);
+
+    std::atomic<bool> pressed{false};
+    std::vector<DWORD> round_trips;
+    std::thread probe([&] {
+        while (!pressed) {
+            const DWORD sent = GetTickCount();
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(tool->window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+            round_trips.push_back(GetTickCount() - sent);
+            Sleep(100);
+        }
+    });
+    const DWORD pressing = GetTickCount();
+    EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
+    const DWORD took = GetTickCount() - pressing;
+    pressed = true;
+    probe.join();
+
+    // Ten seconds for the command that hangs, little for the one that ends.
+    EXPECT_GE(took, 9500u);
+    EXPECT_LT(took, 20000u);
+    ASSERT_GE(round_trips.size(), 20u);
+    EXPECT_LT(*std::max_element(round_trips.begin(), round_trips.end()), 1000u);
+
+    const std::string quoted = "\"" + system_powercfg_->path() + "\"";
+    EXPECT_EQ(tail.lines_with(system_powercfg_->path()),
+              (std::vector<std::string>{"运行\t" + quoted + kDuplicate + "\t失败 1", "运行\t" + quoted + kActivate + "\t失败 超时"}));
+    const auto runs = recorded_runs(2);
+    ASSERT_EQ(runs.size(), 2u) << e2e::read_file(standin_log_);
+    HANDLE hung = OpenProcess(SYNCHRONIZE, FALSE, runs[1].pid);
+    if (hung) {
+        EXPECT_EQ(WaitForSingleObject(hung, 0), WAIT_OBJECT_0) << "the command that hung still runs";
+        CloseHandle(hung);
+    }
+    EXPECT_EQ(tool->text(e2e::kResultLabel), "");
+    EXPECT_EQ(tool->close(), 0u);
+}
+
+// The Unix path of a Windows path, through Wine's own conversion.
+std::string unix_path(const std::string& path) {
+    using ToUnix = char*(__cdecl*)(const WCHAR*);
+    const auto to_unix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    std::wstring wide(path.begin(), path.end());
+    char* converted = to_unix ? to_unix(wide.c_str()) : nullptr;
+    const std::string result = converted ? converted : "";
+    if (converted) HeapFree(GetProcessHeap(), 0, converted);
+    return result;
+}
+
+// Starts a program of the Unix host (Wine starts those too, though it neither waits
+// for them nor tells their exit code); false when it could not be started.
+bool run_on_host(const std::string& program, const std::string& arguments) {
+    std::string command = program + " " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return true;
+}
+
+std::string access_list_of(const std::string& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                              nullptr, &descriptor) != ERROR_SUCCESS)
+        return "unreadable";
+    char* text = nullptr;
+    std::string result = "unreadable";
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr)) {
+        result = text;
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return result;
+}
+
+// Any program of the user can plant Game beside Trivane as a link to a folder of its
+// choice: the grant on Game\Config below the program is refused, and the folder the
+// link names keeps its access list.
+TEST_F(EndToEnd, TheDx11GrantRefusesAGameFolderThatIsALink) {
+    const std::string folder = temp_ / "Downloads";
+    const std::string target = temp_ / "Elsewhere";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(target.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((target + "\\Config").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(e2e::trivane_exe().c_str(), (folder + "\\Trivane.exe").c_str(), FALSE));
+    const std::string link = folder + "\\Game";
+    ASSERT_TRUE(run_on_host("Z:\\bin\\ln", "-s " + unix_path(target) + " " + unix_path(folder) + "/Game"));
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    for (int i = 0; i < 100 && attributes == INVALID_FILE_ATTRIBUTES; ++i, Sleep(50))  // the host program runs apart
+        attributes = GetFileAttributesA(link.c_str());
+    ASSERT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        << unix_path(target) << " " << unix_path(folder) << " " << attributes;
+    const std::string before = access_list_of(target + "\\Config");
+    const testing_support::ChangeRecordTail tail;
+
+    {
+        Trivane tool(e2e::Launch{folder + "\\Trivane.exe", "", standin_log_});
+        ASSERT_TRUE(tool.started());
+        ASSERT_TRUE(tool.choose_drive('T'));
+        ASSERT_TRUE(tool.wait_for_text(e2e::kPromptLabel, client_.install));
+        tool.click(e2e::kDx11Box);
+        EXPECT_TRUE(press(tool, e2e::kOptimizeButton).empty());
+        EXPECT_EQ(tool.close(), 0u);
+    }
+    EXPECT_EQ(tail.lines_with(link), std::vector<std::string>{"权限\t" + link + "\\Config\t失败 681"});
+    EXPECT_EQ(access_list_of(target + "\\Config"), before);
+    EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
+    run_on_host("Z:\\bin\\rm", unix_path(folder) + "/Game");  // the link only, before the folders go
 }
 
 TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {
@@ -339,10 +565,10 @@ TEST_F(EndToEnd, TheChangeRecordTellsEachChangeAndTheSystemMenuOpensIt) {
               (std::vector<std::string>{"备份\t" + cfg + ".bak\t成功", "写入\t" + cfg + "\t成功", "写入\t" + cfg + "\t成功",
                                         "备份\t" + yaml + ".bak\t成功", "写入\t" + yaml + "\t成功",
                                         "写入\t" + yaml + "\t成功"}));
-    // The grant names the tool's own folder, which holds no Game\Config here.
+    // The grant names the tool's own folder, which holds no Game folder here.
     const std::string exe = e2e::trivane_exe();
     const std::string granted = exe.substr(0, exe.rfind('\\')) + "\\Game\\Config";
-    EXPECT_EQ(tail.lines_with(granted), std::vector<std::string>{"权限\t" + granted + "\t失败 3"});
+    EXPECT_EQ(tail.lines_with(granted), std::vector<std::string>{"权限\t" + granted + "\t失败 2"});
 
     PostMessageA(tool->window(), WM_SYSCOMMAND, 0x0F10, 0);
     const HWND notepad = wait_for_notepad("changes.log");

@@ -8,6 +8,7 @@ namespace shipped {
 namespace {
 
 constexpr uint32_t kImportDirectory = 1;
+constexpr uint32_t kLoadConfigurationDirectory = 10;
 constexpr uint32_t kDelayImportDirectory = 13;
 constexpr uint32_t kImportDescriptorSize = 20;
 constexpr uint32_t kDelayDescriptorSize = 32;
@@ -55,21 +56,67 @@ uint64_t file_offset(Image& image, const Sections& sections, uint32_t rva) {
     return 0;
 }
 
+// The headers of a 32-bit program image.
+struct Headers {
+    bool readable = false;
+    Sections sections;
+    uint32_t image_base = 0;
+    uint64_t optional = 0;
+    uint32_t directory_count = 0;
+
+    uint32_t directory(Image& image, uint32_t index) const {
+        return index < directory_count ? image.u32(optional + 96 + 8 * index) : 0;
+    }
+    uint32_t directory_size(Image& image, uint32_t index) const {
+        return index < directory_count ? image.u32(optional + 100 + 8 * index) : 0;
+    }
+};
+
+Headers read_headers(Image& image) {
+    Headers h;
+    if (image.u16(0) != 0x5A4D) return h;  // "MZ"
+    const uint64_t nt = image.u32(0x3C);
+    if (image.u32(nt) != 0x00004550) return h;  // "PE\0\0"
+    h.optional = nt + 24;
+    if (image.u16(h.optional) != 0x10B) return h;  // a 32-bit image
+    h.sections = {h.optional + image.u16(nt + 20), image.u16(nt + 6)};
+    h.image_base = image.u32(h.optional + 28);
+    h.directory_count = image.u32(h.optional + 92);
+    h.readable = !image.bad;
+    return h;
+}
+
+Image read_image(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return Image(std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}));
+}
+
 }  // namespace
 
+LoadConfiguration read_load_configuration(const std::string& path) {
+    Image image = read_image(path);
+    LoadConfiguration configuration;
+    const Headers headers = read_headers(image);
+    const uint32_t rva = headers.directory(image, kLoadConfigurationDirectory);
+    if (!headers.readable || rva == 0) return configuration;
+    const uint64_t at = file_offset(image, headers.sections, rva);
+    configuration.directory_size = headers.directory_size(image, kLoadConfigurationDirectory);
+    configuration.size = image.u32(at);
+    configuration.dependent_load_flags = image.u16(at + 54);
+    configuration.safe_handler_table = image.u32(at + 64);
+    configuration.safe_handler_count = image.u32(at + 68);
+    configuration.present = !image.bad;
+    return configuration;
+}
+
 ImportList read_imports(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    Image image(std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}));
+    Image image = read_image(path);
     ImportList list;
-    if (image.u16(0) != 0x5A4D) return list;  // "MZ"
-    const uint64_t nt = image.u32(0x3C);
-    if (image.u32(nt) != 0x00004550) return list;  // "PE\0\0"
-    const uint64_t optional = nt + 24;
-    if (image.u16(optional) != 0x10B) return list;  // a 32-bit image
-    const Sections sections = {optional + image.u16(nt + 20), image.u16(nt + 6)};
-    const uint32_t image_base = image.u32(optional + 28);
-    const uint32_t directory_count = image.u32(optional + 92);
-    auto directory = [&](uint32_t index) { return index < directory_count ? image.u32(optional + 96 + 8 * index) : 0; };
+    const Headers headers = read_headers(image);
+    if (!headers.readable) return list;
+    const Sections& sections = headers.sections;
+    const uint32_t image_base = headers.image_base;
+    auto directory = [&](uint32_t index) { return headers.directory(image, index); };
 
     if (const uint32_t rva = directory(kImportDirectory))
         for (uint64_t d = file_offset(image, sections, rva); !image.bad; d += kImportDescriptorSize) {

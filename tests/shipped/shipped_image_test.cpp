@@ -69,6 +69,22 @@ TEST(ShippedImage, ImportsOnlyLibrariesTheSystemAlwaysTakesFromItsOwnDirectory) 
     }
 }
 
+// Windows 10 1607 and later then take the libraries they load for the image's imports
+// (and for those libraries' own) from the system directory only.
+TEST(ShippedImage, TheLoadConfigurationKeepsDependentLoadsInTheSystemDirectory) {
+    for (const std::string& exe : shipped_executables()) {
+        const shipped::LoadConfiguration configuration = shipped::read_load_configuration(exe);
+        ASSERT_TRUE(configuration.present) << exe;
+        EXPECT_EQ(configuration.directory_size, configuration.size) << exe;
+        EXPECT_GE(configuration.size, 56u) << exe << ": the field lies past the structure's end";
+        EXPECT_EQ(configuration.dependent_load_flags, 0x800u) << exe;
+        // A table of safe exception handlers that is present but empty would make the
+        // loader refuse every handler the program installs.
+        EXPECT_EQ(configuration.safe_handler_table, 0u) << exe;
+        EXPECT_EQ(configuration.safe_handler_count, 0u) << exe;
+    }
+}
+
 TEST(ShippedImage, TheManifestAsksForAdministratorRightsAndBindsCommonControls) {
     for (const std::string& exe : shipped_executables()) {
         const std::string manifest = manifest_of(exe);
