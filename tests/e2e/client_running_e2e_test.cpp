@@ -23,6 +23,7 @@ using testing_support::LookedAtBox;
 const std::string kCloseClient = "请先关闭英雄联盟客户端，再进行此操作";
 const std::string kTip = "友情提示：";
 const std::string kNoDrive = "你还未选择LOL所在盘符，请返回操作";
+const std::string kSearching = "正在寻找LOL安装目录，请稍后...";
 
 TRIVANE_CHILD_SCENARIO(pretend_to_be_the_client) { Sleep(60000); }
 
@@ -151,18 +152,29 @@ TEST_F(ClientRunning, TheOptimizeActionStillRunsItsOtherStepsAndSaysSo) {
     EXPECT_EQ(tool->close(), 0u);
 }
 
-// Before a drive is chosen the actions say so, as they always did: the running client
-// is told only about work that could otherwise go ahead.
+// Before a drive is chosen, or while its search runs, the actions say so as they always
+// did: the running client is told only about work that could otherwise go ahead.
 TEST_F(ClientRunning, TheEarlierRefusalsComeFirst) {
     ClientStandIn client(temp_, "League of Legends.exe");
     ASSERT_TRUE(client.running());
     auto tool = start(false);
     tool->click(e2e::kDx11Box);
-    for (int button :
-         {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton, e2e::kHomeRestoreButton}) {
+    const int actions[] = {e2e::kOptimizeButton, e2e::kDx11RestoreButton, e2e::kHomeReplaceButton,
+                           e2e::kHomeRestoreButton};
+    for (int button : actions) {
         SCOPED_TRACE(button);
         expect_box(press(*tool, button), kNoDrive, kTip);
     }
+    // Drive V: holds a large tree of folders: its search runs long enough to press
+    // every button meanwhile.
+    ASSERT_TRUE(e2e::directory_exists("V:\\d40\\e25\\f20")) << "drive V: is mapped by the test command";
+    ASSERT_TRUE(tool->choose_drive('V'));
+    ASSERT_TRUE(tool->wait_for_text(e2e::kPromptLabel, kSearching, 2000));
+    for (int button : actions) {
+        SCOPED_TRACE(button);
+        expect_box(press(*tool, button), kSearching, kTip);
+    }
+    ASSERT_EQ(tool->text(e2e::kPromptLabel), kSearching) << "the walk ended too soon to test against";
     EXPECT_EQ(game_cfg(), e2e::kGameCfg);
     EXPECT_EQ(tool->close(), 0u);
 }
