@@ -24,7 +24,14 @@ int focused_record(const WindowDescriptor& window) {
     return -1;
 }
 
-bool move_focus(const WindowDescriptor& window, bool backwards) {
+// The focus moved by key is shown, as in a dialog: the window is told to stop hiding
+// focus cues before the focus arrives, so the new holder draws its rectangle at once.
+void show_focus_cues(HWND window) {
+    const HWND top = GetAncestor(window, GA_ROOT);
+    SendMessageA(top ? top : window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool move_focus(const WindowDescriptor& window, bool backwards, bool by_key) {
     const std::vector<int> order = tab_order(window);
     if (order.empty()) return false;
     const int focused = focused_record(window);
@@ -35,7 +42,9 @@ bool move_focus(const WindowDescriptor& window, bool backwards) {
         next = backwards ? n - 1 : 0;
     else
         next = (static_cast<int>(at - order.begin()) + (backwards ? n - 1 : 1)) % n;
-    SetFocus(live_object(window, order[next])->hwnd());
+    const HWND target = live_object(window, order[next])->hwnd();
+    if (by_key) show_focus_cues(target);
+    SetFocus(target);
     return true;
 }
 
@@ -45,13 +54,22 @@ bool is_default_button(ComponentObject* object) {
     return answers && answers(object);
 }
 
-bool press_enter(const WindowBase& w, const WindowDescriptor& window) {
+bool is_enabled_push_button(ComponentObject* object) {
+    return object && (object->type()->flags & kFlagPushButton) && IsWindowEnabled(object->hwnd());
+}
+
+// Bit 30 of a key message: the key was already down, so this is the keyboard's repeat.
+bool is_repeat(const MSG& message) { return (message.lParam & (1 << 30)) != 0; }
+
+bool press_enter(const WindowBase& w, const WindowDescriptor& window, const MSG& message) {
     const int focused = focused_record(window);
-    if (ComponentObject* object = live_object(window, focused); is_default_button(object)) {
-        object->raise(kEventClicked);
+    // Enter presses the focused push button as Space does: through the button's own
+    // click, once per press however long the key is held.
+    if (ComponentObject* object = live_object(window, focused); is_enabled_push_button(object)) {
+        if (!is_repeat(message)) SendMessageA(object->hwnd(), BM_CLICK, 0, 0);
         return true;
     }
-    if (w.keys().enter_moves_focus) return move_focus(window, false);
+    if (w.keys().enter_moves_focus) return move_focus(window, false, false);
     for (int i = 1; i < static_cast<int>(window.live.records.size()); ++i)
         if (ComponentObject* object = live_object(window, i); is_default_button(object)) {
             object->raise(kEventClicked);
@@ -108,6 +126,7 @@ bool move_among_radios(const WindowDescriptor& window, bool backwards) {
     const int at = static_cast<int>(std::find(reachable.begin(), reachable.end(), current->hwnd()) - reachable.begin());
     if (n < 2) return true;
     const HWND next = reachable[(at + (backwards ? n - 1 : 1)) % n];
+    show_focus_cues(next);
     SetFocus(next);
     for (HWND h : siblings)
         if (h != next) SendMessageA(h, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -248,8 +267,9 @@ bool handle_window_keys(WindowBase& w, const MSG& message) {
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
 
     switch (message.wParam) {
-    case VK_TAB: return move_focus(*window, shift);
-    case VK_RETURN: return press_enter(w, *window);
+    case VK_TAB: return move_focus(*window, shift, true);
+    // The keypad's Enter is VK_RETURN too, told apart only by the extended-key bit.
+    case VK_RETURN: return press_enter(w, *window, message);
     case VK_ESCAPE:
         if (!w.keys().escape_closes || focus_in_open_list()) return false;
         PostMessageA(w.hwnd(), WM_CLOSE, 0, 0);

@@ -1,5 +1,7 @@
-// A window's keyboard handling before messages are dispatched: Tab order, Enter,
-// Escape, F1, the arrow keys among radio buttons and Alt plus a caption's mnemonic.
+// A window's keyboard handling before messages are dispatched: Tab order (the focus
+// shown, as in a dialog, once it moves by key), Enter on the focused button or else
+// the default one, Escape, F1, the arrow keys among radio buttons and Alt plus a
+// caption's mnemonic.
 #pragma once
 #include <windows.h>
 

@@ -2,6 +2,7 @@
 // with a one-time backup of the file and an access grant on its first change.
 #include "logic/commands.h"
 #include "tuner/change_record.h"
+#include "tuner/client_running.h"
 #include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/permission_grant.h"
@@ -26,6 +27,7 @@ void write_dx11(const char* config, const char* value) {
 }  // namespace
 
 void run_dx11_step() {
+    if (refuse_while_client_runs()) return;
     const char* dir = state().install_directory.get();
     const logic::Text config = logic::join({dir, kGameCfg});
     const logic::Text backup = logic::join({dir, kGameCfgBackup});
@@ -50,7 +52,7 @@ void on_dx11_restore() {
         logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
         return;
     }
-    if (refuse_without_install_directory()) return;
+    if (refuse_without_install_directory() || refuse_while_client_runs()) return;
     const logic::Text config = logic::join({state().install_directory.get(), kGameCfg});
     write_dx11(config.get(), kOff);
 }

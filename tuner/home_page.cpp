@@ -3,6 +3,7 @@
 #include "data/home_page_templates.h"
 #include "logic/commands.h"
 #include "tuner/change_record.h"
+#include "tuner/client_running.h"
 #include "tuner/file_replace.h"
 #include "tuner/main_window.h"
 #include "tuner/texts.h"
@@ -45,6 +46,7 @@ void on_home_page_replace() {
         logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
         return;
     }
+    if (refuse_while_client_runs()) return;
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
     // Without a backup nothing is overwritten: the user's own file must survive. A
@@ -64,6 +66,10 @@ void on_home_page_restore() {
     if (state().install_directory.empty()) {
         logic::message_box(kNoDriveChosen, kErrorStyle, kFriendlyTip);
         clear_result();
+        return;
+    }
+    if (refuse_while_client_runs()) {
+        clear_result();  // as the restore's other refusals do
         return;
     }
     const logic::Text config = logic::join({dir, kSystemYaml});

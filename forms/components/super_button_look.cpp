@@ -126,7 +126,9 @@ Look plan_look(const LookInput& in) {
     look.caption_disabled = in.disabled;
     look.text_colour = (in.hovered || look.pressed) ? c.hover_text : (in.focused ? c.focus_text : c.normal_text);
 
-    look.focus_mark = in.focused && (!in.flat || in.focus_rectangle);
+    // A flat button marks its focus when asked to, or when the user moves by key and
+    // would otherwise not see where the focus is.
+    look.focus_mark = in.focused && (!in.flat || in.focus_rectangle || in.focus_cues);
     look.focus_rect = look.body;
     InflateRect(&look.focus_rect, -kFocusInset, -kFocusInset);
     return look;

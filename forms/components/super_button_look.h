@@ -18,6 +18,7 @@ struct LookInput {
     bool hovered;
     bool flat, rounded, toggle, checked, default_button;
     bool border_3d, focus_rectangle;
+    bool focus_cues;  // the window's UI state does not hide the focus (it was moved by key)
     u32 alignment;
     POINT press_offset;
     SIZE pictures[kSlotCount];  // 0 by 0: the slot is empty

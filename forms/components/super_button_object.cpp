@@ -198,6 +198,7 @@ LookInput SuperButtonObject::look_input(const DRAWITEMSTRUCT& item) const {
     in.default_button = default_button_;
     in.border_3d = P::is(properties_.border_3d);
     in.focus_rectangle = P::is(properties_.focus_rectangle);
+    in.focus_cues = !(SendMessageA(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
     in.alignment = properties_.alignment;
     in.press_offset = press_offset_;
     for (int slot = 0; slot < kSlotCount; ++slot)
@@ -253,6 +254,11 @@ bool SuperButtonObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, L
         if (!wparam) on_disabled();
         return true;
     case WM_SIZE: tooltip_.fit(hwnd()); return false;
+    case WM_UPDATEUISTATE:
+        // Focus cues shown or hidden: the focus rectangle follows at once.
+        *result = call_platform(message, wparam, lparam);
+        if (GetFocus() == hwnd()) redraw();
+        return true;
     case WM_GETDLGCODE:
         *result = DLGC_BUTTON | (default_button_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
         return true;

@@ -140,16 +140,18 @@ TEST_F(ButtonTest, ClicksAndFocusReachHandlersOnlyWhenNotLoading) {
     EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, kButton}}));
 }
 
-TEST_F(ButtonTest, EnterClicksTheDefaultButton) {
+TEST_F(ButtonTest, EnterClicksTheFocusedButtonElseTheDefaultButton) {
     ButtonValues v;
     v.kind = 1;
     load_button(button_block(v));
-    SetFocus(component_handle(kOther));
-    event_log().clear();
     // Through the runtime's key handling, as the message loop would dispatch it.
-    PostMessageA(component_handle(kOther), WM_KEYDOWN, VK_RETURN, 0);
-    pump();
-    EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, kButton}}));
+    for (const auto& [focus, clicked] : {std::pair{window_handle(), kButton}, {component_handle(kOther), kOther}}) {
+        SetFocus(focus);
+        event_log().clear();
+        PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
+        pump();
+        EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, clicked}}));
+    }
 }
 
 TEST_F(ButtonTest, APictureRebuildsTheButtonAsABitmapOrIconButton) {

@@ -113,6 +113,38 @@ TEST(SuperButtonLook, EachStateOfEachStyle) {
     }
 }
 
+TEST(SuperButtonLook, FocusCuesMarkTheFocusOfFlatButtons) {
+    struct Row {
+        const char* what;
+        Style style;
+        bool focused, focus_cues;
+        bool focus_mark;
+    } rows[] = {
+        {"flat, focused, cues shown", kFlat, true, true, true},
+        {"flat, focused, cues hidden", kFlat, true, false, false},
+        {"flat, cues shown but not focused", kFlat, false, true, false},
+        {"rounded, focused, cues shown", kRounded, true, true, true},
+        {"raised, focused, cues hidden: marked as always", kRaised, true, false, true},
+    };
+    for (const Row& r : rows) {
+        LookInput in = base();
+        in.flat = r.style != kRaised;
+        in.rounded = r.style == kRounded;
+        in.focused = r.focused;
+        in.focus_cues = r.focus_cues;
+        const forms::Look look = forms::plan_look(in);
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(look.focus_mark, r.focus_mark);
+        if (look.focus_mark) {
+            const int inset = r.style == kRaised ? 4 : 3;  // inside the black frame when raised
+            EXPECT_EQ(look.focus_rect.left, inset);
+            EXPECT_EQ(look.focus_rect.top, inset);
+            EXPECT_EQ(look.focus_rect.right, 100 - inset);
+            EXPECT_EQ(look.focus_rect.bottom, 40 - inset);
+        }
+    }
+}
+
 TEST(SuperButtonLook, PressingMovesTheCaptionByTheOffsetExceptOnToggleButtons) {
     LookInput in = base();
     in.selected = true;

@@ -328,6 +328,74 @@ TEST_F(SuperButtonTest, DisablingPassesTheFocusOnAndEndsTheHighlight) {
     EXPECT_TRUE(button()->last_look().caption_disabled);
 }
 
+// ---- the focus rectangle ------------------------------------------------------------------
+
+// What the button's window answers when asked for its UI state, set by the test: the
+// platform under test may keep none of its own.
+LRESULT g_ui_state = 0;
+WNDPROC g_button_proc = nullptr;
+LRESULT CALLBACK answer_ui_state(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_QUERYUISTATE) return g_ui_state;
+    return CallWindowProcA(g_button_proc, window, message, wparam, lparam);
+}
+
+// Pixels of the row where the focus rectangle's top edge lies that are not the face.
+int marked_in_focus_row(const Pixels& p, COLORREF face) {
+    int marked = 0;
+    for (int x = 3; x < p.width - 3; ++x) marked += p.at(x, 3) != face;
+    return marked;
+}
+
+TEST_F(SuperButtonTest, TheToolsButtonShowsItsFocusWhenTheWindowShowsFocusCues) {
+    ASSERT_TRUE(load_window({super_button(kButton, template_block(kButton), 20, 20, 64, 24),
+                             super_button(kSecond, {}, 10, 80)}));
+    HWND b = component_handle(kButton);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    g_button_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answer_ui_state)));
+    struct Case {
+        const char* what;
+        bool focused;
+        LRESULT ui_state;
+        bool marked;
+    } cases[] = {
+        {"focused, cues shown", true, 0, true},
+        {"focused, focus cues hidden", true, UISF_HIDEFOCUS, false},
+        {"focused, only the mnemonics hidden", true, UISF_HIDEACCEL, true},
+        {"not focused, cues shown", false, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetFocus(component_handle(c.focused ? kButton : kSecond));
+        g_ui_state = c.ui_state;
+        const Pixels p = printed(b, kUnpainted);
+        EXPECT_EQ(button()->last_look().focus_mark, c.marked);
+        if (c.marked) {
+            // The dotted rectangle lies inside the edge: every other pixel of its top row.
+            EXPECT_GE(marked_in_focus_row(p, face), (p.width - 6) / 2 - 1);
+            EXPECT_EQ(p.at(2, 3), face);
+            EXPECT_EQ(p.at(3, 2), face);
+        } else {
+            EXPECT_EQ(marked_in_focus_row(p, face), 0);
+        }
+    }
+
+    // Told that the cues changed, the focused button draws again at once; another does not.
+    SetFocus(b);
+    UpdateWindow(b);
+    int before = button()->drawings();
+    SendMessageA(b, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    UpdateWindow(b);
+    EXPECT_EQ(button()->drawings(), before + 1);
+    SetFocus(component_handle(kSecond));
+    UpdateWindow(b);
+    before = button()->drawings();
+    SendMessageA(b, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    UpdateWindow(b);
+    EXPECT_EQ(button()->drawings(), before);
+    SetWindowLongPtrA(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_button_proc));
+}
+
 // ---- clicks, toggling, the default button --------------------------------------------------
 
 TEST_F(SuperButtonTest, AToggleButtonFlipsOnEveryClickAndDrawsPressedWhileChecked) {
@@ -401,11 +469,17 @@ TEST_F(SuperButtonTest, TheDefaultButtonAnswersTheDialogManagerAndTheEnterKey) {
     EXPECT_TRUE(is_default(button()));
     EXPECT_EQ(SendMessageA(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
 
-    // Enter, with the focus elsewhere, clicks the default button.
+    // Enter, with no button focused, clicks the default button; on another button, it
+    // presses that one.
+    SetFocus(window_handle());
+    PostMessageA(window_handle(), WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_TRUE(events_are(logged(0), {{0, kButton}}));
+    event_log().clear();
     SetFocus(component_handle(kSecond));
     PostMessageA(component_handle(kSecond), WM_KEYDOWN, VK_RETURN, 0);
     pump();
-    EXPECT_TRUE(events_are(logged(0), {{0, kButton}}));
+    EXPECT_TRUE(events_are(logged(0), {{0, kSecond}}));
 
     // The dialog manager takes the default away and gives it back: still owner-drawn.
     SendMessageA(b, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);

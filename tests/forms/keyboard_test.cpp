@@ -86,39 +86,129 @@ TEST_F(KeyboardTest, TabSkipsComponentsHiddenOrDisabledAtRunTime) {
     EXPECT_EQ(forms::tab_order(*forms::find_descriptor(kWindowId)), (std::vector<int>{5, 4, 3}));
 }
 
-TEST_F(KeyboardTest, EnterClicksTheDefaultButtonOrMovesTheFocus) {
-    std::vector<Part> parts = tab_window();
+// Tab order with record 4 (id 4) a default button, and a radio button (kRadioId)
+// that takes the focus without being a push button.
+constexpr u32 kRadioId = 0x1601000B;
+std::vector<Part> window_with_default(forms::WindowProperties window = plain_window()) {
+    std::vector<Part> parts = tab_window(window);
     TestValues v;
     v.caption = "默认";
     v.kind = 1;
-    parts[4].data = test_block(v);  // record 4 (id 4) is a default button
-    install_window(parts);
-    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
-
-    // Focus on a plain button: the first default button from record 1 up is clicked.
-    SetFocus(component_handle(kId1));
-    event_log().clear();
-    press(VK_RETURN);
-    EXPECT_TRUE(events_are(logged(0), {{0, kId4}}));
-    EXPECT_EQ(focused_id(), kId1);
-
-    // The default button itself focused: it is clicked.
-    SetFocus(component_handle(kId4));
-    event_log().clear();
-    press(VK_RETURN);
-    EXPECT_TRUE(events_are(logged(0), {{0, kId4}}));
+    parts[4].data = test_block(v);
+    Part radio = button(kRadioId, "r", 10, 90);
+    radio.type_id = kTestRadio;
+    parts.push_back(radio);
+    return parts;
 }
 
-TEST_F(KeyboardTest, EnterMovesTheFocusWhenTheWindowAsksForIt) {
+void key_down(UINT key, LPARAM bits) {
+    PostMessageA(GetFocus() ? GetFocus() : window_handle(), WM_KEYDOWN, key, bits);
+    pump();
+}
+
+TEST_F(KeyboardTest, EnterAndTheKeypadsEnterPressTheFocusedButton) {
+    install_window(window_with_default());
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    struct Case {
+        const char* what;
+        LPARAM bits;
+    } cases[] = {{"Enter", 1}, {"the keypad's Enter", 0x01000001}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (u32 id : {kId1, kId4}) {  // a plain button and the default button
+            SetFocus(component_handle(id));
+            event_log().clear();
+            key_down(VK_RETURN, c.bits);
+            EXPECT_TRUE(events_are(logged(0), {{0, id}}));
+            EXPECT_EQ(focused_id(), id);
+        }
+        // Held down, the key repeats: the button was pressed once, on the first.
+        SetFocus(component_handle(kId1));
+        event_log().clear();
+        key_down(VK_RETURN, c.bits | (1 << 30));
+        EXPECT_TRUE(logged(0).empty());
+    }
+}
+
+TEST_F(KeyboardTest, EnterWithNoButtonFocusedClicksTheDefaultButton) {
+    install_window(window_with_default());
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    for (HWND focus : {window_handle(), component_handle(kRadioId)}) {
+        SetFocus(focus);
+        event_log().clear();
+        key_down(VK_RETURN, 1);
+        EXPECT_TRUE(events_are(logged(0), {{0, kId4}}));
+        EXPECT_EQ(GetFocus(), focus);
+    }
+}
+
+TEST_F(KeyboardTest, EnterMovesTheFocusWhenTheWindowAsksForItUnlessOnAButton) {
     forms::WindowProperties p = plain_window();
     p.set_word(forms::kWordEnterMovesFocus, 1);
-    install_window(tab_window(p));
+    install_window(window_with_default(p));
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
-    SetFocus(component_handle(kId5));
+    // Tab order: the radio button (last record, focus word 0) comes first, then id 5.
+    SetFocus(window_handle());
     event_log().clear();
-    press(VK_RETURN);
-    EXPECT_EQ(focused_id(), kId2);
+    key_down(VK_RETURN, 1);
+    EXPECT_EQ(GetFocus(), component_handle(kRadioId));
+    key_down(VK_RETURN, 1);
+    EXPECT_EQ(focused_id(), kId5);
     EXPECT_TRUE(logged(0).empty());
+
+    key_down(VK_RETURN, 1);
+    EXPECT_TRUE(events_are(logged(0), {{0, kId5}}));
+    EXPECT_EQ(focused_id(), kId5);
+}
+
+// The UI-state changes sent on this thread, as (window, wParam) pairs: the platform
+// under test may keep no UI state to read back, so what the window was told is what
+// is checked.
+std::vector<std::pair<HWND, WPARAM>>& ui_state_changes() {
+    static std::vector<std::pair<HWND, WPARAM>> log;
+    return log;
+}
+LRESULT CALLBACK note_ui_state_change(int code, WPARAM wparam, LPARAM lparam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE) ui_state_changes().push_back({sent->hwnd, sent->wParam});
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+TEST_F(KeyboardTest, MovingTheFocusByKeyShowsFocusCues) {
+    constexpr u32 kRadio2 = 0x1601000C;
+    std::vector<Part> parts = window_with_default();
+    Part radio = button(kRadio2, "s", 80, 90);
+    radio.type_id = kTestRadio;
+    parts.push_back(radio);
+    install_window(parts);
+    ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, note_ui_state_change, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    struct Case {
+        const char* what;
+        u32 from;
+        UINT key;
+        bool shift;
+        bool moves;
+    } cases[] = {
+        {"Tab", kId1, VK_TAB, false, true},
+        {"Shift+Tab", kId1, VK_TAB, true, true},
+        {"an arrow to the next radio button", kRadioId, VK_DOWN, false, true},
+        {"an arrow back", kRadioId, VK_LEFT, false, true},
+        {"an arrow on a push button moves nothing", kId1, VK_RIGHT, false, false},
+        {"Enter presses, moves nothing", kId1, VK_RETURN, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetFocus(component_handle(c.from));
+        ui_state_changes().clear();
+        press(c.key, c.shift);
+        EXPECT_EQ(GetFocus() != component_handle(c.from), c.moves);
+        using Changes = std::vector<std::pair<HWND, WPARAM>>;
+        const Changes shown = {{window_handle(), MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS)}};
+        EXPECT_EQ(ui_state_changes(), c.moves ? shown : Changes());
+    }
+    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(KeyboardTest, EscapeClosesOnlyWhenTheWindowSaysSo) {
