@@ -7,6 +7,7 @@
 #include "tuner/routines.h"
 #include "tuner/steps.h"
 #include "tuner/texts.h"
+#include "tuner/tool_state.h"
 
 namespace tuner {
 namespace {
@@ -42,6 +43,7 @@ void run_powercfg(const char* arguments) {
 void run_power_plan_step() {
     // The copy of the scheme must exist before it can be made the active one.
     run_powercfg(kPowerDuplicate);
+    if (state().window_gone) return;  // closed while the first ran: the press ends there
     run_powercfg(kPowerActivate);
 }
 

@@ -3,6 +3,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/system_directory.h"
+#include "tuner/worker_wait.h"
 
 namespace tuner {
 namespace {
@@ -26,6 +27,10 @@ struct ProcessInformation {
 constexpr rt::u32 kUseShowWindow = 1;
 constexpr unsigned short kShowNormal = 1;
 constexpr rt::u32 kWaitObject0 = 0;
+constexpr rt::u32 kWaitTimeout = 258;
+// A closed window sends no more messages: the wait wakes this often all the same, to
+// keep the close deadline.
+constexpr rt::u32 kWakeMilliseconds = 100;
 constexpr rt::u32 kAllInput = 0x4FF;
 constexpr rt::u32 kEndedAtLimit = 0x5B4;  // the platform's "timeout" code, as the exit code
 constexpr rt::u32 kEndingMilliseconds = 2000;
@@ -67,9 +72,13 @@ ProgramEnd wait_for_program(const KernelHandle& process, rt::u32 limit_ms, logic
     const rt::u32 start = dll::GetTickCount(where);
     for (rt::u32 waited = 0; waited < limit_ms; waited = dll::GetTickCount(where) - start) {
         // Wakes for the process's end and for any message, sent ones included.
-        const rt::u32 woken = dll::MsgWaitForMultipleObjects(1, &handle, false, limit_ms - waited, kAllInput, where);
-        if (woken != kWaitObject0 + 1) break;
-        logic::process_events();
+        const rt::u32 slice = limit_ms - waited < kWakeMilliseconds ? limit_ms - waited : kWakeMilliseconds;
+        const rt::u32 woken = dll::MsgWaitForMultipleObjects(1, &handle, false, slice, kAllInput, where);
+        if (woken == kWaitObject0 + 1)
+            logic::process_events();
+        else if (woken != kWaitTimeout)
+            break;  // ended, or a wait that cannot go on
+        end_process_past_close_deadline();
     }
     ProgramEnd end;
     end.in_time = has_ended(handle, where);

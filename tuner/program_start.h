@@ -35,7 +35,7 @@ struct ProgramEnd {
 };
 
 // Waits at most `limit_ms` for `process` to end, processing the window's events
-// meanwhile. A program still running at the limit is ended: nothing the tool
+// meanwhile; once the window has closed, the process ends at the close deadline. A program still running at the limit is ended: nothing the tool
 // started elevated keeps running unwatched, and the next command does not overlap it.
 ProgramEnd wait_for_program(const KernelHandle& process, rt::u32 limit_ms, logic::Site where);
 

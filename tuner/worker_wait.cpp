@@ -19,6 +19,8 @@ bool thread_running(rt::u32 thread) {
     return ok && code == kStillActive;
 }
 
+}  // namespace
+
 // Workers stop at their flag, but one blocked in slow I/O does not get there, and
 // the waits for it (nested, one per drive change) would keep the process alive with
 // no window. Past the deadline the process ends here: before the waiting handlers
@@ -30,8 +32,6 @@ void end_process_past_close_deadline() {
         return;
     dll::ExitProcess(0, {kRoutineWindowDestroy, 3});
 }
-
-}  // namespace
 
 void wait_for_worker(rt::u32 thread) {
     while (thread_running(thread)) {

@@ -10,4 +10,9 @@ namespace tuner {
 // deadline, and past it the process ends here.
 void wait_for_worker(rt::u32 thread);
 
+// Ends the process once the window has been closed for longer than workers get to
+// stop. Every wait of the UI thread that processes the window's events calls it, so
+// that no wait keeps the process alive long after its window.
+void end_process_past_close_deadline();
+
 }  // namespace tuner

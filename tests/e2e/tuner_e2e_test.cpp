@@ -388,6 +388,23 @@ TEST_F(EndToEnd, ThePowerPlanRecordsEachCommandsOwnEndingWhileTheWindowAnswers) 
     EXPECT_EQ(tool->close(), 0u);
 }
 
+// Closing the window while a powercfg hangs: the process ends at the close deadline,
+// as with any other wait, and the press starts no second command.
+TEST_F(EndToEnd, ClosingWhilePowercfgHangsEndsTheProgramAtTheCloseDeadline) {
+    const ScopedVariable hang("TRIVANE_STANDIN_HANG_ON", kDuplicate);
+    auto tool = start();
+    tool->click(e2e::kPowerBox);
+    PostMessageA(tool->control(e2e::kOptimizeButton), BM_CLICK, 0, 0);
+    ASSERT_EQ(recorded_runs(1).size(), 1u) << "the first command never started";
+    const DWORD closing = GetTickCount();
+    EXPECT_EQ(tool->close(), 0u);
+    const DWORD took = GetTickCount() - closing;
+    EXPECT_GE(took, 1500u) << "closed before the deadline: the wait did not hold the press";
+    EXPECT_LT(took, 5000u) << "the wait outlived the close deadline";
+    Sleep(300);
+    EXPECT_EQ(recorded_runs(0).size(), 1u) << "a second command started after the window closed";
+}
+
 // The Unix path of a Windows path, through Wine's own conversion.
 std::string unix_path(const std::string& path) {
     using ToUnix = char*(__cdecl*)(const WCHAR*);
