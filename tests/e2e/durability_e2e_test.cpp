@@ -57,20 +57,11 @@ std::vector<AnsweredBox> press(Trivane& tool, int button) {
 constexpr char kSmallDrive[] = "W:\\";
 const std::string kSmallInstall = "W:\\英雄联盟";
 
-// Writes 1 KiB pieces to `name` until the drive has no room left.
-void fill_up(const std::string& name) {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    const std::string piece(1024, 'f');
-    DWORD written = 0;
-    while (WriteFile(file, piece.data(), 1024, &written, nullptr) && written == 1024) {}
-    CloseHandle(file);
-}
-
 // Leaves `blocks` KiB free on drive W: (few enough to need no indirect block).
 void leave_free(int blocks) {
     DeleteFileA("W:\\fill");
     if (blocks > 0) e2e::write_file("W:\\reserve", std::string(1024 * blocks, 'r'));
-    fill_up("W:\\fill");
+    testing_support::fill_up("W:\\fill");
     DeleteFileA("W:\\reserve");
 }
 

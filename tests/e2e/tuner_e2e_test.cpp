@@ -615,15 +615,6 @@ TEST_F(EndToEnd, AFolderNamedLikeABackupIsNoBackup) {
     EXPECT_EQ(e2e::read_file(path("\\LeagueClient\\system.yaml")), e2e::kSystemYaml);
 }
 
-// Writes 1 KiB pieces to `name` until the drive has no room left.
-void fill_up(const std::string& name) {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    const std::string piece(1024, 'f');
-    DWORD written = 0;
-    while (WriteFile(file, piece.data(), 1024, &written, nullptr) && written == 1024) {}
-    CloseHandle(file);
-}
-
 // Drive W: is a small file system with 1 KiB blocks. With one block left the backup of
 // system.yaml fits and the template does not; with none the restore's copy does not.
 TEST_F(EndToEnd, OnANearlyFullDiskAFailedWriteLeavesTheClientFileWhole) {
@@ -645,7 +636,7 @@ TEST_F(EndToEnd, OnANearlyFullDiskAFailedWriteLeavesTheClientFileWhole) {
     const std::vector<std::string> both = {"system.yaml", "system.yaml.bak"};
     e2e::write_file(config, e2e::kSystemYaml);
     e2e::write_file("W:\\reserve", std::string(1024, 'r'));
-    fill_up("W:\\fill");
+    testing_support::fill_up("W:\\fill");
     DeleteFileA("W:\\reserve");  // one block left (Wine counts free space in 4 KiB units)
 
     auto tool = start(false);
@@ -659,7 +650,7 @@ TEST_F(EndToEnd, OnANearlyFullDiskAFailedWriteLeavesTheClientFileWhole) {
     DeleteFileA("W:\\fill");
     EXPECT_TRUE(press(*tool, e2e::kHomeReplaceButton).empty());
     EXPECT_EQ(e2e::read_file(config), blank_template());
-    fill_up("W:\\fill");
+    testing_support::fill_up("W:\\fill");
     expect_box(press(*tool, e2e::kHomeRestoreButton), "主页恢复失败", "警告");
     EXPECT_EQ(e2e::read_file(config), blank_template());
     EXPECT_EQ(e2e::list_names(install + "\\LeagueClient"), both);

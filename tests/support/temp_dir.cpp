@@ -68,4 +68,12 @@ void remove_tree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
+void fill_up(const std::string& name) {
+    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string piece(1024, 'f');
+    DWORD written = 0;
+    while (WriteFile(file, piece.data(), 1024, &written, nullptr) && written == 1024) {}
+    CloseHandle(file);
+}
+
 }  // namespace testing_support

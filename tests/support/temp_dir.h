@@ -29,5 +29,7 @@ void write_file(const std::string& path, const std::string& content);
 std::string read_whole_file(const std::string& path);
 // Removes `path` and what lies below it, never walking through a link.
 void remove_tree(const std::string& path);
+// Writes 1 KiB pieces to the file `name` until its drive has no room left.
+void fill_up(const std::string& name);
 
 }  // namespace testing_support

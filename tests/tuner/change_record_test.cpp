@@ -112,15 +112,6 @@ TEST(ChangeRecord, ARecordWithAnotherHardLinkIsNeitherWrittenNorRenamed) {
     EXPECT_EQ(GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// Writes 1 KiB pieces to `name` until the drive has no room left.
-void fill_up(const std::string& name) {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    const std::string piece(1024, 'f');
-    DWORD written = 0;
-    while (WriteFile(file, piece.data(), 1024, &written, nullptr) && written == 1024) {}
-    CloseHandle(file);
-}
-
 // Drive W: is a small file system with 1 KiB blocks (the test command maps it where the
 // machine permits). A record ending 10 bytes short of a page may take just those 10
 // bytes of a line when the disk is full: that line fails, and the next one, once
@@ -133,7 +124,7 @@ TEST(ChangeRecord, OnAFullDiskALineCutShortIsEndedBeforeTheNextLine) {
     testing_support::remove_tree(folder);
     const std::string padding = lines_of_size(4096 - 10);
     testing_support::write_file(record, padding);
-    fill_up("W:\\fill");
+    testing_support::fill_up("W:\\fill");
     const std::string cut = "2026-12-08 10:00:00\t删除\tT:\\游戏\\a.log\t成功\r\n";
     {
         tuner::ChangeRecord open(record.c_str(), (folder + "\\changes.old.log").c_str());
