@@ -13,6 +13,7 @@
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/change_record.h"
 #include "tuner/steps.h"
+#include "tuner/tool_state.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ std::string system_directory() {
 
 TEST(PowerPlan, APowercfgThatCannotStartIsRecordedWithThePlatformsCode) {
     tuner_tests::start_tool_runtime();
+    tuner::create_tool_state();  // the step asks whether the window has closed meanwhile
     const std::string powercfg = system_directory() + "\\powercfg.exe";
     const std::string duplicate =
         "\"" + powercfg + "\" -duplicatescheme e9a42b02-d5df-448d-aa00-03f14749eb61 613253b4-34dc-4c3f-9d78-1e4ffa5e82e1";
