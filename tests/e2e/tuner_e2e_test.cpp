@@ -418,17 +418,15 @@ std::string unix_path(const std::string& path) {
 }
 
 // Starts a program of the Unix host (Wine starts those too, though it neither waits
-// for them nor tells their exit code); false when it could not be started.
+// for them nor tells their exit code); false when it could not be started. The
+// handle values Wine hands back for such a program are already closed, and their
+// numbers soon name other objects of this process: they are never closed here.
 bool run_on_host(const std::string& program, const std::string& arguments) {
     std::string command = program + " " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    return true;
+    return CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
 }
 
 std::string access_list_of(const std::string& path) {
