@@ -187,6 +187,22 @@ int respond(char** args) {
     return 0;
 }
 
+int respond_cleanup(char** args) {
+    bench::ProgramWindow program(args[0], args[1], args[2]);
+    if (!program.shown()) return 2;
+    WaitForInputIdle(program.process(), 5000);
+    const bench::RoundTrips r = bench::sample_cleanup_round_trips(program, args[3][0], 600000);
+    program.close();
+    if (!r.drive_chosen) return 3;
+    std::string samples;
+    for (double ms : r.milliseconds) samples += (samples.empty() ? "" : ",") + std::to_string(ms);
+    put("round_trips", samples);
+    put("cleanup_ms", r.search_ms);
+    put("install", r.install);
+    put("outcome", r.outcome);
+    return 0;
+}
+
 struct Subcommand {
     const char* name;
     int arguments;
@@ -209,6 +225,8 @@ const Subcommand kSubcommands[] = {
     {"usual-folder", 1, usual_folder, "usual-folder <root\\>: the window's search thread, start to result"},
     {"start-up", 3, start_up, "start-up <exe> <title> <class>: time to the window shown, peak working set"},
     {"respond", 4, respond, "respond <exe> <title> <class> <drive letter>: round trips during a search"},
+    {"respond-cleanup", 4, respond_cleanup,
+     "respond-cleanup <exe> <title> <class> <drive letter>: round trips during a log cleanup of its client"},
 };
 
 }  // namespace

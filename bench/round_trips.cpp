@@ -6,10 +6,15 @@ namespace bench {
 namespace {
 
 // Control ids the window loader gives the drive box and the prompt label.
+constexpr int kOptimizeButton = 110;
 constexpr int kDriveBox = 170;
 constexpr int kPromptLabel = 180;
+constexpr int kResultLabel = 190;
+constexpr int kLogBox = 230;
+const std::string kLogsCleared = "Log日志文件已清除，感谢你的使用！";
 const std::string kDrivePrompt = "友情提示：请选择驱动器，再进行操作";
 const std::string kSearching = "正在寻找LOL安装目录，请稍后...";
+const std::string kNotFound = "未找到LOL安装目录，请重新选择驱动器";
 
 bool choose_drive(const ProgramWindow& tool, char letter) {
     HWND box = tool.control(kDriveBox);
@@ -27,7 +32,53 @@ bool choose_drive(const ProgramWindow& tool, char letter) {
     return false;
 }
 
+double round_trip_ms(const ProgramWindow& tool) {
+    const Stopwatch trip;
+    DWORD_PTR ignored = 0;
+    const bool answered = SendMessageTimeoutA(tool.window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
+    return answered ? trip.milliseconds() : 5000.0;
+}
+
+// The press is sent from a thread of its own: its handler returns only once the
+// cleanup has ended, while the samples go on.
+DWORD WINAPI press(void* button) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(static_cast<HWND>(button), BM_CLICK, 0, 0, SMTO_NORMAL, 600000, &ignored);
+    return 0;
+}
+
 }  // namespace
+
+RoundTrips sample_cleanup_round_trips(const ProgramWindow& tool, char drive_letter, double limit_ms) {
+    RoundTrips result;
+    result.drive_chosen = choose_drive(tool, drive_letter);
+    if (!result.drive_chosen) return result;
+    const Stopwatch search_clock;
+    for (;; Sleep(5)) {
+        const std::string caption = tool.text(kPromptLabel);
+        if (caption == kNotFound || search_clock.milliseconds() > 60000) return result;  // no outcome: reported
+        if (caption == kDrivePrompt || caption == kSearching) continue;
+        result.install = caption;
+        break;
+    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(tool.control(kLogBox), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    const Stopwatch cleanup_clock;
+    const rt::KernelHandle presser(CreateThread(nullptr, 0, press, tool.control(kOptimizeButton), 0, nullptr));
+    if (!presser) return result;
+    while (cleanup_clock.milliseconds() < limit_ms) {
+        const double ms = round_trip_ms(tool);
+        if (tool.text(kResultLabel) == kLogsCleared) {
+            result.outcome = kLogsCleared;
+            break;
+        }
+        result.milliseconds.push_back(ms);
+        Sleep(5);
+    }
+    result.search_ms = cleanup_clock.milliseconds();
+    WaitForSingleObject(presser.get(), 10000);
+    return result;
+}
 
 RoundTrips sample_round_trips(const ProgramWindow& tool, char drive_letter, double limit_ms) {
     RoundTrips result;
@@ -35,11 +86,7 @@ RoundTrips sample_round_trips(const ProgramWindow& tool, char drive_letter, doub
     if (!result.drive_chosen) return result;
     const Stopwatch search_clock;
     while (search_clock.milliseconds() < limit_ms) {
-        const Stopwatch trip;
-        DWORD_PTR ignored = 0;
-        const bool answered =
-            SendMessageTimeoutA(tool.window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
-        const double ms = answered ? trip.milliseconds() : 5000.0;
+        const double ms = round_trip_ms(tool);
         const std::string caption = tool.text(kPromptLabel);
         if (caption == kSearching) {
             result.milliseconds.push_back(ms);

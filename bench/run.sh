@@ -8,6 +8,9 @@
 #                                ~/.cache/trivane/bench-drive
 #   bash bench/run.sh --small    a tiny tree, every method once, no targets: checks
 #                                that the methods still agree (run by the tests)
+#   bash bench/run.sh --only cleanup-respond
+#                                the full tree, the round trips during a log cleanup
+#                                alone
 #
 # It times the tool as shipped, without debug information: a stripped copy of the
 # build's Trivane.exe, or the executable named by TRIVANE_BENCH_TOOL_EXE.
@@ -17,7 +20,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 size=full
+only=()
 [ "${1:-}" = --small ] && size=small
+[ "${1:-}" = --only ] && only=(--only "${2:?which row}")
 build="${TRIVANE_BUILD_DIR:-$root/build}"
 
 if [ "$size" = full ]; then
@@ -96,4 +101,4 @@ python3 "$root/bench/bench.py" --size "$size" \
     --trivane-exe "$tool_exe" \
     --minimal-exe "$build/bench/minimal_window.exe" \
     --tree "$cache/full" --tenth "$cache/tenth" --scratch "$scratch" \
-    --tree-summary "$summary (mapped as W:), a tenth of it as X:"
+    --tree-summary "$summary (mapped as W:), a tenth of it as X:" "${only[@]}"

@@ -2,7 +2,9 @@
 // system, appended as the change is made, to changes.log in the folder Trivane under
 // the user's local application data folder. A line holds the local time, the action,
 // the full path or command line, and 成功 or 失败 with the platform's error code.
-// Writing the record never stops or changes the step that made the change.
+// Writing the record never stops or changes the step that made the change. A log
+// cleanup's lines come from the threads that deleted the files, each right after its
+// deletion, so between folders their order may differ from the walk's.
 #pragma once
 #include <mutex>
 

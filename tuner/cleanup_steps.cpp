@@ -2,6 +2,7 @@
 #include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/file_routines.h"
+#include "tuner/log_cleanup.h"
 #include "tuner/main_window.h"
 #include "tuner/search_handlers.h"
 #include "tuner/shared_folders.h"
@@ -53,7 +54,7 @@ void run_cross_step() {
             make_directory_path(cross.get());
         }
     }
-    delete_files_by_pattern(s.install_directory, kLogPattern, true, 0);
+    if (!clean_logs(s.install_directory)) return;
     show_result(kCrossDone, kBlue);
 }
 
@@ -65,7 +66,7 @@ void run_log_cleanup_step() {
         return;
     }
     if (refuse_at_drive_root()) return;
-    delete_files_by_pattern(s.install_directory, kLogPattern, true, 0);
+    if (!clean_logs(s.install_directory)) return;
     show_result(kLogsCleared, kTeal);
 }
 

@@ -100,8 +100,9 @@ struct Folder {
 // known before that, so the list stays in walk order.
 class FolderWalk {
 public:
-    FolderWalk(const char* root, const FolderWalkSteps& steps, const void* context, rt::i32 routine)
-        : steps_(steps), context_(context), routine_(routine), cursor_(std::make_unique<Folder>()) {
+    FolderWalk(const char* root, const FolderWalkSteps& steps, const void* context, const std::atomic<bool>& stop,
+               rt::i32 routine)
+        : steps_(steps), context_(context), stop_(stop), routine_(routine), cursor_(std::make_unique<Folder>()) {
         cursor_->path = logic::Text::copy(root);
     }
     ~FolderWalk() {
@@ -110,17 +111,19 @@ public:
     FolderWalk(const FolderWalk&) = delete;
     FolderWalk& operator=(const FolderWalk&) = delete;
 
-    WalkOutcome run(const std::atomic<bool>& stop);
+    WalkOutcome run();
 
 private:
     static rt::u32 __stdcall help(void* walk);
     void visit(Folder* folder, std::unique_lock<std::mutex>& lock);
     Folder* waiting_near_cursor() const;
+    bool stopped() const { return stop_.load(std::memory_order_relaxed); }
     void start_helpers();
     void join_helpers();
 
     const FolderWalkSteps steps_;
     const void* const context_;
+    const std::atomic<bool>& stop_;
     const rt::i32 routine_;
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -160,8 +163,11 @@ Folder* FolderWalk::waiting_near_cursor() const {
 rt::u32 __stdcall FolderWalk::help(void* walk_pointer) {
     auto* walk = static_cast<FolderWalk*>(walk_pointer);
     std::unique_lock<std::mutex> lock(walk->mutex_);
+    // A stopped walk starts no further folder; its walking thread ends it once the
+    // visits under way are over.
     while (!walk->finished_) {
-        if (Folder* folder = walk->waiting_near_cursor()) {
+        Folder* folder = walk->stopped() ? nullptr : walk->waiting_near_cursor();
+        if (folder) {
             walk->visit(folder, lock);
         } else {
             walk->changed_.wait(lock);
@@ -190,18 +196,18 @@ void FolderWalk::join_helpers() {
     }
 }
 
-WalkOutcome FolderWalk::run(const std::atomic<bool>& stop) {
+WalkOutcome FolderWalk::run() {
     WalkOutcome outcome;
     std::unique_lock<std::mutex> lock(mutex_);
     // The root by this thread alone: it binds the listing's DLL commands before any
     // helper calls them, and a folder without subfolders needs no helpers at all.
-    if (!stop.load(std::memory_order_relaxed)) visit(cursor_.get(), lock);
+    if (!stopped()) visit(cursor_.get(), lock);
     if (cursor_->next) {
         lock.unlock();
         start_helpers();
         lock.lock();
     }
-    while (cursor_ && !stop.load(std::memory_order_relaxed)) {
+    while (cursor_ && !stopped()) {
         Folder* folder = cursor_.get();
         if (folder->state == FolderState::Visiting) {
             // A helper has the next folder: rather than wait, visit one further on.
@@ -214,13 +220,6 @@ WalkOutcome FolderWalk::run(const std::atomic<bool>& stop) {
         }
         if (folder->state == FolderState::Waiting) visit(folder, lock);
         outcome.count += folder->visit.count;
-        if (steps_.take) {
-            // A visited folder is the walking thread's alone: helpers only take folders
-            // still waiting, and link a folder's subfolders in when they visit it.
-            lock.unlock();
-            steps_.take(folder->visit, context_);
-            lock.lock();
-        }
         if (folder->visit.found.get()) {
             outcome.found = folder->visit.found.release_ownership();
             break;
@@ -244,8 +243,8 @@ WalkOutcome FolderWalk::run(const std::atomic<bool>& stop) {
 
 WalkOutcome walk_folders(const char* root, const FolderWalkSteps& steps, const void* context,
                          const std::atomic<bool>& stop, rt::i32 routine) {
-    FolderWalk walk(root, steps, context, routine);
-    return walk.run(stop);
+    FolderWalk walk(root, steps, context, stop, routine);
+    return walk.run();
 }
 
 }  // namespace tuner

@@ -36,7 +36,6 @@ struct FolderVisit {
     logic::TextArray subfolders;
     logic::Text found;  // what the walk looks for, when this folder holds it
     rt::i32 count = 0;  // what the visit did, summed over the walk
-    logic::TextArray changes;  // change record entries of what the visit changed
 };
 
 struct FolderWalkSteps {
@@ -45,9 +44,6 @@ struct FolderWalkSteps {
     void (*visit)(const char* folder, FolderVisit& visit, const void* context);
     // Runs on the calling thread after each folder's outcome was taken; may be null.
     void (*after_each)(const void* context);
-    // Takes each visited folder's outcome on the calling thread, in walk order; may be
-    // null.
-    void (*take)(FolderVisit& visit, const void* context) = nullptr;
 };
 
 struct WalkOutcome {
@@ -59,7 +55,8 @@ struct WalkOutcome {
 // folders a little ahead while the calling thread takes the outcomes in walk order: a
 // folder before its subfolders, subfolders depth-first in listing order. So the first
 // folder that finds something is the one a plain depth-first walk would meet first.
-// Ends there, at the end of the tree, or once `stop` is set (then nothing is found).
+// Ends there, at the end of the tree, or once `stop` is set (then nothing is found, no
+// further folder is visited, and the count leaves out folders visited ahead).
 WalkOutcome walk_folders(const char* root, const FolderWalkSteps& steps, const void* context,
                          const std::atomic<bool>& stop, rt::i32 routine);
 

@@ -2,11 +2,14 @@
 
 #include <cstring>
 #include <cwchar>
+#include <mutex>
 
 #include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
+#include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -37,36 +40,54 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
     return 0;
 }
 
+constexpr rt::u32 kDeleteAccess = 0x00010000;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kDeleteOnClose = 0x04000000;
+constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // a linked file goes itself, never what it names
+
+// Through a handle of its own that shares nothing, deleted as it closes: a second copy
+// of the tool cleaning the same client at once finds the file taken or gone, so only
+// one of them says it deleted it (by path, the platform may let both deletions
+// succeed). On failure the platform's error code is still the open's.
+bool delete_one_file(const char* path) {
+    const logic::Site site = {kRoutineDeleteFiles, 21};
+    const rt::u32 handle =
+        dll::CreateFileA(path, kDeleteAccess, 0, nullptr, kOpenExisting, kDeleteOnClose | kOpenReparsePoint, 0, site);
+    if (handle == kInvalidHandle) return false;
+    KernelHandle(handle, {kRoutineDeleteFiles, 22}).close();
+    return true;
+}
+
 struct Deletion {
     const char* pattern;
     bool recurse;
+    const std::atomic<bool>* stop;
     ChangeRecord* record;
+    // The walk's threads share one record: a line goes in whole, never interleaved.
+    std::mutex* record_lock;
 };
 
 // One folder, on whichever thread visits it: its matching files go before its
 // subfolders are handed to the walk (not those named with a leading dot, nor reparse
-// points).
+// points). Each file's line is handed to the system before the next file goes, so an
+// abrupt end leaves at most the deletions under way without one.
 void delete_in_folder(const char* folder, FolderVisit& visit, const void* deletion) {
     const auto& d = *static_cast<const Deletion*>(deletion);
     DirectoryListing listing(folder, kRoutineDeleteFiles);
-    while (listing.next()) {
+    while (!d.stop->load(std::memory_order_relaxed) && listing.next()) {
         if (listing.is_directory()) {
             if (d.recurse && !listing.is_reparse_point() && listing.name()[0] != '.')
                 visit.subfolders.append(listing.name());
         } else if (matches_pattern(listing.name(), d.pattern)) {
             const logic::Text file = logic::join({folder, listing.name()});
-            const bool deleted = logic::delete_file(file.get());
+            const bool deleted = delete_one_file(file.get());
             const rt::u32 error = deleted ? 0 : last_error();
             if (deleted) ++visit.count;
-            visit.changes.append(change_entry(Change::Delete, file.get(), deleted, error).get());
+            const logic::Text entry = change_entry(Change::Delete, file.get(), deleted, error);
+            const std::lock_guard<std::mutex> hold(*d.record_lock);
+            d.record->append_entry(entry.get());
         }
     }
-}
-
-// Each deletion goes to the change record on the walking thread, in walk order.
-void record_deletions(FolderVisit& visit, const void* deletion) {
-    ChangeRecord& record = *static_cast<const Deletion*>(deletion)->record;
-    for (rt::i32 i = 1; i <= visit.changes.size(); ++i) record.append_entry(visit.changes.at(i, {kRoutineDeleteFiles, 20}));
 }
 
 }  // namespace
@@ -93,21 +114,31 @@ bool matches_pattern(const char* name, const char* pattern) {
     return *pattern == '\0';
 }
 
-rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count) {
+bool prepare_deletion(logic::Text& directory, const char* pattern) {
     if (logic::find_text(pattern, ".") == -1) {
         timed_message_box(kBadPattern);
-        return 0;
+        return false;
     }
     const rt::u32 n = directory.length();
     if (n == 0 || directory.c_str()[n - 1] != '\\') directory = logic::join({directory.get(), "\\"});
+    return true;
+}
 
-    static const std::atomic<bool> kNeverStop{false};
+rt::i32 delete_matching_files(const char* directory, const char* pattern, bool recurse,
+                              const std::atomic<bool>& stop) {
     ChangeRecord record = ChangeRecord::of_user();
     record.flush_at_most_every(kDeletionFlushIntervalMs);
-    const Deletion deletion = {pattern, recurse, &record};
-    const FolderWalkSteps steps = {delete_in_folder, nullptr, record_deletions};
+    std::mutex record_lock;
+    const Deletion deletion = {pattern, recurse, &stop, &record, &record_lock};
+    const FolderWalkSteps steps = {delete_in_folder, nullptr};
     last_error();  // bound on this thread, before the walk's helpers read it
-    return count + walk_folders(directory.get(), steps, &deletion, kNeverStop, kRoutineDeleteFiles).count;
+    return walk_folders(directory, steps, &deletion, stop, kRoutineDeleteFiles).count;
+}
+
+rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count) {
+    if (!prepare_deletion(directory, pattern)) return 0;
+    static const std::atomic<bool> kNeverStop{false};
+    return count + delete_matching_files(directory.get(), pattern, recurse, kNeverStop);
 }
 
 bool is_drive_root(const char* path) {

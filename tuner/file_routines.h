@@ -1,6 +1,7 @@
 // The file routines the Cross step and the log cleanup share: delete files by
 // pattern, directory check, make directory path, and the timed message box.
 #pragma once
+#include <atomic>
 #include <optional>
 
 #include "logic/values.h"
@@ -14,6 +15,17 @@ namespace tuner {
 // `count` plus the number of files deleted; a pattern without "." is refused with a
 // timed message box and gives 0.
 rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count);
+
+// The checks before a deletion, on the UI thread: a pattern without "." is refused
+// with the timed message box (false); otherwise `directory` gets its trailing
+// backslash.
+bool prepare_deletion(logic::Text& directory, const char* pattern);
+// The deletion itself, on any thread: `directory` ends in a backslash. Each deleted
+// (or undeletable) file has its line in the change record, written by the thread
+// that tried, right after it tried. Once `stop` is set it ends between two files.
+// Returns the number of files deleted.
+rt::i32 delete_matching_files(const char* directory, const char* pattern, bool recurse,
+                              const std::atomic<bool>& stop);
 
 // The name matches a file pattern of '*' and '?', ASCII letters compared without case.
 bool matches_pattern(const char* name, const char* pattern);

@@ -1,6 +1,7 @@
 #include "tuner/handlers.h"
 
 #include "tuner/home_page.h"
+#include "tuner/log_cleanup.h"
 #include "tuner/main_window.h"
 #include "tuner/platform_error.h"
 #include "tuner/record_menu.h"
@@ -39,6 +40,13 @@ void on_home_page_restore_after_search() {
     on_home_page_restore();
 }
 
+// While a log cleanup runs (its press waits for it, the window live), the actions
+// wait too: none starts on a client half cleaned, nor runs beside the press.
+template <void (*Action)()>
+void unless_cleaning() {
+    if (!refuse_while_cleaning()) Action();
+}
+
 struct Binding {
     Handler slot;
     forms::EventHandler handler;
@@ -48,12 +56,12 @@ struct Binding {
 constexpr Binding kBindings[] = {
     {kHandlerWindowCreated, handler<on_window_created>},
     {kHandlerWindowDestroy, handler<on_window_destroy>},
-    {kHandlerDx11Restore, handler<on_dx11_restore>},
+    {kHandlerDx11Restore, handler<unless_cleaning<on_dx11_restore>>},
     {kHandlerSelectAll, handler<on_select_all>},
     {kHandlerDriveChanged, handler<on_drive_changed>},
-    {kHandlerHomePageRestore, handler<on_home_page_restore_after_search>},
-    {kHandlerHomePageReplace, handler<on_home_page_replace_after_search>},
-    {kHandlerOptimize, handler<on_optimize>},
+    {kHandlerHomePageRestore, handler<unless_cleaning<on_home_page_restore_after_search>>},
+    {kHandlerHomePageReplace, handler<unless_cleaning<on_home_page_replace_after_search>>},
+    {kHandlerOptimize, handler<unless_cleaning<on_optimize>>},
 };
 
 struct HandlerTable {

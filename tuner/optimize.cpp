@@ -3,13 +3,19 @@
 #include "tuner/handlers.h"
 #include "tuner/main_window.h"
 #include "tuner/process_check.h"
+#include "tuner/search_handlers.h"
 #include "tuner/steps.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
 
 namespace tuner {
+namespace {
 
-void on_optimize() {
+// A window closed during a log cleanup ends the press there: nothing is left to show
+// a result in.
+bool window_closed() { return state().window_gone; }
+
+void run_ticked_steps() {
     state().drive_root_told = false;  // a new press may say it again
     if (find_process(kWeGame, false) != 0) {
         logic::message_box(kQuitWeGame, kErrorStyle, kSevereWarning);
@@ -25,14 +31,27 @@ void on_optimize() {
         // The select-all box alone decides this path; it leaves the power plan alone.
         run_dx11_step();
         run_cross_step();
+        if (window_closed()) return;
         run_log_cleanup_step();
+        if (window_closed()) return;
         show_result(kOptimized, kTeal);
         return;
     }
     if (is_ticked(kDx11Box)) run_dx11_step();
     if (is_ticked(kCrossBox)) run_cross_step();
+    if (window_closed()) return;
     if (is_ticked(kLogBox)) run_log_cleanup_step();
+    if (window_closed()) return;
     if (is_ticked(kPowerBox)) run_power_plan_step();
+}
+
+}  // namespace
+
+void on_optimize() {
+    run_ticked_steps();
+    // A drive chosen while the press cleaned logs is searched for only now, so that
+    // every step of the press worked on the client it started on.
+    search_for_waiting_drive_choice();
 }
 
 void on_select_all() {

@@ -7,50 +7,15 @@
 #include "tuner/dll_commands.h"
 #include "tuner/install_search.h"
 #include "tuner/kernel_handle.h"
+#include "tuner/log_cleanup.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
+#include "tuner/worker_wait.h"
 
 namespace tuner {
 namespace {
-
-constexpr rt::u32 kStillActive = 259;
-constexpr rt::i32 kPollMilliseconds = 10;
-// How long searches get to stop, all together, once the window has closed.
-constexpr rt::u32 kCloseGraceMilliseconds = 2000;
-
-bool thread_running(rt::u32 thread) {
-    rt::u32 code = 0;
-    const bool ok = dll::GetExitCodeThread(thread, &code, {kRoutineWindowDestroy, 1});
-    return ok && code == kStillActive;
-}
-
-rt::u32 tick_count() {
-    return dll::GetTickCount({kRoutineWindowDestroy, 2});
-}
-
-// Searches stop at their flag, but one blocked in slow I/O does not get there, and
-// the waits for it (nested, one per drive change) would keep the process alive with
-// no window. Once the window has closed they share one deadline, and at it the
-// process ends here: before the waiting handlers free the search jobs and the runtime
-// frees the DLL table, both of which a live search thread still uses. A thread is
-// never ended on its own: it may hold the heap's lock.
-void end_process_past_close_deadline() {
-    const ToolState& s = state();
-    if (!s.window_gone || tick_count() - s.closed_at < kCloseGraceMilliseconds) return;
-    dll::ExitProcess(0, {kRoutineWindowDestroy, 3});
-}
-
-// The window stays live while a search walks: its events, a newer drive choice or the
-// window closing among them, run in between.
-void wait_for_search(rt::u32 thread) {
-    while (thread_running(thread)) {
-        end_process_past_close_deadline();
-        logic::process_events();
-        logic::delay(kPollMilliseconds);
-    }
-}
 
 // The search thread keeps nothing of the UI's: its result is taken here, on the UI
 // thread, and only when no newer drive choice superseded it.
@@ -77,6 +42,12 @@ bool refuse_while_searching() {
 
 void on_drive_changed() {
     ToolState& s = state();
+    // The press under way keeps the client it started on to its end: the search for
+    // the new choice follows it.
+    if (cleanup_running()) {
+        s.drive_choice_waiting = true;
+        return;
+    }
     logic::Text drive = kMainWindow.read_text(kDriveBox, kCurrentDrive);
 
     set_caption(kPromptLabel, kSearching);
@@ -94,7 +65,7 @@ void on_drive_changed() {
                         {kRoutineDriveChanged, 3});
 
     if (thread) {
-        wait_for_search(thread.get());
+        wait_for_worker(thread.get());
         thread.close();
     }
 
@@ -105,13 +76,21 @@ void on_drive_changed() {
     logic::release(job->found);
 }
 
+void search_for_waiting_drive_choice() {
+    ToolState& s = state();
+    if (!s.drive_choice_waiting || cleanup_running()) return;
+    s.drive_choice_waiting = false;
+    if (!s.window_gone) on_drive_changed();
+}
+
 void on_window_destroy() {
-    // Every search still running has its drive change's handler below this one on the
+    // Every search or cleanup still running has its handler below this one on the
     // stack, waiting for it: those waits see the flags set here and honour the deadline.
     ToolState& s = state();
     s.window_gone = true;
-    s.closed_at = tick_count();
+    s.closed_at = dll::GetTickCount({kRoutineWindowDestroy, 2});
     if (s.newest_search) s.newest_search->stop = true;  // older ones were stopped when superseded
+    stop_cleanup();
 }
 
 }  // namespace tuner

@@ -5,7 +5,10 @@
 
 namespace tuner {
 
+// A drive chosen while a log cleanup runs is searched for once the press that runs
+// it has ended (search_for_waiting_drive_choice, at the press's end).
 void on_drive_changed();
+void search_for_waiting_drive_choice();
 void on_window_destroy();
 
 // True while a search for the chosen drive has not reported.

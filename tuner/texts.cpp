@@ -18,6 +18,7 @@ TRIVANE_CONSTANT const char kBadPattern[] = "扩展名有错,请返回检查,格
 TRIVANE_CONSTANT const char kFriendlyReminder[] = "友情提醒";
 TRIVANE_CONSTANT const char kReplaceFailed[] = "主页替换失败";
 TRIVANE_CONSTANT const char kRestoreFailed[] = "主页恢复失败";
+TRIVANE_CONSTANT const char kCleaning[] = "正在清理，请稍后...";
 
 TRIVANE_CONSTANT const char kOptimized[] = "此次优化已成功，感谢你的使用！";
 TRIVANE_CONSTANT const char kCrossDone[] = "优化已成功，感谢你的使用！";

@@ -20,6 +20,7 @@ extern const char kBadPattern[];
 extern const char kFriendlyReminder[];
 extern const char kReplaceFailed[];
 extern const char kRestoreFailed[];
+extern const char kCleaning[];
 
 // Result label captions.
 extern const char kOptimized[];

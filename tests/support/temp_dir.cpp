@@ -55,7 +55,10 @@ void remove_tree(const std::string& path) {
             if (name == "." || name == "..") continue;
             const std::string full = path + "\\" + name;
             SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            // A linked folder goes itself, never what it names (Wine may refuse that).
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                RemoveDirectoryA(full.c_str());
+            else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 remove_tree(full);
             else
                 DeleteFileA(full.c_str());

@@ -27,6 +27,7 @@ private:
 // Writes a whole file, making the folders on its way (`path` starts with a drive root).
 void write_file(const std::string& path, const std::string& content);
 std::string read_whole_file(const std::string& path);
+// Removes `path` and what lies below it, never walking through a link.
 void remove_tree(const std::string& path);
 
 }  // namespace testing_support

@@ -1,0 +1,66 @@
+#include "tests/support/unix_link.h"
+
+#include <windows.h>
+
+namespace testing_support {
+namespace {
+
+// Wine starts a Linux program named by its Linux path like any other, but hands back
+// no handle to wait on: the caller looks for the program's effect instead.
+void run_unix(std::string command) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) CloseHandle(pi.hThread);
+}
+
+// The entry itself, as its folder lists it.
+bool is_link(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    const HANDLE h = FindFirstFileA(path.c_str(), &entry);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    FindClose(h);
+    return entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+}
+
+// Waits up to 10 s for `path` to be a link or no longer one.
+bool wait_until_link(const std::string& path, bool wanted) {
+    for (int i = 0; i < 1000; ++i, Sleep(10))
+        if (is_link(path) == wanted) return true;
+    return false;
+}
+
+}  // namespace
+
+std::string unix_path_of(const std::string& windows_path) {
+    using UnixName = char*(__cdecl*)(const wchar_t*);
+    const auto unix_name = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unix_name) return {};
+    std::wstring wide(windows_path.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, windows_path.c_str(), -1, wide.data(), static_cast<int>(wide.size())));
+    char* name = unix_name(wide.c_str());
+    if (!name) return {};
+    std::string path = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return path;
+}
+
+UnixLink::UnixLink(const std::string& link, const std::string& target) : link_(link) {
+    const std::string unix_target = unix_path_of(target);
+    const std::string folder = unix_path_of(link.substr(0, link.rfind('\\')));
+    if (unix_target.empty() || folder.empty()) return;
+    unix_link_ = folder + "/" + link.substr(link.rfind('\\') + 1);
+    run_unix("/bin/ln -s " + unix_target + " " + unix_link_);
+    made_ = wait_until_link(link_, true);
+}
+
+UnixLink::~UnixLink() {
+    if (unix_link_.empty()) return;
+    run_unix("/bin/rm -f " + unix_link_);
+    wait_until_link(link_, false);
+}
+
+}  // namespace testing_support

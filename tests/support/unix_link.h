@@ -1,0 +1,29 @@
+// A symbolic link made on the Linux side below a folder Wine maps as a drive: the
+// platform reports it as a reparse point. Removed (the link alone, never what it names)
+// when the owner goes out of scope, before a TempDir's removal could walk through it.
+#pragma once
+#include <string>
+
+namespace testing_support {
+
+class UnixLink {
+public:
+    // `link` names the new link, `target` what it points at; both Windows paths.
+    UnixLink(const std::string& link, const std::string& target);
+    ~UnixLink();
+    UnixLink(const UnixLink&) = delete;
+    UnixLink& operator=(const UnixLink&) = delete;
+
+    // The platform reports the link as a reparse point.
+    bool made() const { return made_; }
+
+private:
+    std::string link_;
+    std::string unix_link_;
+    bool made_ = false;
+};
+
+// The Linux path Wine keeps `windows_path` at; empty when it cannot tell.
+std::string unix_path_of(const std::string& windows_path);
+
+}  // namespace testing_support
