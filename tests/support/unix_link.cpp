@@ -48,13 +48,18 @@ std::string unix_path_of(const std::string& windows_path) {
     return path;
 }
 
-UnixLink::UnixLink(const std::string& link, const std::string& target) : link_(link) {
+UnixLink::UnixLink(const std::string& link, const std::string& target, bool to_file) : link_(link) {
     const std::string unix_target = unix_path_of(target);
     const std::string folder = unix_path_of(link.substr(0, link.rfind('\\')));
     if (unix_target.empty() || folder.empty()) return;
     unix_link_ = folder + "/" + link.substr(link.rfind('\\') + 1);
     run_unix("/bin/ln -s " + unix_target + " " + unix_link_);
-    made_ = wait_until_link(link_, true);
+    if (!to_file) {
+        made_ = wait_until_link(link_, true);
+        return;
+    }
+    for (int i = 0; i < 1000 && !made_; ++i, Sleep(10))
+        made_ = GetFileAttributesA(link_.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 UnixLink::~UnixLink() {

@@ -8,13 +8,14 @@ namespace testing_support {
 
 class UnixLink {
 public:
-    // `link` names the new link, `target` what it points at; both Windows paths.
-    UnixLink(const std::string& link, const std::string& target);
+    // `link` names the new link, `target` what it points at; both Windows paths. A link
+    // to a file never shows as a reparse point: for one, made() only says it is there.
+    UnixLink(const std::string& link, const std::string& target, bool to_file = false);
     ~UnixLink();
     UnixLink(const UnixLink&) = delete;
     UnixLink& operator=(const UnixLink&) = delete;
 
-    // The platform reports the link as a reparse point.
+    // The platform reports the link as a reparse point (or, to a file, as present).
     bool made() const { return made_; }
 
 private:
