@@ -5,13 +5,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "tests/support/change_record_tail.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unix_link.h"
 #include "tests/tuner/tuner_test_program.h"
 #include "tuner/file_replace.h"
+#include "tuner/file_routines.h"
 #include "tuner/held_folder.h"
 
 namespace {
@@ -127,6 +131,22 @@ TEST_F(CheckedPaths, RenamesOnlyACrossThatLiesWhereItsPathSays) {
     write_file(client() + "\\Cross\\cache.bin", "frames");
     EXPECT_FALSE(tuner::rename_checked_folder((client() + "\\Cross").c_str(), moved.c_str(), error));
     EXPECT_TRUE(exists(client() + "\\Cross\\cache.bin"));
+}
+
+// The log cleanup's walk: a folder reached through a link is left whole, with one
+// failed line for the folder rather than a line for each file it would have tried.
+TEST_F(CheckedPaths, ALogFolderReachedThroughALinkIsLeftWhole) {
+    link("Linked", outside());
+    const testing_support::ChangeRecordTail tail;
+    const std::atomic<bool> stop{false};
+    const std::string root = client() + "\\Linked\\";
+    EXPECT_EQ(tuner::delete_matching_files(root.c_str(), "*.log", true, stop), 0);
+    EXPECT_EQ(tail.lines_with(root), std::vector<std::string>{"删除\t" + root + "\t失败 681"});
+    expect_outside_untouched();
+
+    EXPECT_EQ(tuner::delete_matching_files((client() + "\\").c_str(), "*.log", true, stop), 1);
+    EXPECT_FALSE(exists(client() + "\\Logs\\a.log"));
+    expect_outside_untouched();
 }
 
 // The writes of the tool: a backup's source, a replace's target and a copy's source.
