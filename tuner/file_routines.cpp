@@ -64,12 +64,10 @@ void record_deletion(const Deletion& d, const char* subject, bool deleted, rt::u
 // own (held_folder.h), and its line is handed to the system before the next file goes,
 // so an abrupt end leaves at most the deletions under way without one.
 void delete_in_folder(const char* folder, FolderVisit& visit, const void* deletion) {
-    constexpr rt::u32 kFileNotFound = 2;
-    constexpr rt::u32 kPathNotFound = 3;
     const auto& d = *static_cast<const Deletion*>(deletion);
     const HeldFolder held = HeldFolder::open(folder);
     if (!held) {
-        if (held.error() != kFileNotFound && held.error() != kPathNotFound) record_deletion(d, folder, false, held.error());
+        if (!held.missing()) record_deletion(d, folder, false, held.error());
         return;
     }
     DirectoryListing listing(folder, kRoutineDeleteFiles);

@@ -129,6 +129,8 @@ HeldFolder HeldFolder::open(const char* path) {
     return folder;
 }
 
+bool HeldFolder::missing() const { return !handle_ && (error_ == kFileNotFound || error_ == kPathNotFound); }
+
 bool delete_checked_file(const char* path, rt::u32& error) {
     const KernelHandle file = open_checked(path, kDelete | kReadAttributes | kSynchronize, 0, false, error);
     unsigned char delete_it = 1;  // the platform's FILE_DISPOSITION_INFO

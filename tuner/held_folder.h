@@ -32,6 +32,8 @@ public:
 
     explicit operator bool() const { return static_cast<bool>(handle_); }
     rt::u32 error() const { return error_; }
+    // Refused because nothing is there: a step goes on as without the folder.
+    bool missing() const;
 
 private:
     KernelHandle handle_;

@@ -39,11 +39,12 @@ void write_template(Component radio, const unsigned char* bytes, unsigned length
 }
 
 // The backup and the write both happen in LeagueClient: it is held while they do, and
-// one that is a link or lies elsewhere than its path says fails the write.
+// one that is a link or lies elsewhere than its path says fails the write. A missing
+// one fails later as it always did.
 HeldFolder hold_client_folder(const char* dir, const char* config) {
     const logic::Text folder = logic::join({dir, kLeagueClientDir});
     HeldFolder held = HeldFolder::open(folder.get());
-    if (!held) record_change(Change::Write, config, false, held.error());
+    if (!held && !held.missing()) record_change(Change::Write, config, false, held.error());
     return held;
 }
 
@@ -59,7 +60,7 @@ void on_home_page_replace() {
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
     const HeldFolder client_folder = hold_client_folder(dir, config.get());
-    if (!client_folder) {
+    if (!client_folder && !client_folder.missing()) {
         fail(kReplaceFailed);
         return;
     }
@@ -86,7 +87,7 @@ void on_home_page_restore() {
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
     const HeldFolder client_folder = hold_client_folder(dir, config.get());
-    if (!client_folder) {
+    if (!client_folder && !client_folder.missing()) {
         fail(kRestoreFailed);
         return;
     }

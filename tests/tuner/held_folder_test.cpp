@@ -71,18 +71,21 @@ TEST_F(CheckedPaths, AFolderThatIsNotWhereItsPathSaysIsRefused) {
     struct Case {
         std::string path;
         rt::u32 error;
+        bool missing;  // a step goes on as without the folder
     };
     const Case cases[] = {
-        {client() + "\\Linked", tuner::kStoppedOnLink},          // a link in its place
-        {client() + "\\Linked\\Logs", tuner::kStoppedOnLink},    // reached through one
-        {client() + "\\Linked\\Logs\\", tuner::kStoppedOnLink},  //
-        {client() + "\\Missing", ERROR_FILE_NOT_FOUND},
-        {client() + "\\game.cfg", ERROR_DIRECTORY},
+        {client() + "\\Linked", tuner::kStoppedOnLink, false},          // a link in its place
+        {client() + "\\Linked\\Logs", tuner::kStoppedOnLink, false},    // reached through one
+        {client() + "\\Linked\\Logs\\", tuner::kStoppedOnLink, false},  //
+        {client() + "\\Missing", ERROR_FILE_NOT_FOUND, true},
+        {client() + "\\Missing\\Config", ERROR_PATH_NOT_FOUND, true},
+        {client() + "\\game.cfg", ERROR_DIRECTORY, false},
     };
     for (const Case& c : cases) {
         const tuner::HeldFolder held = tuner::HeldFolder::open(c.path.c_str());
         EXPECT_FALSE(held) << c.path;
         EXPECT_EQ(held.error(), c.error) << c.path;
+        EXPECT_EQ(held.missing(), c.missing) << c.path;
     }
 }
 
