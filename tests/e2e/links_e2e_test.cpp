@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -71,72 +70,26 @@ private:
     HANDLE thread_ = nullptr;
 };
 
-// A Unix path as the host's shell writes it inside $(printf '...'): every byte
-// outside plain ASCII as an octal escape, since the command line reaches the host in
-// the platform's code page, which Chinese names do not survive.
-std::string escaped(const std::string& unix_path) {
-    std::string out;
-    for (unsigned char c : unix_path) {
-        if (c < 0x80 && c != '\'' && c != '\\' && c != '%') {
-            out += static_cast<char>(c);
-        } else {
-            char octal[8];
-            snprintf(octal, sizeof octal, "\\%03o", c);
-            out += octal;
-        }
-    }
-    return "\"$(printf '" + out + "')\"";
-}
-
-// Runs a command of the host's shell; Wine hands back nothing to wait on.
-void run_host_shell(const std::string& command) {
-    std::string line = "/bin/sh -c \"";
-    for (char c : command) line += (c == '"') ? std::string("\\\"") : std::string(1, c);
-    line += "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    if (pi.hThread) CloseHandle(pi.hThread);
-}
-
-bool is_link(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
-bool wait_until_link(const std::string& path, bool wanted) {
-    for (int i = 0; i < 1000; ++i, Sleep(10))
-        if (is_link(path) == wanted) return true;
-    return false;
-}
-
 // The folder at `path` moved aside and a link to `target` put in its place; both
 // undone when the object goes.
 class SwappedForLink {
 public:
     SwappedForLink(const std::string& path, const std::string& target) : path_(path) {
         moved_ = MoveFileA(path.c_str(), (path + ".moved").c_str()) != 0;
-        if (!moved_) return;
-        unix_link_ = testing_support::unix_path_of(path);
-        run_host_shell("ln -s " + escaped(testing_support::unix_path_of(target)) + " " + escaped(unix_link_));
-        made_ = wait_until_link(path, true);
+        if (moved_) link_ = std::make_unique<testing_support::UnixLink>(path, target);
     }
     ~SwappedForLink() {
-        if (!unix_link_.empty()) run_host_shell("rm -f " + escaped(unix_link_));  // the link alone
-        wait_until_link(path_, false);
+        link_.reset();
         if (moved_) MoveFileA((path_ + ".moved").c_str(), path_.c_str());
     }
     SwappedForLink(const SwappedForLink&) = delete;
     SwappedForLink& operator=(const SwappedForLink&) = delete;
-    bool made() const { return made_; }
+    bool made() const { return link_ && link_->made(); }
 
 private:
     std::string path_;
-    std::string unix_link_;
     bool moved_ = false;
-    bool made_ = false;
+    std::unique_ptr<testing_support::UnixLink> link_;
 };
 
 class SwappedLinks : public testing::Test {
