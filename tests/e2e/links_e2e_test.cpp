@@ -70,26 +70,68 @@ private:
     HANDLE thread_ = nullptr;
 };
 
-// The folder at `path` moved aside and a link to `target` put in its place; both
-// undone when the object goes.
+bool is_link(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+bool wait_until_link(const std::string& path, bool wanted) {
+    for (int i = 0; i < 1000; ++i, Sleep(10))
+        if (is_link(path) == wanted) return true;
+    return false;
+}
+
+// The folder at `path` moved aside and a link to `target` put in its place, by the
+// host's shell at once when `fire()` is called: the shell is started beforehand and
+// waits for a signal file, as starting it takes longer than a cleanup may last.
+// Undone when the object goes.
 class SwappedForLink {
 public:
     SwappedForLink(const std::string& path, const std::string& target) : path_(path) {
-        moved_ = MoveFileA(path.c_str(), (path + ".moved").c_str()) != 0;
-        if (moved_) link_ = std::make_unique<testing_support::UnixLink>(path, target);
+        using testing_support::host_word;
+        using testing_support::unix_path_of;
+        DeleteFileA(kSignal);
+        unix_path_ = unix_path_of(path);
+        const std::string moved = unix_path_of(path + ".moved");
+        DeleteFileA(kReady);
+        // The link is made beforehand under a plain name beside the folder; on the signal
+        // one program renames the folder aside and the link into its place, so that no
+        // moment passes with neither there.
+        const std::string plain = unix_path_ + ".link";
+        testing_support::run_host_shell(
+            "ln -s " + host_word(unix_path_of(target)) + " " + host_word(plain) + " && : > " +
+            host_word(unix_path_of(kReady)) + " && perl -e 'select(undef, undef, undef, 0.002) until -e $ARGV[0]; " +
+            "rename($ARGV[1], $ARGV[2]) && rename($ARGV[3], $ARGV[1])' " + host_word(unix_path_of(kSignal)) + " " +
+            host_word(unix_path_) + " " + host_word(moved) + " " + host_word(plain));
+        for (int i = 0; i < 1000 && !e2e::file_exists(kReady); ++i) Sleep(10);  // the shell waits
     }
     ~SwappedForLink() {
-        link_.reset();
-        if (moved_) MoveFileA((path_ + ".moved").c_str(), path_.c_str());
+        if (!fired_) CloseHandle(CreateFileA(kSignal, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        if (wait_until_link(path_, true)) {
+            testing_support::run_host_shell("rm -f " + testing_support::host_word(unix_path_));  // the link alone
+            wait_until_link(path_, false);
+        }
+        MoveFileA((path_ + ".moved").c_str(), path_.c_str());
+        DeleteFileA(kSignal);
+        DeleteFileA(kReady);
     }
     SwappedForLink(const SwappedForLink&) = delete;
     SwappedForLink& operator=(const SwappedForLink&) = delete;
-    bool made() const { return link_ && link_->made(); }
+
+    // Swaps now; true once the link is in place.
+    bool fire() {
+        fired_ = true;
+        CloseHandle(CreateFileA(kSignal, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        return wait_until_link(path_, true);
+    }
 
 private:
+    // On the client's drive, outside the client.
+    static constexpr char kSignal[] = "T:\\swap.signal";
+    static constexpr char kReady[] = "T:\\swap.ready";
     std::string path_;
-    bool moved_ = false;
-    std::unique_ptr<testing_support::UnixLink> link_;
+    std::string unix_path_;
+    bool fired_ = false;
 };
 
 class SwappedLinks : public testing::Test {
@@ -167,7 +209,7 @@ TEST_F(SwappedLinks, ASwapBetweenTheSearchAndThePressChangesNothingOutside) {
         ASSERT_TRUE(tool->started());
         {
             SwappedForLink swap(client_.install + c.swapped, outside_.install + c.swapped);
-            ASSERT_TRUE(swap.made());
+            ASSERT_TRUE(swap.fire());
             for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox}) tool->click(box);
             for (int button : {e2e::kOptimizeButton, e2e::kHomeReplaceButton, e2e::kHomeRestoreButton}) {
                 testing_support::LookingAnswerer answerer(tool->pid());
@@ -184,31 +226,35 @@ TEST_F(SwappedLinks, ASwapBetweenTheSearchAndThePressChangesNothingOutside) {
     EXPECT_GE(done(lines("\\Game\\Logs\\b.log")), 1u);
 }
 
-// During a cleanup of thousands of logs, the install folder or the folder holding
+// During a cleanup of a long chain of folders, the install folder or the folder holding
 // them is put aside for a link to a copy outside: no log there goes, and the folders
 // reached through the link are refused.
 TEST_F(SwappedLinks, ASwapDuringALongCleanupDeletesNothingOutside) {
     for (const char* swapped : {"", "\\Logs"}) {
         SCOPED_TRACE(std::string("swapped: ") + swapped);
         SetUp();
-        for (const e2e::SampleClient* client : {&client_, &outside_})
-            for (int f = 0; f < 40; ++f)
-                for (int i = 0; i < 100; ++i)
-                    e2e::write_file(client->install + "\\Logs\\d" + std::to_string(f) + "\\" + std::to_string(i) + ".log",
-                                    "log");
+        // A chain of folders one inside the other, with logs in each: the walk can only
+        // go down it one folder after another, so it lasts long enough to be swapped
+        // under.
+        for (const e2e::SampleClient* client : {&client_, &outside_}) {
+            std::string folder = client->install + "\\Logs";
+            for (int depth = 0; depth < 90; ++depth, folder += "\\d")
+                for (int i = 0; i < 20; ++i) e2e::write_file(folder + "\\" + std::to_string(i) + ".log", "log");
+        }
         const std::map<std::string, std::string> before = outside_files();
         auto tool = start();
         ASSERT_TRUE(tool->started());
         tool->click(e2e::kLogBox);
-        ClickInBackground press(*tool, e2e::kOptimizeButton);
-        // The cleanup has begun: a line has been written.
-        for (int i = 0; i < 2000 && lines("").size() < 20; ++i) Sleep(2);
-        ASSERT_GE(lines("").size(), 20u);
         {
             SwappedForLink swap(client_.install + swapped, outside_.install + swapped);
-            ASSERT_TRUE(swap.made());
+            ClickInBackground press(*tool, e2e::kOptimizeButton);
+            // The cleanup has begun: the log at the top, the first in walk order, is gone.
+            for (int i = 0; i < 10000 && e2e::file_exists(client_.logs[0]); ++i) Sleep(1);
+            ASSERT_FALSE(e2e::file_exists(client_.logs[0]));
+            ASSERT_TRUE(swap.fire());
             ASSERT_TRUE(tool->wait_for_text(e2e::kResultLabel, "Log日志文件已清除，感谢你的使用！", 60000));
             EXPECT_EQ(outside_files(), before);
+            // Only a folder visited after the swap can give the link's code.
             EXPECT_GE(refused(lines("")), 1u);
         }
         EXPECT_EQ(tool->close(), 0u);

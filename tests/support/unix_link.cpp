@@ -7,35 +7,6 @@
 namespace testing_support {
 namespace {
 
-// A Linux path as the host's shell reads it: every byte outside plain ASCII as an
-// octal escape for printf, since the command line reaches the host in the platform's
-// code page, which the UTF-8 of a Chinese name does not survive.
-std::string shell_word(const std::string& unix_path) {
-    std::string out;
-    for (unsigned char c : unix_path) {
-        if (c < 0x80 && c != '\'' && c != '\\' && c != '%' && c != '"') {
-            out += static_cast<char>(c);
-        } else {
-            char octal[8];
-            snprintf(octal, sizeof octal, "\\%03o", c);
-            out += octal;
-        }
-    }
-    return "\\\"$(printf '" + out + "')\\\"";  // quoted inside the quoted command below
-}
-
-// Wine starts a Linux program named by its Linux path like any other, but hands back
-// no handle to wait on: the caller looks for the program's effect instead.
-void run_unix(const std::string& shell_command) {
-    std::string command = "/bin/sh -c \"" + shell_command + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    if (pi.hThread) CloseHandle(pi.hThread);
-}
-
 // The entry itself, as its folder lists it.
 bool is_link(const std::string& path) {
     WIN32_FIND_DATAA entry;
@@ -53,6 +24,35 @@ bool wait_until_link(const std::string& path, bool wanted) {
 }
 
 }  // namespace
+
+// A Linux path as the host's shell reads it: every byte outside plain ASCII as an
+// octal escape for printf, since the command line reaches the host in the platform's
+// code page, which the UTF-8 of a Chinese name does not survive.
+std::string host_word(const std::string& unix_path) {
+    std::string out;
+    for (unsigned char c : unix_path) {
+        if (c < 0x80 && c != '\'' && c != '\\' && c != '%' && c != '"') {
+            out += static_cast<char>(c);
+        } else {
+            char octal[8];
+            snprintf(octal, sizeof octal, "\\%03o", c);
+            out += octal;
+        }
+    }
+    return "\\\"$(printf '" + out + "')\\\"";  // quoted inside the quoted command below
+}
+
+// Wine starts a Linux program named by its Linux path like any other, but hands back
+// no handle to wait on: the caller looks for the program's effect instead.
+void run_host_shell(const std::string& shell_command) {
+    std::string command = "/bin/sh -c \"" + shell_command + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) CloseHandle(pi.hThread);
+}
 
 std::string unix_path_of(const std::string& windows_path) {
     using UnixName = char*(__cdecl*)(const wchar_t*);
@@ -76,7 +76,7 @@ UnixLink::UnixLink(const std::string& link, const std::string& target, bool to_f
     // the host's UTF-8 too.
     unix_link_ = unix_path_of(link);
     if (unix_link_.rfind(folder + "/", 0) != 0) unix_link_ = folder + "/" + link.substr(link.rfind('\\') + 1);
-    run_unix("ln -s " + shell_word(unix_target) + " " + shell_word(unix_link_));
+    run_host_shell("ln -s " + host_word(unix_target) + " " + host_word(unix_link_));
     if (!to_file) {
         made_ = wait_until_link(link_, true);
         return;
@@ -87,7 +87,7 @@ UnixLink::UnixLink(const std::string& link, const std::string& target, bool to_f
 
 UnixLink::~UnixLink() {
     if (unix_link_.empty()) return;
-    run_unix("rm -f " + shell_word(unix_link_));
+    run_host_shell("rm -f " + host_word(unix_link_));
     wait_until_link(link_, false);
 }
 

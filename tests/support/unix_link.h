@@ -24,6 +24,12 @@ private:
     bool made_ = false;
 };
 
+// Starts `command` in the host's shell and returns at once: Wine hands back nothing
+// to wait on, so the caller looks for its effect.
+void run_host_shell(const std::string& command);
+// A Linux path as one word of such a command, whatever characters it holds.
+std::string host_word(const std::string& unix_path);
+
 // The Linux path Wine keeps `windows_path` at; empty when it cannot tell.
 std::string unix_path_of(const std::string& windows_path);
 
