@@ -2,6 +2,7 @@
 #include "logic/commands.h"
 #include "tuner/change_record.h"
 #include "tuner/file_routines.h"
+#include "tuner/held_folder.h"
 #include "tuner/log_cleanup.h"
 #include "tuner/main_window.h"
 #include "tuner/search_handlers.h"
@@ -26,6 +27,22 @@ bool refuse_at_drive_root() {
     return true;
 }
 
+// Cross is renamed on its own handle, checked to be the folder in the install folder
+// (not a link, not reached through one); the new name lies in the install folder too.
+// Cross is made again only in an install folder that is still the one detected.
+void move_cross_aside(const char* dir) {
+    const logic::Text cross = logic::join({dir, kCross});
+    const logic::Text backup = logic::join({dir, kCrossBackup});
+    const bool backup_exists = is_directory(backup.get());
+    const logic::Text target = backup_exists ? logic::join({dir, kCrossEnd}) : logic::Text::copy(backup.get());
+    const logic::Text renamed = logic::join({cross.get(), " -> ", target.get()});
+    const HeldFolder install = HeldFolder::open(dir);
+    rt::u32 error = install.error();
+    const bool moved = install && rename_checked_folder(cross.get(), target.get(), error);
+    record_change(Change::Rename, renamed.get(), moved, error);
+    if (!backup_exists && install) make_directory_path(cross.get());
+}
+
 }  // namespace
 
 bool no_drive_chosen() { return caption_of(kPromptLabel) == kDrivePrompt; }
@@ -41,20 +58,7 @@ void run_cross_step() {
     ToolState& s = state();
     if (s.install_directory.empty()) return;  // a search still running or without result: nothing to work on
     if (refuse_at_drive_root()) return;
-    if (caption_of(kPromptLabel) == s.install_directory) {
-        const char* dir = s.install_directory.get();
-        const logic::Text cross = logic::join({dir, kCross});
-        const logic::Text backup = logic::join({dir, kCrossBackup});
-        if (is_directory(backup.get())) {
-            const logic::Text end = logic::join({dir, kCrossEnd});
-            const logic::Text renamed = logic::join({cross.get(), " -> ", end.get()});
-            record_outcome(Change::Rename, renamed.get(), logic::move_file(cross.get(), end.get()));
-        } else {
-            const logic::Text renamed = logic::join({cross.get(), " -> ", backup.get()});
-            record_outcome(Change::Rename, renamed.get(), logic::move_file(cross.get(), backup.get()));
-            make_directory_path(cross.get());
-        }
-    }
+    if (caption_of(kPromptLabel) == s.install_directory) move_cross_aside(s.install_directory.get());
     if (!clean_logs(s.install_directory)) return;
     show_result(kCrossDone, kBlue);
 }

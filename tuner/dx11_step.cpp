@@ -4,6 +4,7 @@
 #include "tuner/change_record.h"
 #include "tuner/client_running.h"
 #include "tuner/file_replace.h"
+#include "tuner/held_folder.h"
 #include "tuner/main_window.h"
 #include "tuner/permission_grant.h"
 #include "tuner/profile_write.h"
@@ -24,6 +25,16 @@ void write_dx11(const char* config, const char* value) {
     record_change(Change::Write, config, written, error);
 }
 
+// The backup and the write both happen in Game\Config: it is held while they do, and
+// one that is a link or lies elsewhere than its path says fails the write. A missing
+// one fails later as it always did.
+HeldFolder hold_config_folder(const char* config) {
+    const logic::Text folder = logic::join({state().install_directory.get(), kGameConfigDir});
+    HeldFolder held = HeldFolder::open(folder.get());
+    if (!held && !held.missing()) record_change(Change::Write, config, false, held.error());
+    return held;
+}
+
 }  // namespace
 
 void run_dx11_step() {
@@ -31,6 +42,8 @@ void run_dx11_step() {
     const char* dir = state().install_directory.get();
     const logic::Text config = logic::join({dir, kGameCfg});
     const logic::Text backup = logic::join({dir, kGameCfgBackup});
+    const HeldFolder config_folder = hold_config_folder(config.get());
+    if (!config_folder && !config_folder.missing()) return;
     // Only a regular file is a backup; without one the key is not written, so the
     // user's own file is never changed without a copy of it.
     if (!is_regular_file(backup.get())) {
@@ -53,7 +66,10 @@ void on_dx11_restore() {
         return;
     }
     if (refuse_without_install_directory() || refuse_while_client_runs()) return;
+    const HeldFolder install = HeldFolder::open(state().install_directory.get());
     const logic::Text config = logic::join({state().install_directory.get(), kGameCfg});
+    const HeldFolder config_folder = hold_config_folder(config.get());
+    if (!config_folder && !config_folder.missing()) return;
     write_dx11(config.get(), kOff);
 }
 

@@ -5,6 +5,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/held_folder.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
@@ -75,6 +76,11 @@ KernelHandle open_regular_file(const char* path, rt::u32& error) {
         refused(error);
         return KernelHandle();
     }
+    // A platform that follows a link on this open still names where it led.
+    if (!final_path_is(file.get(), path)) {
+        error = kStoppedOnLink;
+        return KernelHandle();
+    }
     return file;
 }
 
@@ -118,8 +124,10 @@ bool swap_in(const char* temp, const char* target, rt::u32& error) {
     return replaced;
 }
 
-// A read-only target stays as it is, as the plain write to file leaves it.
+// A read-only target stays as it is, as the plain write to file leaves it. A target
+// that is a link, or is reached through one, is never replaced.
 bool writable_target(const char* target, rt::u32& error) {
+    if (!checked_or_absent(target, error)) return false;
     const rt::u32 existing = attributes_of(target);
     return existing == kNoAttributes || !(existing & (kAttributeReadOnly | kAttributeDirectory)) || refused(error);
 }

@@ -9,6 +9,7 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/held_folder.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
@@ -40,24 +41,6 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
     return 0;
 }
 
-constexpr rt::u32 kDeleteAccess = 0x00010000;
-constexpr rt::u32 kOpenExisting = 3;
-constexpr rt::u32 kDeleteOnClose = 0x04000000;
-constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // a linked file goes itself, never what it names
-
-// Through a handle of its own that shares nothing, deleted as it closes: a second copy
-// of the tool cleaning the same client at once finds the file taken or gone, so only
-// one of them says it deleted it (by path, the platform may let both deletions
-// succeed). On failure the platform's error code is still the open's.
-bool delete_one_file(const char* path) {
-    const logic::Site site = {kRoutineDeleteFiles, 21};
-    const rt::u32 handle =
-        dll::CreateFileA(path, kDeleteAccess, 0, nullptr, kOpenExisting, kDeleteOnClose | kOpenReparsePoint, 0, site);
-    if (handle == kInvalidHandle) return false;
-    KernelHandle(handle, {kRoutineDeleteFiles, 22}).close();
-    return true;
-}
-
 struct Deletion {
     const char* pattern;
     bool recurse;
@@ -67,12 +50,26 @@ struct Deletion {
     std::mutex* record_lock;
 };
 
+void record_deletion(const Deletion& d, const char* subject, bool deleted, rt::u32 error) {
+    const logic::Text entry = change_entry(Change::Delete, subject, deleted, error);
+    const std::lock_guard<std::mutex> hold(*d.record_lock);
+    d.record->append_entry(entry.get());
+}
+
 // One folder, on whichever thread visits it: its matching files go before its
 // subfolders are handed to the walk (not those named with a leading dot, nor reparse
-// points). Each file's line is handed to the system before the next file goes, so an
-// abrupt end leaves at most the deletions under way without one.
+// points). The folder is held while its files go, and one that is not where its path
+// says (a link swapped in after it was listed) is left whole with a failed line; one
+// gone meanwhile has nothing left to delete. Each file goes on a checked handle of its
+// own (held_folder.h), and its line is handed to the system before the next file goes,
+// so an abrupt end leaves at most the deletions under way without one.
 void delete_in_folder(const char* folder, FolderVisit& visit, const void* deletion) {
     const auto& d = *static_cast<const Deletion*>(deletion);
+    const HeldFolder held = HeldFolder::open(folder);
+    if (!held) {
+        if (!held.missing()) record_deletion(d, folder, false, held.error());
+        return;
+    }
     DirectoryListing listing(folder, kRoutineDeleteFiles);
     while (!d.stop->load(std::memory_order_relaxed) && listing.next()) {
         if (listing.is_directory()) {
@@ -80,12 +77,10 @@ void delete_in_folder(const char* folder, FolderVisit& visit, const void* deleti
                 visit.subfolders.append(listing.name());
         } else if (matches_pattern(listing.name(), d.pattern)) {
             const logic::Text file = logic::join({folder, listing.name()});
-            const bool deleted = delete_one_file(file.get());
-            const rt::u32 error = deleted ? 0 : last_error();
+            rt::u32 error = 0;
+            const bool deleted = delete_checked_file(file.get(), error);
             if (deleted) ++visit.count;
-            const logic::Text entry = change_entry(Change::Delete, file.get(), deleted, error);
-            const std::lock_guard<std::mutex> hold(*d.record_lock);
-            d.record->append_entry(entry.get());
+            record_deletion(d, file.get(), deleted, error);
         }
     }
 }

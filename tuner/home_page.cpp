@@ -5,6 +5,7 @@
 #include "tuner/change_record.h"
 #include "tuner/client_running.h"
 #include "tuner/file_replace.h"
+#include "tuner/held_folder.h"
 #include "tuner/main_window.h"
 #include "tuner/texts.h"
 #include "tuner/tool_state.h"
@@ -38,6 +39,16 @@ void write_template(Component radio, const unsigned char* bytes, unsigned length
     show_result(kHomePageReplaced, kBlue);
 }
 
+// The backup and the write both happen in LeagueClient: it is held while they do, and
+// one that is a link or lies elsewhere than its path says fails the write. A missing
+// one fails later as it always did.
+HeldFolder hold_client_folder(const char* dir, const char* config) {
+    const logic::Text folder = logic::join({dir, kLeagueClientDir});
+    HeldFolder held = HeldFolder::open(folder.get());
+    if (!held && !held.missing()) record_change(Change::Write, config, false, held.error());
+    return held;
+}
+
 }  // namespace
 
 void on_home_page_replace() {
@@ -47,8 +58,14 @@ void on_home_page_replace() {
         return;
     }
     if (refuse_while_client_runs()) return;
+    const HeldFolder install = HeldFolder::open(dir);
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
+    const HeldFolder client_folder = hold_client_folder(dir, config.get());
+    if (!client_folder && !client_folder.missing()) {
+        fail(kReplaceFailed);
+        return;
+    }
     // Without a backup nothing is overwritten: the user's own file must survive. A
     // folder by the backup's name is no backup.
     if (!is_regular_file(backup.get()) && !back_up(config.get(), backup.get())) {
@@ -72,8 +89,14 @@ void on_home_page_restore() {
         clear_result();  // as the restore's other refusals do
         return;
     }
+    const HeldFolder install = HeldFolder::open(dir);
     const logic::Text config = logic::join({dir, kSystemYaml});
     const logic::Text backup = logic::join({dir, kSystemYamlBackup});
+    const HeldFolder client_folder = hold_client_folder(dir, config.get());
+    if (!client_folder && !client_folder.missing()) {
+        fail(kRestoreFailed);
+        return;
+    }
     if (!is_regular_file(backup.get())) {
         logic::message_box(kNoBackup, kErrorStyle, kWarning);
         clear_result();

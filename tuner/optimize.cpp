@@ -1,6 +1,7 @@
 // The optimize action and the select-all box.
 #include "logic/commands.h"
 #include "tuner/handlers.h"
+#include "tuner/held_folder.h"
 #include "tuner/main_window.h"
 #include "tuner/process_check.h"
 #include "tuner/search_handlers.h"
@@ -48,7 +49,12 @@ void run_ticked_steps() {
 }  // namespace
 
 void on_optimize() {
-    run_ticked_steps();
+    {
+        // Held from the first step to the last: on a platform that keeps a folder
+        // held open in place, no step can be sent elsewhere by swapping it.
+        const HeldFolder install = HeldFolder::open(state().install_directory.get());
+        run_ticked_steps();
+    }
     // A drive chosen while the press cleaned logs is searched for only now, so that
     // every step of the press worked on the client it started on.
     search_for_waiting_drive_choice();

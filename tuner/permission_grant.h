@@ -2,12 +2,9 @@
 // merged into the folder's list.
 #pragma once
 #include "logic/values.h"
+#include "tuner/platform_error.h"
 
 namespace tuner {
-
-// The platform's "the create operation stopped after reaching a symbolic link": the
-// code of a grant refused for a reparse point.
-inline constexpr rt::u32 kStoppedOnLink = 681;
 
 struct PermissionGrant {
     bool granted = false;

@@ -5,6 +5,10 @@
 
 namespace tuner {
 
+// The platform's "the create operation stopped after reaching a symbolic link": the
+// code of a step refused because a link stood where a file or folder of the client was.
+inline constexpr rt::u32 kStoppedOnLink = 681;
+
 // Read it before any other platform call. Its first call binds the reader, which may
 // itself touch the code, so start-up and each walk call it once beforehand.
 rt::u32 last_error();

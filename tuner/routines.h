@@ -26,6 +26,7 @@ enum Routine : rt::i32 {
     kRoutineInstallCandidates = 0x04010012,
     kRoutineProcessOwner = 0x04010020,
     kRoutineSharedFolders = 0x04010021,
+    kRoutineCheckedPaths = 0x04010022,
 };
 
 }  // namespace tuner

@@ -39,6 +39,7 @@ TRIVANE_CONSTANT const char kCross[] = "\\Cross";
 TRIVANE_CONSTANT const char kCrossBackup[] = "\\Crossbak";
 TRIVANE_CONSTANT const char kCrossEnd[] = "\\Crossend";
 TRIVANE_CONSTANT const char kLogPattern[] = "*.log";
+TRIVANE_CONSTANT const char kLeagueClientDir[] = "\\LeagueClient";
 TRIVANE_CONSTANT const char kSystemYaml[] = "\\LeagueClient\\system.yaml";
 TRIVANE_CONSTANT const char kSystemYamlBackup[] = "\\LeagueClient\\system.yaml.bak";
 TRIVANE_CONSTANT const char kDriveRootSuffix[] = ":\\";

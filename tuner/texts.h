@@ -43,6 +43,7 @@ extern const char kCross[];
 extern const char kCrossBackup[];
 extern const char kCrossEnd[];
 extern const char kLogPattern[];
+extern const char kLeagueClientDir[];
 extern const char kSystemYaml[];
 extern const char kSystemYamlBackup[];
 extern const char kDriveRootSuffix[];

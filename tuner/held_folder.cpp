@@ -1,0 +1,174 @@
+#include "tuner/held_folder.h"
+
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
+
+#include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
+#include "tuner/routines.h"
+#include "tuner/wide_text.h"
+
+namespace tuner {
+namespace {
+
+constexpr rt::u32 kReadAttributes = 0x80;
+constexpr rt::u32 kDelete = 0x10000;
+constexpr rt::u32 kSynchronize = 0x100000;
+constexpr rt::u32 kShareWrite = 0x2;
+constexpr rt::u32 kShareDelete = 0x4;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kBackupSemantics = 0x02000000;   // needed to open a folder
+constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
+constexpr rt::u32 kFileNotFound = 2;
+constexpr rt::u32 kPathNotFound = 3;
+constexpr rt::u32 kNotADirectory = 267;
+constexpr rt::u32 kAccessDenied = 5;
+
+constexpr rt::u32 kPathCapacity = 1024;
+
+constexpr logic::Site at(rt::i32 site) { return {kRoutineCheckedPaths, site}; }
+
+// The platform's FILE_ATTRIBUTE_TAG_INFO, by its class number.
+struct AttributeInformation {
+    rt::u32 attributes;
+    rt::u32 reparse_tag;
+};
+constexpr rt::u32 kAttributeInformation = 9;
+constexpr rt::u32 kDispositionInformation = 4;
+constexpr rt::u32 kRenameInformation = 3;
+
+// The platform's FILE_RENAME_INFO for a 32-bit process.
+struct RenameInformation {
+    rt::u32 replace_if_exists;
+    rt::u32 root_directory;
+    rt::u32 name_bytes;
+    wchar_t name[kPathCapacity];
+};
+static_assert(offsetof(RenameInformation, name) == 12, "the platform's layout");
+
+wchar_t fold(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+// `path` as the platform writes final paths: no doubled and no trailing backslash.
+rt::u32 normalised(const char* path, wchar_t* out, rt::u32 capacity) {
+    const WideText wide(path);
+    const wchar_t* p = wide.get();
+    if (!p) return 0;
+    rt::u32 n = 0;
+    for (; *p; ++p) {
+        if (*p == L'\\' && n > 0 && out[n - 1] == L'\\') continue;
+        if (n + 1 >= capacity) return 0;
+        out[n++] = *p;
+    }
+    while (n > 0 && out[n - 1] == L'\\') --n;
+    out[n] = L'\0';
+    return n;
+}
+
+// What the handle is, on the handle; a link or the wrong kind is refused.
+bool kind_is(rt::u32 handle, bool folder, rt::u32& error) {
+    AttributeInformation kind = {};
+    if (!dll::GetFileInformationByHandleEx(handle, kAttributeInformation, &kind, sizeof kind, at(2))) {
+        error = last_error();
+        return false;
+    }
+    if (kind.attributes & kAttributeReparsePoint) {
+        error = kStoppedOnLink;
+        return false;
+    }
+    if (static_cast<bool>(kind.attributes & kAttributeDirectory) != folder) {
+        error = folder ? kNotADirectory : kAccessDenied;
+        return false;
+    }
+    return true;
+}
+
+// Opened without following a link, then checked: its kind on the handle, no link by
+// its path (a platform that follows links on such an open still shows them by path),
+// and its final path the one meant.
+KernelHandle open_checked(const char* path, rt::u32 access, rt::u32 share, bool folder, rt::u32& error) {
+    const rt::u32 flags = kOpenReparsePoint | (folder ? kBackupSemantics : kAttributeNormal);
+    KernelHandle handle(dll::CreateFileA(path, access, share, nullptr, kOpenExisting, flags, 0, at(1)), at(3));
+    if (!handle) {
+        error = last_error();
+        return handle;
+    }
+    if (!kind_is(handle.get(), folder, error)) return KernelHandle();
+    const rt::u32 by_path = dll::GetFileAttributesA(path, at(4));
+    if (by_path != kNoAttributes && (by_path & kAttributeReparsePoint)) {
+        error = kStoppedOnLink;
+        return KernelHandle();
+    }
+    if (!final_path_is(handle.get(), path)) {
+        error = kStoppedOnLink;
+        return KernelHandle();
+    }
+    return handle;
+}
+
+}  // namespace
+
+bool final_path_is(rt::u32 handle, const char* path) {
+    wchar_t meant[kPathCapacity];
+    wchar_t final_path[kPathCapacity];
+    const rt::u32 n = normalised(path, meant, kPathCapacity);
+    rt::u32 got = dll::GetFinalPathNameByHandleW(handle, final_path, kPathCapacity, 0, at(5));
+    if (n == 0 || got == 0 || got >= kPathCapacity) return false;
+    while (got > 0 && final_path[got - 1] == L'\\') final_path[--got] = L'\0';  // a drive's root
+    // The final path reads \\?\C:\...; the path meant, C:\...
+    const wchar_t* f = final_path;
+    if (std::wcsncmp(f, L"\\\\?\\", 4) == 0) f += 4;
+    for (rt::u32 i = 0; i <= n; ++i)
+        if (fold(f[i]) != fold(meant[i])) return false;
+    return true;
+}
+
+HeldFolder HeldFolder::open(const char* path) {
+    HeldFolder folder;
+    folder.handle_ = open_checked(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, folder.error_);
+    return folder;
+}
+
+bool HeldFolder::missing() const { return !handle_ && (error_ == kFileNotFound || error_ == kPathNotFound); }
+
+bool delete_checked_file(const char* path, rt::u32& error) {
+    const KernelHandle file = open_checked(path, kDelete | kReadAttributes | kSynchronize, 0, false, error);
+    unsigned char delete_it = 1;  // the platform's FILE_DISPOSITION_INFO
+    if (!file) return false;
+    if (dll::SetFileInformationByHandle(file.get(), kDispositionInformation, &delete_it, sizeof delete_it, at(6)))
+        return true;
+    error = last_error();
+    return false;
+}
+
+bool rename_checked_folder(const char* path, const char* new_path, rt::u32& error) {
+    const KernelHandle folder =
+        open_checked(path, kDelete | kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, error);
+    if (!folder) return false;
+    RenameInformation rename = {};
+    // The rename takes the system's own form of a full path, \??\C:\...
+    std::memcpy(rename.name, L"\\??\\", 4 * sizeof(wchar_t));
+    const rt::u32 n = normalised(new_path, rename.name + 4, kPathCapacity - 4);
+    if (n == 0) {
+        error = kAccessDenied;
+        return false;
+    }
+    rename.name_bytes = (n + 4) * sizeof(wchar_t);
+    if (dll::SetFileInformationByHandle(folder.get(), kRenameInformation, &rename,
+                                        offsetof(RenameInformation, name) + rename.name_bytes + sizeof(wchar_t),
+                                        at(7)))
+        return true;
+    error = last_error();
+    return false;
+}
+
+bool checked_or_absent(const char* path, rt::u32& error) {
+    if (dll::GetFileAttributesA(path, at(8)) == kNoAttributes) {
+        const rt::u32 code = last_error();
+        if (code == kFileNotFound || code == kPathNotFound) return true;
+    }
+    return static_cast<bool>(open_checked(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite | kShareDelete,
+                                          false, error));
+}
+
+}  // namespace tuner
