@@ -1,3 +1,4 @@
+#include "forms/display_scale.h"
 #include "forms/components/button_object.h"
 
 #include "forms/components/button_styles.h"
@@ -33,7 +34,7 @@ u32 ButtonObject::apply(const PropertyRow& row) {
         replace_style(hwnd(), kHorizontalAlignmentMask | kVerticalAlignmentMask, platform_style());
         break;
     case kButtonSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
-    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont)); break;
+    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont), dpi_of(hwnd())); break;
     default: break;
     }
     return 0;
@@ -50,7 +51,7 @@ ComponentObject* create_button(const CreateRequest& request) {
         delete button;
         return nullptr;
     }
-    button->font_.apply(button->hwnd(), button->stored().block(kButtonBlockFont));
+    button->font_.apply(button->hwnd(), button->stored().block(kButtonBlockFont), dpi_of(button->hwnd()));
     button->picture_.show_on(button->hwnd());
     return button;
 }

@@ -1,3 +1,4 @@
+#include "forms/display_scale.h"
 #include "forms/components/check_box_object.h"
 
 #include "forms/components/button_styles.h"
@@ -93,7 +94,7 @@ u32 CheckObject::apply(const PropertyRow& row) {
         picture_.recolour(hwnd(), background_.colour());
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckBlockFont)); break;
+    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckBlockFont), dpi_of(hwnd())); break;
     case kCheckSetsTick: set_check(stored_.word(kCheckWordTicked) == 1); break;
     default: break;
     }
@@ -112,7 +113,7 @@ ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& 
         return nullptr;
     }
     use_classic_look(check->hwnd());
-    check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont));
+    check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont), dpi_of(check->hwnd()));
     check->picture_.show_on(check->hwnd());
     // Only the value 1 ticks: template data may hold anything.
     if (check->stored().word(kCheckWordTicked) == 1) check->set_check(true);

@@ -60,7 +60,7 @@ void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
     // shows through) is the background colour.
     fill(dc, r, background_colour(s.word(kLabelWordBackColour)));
     if (look.picture && !look.picture->empty()) {
-        place_picture(dc, r, *look.picture, s.word(kLabelWordPlacement));
+        place_picture(dc, r, *look.picture, s.word(kLabelWordPlacement), look.dpi);
         return;
     }
     const u32 mode = s.word(kLabelWordGradientMode);

@@ -12,6 +12,7 @@ struct LabelLook {
     const StoredBlock& stored;
     HFONT font;
     const Picture* picture;  // the decoded background picture, null without one
+    int dpi;                 // the picture's pixels are template pixels
 };
 
 void paint_label(HDC dc, const RECT& client, const LabelLook& look);

@@ -1,3 +1,4 @@
+#include "forms/display_scale.h"
 #include "forms/components/super_button_object.h"
 
 #include <windowsx.h>
@@ -60,10 +61,13 @@ void SuperButtonObject::apply_style() {
 
 void SuperButtonObject::apply_colours() { colours_ = stored_button_colours(properties_); }
 
+void SuperButtonObject::rescale(int /*dpi*/) {
+    apply_font();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void SuperButtonObject::apply_font() {
-    rt::GdiObject<HFONT> fresh;
-    if (properties_.font.size() == sizeof(LOGFONTA))
-        fresh.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data())));
+    rt::GdiObject<HFONT> fresh = font_at(properties_.font, dpi_of(hwnd()));
     SendMessageA(hwnd(), WM_SETFONT,
                  reinterpret_cast<WPARAM>(fresh ? fresh.get() : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // The button no longer holds the old font: only now may it go.

@@ -43,6 +43,7 @@ public:
 protected:
     bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+    void rescale(int dpi) override;
 
 private:
     void apply_style();
