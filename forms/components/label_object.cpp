@@ -96,6 +96,9 @@ bool LabelObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* resul
     case WM_ERASEBKGND:
         *result = 1;  // the paint covers every pixel
         return true;
+    case WM_GETFONT:  // as the platform's controls answer: the font the caption is drawn in
+        *result = reinterpret_cast<LRESULT>(font_.handle());
+        return true;
     default: return false;
     }
 }
