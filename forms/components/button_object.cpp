@@ -8,7 +8,14 @@ namespace forms {
 
 ButtonObject::ButtonObject(const CreateRequest& request, StoredBlock stored)
     : BlockObject(&kButtonType, request, kButtonLayout, std::move(stored)) {
-    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE));
+    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE), dpi_of(request.parent));
+}
+
+void ButtonObject::rescale(int dpi) {
+    font_.rescale(hwnd(), dpi);
+    if (picture_.empty()) return;
+    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE), dpi);
+    picture_.show_on(hwnd());
 }
 
 DWORD ButtonObject::platform_style() const {

@@ -21,7 +21,14 @@ CheckObject::CheckObject(const rt::ComponentType* type, const CreateRequest& req
                          StoredBlock stored)
     : BlockObject(type, request, layout, std::move(stored)) {
     background_.set(stored_.word(kCheckWordBackColour));
-    picture_.load(stored_.block(kCheckBlockPicture), background_.colour());
+    picture_.load(stored_.block(kCheckBlockPicture), background_.colour(), dpi_of(request.parent));
+}
+
+void CheckObject::rescale(int dpi) {
+    font_.rescale(hwnd(), dpi);
+    if (picture_.empty()) return;
+    picture_.load(stored_.block(kCheckBlockPicture), background_.colour(), dpi);
+    picture_.show_on(hwnd());
 }
 
 DWORD CheckObject::platform_style() const {

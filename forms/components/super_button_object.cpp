@@ -25,7 +25,9 @@ bool is_input(UINT message) {
 
 SuperButtonObject::SuperButtonObject(const rt::ComponentType* type, const CreateRequest& request,
                                      SuperButtonProperties properties)
-    : ComponentObject(type, request.window_id, request.component_id), properties_(std::move(properties)) {
+    : ComponentObject(type, request.window_id, request.component_id),
+      properties_(std::move(properties)),
+      dpi_(dpi_of(request.parent)) {
     if (P::is(properties_.toggle)) {
         toggle_ = true;
         checked_ = P::is(properties_.checked);
@@ -61,7 +63,9 @@ void SuperButtonObject::apply_style() {
 
 void SuperButtonObject::apply_colours() { colours_ = stored_button_colours(properties_); }
 
-void SuperButtonObject::rescale(int /*dpi*/) {
+void SuperButtonObject::rescale(int dpi) {
+    dpi_ = dpi;
+    for (int slot = 0; slot < kSlotCount; ++slot) make_slot(slot);
     apply_font();
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -76,12 +80,12 @@ void SuperButtonObject::apply_font() {
 
 void SuperButtonObject::make_slot(int slot) {
     switch (slot) {
-    case kSlotHover: slots_[slot] = PictureSlot::make(properties_.hover_picture, properties_.hover_transparent); break;
+    case kSlotHover: slots_[slot] = PictureSlot::make(properties_.hover_picture, properties_.hover_transparent, dpi_); break;
     case kSlotNormal:
-        slots_[slot] = PictureSlot::make(properties_.normal_picture, properties_.normal_transparent);
+        slots_[slot] = PictureSlot::make(properties_.normal_picture, properties_.normal_transparent, dpi_);
         break;
     case kSlotDisabled:
-        slots_[slot] = PictureSlot::make(properties_.disabled_picture, properties_.disabled_transparent);
+        slots_[slot] = PictureSlot::make(properties_.disabled_picture, properties_.disabled_transparent, dpi_);
         break;
     default: break;
     }

@@ -59,6 +59,7 @@ private:
     LookInput look_input(const DRAWITEMSTRUCT& item) const;
 
     SuperButtonProperties properties_;
+    int dpi_;  // the pictures are sized for it
     bool flat_ = true;
     bool rounded_ = false;
     bool hovered_ = false;
