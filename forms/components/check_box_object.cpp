@@ -1,8 +1,8 @@
-#include "forms/display_scale.h"
 #include "forms/components/check_box_object.h"
 
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 namespace {

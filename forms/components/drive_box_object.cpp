@@ -1,4 +1,3 @@
-#include "forms/display_scale.h"
 #include "forms/components/drive_box_object.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include "forms/components/combo_box.h"
 #include "forms/components/component_types.h"
 #include "forms/components/drive_box_list.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 namespace {

@@ -1,10 +1,10 @@
-#include "forms/display_scale.h"
 #include "forms/components/label_object.h"
 
 #include <iterator>
 
 #include "forms/components/component_types.h"
 #include "forms/components/label_paint.h"
+#include "forms/display_scale.h"
 #include "runtime/handle_owners.h"
 
 namespace forms {

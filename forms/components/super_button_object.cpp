@@ -1,4 +1,3 @@
-#include "forms/display_scale.h"
 #include "forms/components/super_button_object.h"
 
 #include <windowsx.h>
@@ -6,6 +5,7 @@
 #include "forms/components/super_button_paint.h"
 #include "forms/components/super_button_sound.h"
 #include "forms/components/super_button_type.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 namespace {
