@@ -104,8 +104,14 @@ ComponentObject* create_window_component(const CreateRequest& request) {
     }
     RECT r;
     GetWindowRect(hwnd, &r);
-    const int shown_dpi = top_level ? dpi : dpi_of(owner);  // a child window was scaled at creation
-    const SIZE wanted = top_level ? size : SIZE{to_device(size.cx, shown_dpi), to_device(size.cy, shown_dpi)};
+    // A child window was scaled at creation; a top-level one may have opened on a
+    // monitor of another DPI than the screen's, and is sized again for it.
+    const int shown_dpi = top_level ? dpi_of(hwnd) : dpi_of(owner);
+    const SIZE wanted =
+        top_level ? (shown_dpi == dpi ? size
+                                      : outer_to_device({request.width, request.height}, frame.style, frame.ex_style,
+                                                        shown_dpi))
+                  : SIZE{to_device(size.cx, shown_dpi), to_device(size.cy, shown_dpi)};
     if (r.right - r.left != wanted.cx || r.bottom - r.top != wanted.cy)
         MoveWindow(hwnd, top_level ? left : to_device(left, shown_dpi), top_level ? top : to_device(top, shown_dpi),
                    wanted.cx, wanted.cy, FALSE);
