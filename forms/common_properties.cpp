@@ -6,6 +6,7 @@
 
 #include "forms/component_object.h"
 #include "forms/cursor_value.h"
+#include "forms/display_scale.h"
 #include "forms/record_fields.h"
 #include "forms/value_conversion.h"
 #include "forms/window_base.h"
@@ -23,6 +24,30 @@ RECT rect_in_parent(HWND window) {
     GetWindowRect(window, &r);
     MapWindowPoints(HWND_DESKTOP, GetAncestor(window, GA_PARENT), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+// The platform window's rectangle in template pixels, and back: components at their
+// parent's DPI, a top-level window's outer size with the frame of its own DPI.
+bool top_level(HWND window) { return !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD); }
+
+RECT template_rect(HWND window, RECT r) {
+    const int dpi = dpi_of(top_level(window) ? window : GetAncestor(window, GA_PARENT));
+    SIZE size = {r.right - r.left, r.bottom - r.top};
+    size = top_level(window) ? outer_to_template(size, GetWindowLongA(window, GWL_STYLE),
+                                                 GetWindowLongA(window, GWL_EXSTYLE), dpi)
+                             : SIZE{to_template(size.cx, dpi), to_template(size.cy, dpi)};
+    const LONG left = to_template(r.left, dpi), top = to_template(r.top, dpi);
+    return {left, top, left + size.cx, top + size.cy};
+}
+
+RECT device_rect(HWND window, const RECT& r) {
+    const int dpi = dpi_of(top_level(window) ? window : GetAncestor(window, GA_PARENT));
+    SIZE size = {r.right - r.left, r.bottom - r.top};
+    size = top_level(window) ? outer_to_device(size, GetWindowLongA(window, GWL_STYLE),
+                                               GetWindowLongA(window, GWL_EXSTYLE), dpi)
+                             : SIZE{to_device(size.cx, dpi), to_device(size.cy, dpi)};
+    const LONG left = to_device(r.left, dpi), top = to_device(r.top, dpi);
+    return {left, top, left + size.cx, top + size.cy};
 }
 
 i32 geometry_of(const RECT& r, i32 property) {
@@ -68,15 +93,15 @@ void write_geometry(ByteBlock& record, ComponentObject* object, i32 property, i3
     write_fixed(record, kGeometry[property], static_cast<u32>(value));
     if (!object) return;
     // The other three stay as the platform window has them.
-    RECT r = rect_in_parent(object->hwnd());
-    i32 x = r.left, y = r.top, w = r.right - r.left, h = r.bottom - r.top;
+    RECT r = template_rect(object->hwnd(), rect_in_parent(object->hwnd()));
     switch (property) {
-    case kPropLeft: x = value; break;
-    case kPropTop: y = value; break;
-    case kPropWidth: w = value; break;
-    default: h = value; break;
+    case kPropLeft: OffsetRect(&r, value - r.left, 0); break;
+    case kPropTop: OffsetRect(&r, 0, value - r.top); break;
+    case kPropWidth: r.right = r.left + value; break;
+    default: r.bottom = r.top + value; break;
     }
-    SetWindowPos(object->hwnd(), nullptr, x, y, w, h,
+    r = device_rect(object->hwnd(), r);
+    SetWindowPos(object->hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  (position ? SWP_NOSIZE : SWP_NOMOVE) | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -99,7 +124,7 @@ rt::u64 read_common_property(WindowDescriptor& window, int index, i32 property) 
     ByteBlock& record = window.live.records[index];
     ComponentObject* object = live_object(window, index);
     if (property <= kPropHeight) {
-        const i32 v = object ? geometry_of(rect_in_parent(object->hwnd()), property)
+        const i32 v = object ? geometry_of(template_rect(object->hwnd(), rect_in_parent(object->hwnd())), property)
                              : read_fixed_int(record, kGeometry[property]);
         return static_cast<u32>(v);
     }

@@ -1,5 +1,6 @@
 #include "forms/component_object.h"
 
+#include "forms/display_scale.h"
 #include "forms/event_dispatch.h"
 #include "forms/object_gone.h"
 #include "forms/object_table.h"
@@ -41,6 +42,14 @@ ComponentObject* ComponentObject::from_window(HWND window) {
 
 HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x,
                                     int y, int width, int height, HWND parent, HMENU menu_or_id) {
+    if (style & WS_CHILD) {
+        // A component is placed in template pixels; its platform window sits at its parent's DPI.
+        const int dpi = dpi_of(parent);
+        x = to_device(x, dpi);
+        y = to_device(y, dpi);
+        width = to_device(width, dpi);
+        height = to_device(height, dpi);
+    }
     creating_ = true;
     HWND window = CreateWindowExA(ex_style, class_name, text, style, x, y, width, height, parent, menu_or_id,
                                   GetModuleHandleA(nullptr), this);

@@ -52,6 +52,10 @@ public:
     // The page a paged container shows (0 for every other type).
     virtual int current_page() const { return 0; }
 
+    // The window moved to a monitor of another scale: fonts and whatever else the
+    // component made for the old DPI are made again (its rectangle is placed by its window).
+    virtual void rescale(int /*dpi*/) {}
+
     // Whether the got-focus event was raised for the focus it holds now.
     bool focus_event_raised() const { return focus_event_raised_; }
 

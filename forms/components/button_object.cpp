@@ -2,12 +2,20 @@
 
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 
 ButtonObject::ButtonObject(const CreateRequest& request, StoredBlock stored)
     : BlockObject(&kButtonType, request, kButtonLayout, std::move(stored)) {
-    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE));
+    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE), dpi_of(request.parent));
+}
+
+void ButtonObject::rescale(int dpi) {
+    font_.rescale(hwnd(), dpi);
+    if (picture_.empty()) return;
+    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE), dpi);
+    picture_.show_on(hwnd());
 }
 
 DWORD ButtonObject::platform_style() const {
@@ -33,7 +41,7 @@ u32 ButtonObject::apply(const PropertyRow& row) {
         replace_style(hwnd(), kHorizontalAlignmentMask | kVerticalAlignmentMask, platform_style());
         break;
     case kButtonSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
-    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont)); break;
+    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont), dpi_of(hwnd())); break;
     default: break;
     }
     return 0;
@@ -50,7 +58,7 @@ ComponentObject* create_button(const CreateRequest& request) {
         delete button;
         return nullptr;
     }
-    button->font_.apply(button->hwnd(), button->stored().block(kButtonBlockFont));
+    button->font_.apply(button->hwnd(), button->stored().block(kButtonBlockFont), dpi_of(button->hwnd()));
     button->picture_.show_on(button->hwnd());
     return button;
 }

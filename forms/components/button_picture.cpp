@@ -1,9 +1,11 @@
 #include "forms/components/button_picture.h"
 
+#include "forms/components/picture_scale.h"
+
 namespace forms {
 
-void ButtonPicture::load(const ByteBlock& data, COLORREF background) {
-    source_ = data.empty() ? Picture() : decode_picture(data.data(), static_cast<u32>(data.size()));
+void ButtonPicture::load(const ByteBlock& data, COLORREF background, int dpi) {
+    source_ = data.empty() ? Picture() : picture_at(decode_picture(data.data(), static_cast<u32>(data.size())), dpi);
     shown_ = source_ && !source_.is_icon() ? source_.over(background) : Picture();
     if (source_ && !source_.is_icon() && !shown_) source_ = Picture();  // no bitmap to show after all
 }

@@ -10,8 +10,9 @@ namespace forms {
 
 class ButtonPicture {
 public:
-    // Decodes the data; afterwards empty() tells whether there is anything to show.
-    void load(const ByteBlock& data, COLORREF background);
+    // Decodes the data, sized for `dpi`; afterwards empty() tells whether there is
+    // anything to show.
+    void load(const ByteBlock& data, COLORREF background, int dpi);
     bool empty() const { return !source_; }
     // BS_ICON, BS_BITMAP, or 0 without a picture.
     DWORD style() const;

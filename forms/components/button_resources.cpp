@@ -3,13 +3,13 @@
 #include <utility>
 
 #include "forms/component_type.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 
-void ControlFont::apply(HWND window, const ByteBlock& record) {
-    rt::GdiObject<HFONT> made;
-    if (record.size() == sizeof(LOGFONTA))
-        made.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(record.data())));
+void ControlFont::apply(HWND window, const ByteBlock& record, int dpi) {
+    record_ = record;
+    rt::GdiObject<HFONT> made = font_at(record, dpi);
     rt::GdiObject<HFONT> old = std::exchange(owned_, std::move(made));
     if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(handle()), TRUE);
     // `old` goes here, once the control no longer holds it.

@@ -9,17 +9,21 @@
 namespace forms {
 
 // Made from a stored 60-byte logical font; any other block means the platform's
-// default GUI font, which is not ours to delete.
+// default GUI font, which is not ours to delete. Either is sized for the DPI the
+// component is shown at.
 class ControlFont {
 public:
 
     // Makes the font for `record` and hands it to `window` (when there is one) before
     // the previous font is deleted, so the control never holds a dead handle.
-    void apply(HWND window, const ByteBlock& record);
+    void apply(HWND window, const ByteBlock& record, int dpi);
+    // The same font again for another DPI.
+    void rescale(HWND window, int dpi) { apply(window, ByteBlock(record_), dpi); }
     HFONT handle() const;
 
 private:
     rt::GdiObject<HFONT> owned_;
+    ByteBlock record_;
 };
 
 // A colour word as a platform colour: the default colour is the current button face.

@@ -2,6 +2,7 @@
 
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 namespace {
@@ -20,7 +21,14 @@ CheckObject::CheckObject(const rt::ComponentType* type, const CreateRequest& req
                          StoredBlock stored)
     : BlockObject(type, request, layout, std::move(stored)) {
     background_.set(stored_.word(kCheckWordBackColour));
-    picture_.load(stored_.block(kCheckBlockPicture), background_.colour());
+    picture_.load(stored_.block(kCheckBlockPicture), background_.colour(), dpi_of(request.parent));
+}
+
+void CheckObject::rescale(int dpi) {
+    font_.rescale(hwnd(), dpi);
+    if (picture_.empty()) return;
+    picture_.load(stored_.block(kCheckBlockPicture), background_.colour(), dpi);
+    picture_.show_on(hwnd());
 }
 
 DWORD CheckObject::platform_style() const {
@@ -93,7 +101,7 @@ u32 CheckObject::apply(const PropertyRow& row) {
         picture_.recolour(hwnd(), background_.colour());
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckBlockFont)); break;
+    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckBlockFont), dpi_of(hwnd())); break;
     case kCheckSetsTick: set_check(stored_.word(kCheckWordTicked) == 1); break;
     default: break;
     }
@@ -112,7 +120,7 @@ ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& 
         return nullptr;
     }
     use_classic_look(check->hwnd());
-    check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont));
+    check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont), dpi_of(check->hwnd()));
     check->picture_.show_on(check->hwnd());
     // Only the value 1 ticks: template data may hold anything.
     if (check->stored().word(kCheckWordTicked) == 1) check->set_check(true);

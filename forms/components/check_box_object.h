@@ -25,6 +25,8 @@ protected:
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     u32 apply(const PropertyRow& row) override;
 
+    void rescale(int dpi) override;
+
 private:
     friend ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& layout,
                                          const CreateRequest& request);

@@ -5,6 +5,7 @@
 #include "forms/components/combo_box.h"
 #include "forms/components/component_types.h"
 #include "forms/components/drive_box_list.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 namespace {
@@ -30,9 +31,7 @@ DriveBoxObject::~DriveBoxObject() = default;
 void DriveBoxObject::make_brush() { brush_.reset(CreateSolidBrush(background_of(properties_.back_colour))); }
 
 void DriveBoxObject::apply_font() {
-    rt::GdiObject<HFONT> fresh;
-    if (properties_.font.size() == sizeof(LOGFONTA))
-        fresh.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data())));
+    rt::GdiObject<HFONT> fresh = font_at(properties_.font, dpi_of(hwnd()));
     HFONT shown = fresh ? fresh.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
     // The control no longer uses the old font: only now may it go.

@@ -29,6 +29,8 @@ public:
 protected:
     bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+    // The list's items take their height from the font.
+    void rescale(int /*dpi*/) override { apply_font(); }
 
 private:
     void select_letter(char letter);

@@ -2,6 +2,7 @@
 
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 
@@ -38,7 +39,7 @@ u32 GroupBoxObject::apply(const PropertyRow& row) {
         background_.set(stored_.word(kGroupWordBackColour));
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kGroupSetsFont: font_.apply(hwnd(), stored_.block(kGroupBlockFont)); break;
+    case kGroupSetsFont: font_.apply(hwnd(), stored_.block(kGroupBlockFont), dpi_of(hwnd())); break;
     default: InvalidateRect(hwnd(), nullptr, TRUE); break;
     }
     return 0;
@@ -57,7 +58,7 @@ ComponentObject* create_group_box(const CreateRequest& request) {
         return nullptr;
     }
     use_classic_look(box->hwnd());
-    box->font_.apply(box->hwnd(), box->stored().block(kGroupBlockFont));
+    box->font_.apply(box->hwnd(), box->stored().block(kGroupBlockFont), dpi_of(box->hwnd()));
     return box;
 }
 

@@ -16,6 +16,8 @@ protected:
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     u32 apply(const PropertyRow& row) override;
 
+    void rescale(int dpi) override { font_.rescale(hwnd(), dpi); }
+
 private:
     friend ComponentObject* create_group_box(const CreateRequest& request);
     ControlFont font_;

@@ -4,6 +4,7 @@
 
 #include "forms/components/component_types.h"
 #include "forms/components/label_paint.h"
+#include "forms/display_scale.h"
 #include "runtime/handle_owners.h"
 
 namespace forms {
@@ -42,7 +43,7 @@ LabelFrame label_frame(u32 border) { return border < std::size(kFrames) ? kFrame
 
 LabelObject::LabelObject(const CreateRequest& request, StoredBlock stored)
     : BlockObject(&kLabelType, request, kLabelLayout, std::move(stored)) {
-    font_.apply(nullptr, stored_.block(kLabelBlockFont));
+    font_.apply(nullptr, stored_.block(kLabelBlockFont), dpi_of(request.parent));
 }
 
 const Picture* LabelObject::background_picture() {
@@ -57,7 +58,7 @@ const Picture* LabelObject::background_picture() {
 void LabelObject::paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    paint_label(dc, client, {stored_, font_.handle(), background_picture()});
+    paint_label(dc, client, {stored_, font_.handle(), background_picture(), dpi_of(hwnd())});
 }
 
 // Drawn off screen first, so a label repainted often (the search's progress) does
@@ -95,6 +96,9 @@ bool LabelObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* resul
     case WM_ERASEBKGND:
         *result = 1;  // the paint covers every pixel
         return true;
+    case WM_GETFONT:  // as the platform's controls answer: the font the caption is drawn in
+        *result = reinterpret_cast<LRESULT>(font_.handle());
+        return true;
     default: return false;
     }
 }
@@ -109,11 +113,16 @@ void LabelObject::apply_frame() {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void LabelObject::rescale(int dpi) {
+    font_.rescale(nullptr, dpi);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 u32 LabelObject::apply(const PropertyRow& row) {
     switch (row.effect) {
     case kLabelSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
     case kLabelSetsBorder: apply_frame(); break;
-    case kLabelSetsFont: font_.apply(nullptr, stored_.block(kLabelBlockFont)); break;
+    case kLabelSetsFont: font_.apply(nullptr, stored_.block(kLabelBlockFont), dpi_of(hwnd())); break;
     case kLabelSetsPicture:
         picture_ = Picture();
         picture_decoded_ = false;

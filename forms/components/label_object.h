@@ -16,6 +16,7 @@ public:
 protected:
     bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     u32 apply(const PropertyRow& row) override;
+    void rescale(int dpi) override;
 
 private:
     void paint(HDC dc);

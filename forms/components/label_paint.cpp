@@ -7,6 +7,7 @@
 #include "forms/components/label_gradient.h"
 #include "forms/components/label_properties.h"
 #include "forms/components/picture_placement.h"
+#include "forms/display_scale.h"
 #include "runtime/handle_owners.h"
 
 namespace forms {
@@ -40,12 +41,13 @@ GradientStops border_stops(const StoredBlock& s) {
                            s.word(kLabelWordBorderColour3)});
 }
 
-// The gradient border's width when the label draws one, else 0.
-int gradient_border_width(const StoredBlock& s) {
+// The gradient border's width when the label draws one, else 0; stored in template
+// pixels, drawn at the label's DPI.
+int gradient_border_width(const StoredBlock& s, int dpi) {
     if (s.word(kLabelWordBorder) != kLabelBorderGradient) return 0;
     const i32 width = static_cast<i32>(s.word(kLabelWordBorderWidth));
     if (width <= 0 || border_stops(s).count < 2) return 0;
-    return std::min(width, 0x7FFF);
+    return to_device(std::min(width, 0x7FFF), dpi);
 }
 
 void fill(HDC dc, const RECT& r, COLORREF colour) {
@@ -60,7 +62,7 @@ void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
     // shows through) is the background colour.
     fill(dc, r, background_colour(s.word(kLabelWordBackColour)));
     if (look.picture && !look.picture->empty()) {
-        place_picture(dc, r, *look.picture, s.word(kLabelWordPlacement));
+        place_picture(dc, r, *look.picture, s.word(kLabelWordPlacement), look.dpi);
         return;
     }
     const u32 mode = s.word(kLabelWordGradientMode);
@@ -97,18 +99,18 @@ void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
 
 }  // namespace
 
-RECT label_content_rect(const RECT& client, const StoredBlock& stored) {
+RECT label_content_rect(const RECT& client, const StoredBlock& stored, int dpi) {
     RECT r = client;
-    const int width = gradient_border_width(stored);
+    const int width = gradient_border_width(stored, dpi);
     InflateRect(&r, -width, -width);
     return r;
 }
 
 void paint_label(HDC dc, const RECT& client, const LabelLook& look) {
     const int saved = SaveDC(dc);
-    const int width = gradient_border_width(look.stored);
+    const int width = gradient_border_width(look.stored, look.dpi);
     if (width > 0) paint_gradient_border(dc, client, width, border_stops(look.stored));
-    const RECT r = label_content_rect(client, look.stored);
+    const RECT r = label_content_rect(client, look.stored, look.dpi);
     if (r.right > r.left && r.bottom > r.top) {
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         paint_background(dc, r, look);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/display_scale.h"
 #include "runtime/handle_owners.h"
 
 namespace forms {
@@ -15,12 +16,12 @@ void blend(HDC dc, HDC source, const Picture& p, int x, int y, int width, int he
 
 }  // namespace
 
-void place_picture(HDC dc, const RECT& r, const Picture& p, u32 placement) {
+void place_picture(HDC dc, const RECT& r, const Picture& p, u32 placement, int dpi) {
     if (p.empty()) return;
     const rt::MemoryDc memory(dc, p.bitmap());
     if (!memory) return;
     const HDC source = memory.get();
-    const int pw = p.width(), ph = p.height();
+    const int pw = std::max(1, to_device(p.width(), dpi)), ph = std::max(1, to_device(p.height(), dpi));
     switch (placement) {
     case kPlaceTopLeft: blend(dc, source, p, r.left, r.top, pw, ph); break;
     case kPlaceTiled:

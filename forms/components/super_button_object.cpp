@@ -5,6 +5,7 @@
 #include "forms/components/super_button_paint.h"
 #include "forms/components/super_button_sound.h"
 #include "forms/components/super_button_type.h"
+#include "forms/display_scale.h"
 
 namespace forms {
 namespace {
@@ -24,7 +25,9 @@ bool is_input(UINT message) {
 
 SuperButtonObject::SuperButtonObject(const rt::ComponentType* type, const CreateRequest& request,
                                      SuperButtonProperties properties)
-    : ComponentObject(type, request.window_id, request.component_id), properties_(std::move(properties)) {
+    : ComponentObject(type, request.window_id, request.component_id),
+      properties_(std::move(properties)),
+      dpi_(dpi_of(request.parent)) {
     if (P::is(properties_.toggle)) {
         toggle_ = true;
         checked_ = P::is(properties_.checked);
@@ -60,10 +63,15 @@ void SuperButtonObject::apply_style() {
 
 void SuperButtonObject::apply_colours() { colours_ = stored_button_colours(properties_); }
 
+void SuperButtonObject::rescale(int dpi) {
+    dpi_ = dpi;
+    for (int slot = 0; slot < kSlotCount; ++slot) make_slot(slot);
+    apply_font();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void SuperButtonObject::apply_font() {
-    rt::GdiObject<HFONT> fresh;
-    if (properties_.font.size() == sizeof(LOGFONTA))
-        fresh.reset(CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(properties_.font.data())));
+    rt::GdiObject<HFONT> fresh = font_at(properties_.font, dpi_of(hwnd()));
     SendMessageA(hwnd(), WM_SETFONT,
                  reinterpret_cast<WPARAM>(fresh ? fresh.get() : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // The button no longer holds the old font: only now may it go.
@@ -72,12 +80,12 @@ void SuperButtonObject::apply_font() {
 
 void SuperButtonObject::make_slot(int slot) {
     switch (slot) {
-    case kSlotHover: slots_[slot] = PictureSlot::make(properties_.hover_picture, properties_.hover_transparent); break;
+    case kSlotHover: slots_[slot] = PictureSlot::make(properties_.hover_picture, properties_.hover_transparent, dpi_); break;
     case kSlotNormal:
-        slots_[slot] = PictureSlot::make(properties_.normal_picture, properties_.normal_transparent);
+        slots_[slot] = PictureSlot::make(properties_.normal_picture, properties_.normal_transparent, dpi_);
         break;
     case kSlotDisabled:
-        slots_[slot] = PictureSlot::make(properties_.disabled_picture, properties_.disabled_transparent);
+        slots_[slot] = PictureSlot::make(properties_.disabled_picture, properties_.disabled_transparent, dpi_);
         break;
     default: break;
     }

@@ -43,6 +43,7 @@ public:
 protected:
     bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+    void rescale(int dpi) override;
 
 private:
     void apply_style();
@@ -58,6 +59,7 @@ private:
     LookInput look_input(const DRAWITEMSTRUCT& item) const;
 
     SuperButtonProperties properties_;
+    int dpi_;  // the pictures are sized for it
     bool flat_ = true;
     bool rounded_ = false;
     bool hovered_ = false;

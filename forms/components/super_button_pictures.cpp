@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "forms/components/picture_scale.h"
+
 namespace forms {
 namespace {
 
@@ -10,10 +12,10 @@ COLORREF colour_of(std::uint32_t pixel) { return RGB((pixel >> 16) & 0xFF, (pixe
 
 }  // namespace
 
-PictureSlot PictureSlot::make(const ByteBlock& data, u32 transparent) {
+PictureSlot PictureSlot::make(const ByteBlock& data, u32 transparent, int dpi) {
     PictureSlot slot;
     if (data.empty()) return slot;
-    const Picture decoded = decode_picture(data.data(), static_cast<u32>(data.size()));
+    const Picture decoded = picture_at(decode_picture(data.data(), static_cast<u32>(data.size())), dpi);
     if (!decoded) return slot;
     const int w = decoded.width(), h = decoded.height();
     slot.picture_ = Picture::blank(w, h);

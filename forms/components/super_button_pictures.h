@@ -15,8 +15,8 @@ class PictureSlot {
 public:
     // Pixels of the transparent colour (kDefaultColour: the colour of the top-left
     // pixel) and fully transparent pixels show what is behind. Data that cannot be
-    // decoded makes an empty slot.
-    static PictureSlot make(const ByteBlock& data, u32 transparent);
+    // decoded makes an empty slot. The picture is sized for `dpi`.
+    static PictureSlot make(const ByteBlock& data, u32 transparent, int dpi);
 
     bool empty() const { return !mask_; }
     SIZE size() const { return {picture_.width(), picture_.height()}; }

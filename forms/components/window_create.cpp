@@ -5,6 +5,7 @@
 
 #include "forms/components/component_types.h"
 #include "forms/components/window_object.h"
+#include "forms/display_scale.h"
 #include "runtime/application.h"
 
 namespace forms {
@@ -78,10 +79,17 @@ ComponentObject* create_window_component(const CreateRequest& request) {
     WindowFrame frame = window_frame(properties, request.as_child, owned);
     frame.style |= request.style & WS_DISABLED;
 
-    int left = request.left, top = request.top;
+    // A child window is scaled as every component is; a top-level one here, at the
+    // DPI of the screen it starts on.
+    const bool top_level = !(frame.style & WS_CHILD);
+    const int dpi = dpi_of(nullptr);
+    const SIZE size = top_level ? outer_to_device({request.width, request.height}, frame.style, frame.ex_style, dpi)
+                                : SIZE{request.width, request.height};
+    int left = top_level ? to_device(request.left, dpi) : request.left;
+    int top = top_level ? to_device(request.top, dpi) : request.top;
     if (properties.word(kWordStartPosition) == kStartCentred) {
-        left = (GetSystemMetrics(SM_CXSCREEN) - request.width) / 2;
-        top = (GetSystemMetrics(SM_CYSCREEN) - request.height) / 2;
+        left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+        top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
     }
 
     const char* class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name.c_str();
@@ -89,15 +97,24 @@ ComponentObject* create_window_component(const CreateRequest& request) {
 
     auto* window = new WindowObject(&kWindowType, request, std::move(properties));
     HWND hwnd = window->create_window(frame.ex_style, class_name, window->properties().title.c_str(), frame.style,
-                                      left, top, request.width, request.height, owner, request.menu);
+                                      left, top, size.cx, size.cy, owner, request.menu);
     if (!hwnd) {
         delete window;
         return nullptr;
     }
     RECT r;
     GetWindowRect(hwnd, &r);
-    if (r.right - r.left != request.width || r.bottom - r.top != request.height)
-        MoveWindow(hwnd, left, top, request.width, request.height, FALSE);
+    // A child window was scaled at creation; a top-level one may have opened on a
+    // monitor of another DPI than the screen's, and is sized again for it.
+    const int shown_dpi = top_level ? dpi_of(hwnd) : dpi_of(owner);
+    const SIZE wanted =
+        top_level ? (shown_dpi == dpi ? size
+                                      : outer_to_device({request.width, request.height}, frame.style, frame.ex_style,
+                                                        shown_dpi))
+                  : SIZE{to_device(size.cx, shown_dpi), to_device(size.cy, shown_dpi)};
+    if (r.right - r.left != wanted.cx || r.bottom - r.top != wanted.cy)
+        MoveWindow(hwnd, top_level ? left : to_device(left, shown_dpi), top_level ? top : to_device(top, shown_dpi),
+                   wanted.cx, wanted.cy, FALSE);
     window->apply_after_create();
     return window;
 }

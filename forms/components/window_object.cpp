@@ -8,6 +8,7 @@
 #include "forms/components/picture_placement.h"
 #include "forms/components/sound_theme_functions.h"
 #include "forms/cursor_value.h"
+#include "forms/display_scale.h"
 #include "forms/event_dispatch.h"
 #include "forms/image_file.h"
 #include "forms/keyboard.h"
@@ -82,10 +83,42 @@ bool WindowObject::drags_by_components() const { return properties_.flag(kWordDr
 void WindowObject::apply_after_create() {
     apply_icon();
     apply_shape();
-    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    apply_default_font();
     if (properties_.flag(kWordTopmost)) apply_topmost();
     apply_movable();
     start_music();
+}
+
+void WindowObject::apply_default_font() {
+    rt::GdiObject<HFONT> fresh = font_at({}, dpi_of(hwnd()));
+    SendMessageA(hwnd(), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fresh ? fresh.get() : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    default_font_ = std::move(fresh);  // the old one is no longer the window's
+}
+
+// The window moved to a monitor of another scale: the platform's rectangle for it,
+// then every component placed again from its template rectangle, with fonts and
+// icons made for the new DPI.
+void WindowObject::follow_dpi(int dpi, const RECT* suggested) {
+    if (suggested)
+        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (WindowDescriptor* window = find_descriptor(window_id())) {
+        for (size_t i = 1; i < window->live.records.size(); ++i) {
+            ComponentObject* object = live_object(*window, static_cast<int>(i));
+            if (!object || !(GetWindowLongA(object->hwnd(), GWL_STYLE) & WS_CHILD)) continue;
+            const ByteBlock& record = window->live.records[i];
+            SetWindowPos(object->hwnd(), nullptr, to_device(read_fixed_int(record, Fixed::Left), dpi),
+                         to_device(read_fixed_int(record, Fixed::Top), dpi),
+                         to_device(read_fixed_int(record, Fixed::Width), dpi),
+                         to_device(read_fixed_int(record, Fixed::Height), dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+            object->rescale(dpi);
+        }
+    }
+    apply_default_font();
+    apply_icon();
+    apply_shape();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void WindowObject::apply_frame() {
@@ -106,10 +139,10 @@ void WindowObject::apply_icon() {
     if (!properties_.icon.empty()) {
         const auto* data = properties_.icon.data();
         const u32 n = static_cast<u32>(properties_.icon.size());
-        big.reset(
-            icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
-        small.reset(icon_from_file_image(data, n, ImageKind::Icon, GetSystemMetrics(SM_CXSMICON),
-                                         GetSystemMetrics(SM_CYSMICON)));
+        const int dpi = dpi_of(hwnd());
+        big.reset(icon_from_file_image(data, n, ImageKind::Icon, metric_at(SM_CXICON, dpi), metric_at(SM_CYICON, dpi)));
+        small.reset(icon_from_file_image(data, n, ImageKind::Icon, metric_at(SM_CXSMICON, dpi),
+                                         metric_at(SM_CYSMICON, dpi)));
     }
     HICON shown_big = big.get(), shown_small = small.get();
     if (!shown_big || !shown_small) {
@@ -256,7 +289,7 @@ void WindowObject::erase_background(HDC dc) {
     } else if (const rt::GdiObject<HBRUSH> brush(CreateSolidBrush(colour & 0x00FFFFFF)); brush) {
         FillRect(dc, &r, brush.get());
     }
-    if (!picture_.empty()) place_picture(dc, r, picture_, properties_.word(kWordPictureMode));
+    if (!picture_.empty()) place_picture(dc, r, picture_, properties_.word(kWordPictureMode), dpi_of(hwnd()));
 }
 
 bool WindowObject::on_activate(WPARAM wparam, LPARAM lparam, LRESULT* result) {
@@ -339,6 +372,10 @@ bool WindowObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
     case kMsgComponentCreated:
     case kMsgWindowBuilt:
     case kMsgPrepareFocus:
+        *result = 0;
+        return true;
+    case kMsgDpiChanged:
+        follow_dpi(LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
         *result = 0;
         return true;
     case WM_SETFONT:

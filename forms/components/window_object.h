@@ -51,6 +51,8 @@ private:
     bool on_activate(WPARAM wparam, LPARAM lparam, LRESULT* result);
     void re_enable_disabled_windows();
     void apply_frame();
+    void apply_default_font();
+    void follow_dpi(int dpi, const RECT* suggested);
     void apply_icon();
     void apply_shape();
     void apply_topmost();
@@ -74,6 +76,7 @@ private:
     bool shaped_ = false;  // a region of ours is set on the window
     HWND last_focus_ = nullptr;
     HFONT font_ = nullptr;  // set by WM_SETFONT; not ours to delete
+    rt::GdiObject<HFONT> default_font_;  // the default GUI font at the window's DPI; none: the stock one
     Picture picture_;       // the background picture, decoded when it is set, not per paint
 };
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "forms/components/label_object.h"
+#include "forms/display_scale.h"
 #include "runtime/memory.h"
 #include "tests/components/component_blocks.h"
 #include "tests/components/component_test_program.h"
@@ -185,6 +186,25 @@ TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
     EXPECT_EQ(p.at(5, 20), kGreen);     // the rest is background
     // An empty caption: border and background only.
     EXPECT_EQ(p.count(kGreen), (120 - 10) * (40 - 10));
+}
+
+TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
+    LabelValues v;
+    v.border = 6;
+    v.border_width = 5;
+    v.border_colours[0] = 0x0000FF;
+    v.border_colours[2] = 0xFF0000;
+    v.back_colour = 0x00FF00;
+    v.caption = "";
+    struct Twice {
+        Twice() { forms::set_window_system_dpi(192); }
+        ~Twice() { forms::set_window_system_dpi(0); }
+    } twice;
+    load_label(v);
+    const Pixels p = printed(component_handle(kLabel));
+    EXPECT_EQ(p.count(kGreen), (240 - 20) * (80 - 20));
+    EXPECT_EQ(p.at(9, 40), kBlue);
+    EXPECT_EQ(p.at(10, 40), kGreen);
 }
 
 TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {

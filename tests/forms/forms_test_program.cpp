@@ -60,6 +60,36 @@ forms::ByteBlock image_file(bool cursor) {
     return f;
 }
 
+forms::ByteBlock icon_file(const std::vector<int>& sides) {
+    const size_t n = sides.size();
+    forms::ByteBlock f(6 + 16 * n, 0);
+    const WORD header[3] = {0, 1, static_cast<WORD>(n)};
+    std::memcpy(f.data(), header, 6);
+    for (size_t i = 0; i < n; ++i) {
+        const int side = sides[i];
+        const DWORD xor_bytes = side * side / 2, and_bytes = side * ((side + 31) / 32 * 4);
+        const DWORD image = sizeof(BITMAPINFOHEADER) + 16 * 4 + xor_bytes + and_bytes;
+        unsigned char* entry = &f[6 + 16 * i];
+        entry[0] = entry[1] = static_cast<unsigned char>(side);
+        entry[2] = 16;
+        const WORD planes_bits[2] = {1, 4};
+        std::memcpy(entry + 4, planes_bits, 4);
+        const DWORD size_offset[2] = {image, static_cast<DWORD>(f.size())};
+        std::memcpy(entry + 8, size_offset, 8);
+        BITMAPINFOHEADER bi = {};
+        bi.biSize = sizeof bi;
+        bi.biWidth = side;
+        bi.biHeight = side * 2;
+        bi.biPlanes = 1;
+        bi.biBitCount = 4;
+        const size_t at = f.size();
+        f.resize(at + image, 0x12);
+        std::memcpy(&f[at], &bi, sizeof bi);
+        std::memset(&f[at + sizeof bi + 64 + xor_bytes], 0, and_bytes);
+    }
+    return f;
+}
+
 void FormsTest::SetUp() {
     start_forms_runtime();
     WindowTest::SetUp();

@@ -32,6 +32,8 @@ inline void install_window(const std::vector<Part>& parts) { install_windows({wi
 
 // An icon (or, with `cursor`, a cursor) file holding one 16x16 image.
 forms::ByteBlock image_file(bool cursor);
+// An icon file with one 16-colour image of each of these square sizes.
+forms::ByteBlock icon_file(const std::vector<int>& sides);
 
 // Each test starts with no window and empty logs, and leaves none behind.
 class FormsTest : public WindowTest {

@@ -5,6 +5,7 @@
 
 #include "forms/components/window_object.h"
 #include "forms/components/window_properties.h"
+#include "forms/display_scale.h"
 #include "forms/loader.h"
 #include "forms/window_registry.h"
 #include "runtime/application.h"
@@ -181,6 +182,38 @@ TEST_F(WindowCreationTest, UsesTheProgramIconUnlessTheIconPropertyHasOne) {
     EXPECT_NE(now, nullptr);
     EXPECT_NE(now, defaults[1]);
     EXPECT_EQ(read_bytes(0, forms::kWindowIcon), icon);
+}
+
+// At twice the scale: the icon file's images for twice the size and the default
+// font twice as tall.
+TEST_F(WindowCreationTest, IconsAndTheDefaultFontAreMadeForTheWindowsDpi) {
+    struct Dpi {
+        Dpi() { forms::set_window_system_dpi(192); }
+        ~Dpi() { forms::set_window_system_dpi(0); }
+    } twice;
+    HWND w = load_with(with({}));
+    const forms::ByteBlock icon = icon_file({16, 32, 64});
+    rt::ByteSetHeader* set = rt::make_byte_set(icon.data(), static_cast<i32>(icon.size()));
+    write(0, forms::kWindowIcon, reinterpret_cast<u32>(set));
+    rt::release(set);
+    const struct {
+        WPARAM which;
+        int metric;
+    } icons[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
+    for (const auto& i : icons) {
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, i.which, 0)), &info));
+        BITMAP colour = {};
+        GetObjectA(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(colour.bmWidth, 2 * GetSystemMetrics(i.metric));
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    LOGFONTA stock = {}, shown = {};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_EQ(shown.lfHeight, 2 * stock.lfHeight);
+    EXPECT_STREQ(shown.lfFaceName, stock.lfFaceName);
 }
 
 TEST_F(WindowCreationTest, WindowPropertiesReadAndWriteWhileLoaded) {
