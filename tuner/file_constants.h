@@ -12,7 +12,23 @@ constexpr rt::u32 kAttributeDirectory = 0x10;
 constexpr rt::u32 kAttributeNormal = 0x80;
 constexpr rt::u32 kAttributeReparsePoint = 0x400;
 
+// Access rights.
+constexpr rt::u32 kReadData = 0x1;
+constexpr rt::u32 kAppendData = 0x4;
+constexpr rt::u32 kReadAttributes = 0x80;
+constexpr rt::u32 kDelete = 0x10000;
+constexpr rt::u32 kSynchronize = 0x100000;
+constexpr rt::u32 kGenericWrite = 0x40000000;
+constexpr rt::u32 kGenericRead = 0x80000000;
+
 constexpr rt::u32 kShareRead = 0x1;
+constexpr rt::u32 kShareWrite = 0x2;
+constexpr rt::u32 kShareDelete = 0x4;
+
+constexpr rt::u32 kCreateNew = 1;
+constexpr rt::u32 kOpenExisting = 3;
+constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
+constexpr rt::u32 kBackupSemantics = 0x02000000;   // needed to open a folder
 constexpr rt::u32 kMoveReplaceExisting = 0x1;
 constexpr rt::u32 kMoveWriteThrough = 0x8;
 

@@ -14,10 +14,6 @@
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kGenericRead = 0x80000000;
-constexpr rt::u32 kGenericWrite = 0x40000000;
-constexpr rt::u32 kOpenExisting = 3;
-constexpr rt::u32 kOpenReparsePoint = 0x00200000;
 constexpr rt::u32 kBasicInformation = 0;
 constexpr rt::u32 kChunk = 65536;
 constexpr rt::u32 kAccessDenied = 5;

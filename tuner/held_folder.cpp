@@ -12,14 +12,6 @@
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kReadAttributes = 0x80;
-constexpr rt::u32 kDelete = 0x10000;
-constexpr rt::u32 kSynchronize = 0x100000;
-constexpr rt::u32 kShareWrite = 0x2;
-constexpr rt::u32 kShareDelete = 0x4;
-constexpr rt::u32 kOpenExisting = 3;
-constexpr rt::u32 kBackupSemantics = 0x02000000;   // needed to open a folder
-constexpr rt::u32 kOpenReparsePoint = 0x00200000;  // the link itself, never what it names
 constexpr rt::u32 kFileNotFound = 2;
 constexpr rt::u32 kPathNotFound = 3;
 constexpr rt::u32 kNotADirectory = 267;

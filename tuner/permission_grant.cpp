@@ -26,13 +26,11 @@ constexpr rt::u32 kDirectoryExpected = 267;
 constexpr rt::u32 kNoSecurityOnObject = 1350;
 constexpr rt::u32 kSddlRevision = 1;
 
-constexpr rt::u32 kReadAttributes = 0x80;
 constexpr rt::u32 kReadControl = 0x20000;
 constexpr rt::u32 kWriteDac = 0x40000;
 // No delete sharing: while held, the folder cannot be renamed away and a link put in
 // its place.
 constexpr rt::u32 kShareReadWrite = 3;
-constexpr rt::u32 kOpenExisting = 3;
 constexpr rt::u32 kOpenLinkItselfAsFolder = 0x00200000 | 0x02000000;  // reparse point, backup semantics
 constexpr rt::u32 kAttributeTagInformation = 9;
 

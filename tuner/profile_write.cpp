@@ -6,6 +6,7 @@
 #include "logic/commands.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
 #include "tuner/file_replace.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr rt::u32 kWriteFault = 29;  // when the writer left no code of its own
 constexpr rt::u32 kShareRead = 0x1;
-constexpr rt::u32 kShareWrite = 0x2;
-constexpr rt::u32 kOpenExisting = 3;
 constexpr rt::u32 kStandardInformation = 1;
 // A game.cfg is a few KB; a file beyond this is not rewritten.
 constexpr rt::u32 kMostRoom = 64u << 20;

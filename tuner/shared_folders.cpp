@@ -31,10 +31,7 @@ constexpr rt::u32 kRegistryText = 1;
 TRIVANE_CONSTANT const char kCurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 TRIVANE_CONSTANT const char kProgramFilesValues[][24] = {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir"};
 
-constexpr rt::u32 kReadAttributes = 0x80;
 constexpr rt::u32 kShareAll = 0x7;
-constexpr rt::u32 kOpenExisting = 3;
-constexpr rt::u32 kBackupSemantics = 0x02000000;  // needed to open a folder
 
 constexpr int kMostFolders = 12;
 

@@ -6,6 +6,7 @@
 #include "logic/commands.h"
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
+#include "tuner/file_constants.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
@@ -13,9 +14,6 @@
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kGenericWrite = 0x40000000;
-constexpr rt::u32 kCreateNew = 1;
-constexpr rt::u32 kSynchronize = 0x00100000;
 constexpr rt::u32 kWaitTimeout = 0x102;
 constexpr int kNameTries = 16;
 constexpr rt::u32 kNameTooLong = 206;
