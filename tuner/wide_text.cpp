@@ -30,4 +30,37 @@ WideText::WideText(const char* text) {
     logic::release(source);
 }
 
+namespace {
+
+constexpr rt::u32 kCodePageUtf8 = 65001;
+
+// Counts, then fills a block of that size plus the closing NUL. The default
+// character report is asked for only where the code page has one (UTF-8 has none).
+logic::Text narrow(const wchar_t* text, rt::u32 code_page, bool* exact, rt::i32 site) {
+    if (exact) *exact = true;
+    if (!text || !*text) return {};
+    constexpr rt::i32 kWholeString = -1;
+    rt::i32 used_default = 0;
+    rt::i32* report = code_page == kCodePageUtf8 ? nullptr : &used_default;
+    const rt::i32 needed = dll::WideCharToMultiByte(code_page, 0, text, kWholeString, nullptr, 0, nullptr,
+                                                    report, {kRoutineWideText, site});
+    if (needed <= 0) return {};
+    char* out = static_cast<char*>(logic::allocate(needed + 1));
+    std::memset(out, 0, static_cast<size_t>(needed) + 1);
+    dll::WideCharToMultiByte(code_page, 0, text, kWholeString, out, needed, nullptr, report,
+                             {kRoutineWideText, site + 1});
+    logic::Text result = logic::Text::adopt(out);
+    if (used_default) {
+        if (exact) *exact = false;
+        return {};
+    }
+    return result;
+}
+
+}  // namespace
+
+logic::Text gbk_from_wide(const wchar_t* text, bool* exact) { return narrow(text, 936, exact, 4); }
+
+logic::Text utf8_from_wide(const wchar_t* text) { return narrow(text, kCodePageUtf8, nullptr, 6); }
+
 }  // namespace tuner

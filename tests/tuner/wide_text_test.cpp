@@ -23,4 +23,21 @@ TEST(WideText, AnEmptyTextIsNoString) {
     EXPECT_EQ(tuner::WideText(nullptr).get(), nullptr);
 }
 
+TEST(WideText, NamesComeBackInCodePage936OrAsUtf8) {
+    tuner_tests::start_tool_runtime();
+    bool exact = false;
+    EXPECT_STREQ(tuner::gbk_from_wide(L"X:\\WeGameApps\\\u82F1\u96C4\u8054\u76DF", &exact).get(),
+                 "X:\\WeGameApps\\英雄联盟");
+    EXPECT_TRUE(exact);
+    // No GBK form: nothing that could be taken for another name.
+    for (const wchar_t* name : {L"\uD55C\uAD6D\uC5B4.log", L"\U0001F600.log"}) {
+        exact = true;
+        EXPECT_EQ(tuner::gbk_from_wide(name, &exact).get(), nullptr);
+        EXPECT_FALSE(exact);
+    }
+    EXPECT_STREQ(tuner::utf8_from_wide(L"\uD55C\uAD6D\uC5B4.log \U0001F600").get(),
+                 "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4.log \xF0\x9F\x98\x80");
+    EXPECT_EQ(tuner::utf8_from_wide(nullptr).get(), nullptr);
+}
+
 }  // namespace
