@@ -1,41 +1,56 @@
-# Fails when an include points the wrong way between the folders: the forms core
-# (forms/ outside forms/components/) knows no component type, and the runtime
-# knows nothing of the layers built on it.
+# Fails when an include points the wrong way between the layers. Each row says which
+# of the project's headers a folder's files may include; the three files that
+# assemble the program see every layer.
 # Run as: cmake -DROOT=<source dir> -P check_includes.cmake
+cmake_minimum_required(VERSION 3.16)
 if(NOT ROOT)
     message(FATAL_ERROR "ROOT is not set")
 endif()
 
-set(violations "")
+# folder (files directly in it) | what its includes may name (a regular expression)
+set(rows
+    "runtime|^runtime/"
+    "commands|^(commands|runtime)/"
+    "forms|^(forms/[^/]+$|runtime/)"
+    "forms/components|^(forms|runtime)/"
+    "logic|^(logic|runtime)/|^commands/command_table[.]h$"
+    "tuner|^(tuner|logic|data)/|^runtime/values[.]h$|^forms/(property_indexes|event_handler)[.]h$")
+set(assembling_files tuner/main.cpp tuner/program_info.h tuner/program_info.cpp
+    tuner/support_libraries.h tuner/support_libraries.cpp)
+# Only includes that name one of the project's folders are ours to check.
+set(project_header "^(runtime|commands|forms|logic|tuner|data|tests|bench)/")
 
-# Appends each `#include "<prefix>..."` in `files` whose prefix matches `pattern`.
-function(find_includes pattern)
-    set(found "")
-    foreach(file IN LISTS ARGN)
-        file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"${pattern}")
+set(violations "")
+set(summary "")
+foreach(row IN LISTS rows)
+    string(FIND "${row}" "|" bar)
+    string(SUBSTRING "${row}" 0 ${bar} folder)
+    math(EXPR after "${bar} + 1")
+    string(SUBSTRING "${row}" ${after} -1 allowed)
+    file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+    list(LENGTH files count)
+    if(count EQUAL 0)
+        message(FATAL_ERROR "no sources found in ${ROOT}/${folder}: nothing was checked")
+    endif()
+    list(APPEND summary "${count} in ${folder}/")
+    foreach(file IN LISTS files)
+        file(RELATIVE_PATH name ${ROOT} ${file})
+        if(name IN_LIST assembling_files)
+            continue()
+        endif()
+        file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
         foreach(line IN LISTS lines)
-            file(RELATIVE_PATH name ${ROOT} ${file})
-            string(STRIP "${line}" line)
-            list(APPEND found "${name}: ${line}")
+            string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*$" "\\1" header "${line}")
+            if(header MATCHES "${project_header}" AND NOT header MATCHES "${allowed}")
+                list(APPEND violations "${name}: ${header}")
+            endif()
         endforeach()
     endforeach()
-    set(violations ${violations} ${found} PARENT_SCOPE)
-endfunction()
-
-file(GLOB forms_core ${ROOT}/forms/*.h ${ROOT}/forms/*.cpp)
-find_includes("forms/components/" ${forms_core})
-
-file(GLOB_RECURSE runtime_files ${ROOT}/runtime/*.h ${ROOT}/runtime/*.cpp)
-find_includes("(forms|commands|logic|tuner)/" ${runtime_files})
-
-list(LENGTH forms_core forms_count)
-list(LENGTH runtime_files runtime_count)
-if(forms_count EQUAL 0 OR runtime_count EQUAL 0)
-    message(FATAL_ERROR "no sources found under ${ROOT}: nothing was checked")
-endif()
+endforeach()
 
 if(violations)
     list(JOIN violations "\n  " text)
     message(FATAL_ERROR "includes against the layers:\n  ${text}")
 endif()
-message(STATUS "layers: ${forms_count} forms core and ${runtime_count} runtime files include nothing above them")
+list(JOIN summary ", " text)
+message(STATUS "layers: every include points down (${text} files)")
