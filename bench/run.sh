@@ -8,9 +8,9 @@
 #                                ~/.cache/trivane/bench-drive
 #   bash bench/run.sh --small    a tiny tree, every method once, no targets: checks
 #                                that the methods still agree (run by the tests)
-#   bash bench/run.sh --only cleanup-respond
-#                                the full tree, the round trips during a log cleanup
-#                                alone
+#   bash bench/run.sh --only cleanup            (or cleanup-respond)
+#                                the full tree, the log cleanup (or the round trips
+#                                during one) alone
 #
 # It times the tool as shipped, without debug information: a stripped copy of the
 # build's Trivane.exe, or the executable named by TRIVANE_BENCH_TOOL_EXE.
