@@ -3,17 +3,18 @@
 #include "tuner/directory_listing.h"
 #include "tuner/file_routines.h"
 #include "tuner/routines.h"
+#include "tuner/wide_text.h"
 
 namespace bench {
 namespace {
 
 // The tool's deletion visit with the deletion left out.
-void count_in_folder(const char* folder, tuner::FolderVisit& visit, const void* pattern) {
+void count_in_folder(const wchar_t* folder, tuner::FolderVisit& visit, const void* pattern) {
     tuner::DirectoryListing listing(folder, tuner::kRoutineDeleteFiles);
     while (listing.next()) {
         if (listing.is_directory()) {
-            if (!listing.is_reparse_point() && listing.name()[0] != '.') visit.subfolders.append(listing.name());
-        } else if (tuner::matches_pattern(listing.name(), static_cast<const char*>(pattern))) {
+            if (!listing.is_reparse_point() && listing.name()[0] != L'.') visit.subfolders.push_back(listing.name());
+        } else if (tuner::matches_pattern(listing.name(), static_cast<const wchar_t*>(pattern))) {
             ++visit.count;
         }
     }
@@ -24,7 +25,9 @@ void count_in_folder(const char* folder, tuner::FolderVisit& visit, const void* 
 rt::i32 tool_log_walk(const char* directory, const char* pattern) {
     static const std::atomic<bool> kNeverStop{false};
     const tuner::FolderWalkSteps steps = {count_in_folder, nullptr};
-    return tuner::walk_folders(directory, steps, pattern, kNeverStop, tuner::kRoutineDeleteFiles).count;
+    const tuner::WideText wide_directory(directory), wide_pattern(pattern);
+    return tuner::walk_folders(wide_directory.get(), steps, wide_pattern.get(), kNeverStop, tuner::kRoutineDeleteFiles)
+        .count;
 }
 
 }  // namespace bench

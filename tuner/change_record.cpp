@@ -48,61 +48,53 @@ logic::Text local_time_text() {
     return logic::join({year, "-", month, "-", day, " ", hour, ":", minute, ":", second});
 }
 
-// The user's local application data folder, or empty text.
-logic::Text local_app_data() {
-    char base[kMaxPath] = {};
-    if (dll::SHGetFolderPathA(0, kLocalAppData, 0, 0, base, at(9)) != 0) return {};
-    return logic::Text::copy(base);
+// The user's local application data folder, or empty.
+std::wstring local_app_data() {
+    wchar_t base[kMaxPath] = {};
+    if (dll::SHGetFolderPathW(0, kLocalAppData, 0, 0, base, at(9)) != 0) return {};
+    base[kMaxPath - 1] = L'\0';
+    return base;
 }
 
-// Where the last backslash of `path` is (-1 when none), stepping over double-byte
-// characters, whose second byte may be a backslash's.
-rt::i32 last_backslash(const char* path) {
-    rt::i32 found = -1;
-    for (rt::i32 i = 0; path && path[i]; ++i) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        if (byte >= 0x81 && byte <= 0xFE && path[i + 1]) {
-            ++i;
-        } else if (byte == '\\') {
-            found = i;
-        }
-    }
-    return found;
+std::wstring wide(const char* text) {
+    const WideText converted(text);
+    return converted.get() ? converted.get() : L"";
 }
 
 // The folder part of `path`, a drive's root with its backslash; empty when none.
-logic::Text folder_of(const char* path) {
-    const rt::i32 slash = last_backslash(path);
-    if (slash <= 0) return {};
-    const bool drive_root = slash == 2 && path[1] == ':';
-    return logic::Text::first_bytes(path, static_cast<rt::u32>(drive_root ? slash + 1 : slash));
+std::wstring folder_of(const std::wstring& path) {
+    const size_t slash = path.rfind(L'\\');
+    if (slash == std::wstring::npos || slash == 0) return {};
+    const bool drive_root = slash == 2 && path[1] == L':';
+    return path.substr(0, drive_root ? slash + 1 : slash);
 }
 
 }  // namespace
 
-logic::Text change_entry(Change change, const char* subject, bool done, rt::u32 error) {
-    if (done) return logic::join({kActions[static_cast<int>(change)], "\t", subject, "\t", kRecordDone});
+std::wstring change_entry(Change change, const wchar_t* subject, bool done, rt::u32 error) {
+    std::wstring entry = wide(kActions[static_cast<int>(change)]) + L'\t' + (subject ? subject : L"") + L'\t';
+    if (done) return entry + wide(kRecordDone);
     char code[12];
     put_number(error, 1, code);
-    return logic::join({kActions[static_cast<int>(change)], "\t", subject, "\t", kRecordFailed, " ", code});
+    return entry + wide(kRecordFailed) + L' ' + wide(code);
 }
 
 ChangeRecord ChangeRecord::of_user() {
     ChangeRecord record;
-    const logic::Text base = local_app_data();
+    const std::wstring base = local_app_data();
     if (base.empty()) return record;
-    record.folder_path_ = logic::join({base.get(), kRecordFolder});
+    record.folder_path_ = base + wide(kRecordFolder);
     record.make_folder_ = true;
-    record.record_ = logic::join({record.folder_path_.get(), kRecordName});
-    record.old_name_ = logic::Text::copy(kOldRecordName + 1);
+    record.record_ = record.folder_path_ + wide(kRecordName);
+    record.old_name_ = wide(kOldRecordName + 1);
     return record;
 }
 
-ChangeRecord::ChangeRecord(const char* record, const char* old_record)
-    : folder_path_(folder_of(record)), record_(logic::Text::copy(record)) {
+ChangeRecord::ChangeRecord(const char* record, const char* old_record) : record_(wide(record)) {
+    folder_path_ = folder_of(record_);
     // The old record is only ever a name in the record's own folder.
-    if (!folder_path_.empty() && folder_of(old_record) == folder_path_)
-        old_name_ = logic::Text::copy(old_record + last_backslash(old_record) + 1);
+    const std::wstring old = wide(old_record);
+    if (!folder_path_.empty() && folder_of(old) == folder_path_) old_name_ = old.substr(old.rfind(L'\\') + 1);
 }
 
 ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
@@ -110,6 +102,7 @@ ChangeRecord::ChangeRecord(ChangeRecord&& other) noexcept
       make_folder_(other.make_folder_),
       record_(std::move(other.record_)),
       old_name_(std::move(other.old_name_)),
+      earlier_encoding_(other.earlier_encoding_),
       folder_(std::move(other.folder_)),
       handle_(std::move(other.handle_)),
       end_(other.end_),
@@ -141,36 +134,37 @@ bool ChangeRecord::flush_if_due() {
 // Holds the folder, then opens the record in it and checks it there.
 bool ChangeRecord::open() {
     if (record_.empty() || folder_path_.empty()) return false;
-    if (make_folder_) dll::CreateDirectoryA(folder_path_.get(), nullptr, at(10));
-    folder_ = RecordFolder::open(folder_path_.get());
+    if (make_folder_) dll::CreateDirectoryW(folder_path_.c_str(), nullptr, at(10));
+    folder_ = RecordFolder::open(folder_path_.c_str());
     if (!folder_) return false;
-    handle_ = open_record_to_append(record_.get());
+    handle_ = open_record_to_append(record_.c_str());
     rt::u64 size = 0;
     if (!handle_ || !plain_record_size(handle_.get(), folder_, &size)) {
         close();
         return false;
     }
+    earlier_encoding_ = size > 0 && !begins_with_mark(handle_.get(), size);
     end_ = kUnknownEnd;
     return true;
 }
 
 // Renames the record to the old record's name when `length` more bytes would take it
-// past the limit. The writing handle shares no deletion, so it is closed first and
-// the name opened for renaming, which succeeds only while no other writer holds it;
-// the record is checked again on that handle (another writer may have renamed it
-// meanwhile), and the folder must still be the one held.
-void ChangeRecord::rotate_before(rt::u32 length) {
+// past the limit, or when it is of the earlier encoding. The writing handle shares no
+// deletion, so it is closed first and the name opened for renaming, which succeeds
+// only while no other writer holds it; the record is checked again on that handle
+// (another writer may have renamed it meanwhile and begun a new one), and the folder
+// must still be the one held.
+void ChangeRecord::move_aside(rt::u32 length) {
     if (unflushed_) dll::FlushFileBuffers(handle_.get(), at(8));
     unflushed_ = false;
     handle_.close();
-    const RecordFolder again = RecordFolder::open(folder_path_.get());
-    KernelHandle renaming = open_record_to_rename(record_.get());
+    const RecordFolder again = RecordFolder::open(folder_path_.c_str());
+    KernelHandle renaming = open_record_to_rename(record_.c_str());
     rt::u64 size = 0;
     if (!again.same_as(folder_) || !renaming || !plain_record_size(renaming.get(), folder_, &size) || size == 0 ||
-        size + length <= kRecordLimit)
+        (size + length <= kRecordLimit && begins_with_mark(renaming.get(), size)))
         return;
-    const WideText name(old_name_.get());
-    rename_in_folder(renaming.get(), folder_, name.get());
+    rename_in_folder(renaming.get(), folder_, old_name_.c_str());
 }
 
 // One line, under the writers' lock, on a line of its own.
@@ -181,7 +175,14 @@ bool ChangeRecord::write_whole(const char* line, rt::u32 length) {
     const bool sized = record_size(handle_.get(), &size);
     rt::u32 written = 0;
     rt::u64 end = size;
-    if (sized && size != end_ && !ends_with_line_break(handle_.get(), size)) {
+    // The mark goes with the first line in one write: whoever finds the record empty
+    // under the lock writes it, so it is there once.
+    logic::Text marked;
+    if (sized && size == 0) {
+        marked = logic::join({kByteOrderMark, line});
+        line = marked.get();
+        length += kByteOrderMarkLength;
+    } else if (sized && size != end_ && !at_line_start(handle_.get(), size)) {
         dll::WriteFile(handle_.get(), "\r\n", 2, &written, nullptr, at(7));
         end += written;
     }
@@ -195,28 +196,43 @@ bool ChangeRecord::append_line(const char* line) {
     const std::lock_guard<std::mutex> guard(mutex_);
     if (!handle_ && !open()) return false;
     rt::u64 size = 0;
-    if (!old_name_.empty() && record_size(handle_.get(), &size) && size > 0 && size + length > kRecordLimit) {
-        rotate_before(length);
+    if (!old_name_.empty() && record_size(handle_.get(), &size) && size > 0 &&
+        (earlier_encoding_ || size + length > kRecordLimit)) {
+        move_aside(length);
         if (!open()) return false;
+        // Moved or not, this object tries once: a record another writer keeps of the
+        // earlier encoding still takes the line.
+        earlier_encoding_ = false;
     }
     const bool whole = write_whole(line, length);
     return flush_if_due() && whole;
 }
 
-bool ChangeRecord::append_entry(const char* entry) {
+bool ChangeRecord::append_entry(const wchar_t* entry) {
     const logic::Text time = local_time_text();
-    const logic::Text line = logic::join({time.get(), "\t", entry, "\r\n"});
+    const logic::Text text = utf8_from_wide(entry);
+    const logic::Text line = logic::join({time.get(), "\t", text.get(), "\r\n"});
     return append_line(line.get());
 }
 
+bool ChangeRecord::append_entry(const char* entry) {
+    const WideText converted(entry);
+    return append_entry(converted.get() ? converted.get() : L"");
+}
+
 logic::Text change_record_path() {
-    const logic::Text base = local_app_data();
-    return base.empty() ? logic::Text() : logic::join({base.get(), kRecordFolder, kRecordName});
+    const std::wstring base = local_app_data();
+    if (base.empty()) return {};
+    const std::wstring record = base + wide(kRecordFolder) + wide(kRecordName);
+    bool exact = false;
+    logic::Text path = gbk_from_wide(record.c_str(), &exact);
+    return exact ? std::move(path) : logic::Text();
 }
 
 void record_change(Change change, const char* subject, bool done, rt::u32 error) {
-    const logic::Text entry = change_entry(change, subject, done, error);
-    ChangeRecord::of_user().append_entry(entry.get());
+    const WideText wide_subject(subject);
+    const std::wstring entry = change_entry(change, wide_subject.get(), done, error);
+    ChangeRecord::of_user().append_entry(entry.c_str());
 }
 
 void record_outcome(Change change, const char* subject, bool done) {
@@ -224,7 +240,8 @@ void record_outcome(Change change, const char* subject, bool done) {
 }
 
 void show_change_record(const char* record) {
-    const rt::u32 attributes = record ? dll::GetFileAttributesA(record, at(12)) : kInvalidHandle;
+    const WideText wide_record(record);
+    const rt::u32 attributes = wide_record.get() ? dll::GetFileAttributesW(wide_record.get(), at(12)) : kInvalidHandle;
     if (attributes == kInvalidHandle || (attributes & kAttributeDirectory)) {
         logic::message_box(kNoRecordYet, kInformationStyle, kFriendlyTip);
         return;

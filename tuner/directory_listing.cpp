@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstring>
+#include <cwchar>
 #include <memory>
 #include <mutex>
 
@@ -18,6 +19,7 @@ constexpr rt::u32 kInfoBasic = 1;          // no short names: cheaper, and never
 constexpr rt::u32 kSearchNameMatch = 0;
 constexpr rt::u32 kLargeFetch = 2;
 constexpr size_t kNameOffset = 44;  // cFileName in the find record
+constexpr wchar_t kAllEntries[] = L"*";
 
 }  // namespace
 
@@ -40,9 +42,28 @@ bool ends_with_ignoring_case(const char* name, const char* suffix) {
     return n >= k && equal_ignoring_case(name + n - k, suffix);
 }
 
-DirectoryListing::DirectoryListing(const char* directory, rt::i32 routine) : routine_(routine) {
-    logic::Text pattern = logic::join({directory, "*"});
-    handle_ = dll::FindFirstFileExA(pattern.get(), kInfoBasic, data_, kSearchNameMatch, nullptr, kLargeFetch,
+wchar_t fold_letter(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+bool equal_ignoring_case(const wchar_t* a, const wchar_t* b) {
+    for (; *a && *b; ++a, ++b)
+        if (fold_letter(*a) != fold_letter(*b)) return false;
+    return *a == *b;
+}
+
+bool ends_with_ignoring_case(const wchar_t* name, const wchar_t* suffix) {
+    const size_t n = std::wcslen(name), k = std::wcslen(suffix);
+    return n >= k && equal_ignoring_case(name + n - k, suffix);
+}
+
+bool is_ascii(const wchar_t* name) {
+    for (; *name; ++name)
+        if (*name >= 0x80) return false;
+    return true;
+}
+
+DirectoryListing::DirectoryListing(const wchar_t* directory, rt::i32 routine) : routine_(routine) {
+    const std::wstring pattern = std::wstring(directory) + kAllEntries;
+    handle_ = dll::FindFirstFileExW(pattern.c_str(), kInfoBasic, data_, kSearchNameMatch, nullptr, kLargeFetch,
                                     {routine_, 1});
     if (handle_ == kInvalidHandle) handle_ = 0;
 }
@@ -55,16 +76,16 @@ bool DirectoryListing::next() {
     while (handle_) {
         if (first_) {
             first_ = false;
-        } else if (!dll::FindNextFileA(handle_, data_, {routine_, 3})) {
+        } else if (!dll::FindNextFileW(handle_, data_, {routine_, 3})) {
             return false;
         }
-        const char* n = name();
-        if (std::strcmp(n, ".") != 0 && std::strcmp(n, "..") != 0) return true;
+        const wchar_t* n = name();
+        if (std::wcscmp(n, L".") != 0 && std::wcscmp(n, L"..") != 0) return true;
     }
     return false;
 }
 
-const char* DirectoryListing::name() const { return reinterpret_cast<const char*>(data_ + kNameOffset); }
+const wchar_t* DirectoryListing::name() const { return reinterpret_cast<const wchar_t*>(data_ + kNameOffset); }
 
 static rt::u32 attributes_of(const unsigned char* data) {
     rt::u32 a;
@@ -89,7 +110,7 @@ constexpr rt::u32 kStillActive = 259;
 enum class FolderState { Waiting, Visiting, Visited };
 
 struct Folder {
-    logic::Text path;  // ends in a backslash
+    std::wstring path;  // ends in a backslash
     FolderState state = FolderState::Waiting;
     FolderVisit visit;
     std::unique_ptr<Folder> next;  // the next folder in walk order, as far as known
@@ -100,10 +121,10 @@ struct Folder {
 // known before that, so the list stays in walk order.
 class FolderWalk {
 public:
-    FolderWalk(const char* root, const FolderWalkSteps& steps, const void* context, const std::atomic<bool>& stop,
+    FolderWalk(const wchar_t* root, const FolderWalkSteps& steps, const void* context, const std::atomic<bool>& stop,
                rt::i32 routine)
         : steps_(steps), context_(context), stop_(stop), routine_(routine), cursor_(std::make_unique<Folder>()) {
-        cursor_->path = logic::Text::copy(root);
+        cursor_->path = root;
     }
     ~FolderWalk() {
         while (cursor_) cursor_ = std::move(cursor_->next);  // one by one: no deep recursion
@@ -136,13 +157,12 @@ private:
 void FolderWalk::visit(Folder* folder, std::unique_lock<std::mutex>& lock) {
     folder->state = FolderState::Visiting;
     lock.unlock();
-    steps_.visit(folder->path.get(), folder->visit, context_);
+    steps_.visit(folder->path.c_str(), folder->visit, context_);
     std::unique_ptr<Folder> first;
     std::unique_ptr<Folder>* tail = &first;
-    const logic::Site site = {routine_, 10};
-    for (rt::i32 i = 1; i <= folder->visit.subfolders.size(); ++i) {
+    for (const std::wstring& name : folder->visit.subfolders) {
         *tail = std::make_unique<Folder>();
-        (*tail)->path = logic::join({folder->path.get(), folder->visit.subfolders.at(i, site), "\\"});
+        (*tail)->path = folder->path + name + L'\\';
         tail = &(*tail)->next;
     }
     folder->visit.subfolders.clear();
@@ -241,7 +261,7 @@ WalkOutcome FolderWalk::run() {
 
 }  // namespace
 
-WalkOutcome walk_folders(const char* root, const FolderWalkSteps& steps, const void* context,
+WalkOutcome walk_folders(const wchar_t* root, const FolderWalkSteps& steps, const void* context,
                          const std::atomic<bool>& stop, rt::i32 routine) {
     FolderWalk walk(root, steps, context, stop, routine);
     return walk.run();

@@ -38,11 +38,11 @@ namespace tuner {
     X(kPathIsDirectoryW, PathIsDirectoryW, "shlwapi.dll", Standard, u32(const wchar_t* path))                    \
     X(kCreateDirectoryW, CreateDirectoryW, "Kernel32.dll", Standard, bool(const wchar_t* path, void* security))  \
     X(kGetCurrentProcessId, GetCurrentProcessId, "kernel32.dll", Standard, u32())                                \
-    X(kMessageBoxTimeoutA, MessageBoxTimeoutA, "user32.dll", Standard,                                           \
-      i32(u32 owner, const char* text, const char* title, u32 style, u32 language, u32 milliseconds))            \
+    X(kMessageBoxTimeoutW, MessageBoxTimeoutW, "user32.dll", Standard,                                           \
+      i32(u32 owner, const wchar_t* text, const wchar_t* title, u32 style, u32 language, u32 milliseconds))      \
     X(kGetTickCount, GetTickCount, "kernel32.dll", Standard, u32())                                              \
-    X(kFindWindowExA, FindWindowExA, "user32.dll", Standard,                                                     \
-      u32(u32 parent, u32 after, const char* class_name, const char* title))                                     \
+    X(kFindWindowExW, FindWindowExW, "user32.dll", Standard,                                                     \
+      u32(u32 parent, u32 after, const wchar_t* class_name, const wchar_t* title))                               \
     X(kIsWindowVisible, IsWindowVisible, "user32.dll", Standard, bool(u32 window))                               \
     X(kGetWindowThreadProcessId, GetWindowThreadProcessId, "user32.dll", Standard,                               \
       u32(u32 window, u32* process_id))                                                                          \
@@ -57,10 +57,10 @@ namespace tuner {
     X(kPathMakeSystemFolderA, PathMakeSystemFolderA, "shlwapi.dll", Standard, bool(const char* path))            \
     X(kCreateThread, CreateThread, "kernel32.dll", Standard,                                                     \
       u32(void* security, u32 stack_size, ThreadRoutine start, void* parameter, u32 flags, u32* thread_id))      \
-    X(kPeekMessageA, PeekMessageA, "user32.dll", Standard,                                                       \
+    X(kPeekMessageW, PeekMessageW, "user32.dll", Standard,                                                       \
       bool(void* message, u32 window, u32 first, u32 last, u32 remove))                                          \
     X(kTranslateMessage, TranslateMessage, "user32.dll", Standard, bool(const void* message))                    \
-    X(kDispatchMessageA, DispatchMessageA, "user32.dll", Standard, u32(const void* message))                     \
+    X(kDispatchMessageW, DispatchMessageW, "user32.dll", Standard, u32(const void* message))                     \
     X(kGetCurrentProcess, GetCurrentProcess, "kernel32.dll", Standard, u32())                                    \
     X(kOpenProcess, OpenProcess, "kernel32.dll", Standard, u32(u32 access, bool inherit, u32 process_id))        \
     X(kNtQueryInformationProcess, NtQueryInformationProcess, "ntdll.dll", Standard,                              \
@@ -69,9 +69,9 @@ namespace tuner {
     X(kTerminateThread, TerminateThread, "Kernel32.dll", Standard, bool(u32 thread, u32 exit_code))              \
     /* Listing a directory once, with attributes, for the install directory search and */                       \
     /* the log deletion. */                                                                                      \
-    X(kFindFirstFileExA, FindFirstFileExA, "kernel32.dll", Standard,                                             \
-      u32(const char* pattern, u32 information_level, void* data, u32 search_kind, void* filter, u32 flags))     \
-    X(kFindNextFileA, FindNextFileA, "kernel32.dll", Standard, bool(u32 search, void* data))                     \
+    X(kFindFirstFileExW, FindFirstFileExW, "kernel32.dll", Standard,                                             \
+      u32(const wchar_t* pattern, u32 information_level, void* data, u32 search_kind, void* filter, u32 flags))  \
+    X(kFindNextFileW, FindNextFileW, "kernel32.dll", Standard, bool(u32 search, void* data))                     \
     X(kFindClose, FindClose, "kernel32.dll", Standard, bool(u32 search))                                         \
     /* System programs are started by full path. */                                                             \
     X(kGetSystemDirectoryA, GetSystemDirectoryA, "kernel32.dll", Standard, u32(char* buffer, u32 capacity))      \
@@ -88,15 +88,16 @@ namespace tuner {
     X(kReadFile, ReadFile, "kernel32.dll", Standard,                                                             \
       bool(u32 file, void* buffer, u32 length, u32* read, void* overlapped))                                     \
     X(kFlushFileBuffers, FlushFileBuffers, "kernel32.dll", Standard, bool(u32 file))                             \
-    X(kReplaceFileA, ReplaceFileA, "kernel32.dll", Standard,                                                     \
-      bool(const char* target, const char* replacement, const char* aside, u32 flags, void* exclude,             \
+    X(kReplaceFileW, ReplaceFileW, "kernel32.dll", Standard,                                                     \
+      bool(const wchar_t* target, const wchar_t* replacement, const wchar_t* aside, u32 flags, void* exclude,    \
            void* reserved))                                                                                      \
-    X(kMoveFileExA, MoveFileExA, "kernel32.dll", Standard, bool(const char* from, const char* to, u32 flags))    \
+    X(kMoveFileExW, MoveFileExW, "kernel32.dll", Standard,                                                       \
+      bool(const wchar_t* from, const wchar_t* to, u32 flags))                                                   \
     /* The change record and its system menu item. */                                                           \
     X(kGetLastError, GetLastError, "kernel32.dll", Standard, u32())                                              \
     X(kGetLocalTime, GetLocalTime, "kernel32.dll", Standard, void(void* time))                                   \
-    X(kSHGetFolderPathA, SHGetFolderPathA, "shell32.dll", Standard,                                              \
-      u32(u32 owner, u32 folder, u32 token, u32 flags, char* path))                                              \
+    X(kSHGetFolderPathW, SHGetFolderPathW, "shell32.dll", Standard,                                              \
+      u32(u32 owner, u32 folder, u32 token, u32 flags, wchar_t* path))                                           \
     X(kCreateDirectoryA, CreateDirectoryA, "kernel32.dll", Standard, bool(const char* path, void* security))     \
     X(kGetFileInformationByHandleEx, GetFileInformationByHandleEx, "kernel32.dll", Standard,                     \
       bool(u32 file, u32 information_class, void* information, u32 size))                                        \
@@ -107,10 +108,10 @@ namespace tuner {
       u32(u32 procedure, u32 window, u32 message, u32 wparam, u32 lparam))                                       \
     /* Places a client usually is: the launcher's registry values and running client */                         \
     /* programs. */                                                                                              \
-    X(kRegOpenKeyExA, RegOpenKeyExA, "advapi32.dll", Standard,                                                   \
-      u32(u32 key, const char* sub_key, u32 options, u32 access, u32* opened))                                   \
-    X(kRegQueryValueExA, RegQueryValueExA, "advapi32.dll", Standard,                                             \
-      u32(u32 key, const char* name, u32* reserved, u32* type, void* data, u32* size))                           \
+    X(kRegOpenKeyExW, RegOpenKeyExW, "advapi32.dll", Standard,                                                   \
+      u32(u32 key, const wchar_t* sub_key, u32 options, u32 access, u32* opened))                                \
+    X(kRegQueryValueExW, RegQueryValueExW, "advapi32.dll", Standard,                                             \
+      u32(u32 key, const wchar_t* name, u32* reserved, u32* type, void* data, u32* size))                        \
     X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
     X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
       bool(u32 process, u32 flags, char* path, u32* size))                                                       \
@@ -128,10 +129,10 @@ namespace tuner {
     /* reader that checks a rewritten copy of a configuration file. */                                          \
     X(kWaitForSingleObject, WaitForSingleObject, "kernel32.dll", Standard, u32(u32 handle, u32 milliseconds))    \
     X(kSetLastError, SetLastError, "kernel32.dll", Standard, void(u32 code))                                     \
-    X(kGetPrivateProfileSectionNamesA, GetPrivateProfileSectionNamesA, "kernel32.dll", Standard,                 \
-      u32(char* names, u32 size, const char* file))                                                              \
-    X(kGetPrivateProfileSectionA, GetPrivateProfileSectionA, "kernel32.dll", Standard,                           \
-      u32(const char* section, char* lines, u32 size, const char* file))                                         \
+    X(kGetPrivateProfileSectionNamesW, GetPrivateProfileSectionNamesW, "kernel32.dll", Standard,                 \
+      u32(wchar_t* names, u32 size, const wchar_t* file))                                                        \
+    X(kGetPrivateProfileSectionW, GetPrivateProfileSectionW, "kernel32.dll", Standard,                           \
+      u32(const wchar_t* section, wchar_t* lines, u32 size, const wchar_t* file))                                \
     /* A running client counts only when it runs as the same user as the tool. */                               \
     X(kOpenProcessToken, OpenProcessToken, "advapi32.dll", Standard, bool(u32 process, u32 access, u32* token))  \
     X(kGetTokenInformation, GetTokenInformation, "advapi32.dll", Standard,                                       \

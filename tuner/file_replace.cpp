@@ -10,6 +10,7 @@
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/temp_file.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -20,7 +21,20 @@ constexpr rt::u32 kAccessDenied = 5;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineFileReplace, site}; }
 
-rt::u32 attributes_of(const char* path) { return dll::GetFileAttributesA(path, at(1)); }
+rt::u32 attributes_of(const char* path) {
+    const WideText wide(path);
+    return dll::GetFileAttributesW(wide.get(), at(1));
+}
+
+// The platform's rename, by the tool's texts; a failure's code goes to `error` when
+// one is asked for.
+bool move_file(const char* from, const char* to, rt::u32* error, logic::Site site) {
+    const WideText wide_from(from);
+    const WideText wide_to(to);
+    if (dll::MoveFileExW(wide_from.get(), wide_to.get(), kMoveWriteThrough, site)) return true;
+    if (error) *error = last_error();
+    return false;
+}
 
 // Keeps the platform's code for the step that just failed.
 bool failed(rt::u32& error) {
@@ -57,8 +71,9 @@ struct BasicInformation {
 // `path` opened for reading on a handle that is a regular file: the open does not
 // follow a link, and what it opened is checked, not the name.
 KernelHandle open_regular_file(const char* path, rt::u32& error) {
+    const WideText wide(path);
     KernelHandle file = file_handle(
-        dll::CreateFileA(path, kGenericRead, kShareRead, nullptr, kOpenExisting, kOpenReparsePoint, 0, at(12)));
+        dll::CreateFileW(wide.get(), kGenericRead, kShareRead, nullptr, kOpenExisting, kOpenReparsePoint, 0, at(12)));
     if (!file) {
         failed(error);
         return file;
@@ -73,7 +88,7 @@ KernelHandle open_regular_file(const char* path, rt::u32& error) {
         return KernelHandle();
     }
     // A platform that follows a link on this open still names where it led.
-    if (!final_path_is(file.get(), path)) {
+    if (!final_path_is(file.get(), wide.get())) {
         error = kStoppedOnLink;
         return KernelHandle();
     }
@@ -101,21 +116,21 @@ bool write_temp_file(const char* folder, char (&temp)[kMaxPath], rt::u32& error,
     return (file.close() || failed(error)) && written;
 }
 
-// Puts the finished temporary file in the target's place. ReplaceFileA keeps the
+// Puts the finished temporary file in the target's place. ReplaceFileW keeps the
 // target's security settings, attributes and creation time; it first moves the
 // target aside, and when its last step fails (the platform's error 1177) the target
 // is left under the aside name: it is moved back then. A target that is gone after a
 // failed replace says the same without asking for the error code.
 bool swap_in(const char* temp, const char* target, rt::u32& error) {
-    if (attributes_of(target) == kNoAttributes)
-        return dll::MoveFileExA(temp, target, kMoveWriteThrough, at(7)) || failed(error);
+    if (attributes_of(target) == kNoAttributes) return move_file(temp, target, &error, at(7));
     char aside[kMaxPath] = {};
     if (!reserve_aside_name(target, aside, error)) return false;
-    const bool replaced = dll::ReplaceFileA(target, temp, aside, 0, nullptr, nullptr, at(9)) || failed(error);
+    const WideText wide_target(target), wide_temp(temp), wide_aside(aside);
+    const bool replaced =
+        dll::ReplaceFileW(wide_target.get(), wide_temp.get(), wide_aside.get(), 0, nullptr, nullptr, at(9)) ||
+        failed(error);
     // Until the original is back in its place, the aside name keeps it.
-    if (!replaced && attributes_of(target) == kNoAttributes &&
-        !dll::MoveFileExA(aside, target, kMoveWriteThrough, at(10)))
-        return false;
+    if (!replaced && attributes_of(target) == kNoAttributes && !move_file(aside, target, nullptr, at(10))) return false;
     logic::delete_file(aside);
     return replaced;
 }
@@ -180,7 +195,7 @@ bool make_backup(const char* source, const char* backup, rt::u32* error) {
     // Without the replace flag the rename never takes the place of a backup that
     // appeared meanwhile.
     if (write_temp_file(folder.get(), temp, code, [&](rt::u32 file) { return copy_all(from.get(), file, code); }) &&
-        (dll::MoveFileExA(temp, backup, kMoveWriteThrough, at(15)) || failed(code)))
+        move_file(temp, backup, &code, at(15)))
         return true;
     if (temp[0]) logic::delete_file(temp);
     return false;
@@ -200,8 +215,9 @@ bool rewrite_through_copy(const char* target, Rewrite rewrite, const void* conte
     if (done) done = rewrite(target, temp, context, code);
     if (done) {
         // What the rewrite wrote reaches the disk before the copy takes the target's place.
+        const WideText wide_temp(temp);
         KernelHandle file = file_handle(
-            dll::CreateFileA(temp, kGenericWrite, 0, nullptr, kOpenExisting, kAttributeNormal, 0, at(16)));
+            dll::CreateFileW(wide_temp.get(), kGenericWrite, 0, nullptr, kOpenExisting, kAttributeNormal, 0, at(16)));
         done = (file || failed(code)) && (dll::FlushFileBuffers(file.get(), at(17)) || failed(code)) &&
                (file.close() || failed(code)) && swap_in(temp, target, code);
     }

@@ -11,6 +11,7 @@
 #include "tuner/file_constants.h"
 #include "tuner/held_folder.h"
 #include "tuner/kernel_handle.h"
+#include "tuner/path_parts.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -30,7 +31,7 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
     const rt::u32 pid = dll::GetCurrentProcessId(site);
     const rt::u32 start = dll::GetTickCount(site);
     rt::u32 window = 0;
-    while ((window = dll::FindWindowExA(0, window, nullptr, nullptr, site)) != 0) {
+    while ((window = dll::FindWindowExW(0, window, nullptr, nullptr, site)) != 0) {
         if (dll::GetTickCount(site) - start > limit_ms) return 0;
         if (!dll::IsWindowVisible(window, site)) continue;
         rt::u32 owner_pid = 0;
@@ -42,7 +43,7 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
 }
 
 struct Deletion {
-    const char* pattern;
+    const wchar_t* pattern;
     bool recurse;
     const std::atomic<bool>* stop;
     ChangeRecord* record;
@@ -50,10 +51,10 @@ struct Deletion {
     std::mutex* record_lock;
 };
 
-void record_deletion(const Deletion& d, const char* subject, bool deleted, rt::u32 error) {
-    const logic::Text entry = change_entry(Change::Delete, subject, deleted, error);
+void record_deletion(const Deletion& d, const wchar_t* subject, bool deleted, rt::u32 error) {
+    const std::wstring entry = change_entry(Change::Delete, subject, deleted, error);
     const std::lock_guard<std::mutex> hold(*d.record_lock);
-    d.record->append_entry(entry.get());
+    d.record->append_entry(entry.c_str());
 }
 
 // One folder, on whichever thread visits it: its matching files go before its
@@ -63,7 +64,7 @@ void record_deletion(const Deletion& d, const char* subject, bool deleted, rt::u
 // gone meanwhile has nothing left to delete. Each file goes on a checked handle of its
 // own (held_folder.h), and its line is handed to the system before the next file goes,
 // so an abrupt end leaves at most the deletions under way without one.
-void delete_in_folder(const char* folder, FolderVisit& visit, const void* deletion) {
+void delete_in_folder(const wchar_t* folder, FolderVisit& visit, const void* deletion) {
     const auto& d = *static_cast<const Deletion*>(deletion);
     const HeldFolder held = HeldFolder::open(folder);
     if (!held) {
@@ -73,29 +74,29 @@ void delete_in_folder(const char* folder, FolderVisit& visit, const void* deleti
     DirectoryListing listing(folder, kRoutineDeleteFiles);
     while (!d.stop->load(std::memory_order_relaxed) && listing.next()) {
         if (listing.is_directory()) {
-            if (d.recurse && !listing.is_reparse_point() && listing.name()[0] != '.')
-                visit.subfolders.append(listing.name());
+            if (d.recurse && !listing.is_reparse_point() && listing.name()[0] != L'.')
+                visit.subfolders.push_back(listing.name());
         } else if (matches_pattern(listing.name(), d.pattern)) {
-            const logic::Text file = logic::join({folder, listing.name()});
+            const std::wstring file = std::wstring(folder) + listing.name();
             rt::u32 error = 0;
-            const bool deleted = delete_checked_file(file.get(), error);
+            const bool deleted = delete_checked_file(file.c_str(), error);
             if (deleted) ++visit.count;
-            record_deletion(d, file.get(), deleted, error);
+            record_deletion(d, file.c_str(), deleted, error);
         }
     }
 }
 
 }  // namespace
 
-bool matches_pattern(const char* name, const char* pattern) {
+bool matches_pattern(const wchar_t* name, const wchar_t* pattern) {
     // Iterative matching with one backtrack point for the last '*'.
-    const char* star = nullptr;
-    const char* resume = nullptr;
+    const wchar_t* star = nullptr;
+    const wchar_t* resume = nullptr;
     while (*name) {
-        if (*pattern == '*') {
+        if (*pattern == L'*') {
             star = pattern++;
             resume = name;
-        } else if (*pattern == '?' || (*pattern && fold_letter(*pattern) == fold_letter(*name))) {
+        } else if (*pattern == L'?' || (*pattern && fold_letter(*pattern) == fold_letter(*name))) {
             ++pattern;
             ++name;
         } else if (star) {
@@ -105,8 +106,8 @@ bool matches_pattern(const char* name, const char* pattern) {
             return false;
         }
     }
-    while (*pattern == '*') ++pattern;
-    return *pattern == '\0';
+    while (*pattern == L'*') ++pattern;
+    return *pattern == L'\0';
 }
 
 bool prepare_deletion(logic::Text& directory, const char* pattern) {
@@ -114,8 +115,7 @@ bool prepare_deletion(logic::Text& directory, const char* pattern) {
         timed_message_box(kBadPattern);
         return false;
     }
-    const rt::u32 n = directory.length();
-    if (n == 0 || directory.c_str()[n - 1] != '\\') directory = logic::join({directory.get(), "\\"});
+    if (!ends_in_separator(directory.get())) directory = logic::join({directory.get(), "\\"});
     return true;
 }
 
@@ -124,10 +124,15 @@ rt::i32 delete_matching_files(const char* directory, const char* pattern, bool r
     ChangeRecord record = ChangeRecord::of_user();
     record.flush_at_most_every(kDeletionFlushIntervalMs);
     std::mutex record_lock;
-    const Deletion deletion = {pattern, recurse, &stop, &record, &record_lock};
+    // The conversions bind on this thread, before the walk's helpers call them.
+    const WideText wide_directory(directory);
+    const WideText wide_pattern(pattern);
+    if (!wide_directory.get() || !wide_pattern.get()) return 0;
+    utf8_from_wide(wide_pattern.get());
+    const Deletion deletion = {wide_pattern.get(), recurse, &stop, &record, &record_lock};
     const FolderWalkSteps steps = {delete_in_folder, nullptr};
     last_error();  // bound on this thread, before the walk's helpers read it
-    return walk_folders(directory, steps, &deletion, stop, kRoutineDeleteFiles).count;
+    return walk_folders(wide_directory.get(), steps, &deletion, stop, kRoutineDeleteFiles).count;
 }
 
 rt::i32 delete_files_by_pattern(logic::Text& directory, const char* pattern, bool recurse, rt::i32 count) {
@@ -180,7 +185,9 @@ rt::i32 timed_message_box(const char* text, std::optional<rt::i32> style, std::o
                           std::optional<rt::u32> owner, std::optional<rt::i32> timeout_ms) {
     constexpr rt::u32 kOwnerLookupLimit = 1000;
     const rt::u32 owner_window = owner ? *owner : own_top_window(kOwnerLookupLimit);
-    const rt::i32 pressed = dll::MessageBoxTimeoutA(owner_window, text, title ? *title : kFriendlyReminder,
+    const WideText wide_text(text);
+    const WideText wide_title(title ? *title : kFriendlyReminder);
+    const rt::i32 pressed = dll::MessageBoxTimeoutW(owner_window, wide_text.get(), wide_title.get(),
                                                     static_cast<rt::u32>(style ? *style : 0), 0,
                                                     static_cast<rt::u32>(timeout_ms ? *timeout_ms : 5000),
                                                     {kRoutineTimedMessageBox, 2});

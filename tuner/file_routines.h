@@ -11,6 +11,8 @@ namespace tuner {
 // Deletes every file below `directory` whose own name matches `pattern` ('*' and '?',
 // letter case ignored; short 8.3 aliases never match), files before subdirectories,
 // not descending into folders whose name begins with a dot nor into reparse points.
+// Files and folders are worked on by their own (UTF-16) names, whatever language
+// they are named in.
 // `directory` gets a trailing backslash, which the caller's variable keeps. Returns
 // `count` plus the number of files deleted; a pattern without "." is refused with a
 // timed message box and gives 0.
@@ -28,7 +30,7 @@ rt::i32 delete_matching_files(const char* directory, const char* pattern, bool r
                               const std::atomic<bool>& stop);
 
 // The name matches a file pattern of '*' and '?', ASCII letters compared without case.
-bool matches_pattern(const char* name, const char* pattern);
+bool matches_pattern(const wchar_t* name, const wchar_t* pattern);
 
 bool is_directory(const char* path);
 // "X:" or "X:\" (trailing backslashes aside): below it lies the whole drive.

@@ -42,12 +42,10 @@ static_assert(offsetof(RenameInformation, name) == 12, "the platform's layout");
 wchar_t fold(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
 // `path` as the platform writes final paths: no doubled and no trailing backslash.
-rt::u32 normalised(const char* path, wchar_t* out, rt::u32 capacity) {
-    const WideText wide(path);
-    const wchar_t* p = wide.get();
-    if (!p) return 0;
+rt::u32 normalised(const wchar_t* path, wchar_t* out, rt::u32 capacity) {
+    if (!path) return 0;
     rt::u32 n = 0;
-    for (; *p; ++p) {
+    for (const wchar_t* p = path; *p; ++p) {
         if (*p == L'\\' && n > 0 && out[n - 1] == L'\\') continue;
         if (n + 1 >= capacity) return 0;
         out[n++] = *p;
@@ -78,15 +76,19 @@ bool kind_is(rt::u32 handle, bool folder, rt::u32& error) {
 // Opened without following a link, then checked: its kind on the handle, no link by
 // its path (a platform that follows links on such an open still shows them by path),
 // and its final path the one meant.
-KernelHandle open_checked(const char* path, rt::u32 access, rt::u32 share, bool folder, rt::u32& error) {
+KernelHandle open_checked(const wchar_t* path, rt::u32 access, rt::u32 share, bool folder, rt::u32& error) {
+    if (!path) {
+        error = kPathNotFound;
+        return KernelHandle();
+    }
     const rt::u32 flags = kOpenReparsePoint | (folder ? kBackupSemantics : kAttributeNormal);
-    KernelHandle handle(dll::CreateFileA(path, access, share, nullptr, kOpenExisting, flags, 0, at(1)), at(3));
+    KernelHandle handle(dll::CreateFileW(path, access, share, nullptr, kOpenExisting, flags, 0, at(1)), at(3));
     if (!handle) {
         error = last_error();
         return handle;
     }
     if (!kind_is(handle.get(), folder, error)) return KernelHandle();
-    const rt::u32 by_path = dll::GetFileAttributesA(path, at(4));
+    const rt::u32 by_path = dll::GetFileAttributesW(path, at(4));
     if (by_path != kNoAttributes && (by_path & kAttributeReparsePoint)) {
         error = kStoppedOnLink;
         return KernelHandle();
@@ -100,7 +102,7 @@ KernelHandle open_checked(const char* path, rt::u32 access, rt::u32 share, bool 
 
 }  // namespace
 
-bool final_path_is(rt::u32 handle, const char* path) {
+bool final_path_is(rt::u32 handle, const wchar_t* path) {
     wchar_t meant[kPathCapacity];
     wchar_t final_path[kPathCapacity];
     const rt::u32 n = normalised(path, meant, kPathCapacity);
@@ -116,6 +118,11 @@ bool final_path_is(rt::u32 handle, const char* path) {
 }
 
 HeldFolder HeldFolder::open(const char* path) {
+    const WideText wide(path);
+    return open(wide.get());
+}
+
+HeldFolder HeldFolder::open(const wchar_t* path) {
     HeldFolder folder;
     folder.handle_ = open_checked(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, folder.error_);
     return folder;
@@ -123,7 +130,7 @@ HeldFolder HeldFolder::open(const char* path) {
 
 bool HeldFolder::missing() const { return !handle_ && (error_ == kFileNotFound || error_ == kPathNotFound); }
 
-bool delete_checked_file(const char* path, rt::u32& error) {
+bool delete_checked_file(const wchar_t* path, rt::u32& error) {
     const KernelHandle file = open_checked(path, kDelete | kReadAttributes | kSynchronize, 0, false, error);
     unsigned char delete_it = 1;  // the platform's FILE_DISPOSITION_INFO
     if (!file) return false;
@@ -134,13 +141,15 @@ bool delete_checked_file(const char* path, rt::u32& error) {
 }
 
 bool rename_checked_folder(const char* path, const char* new_path, rt::u32& error) {
+    const WideText wide_path(path);
+    const WideText wide_new_path(new_path);
     const KernelHandle folder =
-        open_checked(path, kDelete | kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, error);
+        open_checked(wide_path.get(), kDelete | kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, error);
     if (!folder) return false;
     RenameInformation rename = {};
     // The rename takes the system's own form of a full path, \??\C:\...
     std::memcpy(rename.name, L"\\??\\", 4 * sizeof(wchar_t));
-    const rt::u32 n = normalised(new_path, rename.name + 4, kPathCapacity - 4);
+    const rt::u32 n = normalised(wide_new_path.get(), rename.name + 4, kPathCapacity - 4);
     if (n == 0) {
         error = kAccessDenied;
         return false;
@@ -155,11 +164,12 @@ bool rename_checked_folder(const char* path, const char* new_path, rt::u32& erro
 }
 
 bool checked_or_absent(const char* path, rt::u32& error) {
-    if (dll::GetFileAttributesA(path, at(8)) == kNoAttributes) {
+    const WideText wide(path);
+    if (dll::GetFileAttributesW(wide.get(), at(8)) == kNoAttributes) {
         const rt::u32 code = last_error();
         if (code == kFileNotFound || code == kPathNotFound) return true;
     }
-    return static_cast<bool>(open_checked(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite | kShareDelete,
+    return static_cast<bool>(open_checked(wide.get(), kReadAttributes | kSynchronize, kShareRead | kShareWrite | kShareDelete,
                                           false, error));
 }
 

@@ -13,7 +13,7 @@ namespace tuner {
 
 // Whether the open `handle`'s final path is `path`: letter case, a trailing backslash
 // and doubled backslashes aside.
-bool final_path_is(rt::u32 handle, const char* path);
+bool final_path_is(rt::u32 handle, const wchar_t* path);
 
 // A folder opened itself (a link in its place is refused, not followed), checked to be
 // the folder its path names, and held without delete sharing so that it cannot be
@@ -27,7 +27,9 @@ public:
     HeldFolder& operator=(const HeldFolder&) = delete;
 
     // Empty when refused: `error()` then says why (kStoppedOnLink for a link or a
-    // folder that is not where its path says, otherwise the platform's code).
+    // folder that is not where its path says, otherwise the platform's code). The
+    // path is the file system's wide name or one of the tool's GBK texts.
+    static HeldFolder open(const wchar_t* path);
     static HeldFolder open(const char* path);
 
     explicit operator bool() const { return static_cast<bool>(handle_); }
@@ -43,7 +45,7 @@ private:
 // Deletes the file `path` on a handle of its own: not a link, not a folder, and lying
 // where its path says. False with the reason in `error` otherwise. The handle shares
 // nothing, so of two deleters at once only one succeeds.
-bool delete_checked_file(const char* path, rt::u32& error);
+bool delete_checked_file(const wchar_t* path, rt::u32& error);
 
 // Renames the folder `path` on its own handle, checked like a held folder, to
 // `new_path` (which must not exist yet). False with the reason in `error` otherwise.

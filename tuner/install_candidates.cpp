@@ -13,6 +13,7 @@
 #include "tuner/process_owner.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -121,14 +122,19 @@ logic::Text bounded_text(char (&buffer)[kLongestReadText + 1], rt::u32 length) {
 
 logic::Text registry_install_path(rt::u32 root_key) {
     rt::u32 key = 0;
-    if (dll::RegOpenKeyExA(root_key, kLauncherKey, 0, kQueryValue | kView32, &key, at(2)) != 0) return {};
-    char value[kLongestReadText + 1];
+    const WideText sub_key(kLauncherKey);
+    if (dll::RegOpenKeyExW(root_key, sub_key.get(), 0, kQueryValue | kView32, &key, at(2)) != 0) return {};
+    wchar_t value[kLongestReadText + 1];
     rt::u32 type = 0;
-    rt::u32 size = kLongestReadText;
-    const rt::u32 status = dll::RegQueryValueExA(key, kInstallPathValue, nullptr, &type, value, &size, at(3));
+    rt::u32 size = kLongestReadText * sizeof(wchar_t);
+    const WideText name(kInstallPathValue);
+    const rt::u32 status = dll::RegQueryValueExW(key, name.get(), nullptr, &type, value, &size, at(3));
     dll::RegCloseKey(key, at(4));
-    if (status != 0 || type != kRegistryText) return {};
-    return bounded_text(value, size);
+    if (status != 0 || type != kRegistryText || size / sizeof(wchar_t) > kLongestReadText) return {};
+    value[size / sizeof(wchar_t)] = L'\0';
+    bool exact = false;
+    logic::Text path = gbk_from_wide(value, &exact);
+    return exact ? std::move(path) : logic::Text();
 }
 
 // The full image path of a process of the tool's user, or empty when it is another

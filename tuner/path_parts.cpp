@@ -1,6 +1,7 @@
 #include "tuner/path_parts.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "tuner/directory_listing.h"
 
@@ -33,6 +34,8 @@ size_t trimmed_length(const char* path) {
     return n;
 }
 
+bool ends_in_separator(const char* path) { return path && trimmed_length(path) < std::strlen(path); }
+
 size_t parent_length(const char* path) {
     const size_t n = trimmed_length(path);
     const size_t last = last_backslash(path, n);
@@ -49,6 +52,38 @@ const char* last_part(const char* path) {
 bool same_path_text(const char* a, const char* b) {
     const size_t n = trimmed_length(a);
     if (n == 0 || n != trimmed_length(b)) return false;
+    for (size_t i = 0; i < n; ++i) {
+        // A character's second byte may look like a capital: it is compared as it is.
+        if (is_lead_byte(a[i]) && i + 1 < n) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+            ++i;
+        } else if (fold_letter(a[i]) != fold_letter(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+size_t wide_trimmed_length(const wchar_t* path) {
+    size_t n = path ? std::wcslen(path) : 0;
+    while (n > 0 && path[n - 1] == L'\\') --n;
+    return n;
+}
+
+}  // namespace
+
+size_t parent_length(const wchar_t* path) {
+    const size_t n = wide_trimmed_length(path);
+    for (size_t i = n; i > 0; --i)
+        if (path[i - 1] == L'\\') return i - 1;
+    return 0;
+}
+
+bool same_path_text(const wchar_t* a, const wchar_t* b) {
+    const size_t n = wide_trimmed_length(a);
+    if (n == 0 || n != wide_trimmed_length(b)) return false;
     for (size_t i = 0; i < n; ++i)
         if (fold_letter(a[i]) != fold_letter(b[i])) return false;
     return true;

@@ -9,6 +9,9 @@ namespace tuner {
 // The length of `path` without the backslashes at its end.
 size_t trimmed_length(const char* path);
 
+// Whether `path` ends in a backslash of its own, not in the second byte of a character.
+bool ends_in_separator(const char* path);
+
 // The length of the folder holding the last part of `path` (trailing backslashes
 // ignored), without the backslash between them; 0 when there is no backslash.
 size_t parent_length(const char* path);
@@ -20,5 +23,9 @@ const char* last_part(const char* path);
 // The two paths name the same folder by their text: ASCII letter case and trailing
 // backslashes ignored.
 bool same_path_text(const char* a, const char* b);
+
+// The same for paths in the system's wide form.
+size_t parent_length(const wchar_t* path);
+bool same_path_text(const wchar_t* a, const wchar_t* b);
 
 }  // namespace tuner

@@ -1,5 +1,6 @@
 #include "tuner/permission_grant.h"
 
+#include <string>
 #include <utility>
 
 #include "logic/calls.h"
@@ -7,6 +8,7 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/kernel_handle.h"
+#include "tuner/path_parts.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
 
@@ -53,17 +55,6 @@ public:
 private:
     void* block_;
 };
-
-// How many bytes of `path` (code page 936) name the folder holding it: up to its last
-// backslash. A backslash byte that is the second byte of a character does not count.
-rt::u32 parent_length(const char* path) {
-    rt::u32 length = 0;
-    for (rt::u32 i = 0; path[i] != '\0'; ++i) {
-        if (path[i] == '\\') length = i;
-        else if (static_cast<unsigned char>(path[i]) >= 0x81 && path[i + 1] != '\0') ++i;
-    }
-    return length;
-}
 
 // Opens the folder `path` itself, refusing a reparse point; on failure `error` holds
 // the code.
@@ -125,7 +116,7 @@ logic::Text access_list_text(void* descriptor, rt::u32* error) {
 
 PermissionGrant grant_permission(const char* path, const char* trustee, rt::u32 access_mask, rt::u32 access_mode) {
     PermissionGrant grant;
-    const logic::Text parent_path = logic::Text::first_bytes(path, parent_length(path));
+    const logic::Text parent_path = logic::Text::first_bytes(path, static_cast<rt::u32>(parent_length(path)));
     const WideText wide_parent(parent_path.get());
     const WideText wide_path(path);
     const WideText wide_trustee(trustee);
@@ -173,13 +164,14 @@ PermissionGrant grant_permission(const char* path, const char* trustee, rt::u32 
 }
 
 void record_permission_grant(const char* path, const PermissionGrant& grant) {
-    const logic::Text entry = change_entry(Change::Permission, path, grant.granted, grant.error);
-    if (!grant.granted) {
-        ChangeRecord::of_user().append_entry(entry.get());
-        return;
+    const WideText wide_path(path);
+    std::wstring entry = change_entry(Change::Permission, wide_path.get(), grant.granted, grant.error);
+    if (grant.granted) {
+        const WideText previous(grant.previous.get());
+        entry += L'\t';
+        if (previous.get()) entry += previous.get();
     }
-    const logic::Text line = logic::join({entry.get(), "\t", grant.previous.get()});
-    ChangeRecord::of_user().append_entry(line.get());
+    ChangeRecord::of_user().append_entry(entry.c_str());
 }
 
 }  // namespace tuner

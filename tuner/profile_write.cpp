@@ -11,6 +11,7 @@
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -23,13 +24,21 @@ constexpr rt::u32 kMostRoom = 64u << 20;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineDx11, 10 + site}; }
 
+// The item as the writer is given it (the tool's GBK texts) and as the reader answers
+// (the wide texts it reads the file as).
 struct Item {
     const char* section;
     const char* key;
     const char* value;
+    std::wstring wide_section, wide_key, wide_value;
 };
 
-using Lines = std::vector<std::string>;
+using Lines = std::vector<std::wstring>;
+
+std::wstring wide(const char* text) {
+    const WideText converted(text);
+    return converted.get() ? converted.get() : L"";
+}
 
 // The reader's answers, in one buffer for the whole check.
 class Reader {
@@ -38,13 +47,14 @@ public:
     // than the file's text), within what the check may take.
     explicit Reader(rt::u64 bytes) : buffer_(static_cast<size_t>(bytes < kMostRoom ? bytes + 2 : kMostRoom)) {}
 
-    bool section_names(const char* file, Lines& names) {
-        return read([&](char* into, rt::u32 size) { return dll::GetPrivateProfileSectionNamesA(into, size, file, at(1)); },
-                    names);
-    }
-    bool section_lines(const char* file, const char* section, Lines& lines) {
+    bool section_names(const wchar_t* file, Lines& names) {
         return read(
-            [&](char* into, rt::u32 size) { return dll::GetPrivateProfileSectionA(section, into, size, file, at(2)); },
+            [&](wchar_t* into, rt::u32 size) { return dll::GetPrivateProfileSectionNamesW(into, size, file, at(1)); },
+            names);
+    }
+    bool section_lines(const wchar_t* file, const wchar_t* section, Lines& lines) {
+        return read(
+            [&](wchar_t* into, rt::u32 size) { return dll::GetPrivateProfileSectionW(section, into, size, file, at(2)); },
             lines);
     }
 
@@ -62,14 +72,14 @@ private:
         }
         lines.clear();
         for (rt::u32 at_line = 0; at_line < got;) {
-            const std::string line(buffer_.data() + at_line);
+            const std::wstring line(buffer_.data() + at_line);
             at_line += static_cast<rt::u32>(line.size()) + 1;
             lines.push_back(line);
         }
         return true;
     }
 
-    std::vector<char> buffer_;
+    std::vector<wchar_t> buffer_;  // a file's text has no more characters than bytes
 };
 
 // The platform's standard information record of an open file.
@@ -83,22 +93,22 @@ struct StandardInformation {
 };
 
 // The size of `path`; zero when it cannot be opened.
-rt::u64 size_of(const char* path) {
-    const KernelHandle file(dll::CreateFileA(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
+rt::u64 size_of(const wchar_t* path) {
+    const KernelHandle file(dll::CreateFileW(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
     StandardInformation info = {};
     return file && dll::GetFileInformationByHandleEx(file.get(), kStandardInformation, &info, sizeof info, at(6))
                ? info.size
                : 0;
 }
 
-bool has_key(const std::string& line, const char* key) {
-    const size_t equals = line.find('=');
-    return equals != std::string::npos && equal_ignoring_case(line.substr(0, equals).c_str(), key);
+bool has_key(const std::wstring& line, const std::wstring& key) {
+    const size_t equals = line.find(L'=');
+    return equals != std::wstring::npos && equal_ignoring_case(line.substr(0, equals).c_str(), key.c_str());
 }
 
-Lines without_key(Lines lines, const char* key) {
+Lines without_key(Lines lines, const std::wstring& key) {
     Lines kept;
-    for (std::string& line : lines)
+    for (std::wstring& line : lines)
         if (!has_key(line, key)) kept.push_back(std::move(line));
     return kept;
 }
@@ -106,10 +116,10 @@ Lines without_key(Lines lines, const char* key) {
 // The written section holds the item with its value where the key was (or anew), and
 // its other lines as they were.
 bool section_changed_by_item(const Lines& before, const Lines& after, const Item& item) {
-    for (const std::string& line : after)
-        if (has_key(line, item.key)) {
-            if (line.substr(line.find('=') + 1) != item.value) return false;
-            return without_key(before, item.key) == without_key(after, item.key);
+    for (const std::wstring& line : after)
+        if (has_key(line, item.wide_key)) {
+            if (line.substr(line.find(L'=') + 1) != item.wide_value) return false;
+            return without_key(before, item.wide_key) == without_key(after, item.wide_key);
         }
     return false;
 }
@@ -117,14 +127,19 @@ bool section_changed_by_item(const Lines& before, const Lines& after, const Item
 // What the reader finds in `copy` is what it finds in `original` but for the item:
 // the same sections in the same order (the item's own appended when it was missing)
 // and the same lines in each.
-bool only_item_changed(const char* original, const char* copy, const Item& item) {
+bool only_item_changed(const char* original_path, const char* copy_path, const Item& item) {
+    const WideText wide_original(original_path), wide_copy(copy_path);
+    const wchar_t* original = wide_original.get();
+    const wchar_t* copy = wide_copy.get();
+    if (!original || !copy) return false;
     const rt::u64 original_size = size_of(original), copy_size = size_of(copy);
     Reader reader(original_size > copy_size ? original_size : copy_size);
     Lines before, after;
     if (!reader.section_names(original, before) || !reader.section_names(copy, after)) return false;
     bool section_found = false;
-    for (const std::string& name : before) section_found = section_found || equal_ignoring_case(name.c_str(), item.section);
-    if (!section_found) before.push_back(item.section);
+    for (const std::wstring& name : before)
+        section_found = section_found || equal_ignoring_case(name.c_str(), item.wide_section.c_str());
+    if (!section_found) before.push_back(item.wide_section);
     if (before.size() != after.size()) return false;
     Lines old_lines, new_lines;
     for (size_t i = 0; i < after.size(); ++i) {
@@ -132,7 +147,7 @@ bool only_item_changed(const char* original, const char* copy, const Item& item)
             !reader.section_lines(original, after[i].c_str(), old_lines) ||
             !reader.section_lines(copy, after[i].c_str(), new_lines))
             return false;
-        const bool same = equal_ignoring_case(after[i].c_str(), item.section)
+        const bool same = equal_ignoring_case(after[i].c_str(), item.wide_section.c_str())
                               ? section_changed_by_item(old_lines, new_lines, item)
                               : old_lines == new_lines;
         if (!same) return false;
@@ -155,7 +170,7 @@ bool write_item(const char* original, const char* copy, const void* context, rt:
 }  // namespace
 
 bool write_profile_item(const char* file, const char* section, const char* key, const char* value, rt::u32* error) {
-    const Item item = {section, key, value};
+    const Item item = {section, key, value, wide(section), wide(key), wide(value)};
     return rewrite_through_copy(file, write_item, &item, error);
 }
 

@@ -71,10 +71,10 @@ rt::u32 wide_length(const wchar_t* text) {
 
 // Opens with `disposition`, trying again while another program holds the file in
 // a way that excludes this open; a failure leaves its code in `error`.
-KernelHandle open_while_busy(const char* path, rt::u32 access, rt::u32 share, rt::u32 disposition, rt::u32* error) {
+KernelHandle open_while_busy(const wchar_t* path, rt::u32 access, rt::u32 share, rt::u32 disposition, rt::u32* error) {
     const rt::u32 start = dll::GetTickCount(at(15));
     for (;;) {
-        KernelHandle file(dll::CreateFileA(path, access, share, nullptr, disposition, kAttributeNormal | kOpenReparsePoint,
+        KernelHandle file(dll::CreateFileW(path, access, share, nullptr, disposition, kAttributeNormal | kOpenReparsePoint,
                                            0, at(4)),
                           at(3));
         if (file) return file;
@@ -101,9 +101,9 @@ RecordFolder& RecordFolder::operator=(RecordFolder&& other) noexcept {
     return *this;
 }
 
-RecordFolder RecordFolder::open(const char* path) {
+RecordFolder RecordFolder::open(const wchar_t* path) {
     RecordFolder folder;
-    KernelHandle handle(dll::CreateFileA(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, nullptr,
+    KernelHandle handle(dll::CreateFileW(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, nullptr,
                                          kOpenExisting, kBackupSemantics | kOpenReparsePoint, 0, at(18)),
                         at(19));
     if (!handle) return folder;
@@ -111,7 +111,7 @@ RecordFolder RecordFolder::open(const char* path) {
     if (!dll::GetFileInformationByHandleEx(handle.get(), kAttributeInformation, &kind, sizeof kind, at(20)) ||
         !(kind.attributes & kAttributeDirectory) || (kind.attributes & kAttributeReparsePoint))
         return folder;
-    const rt::u32 by_path = dll::GetFileAttributesA(path, at(11));
+    const rt::u32 by_path = dll::GetFileAttributesW(path, at(11));
     if (by_path == kNoAttributes || !(by_path & kAttributeDirectory) || (by_path & kAttributeReparsePoint)) return folder;
     rt::u32 n = dll::GetFinalPathNameByHandleW(handle.get(), folder.path_, kPathCapacity, 0, at(21));
     if (n == 0 || n >= kPathCapacity) return folder;
@@ -146,7 +146,7 @@ bool RecordFolder::path_of(const wchar_t* name, wchar_t* out, rt::u32 capacity) 
     return true;
 }
 
-KernelHandle open_record_to_append(const char* path) {
+KernelHandle open_record_to_append(const wchar_t* path) {
     constexpr rt::u32 kAccess = kAppendData | kReadData | kReadAttributes | kSynchronize;
     constexpr rt::u32 kShare = kShareRead | kShareWrite;
     // A new record only where no name is taken at all: an existing name that does not
@@ -161,9 +161,10 @@ KernelHandle open_record_to_append(const char* path) {
     return {};
 }
 
-KernelHandle open_record_to_rename(const char* path) {
-    return KernelHandle(dll::CreateFileA(path, kDelete | kReadAttributes | kSynchronize, kShareRead | kShareWrite,
-                                         nullptr, kOpenExisting, kAttributeNormal | kOpenReparsePoint, 0, at(4)),
+KernelHandle open_record_to_rename(const wchar_t* path) {
+    return KernelHandle(dll::CreateFileW(path, kDelete | kReadData | kReadAttributes | kSynchronize,
+                                         kShareRead | kShareWrite, nullptr, kOpenExisting,
+                                         kAttributeNormal | kOpenReparsePoint, 0, at(4)),
                         at(3));
 }
 
@@ -187,14 +188,30 @@ bool record_size(rt::u32 file, rt::u64* size) {
     return true;
 }
 
-bool ends_with_line_break(rt::u32 file, rt::u64 size) {
-    if (size == 0) return true;
+namespace {
+
+// Reads `length` bytes at `offset` of the open file; false when fewer arrive.
+bool read_at(rt::u32 file, rt::u64 offset, char* into, rt::u32 length) {
     Overlapped where = {};
-    where.offset = static_cast<rt::u32>(size - 1);
-    where.offset_high = static_cast<rt::u32>((size - 1) >> 32);
-    char last = 0;
+    where.offset = static_cast<rt::u32>(offset);
+    where.offset_high = static_cast<rt::u32>(offset >> 32);
     rt::u32 read = 0;
-    return dll::ReadFile(file, &last, 1, &read, &where, at(23)) && read == 1 && last == '\n';
+    return dll::ReadFile(file, into, length, &read, &where, at(23)) && read == length;
+}
+
+}  // namespace
+
+bool begins_with_mark(rt::u32 file, rt::u64 size) {
+    char start[kByteOrderMarkLength] = {};
+    return size >= kByteOrderMarkLength && read_at(file, 0, start, kByteOrderMarkLength) &&
+           std::memcmp(start, kByteOrderMark, kByteOrderMarkLength) == 0;
+}
+
+bool at_line_start(rt::u32 file, rt::u64 size) {
+    if (size == 0) return true;
+    if (size == kByteOrderMarkLength && begins_with_mark(file, size)) return true;
+    char last = 0;
+    return read_at(file, size - 1, &last, 1) && last == '\n';
 }
 
 bool rename_in_folder(rt::u32 file, const RecordFolder& folder, const wchar_t* name) {

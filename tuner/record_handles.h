@@ -22,7 +22,7 @@ public:
     // Opens `path` and checks it: a directory and no reparse point, on its handle and
     // by its path (a platform that opens what a link names still shows the link by
     // path). Empty when refused.
-    static RecordFolder open(const char* path);
+    static RecordFolder open(const wchar_t* path);
 
     explicit operator bool() const { return static_cast<bool>(handle_); }
     // Whether the open `file` lies directly in this folder, by its final path.
@@ -45,18 +45,25 @@ private:
 // with deletion, so no one renames it away while it is written); an existing file is
 // opened, a missing one made new, never through a link left dangling in its place.
 // Busy files are tried again for a short while. None when it cannot be opened.
-KernelHandle open_record_to_append(const char* path);
-// The record opened for renaming: only when no one else holds it.
-KernelHandle open_record_to_rename(const char* path);
+KernelHandle open_record_to_append(const wchar_t* path);
+// The record opened for renaming (and reading its start): only when no one else holds it.
+KernelHandle open_record_to_rename(const wchar_t* path);
 
 // The size of a plain record in `folder`: no reparse point, no other hard link. False
 // for anything else.
 bool plain_record_size(rt::u32 file, const RecordFolder& folder, rt::u64* size);
 // The size now, as other writers left it.
 bool record_size(rt::u32 file, rt::u64* size);
-// Whether the `size` bytes of the record end with a line break (an empty record
-// does); a line cut short by a full disk does not.
-bool ends_with_line_break(rt::u32 file, rt::u64 size);
+// The record's encoding is UTF-8, marked by these bytes at its start.
+inline constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+inline constexpr rt::u32 kByteOrderMarkLength = 3;
+
+// Whether the `size` bytes of the record begin with the byte-order mark.
+bool begins_with_mark(rt::u32 file, rt::u64 size);
+// Whether the next line of a record of `size` bytes starts a line of its own: the
+// record is empty, holds just the mark, or ends with a line break (a line cut short
+// by a full disk does not).
+bool at_line_start(rt::u32 file, rt::u64 size);
 
 // Renames the open `file` to `name` in `folder`, replacing a file of that name there.
 bool rename_in_folder(rt::u32 file, const RecordFolder& folder, const wchar_t* name);

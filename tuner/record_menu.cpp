@@ -6,6 +6,7 @@
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -41,7 +42,8 @@ rt::u32 main_window_handle() {
     if (title.empty()) return 0;
     const rt::u32 process = dll::GetCurrentProcessId(at(3));
     rt::u32 window = 0;
-    while ((window = dll::FindWindowExA(0, window, nullptr, title.get(), at(4))) != 0) {
+    const WideText wide_title(title.get());
+    while ((window = dll::FindWindowExW(0, window, nullptr, wide_title.get(), at(4))) != 0) {
         rt::u32 owner = 0;
         dll::GetWindowThreadProcessId(window, &owner, at(5));
         if (owner == process) return window;

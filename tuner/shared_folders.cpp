@@ -8,6 +8,7 @@
 #include "tuner/kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/routines.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -28,18 +29,20 @@ constexpr rt::u32 kLocalMachine = 0x80000002;
 constexpr rt::u32 kQueryValue = 0x0001;
 constexpr rt::u32 kView64 = 0x0100;
 constexpr rt::u32 kRegistryText = 1;
-TRIVANE_CONSTANT const char kCurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-TRIVANE_CONSTANT const char kProgramFilesValues[][24] = {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir"};
+constexpr wchar_t kCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+constexpr const wchar_t* kProgramFilesValues[] = {L"ProgramFilesDir", L"ProgramFilesDir (x86)", L"ProgramW6432Dir"};
 
 constexpr rt::u32 kShareAll = 0x7;
 
 constexpr int kMostFolders = 12;
 
+// The folders in the system's own wide form: one may have a name the tool's texts
+// cannot hold (a user named in another language).
 struct FolderList {
-    char paths[kMostFolders][kMaxPath] = {};
+    wchar_t paths[kMostFolders][kMaxPath] = {};
     int count = 0;
 
-    char* next() { return count < kMostFolders ? paths[count] : nullptr; }
+    wchar_t* next() { return count < kMostFolders ? paths[count] : nullptr; }
     void keep_if_named() {
         if (count < kMostFolders && paths[count][0]) ++count;
     }
@@ -48,19 +51,19 @@ struct FolderList {
         if (count == 0 || count >= kMostFolders) return;
         const size_t n = parent_length(paths[count - 1]);
         if (n <= 2) return;
-        std::memcpy(paths[count], paths[count - 1], n);
-        paths[count][n] = '\0';
+        std::memcpy(paths[count], paths[count - 1], n * sizeof(wchar_t));
+        paths[count][n] = L'\0';
         ++count;
     }
 };
 
 // False when the shell does not name that folder.
 bool add_shell_folder(FolderList& list, rt::u32 folder) {
-    char* path = list.next();
+    wchar_t* path = list.next();
     if (!path) return false;
-    path[0] = '\0';
-    if (dll::SHGetFolderPathA(0, folder, 0, 0, path, at(1)) != 0) path[0] = '\0';
-    path[kMaxPath - 1] = '\0';
+    path[0] = L'\0';
+    if (dll::SHGetFolderPathW(0, folder, 0, 0, path, at(1)) != 0) path[0] = L'\0';
+    path[kMaxPath - 1] = L'\0';
     const int before = list.count;
     list.keep_if_named();
     return list.count > before;
@@ -68,14 +71,14 @@ bool add_shell_folder(FolderList& list, rt::u32 folder) {
 
 void add_program_files_folders(FolderList& list) {
     rt::u32 key = 0;
-    if (dll::RegOpenKeyExA(kLocalMachine, kCurrentVersionKey, 0, kQueryValue | kView64, &key, at(2)) != 0) return;
-    for (const char* value : kProgramFilesValues) {
-        char* path = list.next();
+    if (dll::RegOpenKeyExW(kLocalMachine, kCurrentVersionKey, 0, kQueryValue | kView64, &key, at(2)) != 0) return;
+    for (const wchar_t* value : kProgramFilesValues) {
+        wchar_t* path = list.next();
         if (!path) break;
         rt::u32 type = 0;
-        rt::u32 size = kMaxPath - 1;
-        const bool read = dll::RegQueryValueExA(key, value, nullptr, &type, path, &size, at(3)) == 0;
-        path[read && type == kRegistryText && size < kMaxPath ? size : 0] = '\0';
+        rt::u32 size = (kMaxPath - 1) * sizeof(wchar_t);  // in bytes
+        const bool read = dll::RegQueryValueExW(key, value, nullptr, &type, path, &size, at(3)) == 0;
+        path[read && type == kRegistryText && size / sizeof(wchar_t) < kMaxPath ? size / sizeof(wchar_t) : 0] = L'\0';
         list.keep_if_named();
     }
     dll::RegCloseKey(key, at(4));
@@ -106,9 +109,9 @@ struct FolderIdentity {
     }
 };
 
-FolderIdentity identity_of(const char* folder) {
+FolderIdentity identity_of(const wchar_t* folder) {
     const KernelHandle handle(
-        dll::CreateFileA(folder, kReadAttributes, kShareAll, nullptr, kOpenExisting, kBackupSemantics, 0, at(5)), at(7));
+        dll::CreateFileW(folder, kReadAttributes, kShareAll, nullptr, kOpenExisting, kBackupSemantics, 0, at(5)), at(7));
     FolderIdentity identity;
     if (!handle) return identity;
     rt::u32 information[13] = {};  // the platform's by-handle file information
@@ -125,10 +128,12 @@ FolderIdentity identity_of(const char* folder) {
 
 bool is_shared_system_folder(const char* directory) {
     if (trimmed_length(directory) == 0) return false;
+    const WideText wide_directory(directory);
+    if (!wide_directory.get()) return false;
     const FolderList list = shared_folders();
     for (int i = 0; i < list.count; ++i)
-        if (same_path_text(directory, list.paths[i])) return true;
-    const FolderIdentity install = identity_of(directory);
+        if (same_path_text(wide_directory.get(), list.paths[i])) return true;
+    const FolderIdentity install = identity_of(wide_directory.get());
     if (!install.known) return false;
     for (int i = 0; i < list.count; ++i)
         if (identity_of(list.paths[i]) == install) return true;

@@ -10,6 +10,7 @@
 #include "tuner/kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -70,7 +71,9 @@ rt::u32 create_named(const char* folder, const char* tail, char (&name)[kMaxPath
     error = kNameTooLong;
     for (int i = 0; i < kNameTries; ++i) {
         if (!compose(name, folder, ++unique, tail)) break;
-        const rt::u32 file = dll::CreateFileA(name, kGenericWrite, 0, nullptr, kCreateNew, kAttributeNormal, 0, at(7));
+        const WideText wide_name(name);
+        const rt::u32 file =
+            dll::CreateFileW(wide_name.get(), kGenericWrite, 0, nullptr, kCreateNew, kAttributeNormal, 0, at(7));
         if (file != kInvalidHandle) return file;
         error = last_error();
     }
@@ -87,7 +90,7 @@ rt::u32 name_start(const char* path) {
         const auto c = static_cast<unsigned char>(path[i]);
         if (c == '\\')
             start = i + 1;
-        else if (c >= 0x81 && path[i + 1])
+        else if (c >= 0x81 && c <= 0xFE && path[i + 1])
             ++i;
     }
     return start;
@@ -118,19 +121,26 @@ bool reserve_aside_name(const char* target, char (&name)[kMaxPath], rt::u32& err
     return false;
 }
 
+// Ours are named from the tool's texts: a name without a GBK form is someone else's.
 void clear_leftovers(const char* folder) {
-    DirectoryListing listing(folder, kRoutineFileReplace);
+    const WideText wide_folder(folder);
+    if (!wide_folder.get()) return;
+    DirectoryListing listing(wide_folder.get(), kRoutineFileReplace);
     while (listing.next()) {
         rt::u32 process_id = 0;
-        const char* name = listing.name();
-        if (listing.is_directory() || listing.is_reparse_point() || !ours(name, process_id) || still_running(process_id))
+        bool exact = false;
+        const logic::Text name = gbk_from_wide(listing.name(), &exact);
+        if (!exact || name.empty() || listing.is_directory() || listing.is_reparse_point() || !ours(name.get(), process_id) ||
+            still_running(process_id))
             continue;
-        const logic::Text path = logic::join({folder, name});
-        if (name[kStemLength] == kAsideMark) {
+        const logic::Text path = logic::join({folder, name.get()});
+        if (name.get()[kStemLength] == kAsideMark) {
             // The old file, moved aside by a run that ended before the new one was in.
-            const logic::Text target = logic::join({folder, name + kStemLength + 1});
-            if (dll::GetFileAttributesA(target.get(), at(9)) == kNoAttributes &&
-                dll::MoveFileExA(path.get(), target.get(), kMoveWriteThrough, at(10)))
+            const logic::Text target = logic::join({folder, name.get() + kStemLength + 1});
+            const WideText wide_path(path.get());
+            const WideText wide_target(target.get());
+            if (dll::GetFileAttributesW(wide_target.get(), at(9)) == kNoAttributes &&
+                dll::MoveFileExW(wide_path.get(), wide_target.get(), kMoveWriteThrough, at(10)))
                 continue;
         }
         logic::delete_file(path.get());

@@ -16,7 +16,7 @@
 namespace {
 
 // The record as Notepad reads it: GENERIC_READ, shared with readers only. Empty
-// when it does not open.
+// when it does not open. Notepad takes the mark at its start for UTF-8.
 std::string read_as_notepad_does(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -27,6 +27,13 @@ std::string read_as_notepad_does(const std::string& path) {
     while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
     CloseHandle(file);
     return content;
+}
+
+std::wstring wide(const std::string& gbk) {
+    std::wstring text(gbk.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(936, 0, gbk.c_str(), -1, &text[0], static_cast<int>(text.size()));
+    text.resize(n > 0 ? n - 1 : 0);
+    return text;
 }
 
 TEST(ChangeRecordEndToEnd, BetweenActionsNotepadOpensTheRecordAndReadsItsLines) {
@@ -51,10 +58,12 @@ TEST(ChangeRecordEndToEnd, BetweenActionsNotepadOpensTheRecordAndReadsItsLines) 
     ASSERT_EQ(tail.lines_with(config), (std::vector<std::string>{"备份\t" + config + ".bak\t成功",
                                                                   "写入\t" + config + "\t成功"}));
 
-    const std::string record = read_as_notepad_does(testing_support::ChangeRecordTail::path());
-    EXPECT_NE(record.find("\t写入\t" + config + "\t成功\r\n"), std::string::npos);
+    std::wstring record;
+    ASSERT_TRUE(testing_support::ChangeRecordTail::decode(
+        read_as_notepad_does(testing_support::ChangeRecordTail::path()), record));
+    EXPECT_NE(record.find(wide("\t写入\t" + config + "\t成功\r\n")), std::wstring::npos);
     for (const std::string& log : client.logs)
-        EXPECT_NE(record.find("\t删除\t" + log + "\t成功\r\n"), std::string::npos) << log;
+        EXPECT_NE(record.find(wide("\t删除\t" + log + "\t成功\r\n")), std::wstring::npos) << log;
     EXPECT_EQ(tool.close(), 0u);
 }
 

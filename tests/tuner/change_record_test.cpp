@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <utility>
+
 #include "forms/window_system_install.h"
 #include "logic/calls.h"
 #include "tests/support/box_look.h"
@@ -10,7 +12,9 @@
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
+#include "tests/tuner/wide_names.h"
 #include "tuner/change_record.h"
 #include "tuner/file_routines.h"
 #include "tuner/program_info.h"
@@ -24,7 +28,7 @@ using testing_support::TempDir;
 using tuner::Change;
 
 std::string entry(Change change, const char* subject, bool done, rt::u32 error) {
-    return tuner::change_entry(change, subject, done, error).c_str();
+    return tuner_tests::gbk(tuner::change_entry(change, tuner_tests::wide(subject).c_str(), done, error));
 }
 
 TEST(ChangeRecord, AnEntryNamesTheActionTheSubjectAndTheOutcome) {
@@ -39,8 +43,11 @@ TEST(ChangeRecord, AnEntryNamesTheActionTheSubjectAndTheOutcome) {
 // The size past which a record is renamed to changes.old.log.
 constexpr size_t kRotationSize = 1048576;
 
-// A record of `size` bytes of whole lines.
-std::string lines_of_size(size_t size) { return std::string(size - 2, 'x') + "\r\n"; }
+// The record's encoding, UTF-8, is marked at its start.
+const std::string kMark = "\xEF\xBB\xBF";
+
+// A record of `size` bytes of whole lines, behind the mark.
+std::string lines_of_size(size_t size) { return kMark + std::string(size - 2 - kMark.size(), 'x') + "\r\n"; }
 
 TEST(ChangeRecord, LinesAreAppendedAndTheRecordIsRenamedBeforeItPassesTheLimit) {
     tuner_tests::start_tool_runtime();
@@ -51,7 +58,7 @@ TEST(ChangeRecord, LinesAreAppendedAndTheRecordIsRenamedBeforeItPassesTheLimit) 
         EXPECT_TRUE(first.append_line("one\r\n"));
     }
     EXPECT_TRUE(tuner::ChangeRecord(record.c_str(), old.c_str()).append_line("two\r\n"));
-    EXPECT_EQ(read_whole_file(record), "one\r\ntwo\r\n");
+    EXPECT_EQ(read_whole_file(record), kMark + "one\r\ntwo\r\n");
 
     // Up to the limit exactly it grows; the next line starts a new record.
     const std::string full = lines_of_size(kRotationSize - 6);
@@ -63,7 +70,72 @@ TEST(ChangeRecord, LinesAreAppendedAndTheRecordIsRenamedBeforeItPassesTheLimit) 
     EXPECT_TRUE(open.append_line("next\r\n"));
     EXPECT_TRUE(read_whole_file(old) == full + "last\r\n");
     EXPECT_TRUE(open.append_line("more\r\n"));
-    EXPECT_TRUE(read_whole_file(record) == "next\r\nmore\r\n");
+    EXPECT_TRUE(read_whole_file(record) == kMark + "next\r\nmore\r\n");
+}
+
+// The record is UTF-8 behind one mark: a new or empty record gets the mark with its
+// first line, a marked one only the line, and one of the earlier encoding (no mark)
+// is moved to changes.old.log byte for byte before the first new line.
+TEST(ChangeRecord, TheRecordIsUtf8BehindOneMarkAndAnEarlierRecordIsMovedAsideWhole) {
+    tuner_tests::start_tool_runtime();
+    const std::string earlier = "2026-12-01 10:00:00\t删除\tC:\\客户端\\a.log\t成功\r\n";  // GBK
+    const struct {
+        const char* name;
+        const char* record;  // null: no record yet
+        std::string kept;    // what the record holds before the new line afterwards
+        const char* old;     // changes.old.log afterwards; null: none
+    } cases[] = {
+        {"no record", nullptr, kMark, nullptr},
+        {"an empty record", "", kMark, nullptr},
+        {"a marked record", "\xEF\xBB\xBF" "first\r\n", kMark + "first\r\n", nullptr},
+        {"an earlier record", earlier.c_str(), kMark, earlier.c_str()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string record = dir / "changes.log", old = dir / "changes.old.log";
+        if (c.record) dir.write("changes.log", c.record);
+        if (c.old) dir.write("changes.old.log", "older");
+        EXPECT_TRUE(tuner::ChangeRecord(record.c_str(), old.c_str()).append_entry("删除\tC:\\客户端\\b.log\t成功"));
+
+        const std::string bytes = read_whole_file(record);
+        ASSERT_EQ(bytes.compare(0, c.kept.size(), c.kept), 0) << bytes;
+        std::wstring line;
+        ASSERT_TRUE(testing_support::ChangeRecordTail::decode(kMark + bytes.substr(c.kept.size()), line)) << bytes;
+        ASSERT_GT(line.size(), 20u);
+        EXPECT_EQ(line.substr(19), L"\t删除\tC:\\客户端\\b.log\t成功\r\n");
+        if (c.old)
+            EXPECT_TRUE(read_whole_file(old) == c.old);
+        else
+            EXPECT_EQ(GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+// The second writer's whole line, written while the first waits for the writers' lock.
+tuner::ChangeRecord* g_second_writer = nullptr;
+BOOL WINAPI second_writer_first(HANDLE file, DWORD flags, DWORD reserved, DWORD low, DWORD high, OVERLAPPED* where) {
+    if (tuner::ChangeRecord* second = std::exchange(g_second_writer, nullptr)) second->append_line("second\r\n");
+    return LockFileEx(file, flags, reserved, low, high, where);
+}
+
+// Both writers open the record while it is empty; the one that takes the lock first
+// writes the mark, and the other, finding a line there under the lock, does not.
+TEST(ChangeRecord, TwoWritersOnAnEmptyRecordWriteOneMark) {
+    tuner_tests::start_tool_runtime();
+    for (const bool exists : {false, true}) {
+        SCOPED_TRACE(exists ? "an empty record" : "no record");
+        TempDir dir;
+        const std::string record = dir / "changes.log", old = dir / "changes.old.log";
+        if (exists) dir.write("changes.log", "");
+        tuner::ChangeRecord first(record.c_str(), old.c_str()), second(record.c_str(), old.c_str());
+        g_second_writer = &second;
+        {
+            const tuner_tests::StandIn lock(tuner::kLockFileEx, reinterpret_cast<void*>(second_writer_first));
+            EXPECT_TRUE(first.append_line("first\r\n"));
+        }
+        EXPECT_EQ(g_second_writer, nullptr) << "the second writer wrote while the first waited";
+        EXPECT_EQ(read_whole_file(record), kMark + "second\r\nfirst\r\n");
+    }
 }
 
 // Where changes.old.log cannot be replaced, or the record cannot be renamed while
@@ -125,7 +197,7 @@ TEST(ChangeRecord, OnAFullDiskALineCutShortIsEndedBeforeTheNextLine) {
     const std::string padding = lines_of_size(4096 - 10);
     testing_support::write_file(record, padding);
     testing_support::fill_up("W:\\fill");
-    const std::string cut = "2026-12-08 10:00:00\t删除\tT:\\游戏\\a.log\t成功\r\n";
+    const std::string cut = "2026-12-08 10:00:00\tdelete\tT:\\game\\a.log\tdone\r\n";
     {
         tuner::ChangeRecord open(record.c_str(), (folder + "\\changes.old.log").c_str());
         EXPECT_FALSE(open.append_line(cut.c_str()));

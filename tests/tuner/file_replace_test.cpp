@@ -40,8 +40,9 @@ BOOL WINAPI write_half_then_fail(HANDLE file, const void* data, DWORD length, DW
 }
 
 // Fails as the platform may after moving the target to the backup name.
-BOOL WINAPI replace_leaving_target_aside(const char* target, const char*, const char* aside, DWORD, void*, void*) {
-    MoveFileExA(target, aside, MOVEFILE_REPLACE_EXISTING);
+BOOL WINAPI replace_leaving_target_aside(const wchar_t* target, const wchar_t*, const wchar_t* aside, DWORD, void*,
+                                         void*) {
+    MoveFileExW(target, aside, MOVEFILE_REPLACE_EXISTING);
     SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
     return FALSE;
 }
@@ -87,7 +88,7 @@ TEST(FileReplace, ARefusedOrFailedReplaceLeavesTheTargetWholeAndNoTemporaryFile)
         unchanged("write of the copy fails");
     }
     {
-        StandIn swap(tuner::kReplaceFileA, reinterpret_cast<void*>(replace_leaving_target_aside));
+        StandIn swap(tuner::kReplaceFileW, reinterpret_cast<void*>(replace_leaving_target_aside));
         EXPECT_FALSE(tuner::replace_file_contents(target.c_str(), "new content", 11));
         unchanged("swap fails");
     }
@@ -125,14 +126,14 @@ BOOL WINAPI logged_close(HANDLE handle) {
     calls().push_back({"close", handle});
     return CloseHandle(handle);
 }
-BOOL WINAPI logged_move(const char* from, const char* to, DWORD flags) {
+BOOL WINAPI logged_move(const wchar_t* from, const wchar_t* to, DWORD flags) {
     calls().push_back({"swap", nullptr});
-    return MoveFileExA(from, to, flags);
+    return MoveFileExW(from, to, flags);
 }
-BOOL WINAPI logged_replace(const char* target, const char* replacement, const char* aside, DWORD flags, void* exclude,
-                           void* reserved) {
+BOOL WINAPI logged_replace(const wchar_t* target, const wchar_t* replacement, const wchar_t* aside, DWORD flags,
+                           void* exclude, void* reserved) {
     calls().push_back({"swap", nullptr});
-    return ReplaceFileA(target, replacement, aside, flags, exclude, reserved);
+    return ReplaceFileW(target, replacement, aside, flags, exclude, reserved);
 }
 
 // Rewrites the copy in place, as the platform's profile writer does: on its own
@@ -217,8 +218,8 @@ TEST(FileReplace, TheNewFileIsFlushedAndClosedBeforeItIsSwappedIn) {
             StandIn write(tuner::kWriteFile, reinterpret_cast<void*>(logged_write));
             StandIn flush(tuner::kFlushFileBuffers, reinterpret_cast<void*>(logged_flush));
             StandIn close(tuner::kCloseHandle, reinterpret_cast<void*>(logged_close));
-            StandIn move(tuner::kMoveFileExA, reinterpret_cast<void*>(logged_move));
-            StandIn replace(tuner::kReplaceFileA, reinterpret_cast<void*>(logged_replace));
+            StandIn move(tuner::kMoveFileExW, reinterpret_cast<void*>(logged_move));
+            StandIn replace(tuner::kReplaceFileW, reinterpret_cast<void*>(logged_replace));
             rt::u32 error = 0;
             EXPECT_TRUE(action.run(dir, &error)) << error;
         }
@@ -253,17 +254,17 @@ BOOL WINAPI read_fails(HANDLE, void*, DWORD, DWORD*, OVERLAPPED*) {
     SetLastError(ERROR_CRC);
     return FALSE;
 }
-BOOL WINAPI move_fails(const char*, const char*, DWORD) {
+BOOL WINAPI move_fails(const wchar_t*, const wchar_t*, DWORD) {
     SetLastError(ERROR_SHARING_VIOLATION);
     return FALSE;
 }
-HANDLE WINAPI no_temporary_file(const char* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security,
+HANDLE WINAPI no_temporary_file(const wchar_t* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security,
                                 DWORD disposition, DWORD flags, HANDLE model) {
-    if (std::string(path).find("~trivane-") != std::string::npos) {
+    if (std::wstring(path).find(L"~trivane-") != std::wstring::npos) {
         SetLastError(ERROR_TOO_MANY_OPEN_FILES);
         return INVALID_HANDLE_VALUE;
     }
-    return CreateFileA(path, access, share, security, disposition, flags, model);
+    return CreateFileW(path, access, share, security, disposition, flags, model);
 }
 
 struct Injection {
@@ -281,11 +282,11 @@ TEST(FileReplace, AStepThatFailsLeavesEveryFileAsItWasAndGivesItsOwnCode) {
         {"write", tuner::kWriteFile, reinterpret_cast<void*>(write_half_then_fail), ERROR_DISK_FULL, every},
         {"flush", tuner::kFlushFileBuffers, reinterpret_cast<void*>(flush_fails), ERROR_IO_DEVICE, every},
         {"close", tuner::kCloseHandle, reinterpret_cast<void*>(close_reports_a_lost_write), ERROR_HANDLE_DISK_FULL, every},
-        {"temporary file", tuner::kCreateFileA, reinterpret_cast<void*>(no_temporary_file), ERROR_TOO_MANY_OPEN_FILES, every},
+        {"temporary file", tuner::kCreateFileW, reinterpret_cast<void*>(no_temporary_file), ERROR_TOO_MANY_OPEN_FILES, every},
         {"read", tuner::kReadFile, reinterpret_cast<void*>(read_fails), ERROR_CRC, {"restore", "backup", "rewrite"}},
-        {"rename", tuner::kMoveFileExA, reinterpret_cast<void*>(move_fails), ERROR_SHARING_VIOLATION,
+        {"rename", tuner::kMoveFileExW, reinterpret_cast<void*>(move_fails), ERROR_SHARING_VIOLATION,
          {"replace a missing file", "backup"}},
-        {"swap", tuner::kReplaceFileA, reinterpret_cast<void*>(replace_leaving_target_aside),
+        {"swap", tuner::kReplaceFileW, reinterpret_cast<void*>(replace_leaving_target_aside),
          ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, {"replace", "restore", "rewrite"}},
     };
     for (const Injection& injection : injections)
@@ -339,9 +340,9 @@ TEST(FileReplace, ABackupNeverReplacesAnotherAndIsCopiedOnlyFromARegularFile) {
 
 // Wine shows a link to a file as the file itself, so the platform's answers are made
 // to say "reparse point" here.
-DWORD WINAPI links_by_name(const char* path) {
-    const DWORD attributes = GetFileAttributesA(path);
-    return std::string(path).find("link") != std::string::npos ? attributes | FILE_ATTRIBUTE_REPARSE_POINT : attributes;
+DWORD WINAPI links_by_name(const wchar_t* path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return std::wstring(path).find(L"link") != std::wstring::npos ? attributes | FILE_ATTRIBUTE_REPARSE_POINT : attributes;
 }
 BOOL WINAPI every_file_a_link(HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, void* information, DWORD size) {
     const BOOL got = GetFileInformationByHandleEx(file, kind, information, size);
@@ -354,7 +355,7 @@ TEST(FileReplace, ALinkIsNoBackupAndNothingIsCopiedThroughOne) {
     TempDir dir;
     const std::string link = dir.write("link.bak", "elsewhere");
     {
-        StandIn attributes(tuner::kGetFileAttributesA, reinterpret_cast<void*>(links_by_name));
+        StandIn attributes(tuner::kGetFileAttributesW, reinterpret_cast<void*>(links_by_name));
         EXPECT_FALSE(tuner::is_regular_file(link.c_str()));
         EXPECT_TRUE(tuner::is_regular_file(dir.write("game.cfg.bak", "x").c_str()));
     }

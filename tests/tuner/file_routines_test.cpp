@@ -15,15 +15,16 @@ bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 TEST(Patterns, MatchLongNamesWithoutCase) {
     struct Row {
-        const char* name;
-        const char* pattern;
+        const wchar_t* name;
+        const wchar_t* pattern;
         bool matches;
     } rows[] = {
-        {"a.log", "*.log", true},          {"A.LOG", "*.log", true},        {"client.Log", "*.log", true},
-        {".log", "*.log", true},           {"notes.logbook", "*.log", false}, {"log", "*.log", false},
-        {"a.log.txt", "*.log", false},     {"a.b.log", "*.log", true},      {"x.lo", "*.log", false},
-        {"abc", "a?c", true},              {"ac", "a?c", false},            {"abc", "*", true},
-        {"日志.log", "*.log", true},       {"abcabd", "*abd", true},        {"aaa", "a*a*a", true},
+        {L"a.log", L"*.log", true},      {L"A.LOG", L"*.log", true},          {L"client.Log", L"*.log", true},
+        {L".log", L"*.log", true},       {L"notes.logbook", L"*.log", false}, {L"log", L"*.log", false},
+        {L"a.log.txt", L"*.log", false}, {L"a.b.log", L"*.log", true},        {L"x.lo", L"*.log", false},
+        {L"abc", L"a?c", true},          {L"ac", L"a?c", false},              {L"abc", L"*", true},
+        {L"日志.log", L"*.log", true},   {L"abcabd", L"*abd", true},          {L"aaa", L"a*a*a", true},
+        {L"한국어.LOG", L"*.log", true},
     };
     for (const Row& r : rows) EXPECT_EQ(tuner::matches_pattern(r.name, r.pattern), r.matches) << r.name << " " << r.pattern;
 }

@@ -14,6 +14,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/unix_link.h"
 #include "tests/tuner/tuner_test_program.h"
+#include "tests/tuner/wide_names.h"
 #include "tuner/file_replace.h"
 #include "tuner/file_routines.h"
 #include "tuner/held_folder.h"
@@ -94,15 +95,15 @@ TEST_F(CheckedPaths, DeletesOnlyAFileThatLiesWhereItsPathSays) {
     link("b.log", outside() + "\\Logs\\a.log", true);
     rt::u32 error = 0;
     for (const std::string& path : {client() + "\\Linked\\Logs\\a.log", client() + "\\b.log"}) {
-        EXPECT_FALSE(tuner::delete_checked_file(path.c_str(), error)) << path;
+        EXPECT_FALSE(tuner::delete_checked_file(tuner_tests::wide(path).c_str(), error)) << path;
         EXPECT_EQ(error, tuner::kStoppedOnLink) << path;
     }
-    EXPECT_FALSE(tuner::delete_checked_file((client() + "\\Logs").c_str(), error));
+    EXPECT_FALSE(tuner::delete_checked_file(tuner_tests::wide((client() + "\\Logs")).c_str(), error));
     EXPECT_TRUE(exists(client() + "\\Logs"));
-    EXPECT_FALSE(tuner::delete_checked_file((client() + "\\Logs\\gone.log").c_str(), error));
+    EXPECT_FALSE(tuner::delete_checked_file(tuner_tests::wide((client() + "\\Logs\\gone.log")).c_str(), error));
     EXPECT_EQ(error, static_cast<rt::u32>(ERROR_FILE_NOT_FOUND));
 
-    EXPECT_TRUE(tuner::delete_checked_file((client() + "\\Logs\\a.log").c_str(), error)) << error;
+    EXPECT_TRUE(tuner::delete_checked_file(tuner_tests::wide((client() + "\\Logs\\a.log")).c_str(), error)) << error;
     EXPECT_FALSE(exists(client() + "\\Logs\\a.log"));
     expect_outside_untouched();
 }

@@ -12,6 +12,7 @@
 #include "runtime/memory.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tuner/tuner_test_program.h"
+#include "tests/tuner/wide_names.h"
 #include "tuner/install_search.h"
 
 namespace {
@@ -33,12 +34,14 @@ std::string find(const TempDir& dir) { return find(dir.path()); }
 SRWLOCK g_listed_lock = SRWLOCK_INIT;
 std::vector<std::string> g_listed;
 
-HANDLE WINAPI counted_listing(LPCSTR pattern, FINDEX_INFO_LEVELS level, LPVOID data, FINDEX_SEARCH_OPS search,
+HANDLE WINAPI counted_listing(LPCWSTR pattern, FINDEX_INFO_LEVELS level, LPVOID data, FINDEX_SEARCH_OPS search,
                               LPVOID filter, DWORD flags) {
+    char narrow[MAX_PATH * 2] = {};
+    WideCharToMultiByte(936, 0, pattern, -1, narrow, sizeof narrow, nullptr, nullptr);
     AcquireSRWLockExclusive(&g_listed_lock);
-    g_listed.push_back(pattern);
+    g_listed.push_back(narrow);
     ReleaseSRWLockExclusive(&g_listed_lock);
-    return FindFirstFileExA(pattern, level, data, search, filter, flags);
+    return FindFirstFileExW(pattern, level, data, search, filter, flags);
 }
 
 TEST(InstallSearch, FindsTheFolderAboveLeagueClient) {
@@ -99,13 +102,41 @@ TEST(InstallSearch, FollowsNoLinkOutOfTheTreeOrBackUpIt) {
     g_listed.clear();
     std::string found;
     {
-        const tuner_tests::StandIn listing(tuner::kFindFirstFileExA, reinterpret_cast<void*>(counted_listing));
+        const tuner_tests::StandIn listing(tuner::kFindFirstFileExW, reinterpret_cast<void*>(counted_listing));
         found = find(root);
     }
     testing_support::remove_tree("C:\\trivane_linked\\walk");
     EXPECT_EQ(found, "");
     std::sort(g_listed.begin(), g_listed.end());
     EXPECT_EQ(g_listed, (std::vector<std::string>{root + "\\*", root + "\\inner\\*"}));
+}
+
+// The install directory is one of the tool's GBK texts: a client below a folder named
+// in a script GBK lacks is never taken (under a '?' name or any other), and the walk
+// does not even list that folder.
+TEST(InstallSearch, AFolderWithoutAGbkNameIsNeitherEnteredNorTaken) {
+    tuner_tests::start_tool_runtime();
+    for (const wchar_t* name : {L"한국어", L"\xD83C\xDFAE"}) {  // Korean, an emoji
+        TempDir dir;
+        const std::wstring root = tuner_tests::wide(dir.path());
+        ASSERT_TRUE(tuner_tests::write_wide_file(root, std::wstring(name) + L"\\LeagueClient\\system.yaml"));
+        dir.write("英雄联盟\\Game\\game.cfg", "x");  // a folder of GBK name beside it, walked as usual
+
+        g_listed.clear();
+        std::string found;
+        {
+            const tuner_tests::StandIn listing(tuner::kFindFirstFileExW, reinterpret_cast<void*>(counted_listing));
+            found = find(dir);
+        }
+        EXPECT_EQ(found, "");
+        std::sort(g_listed.begin(), g_listed.end());
+        EXPECT_EQ(g_listed, (std::vector<std::string>{dir / "*", dir / "英雄联盟\\*", dir / "英雄联盟\\Game\\*"}));
+
+        // Beside it, a client in a folder of GBK name is found.
+        dir.write("英雄联盟\\LeagueClient\\system.yaml", "x");
+        EXPECT_EQ(find(dir), dir / "英雄联盟\\LeagueClient\\system.yaml");
+        tuner_tests::remove_wide_tree(root + L"\\" + name);
+    }
 }
 
 TEST(InstallSearch, TheInstallDirectoryIsNeverEmpty) {

@@ -14,6 +14,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/unix_link.h"
 #include "tests/tuner/tuner_test_program.h"
+#include "tests/tuner/wide_names.h"
 #include "tuner/file_routines.h"
 
 namespace {
@@ -69,6 +70,52 @@ TEST_F(LinkedClient, NothingBeyondALinkIsDeletedOrVisited) {
     EXPECT_EQ(lines[0], "删除\t" + client() + "\\Game\\b.log\t成功");
     EXPECT_EQ(lines[1], "删除\t" + client() + "\\a.log\t成功");
     EXPECT_EQ(lines[2], "删除\t" + stuck() + "\t失败 5");
+}
+
+// Logs named in scripts GBK lacks, in folders so named too, go by their own names, and
+// their lines show those names.
+TEST(NamedInAnyScript, LogsAreDeletedAndRecordedByTheirOwnNames) {
+    tuner_tests::start_tool_runtime();
+    TempDir dir;
+    const std::wstring root = tuner_tests::wide(dir.path());
+    const std::wstring logs[] = {L"한국어.log", L"\xD83D\xDE00.log", L"한국어\\깊이\\기록.LOG", L"英雄\\\xD83C\xDFAE.log"};
+    for (const std::wstring& log : logs) ASSERT_TRUE(tuner_tests::write_wide_file(root, log));
+    // Outside the checks: they spell their argument out in GBK, which has no Hangul.
+    const std::wstring kept = L"한국어\\남김.txt";
+    ASSERT_TRUE(tuner_tests::write_wide_file(root, kept));
+    const ChangeRecordTail tail;
+    logic::Text directory = logic::Text::copy(dir.path().c_str());
+    EXPECT_EQ(tuner::delete_files_by_pattern(directory, "*.log", true, 0), 4);
+
+    std::vector<std::wstring> expected;
+    for (const std::wstring& log : logs) {
+        EXPECT_FALSE(tuner_tests::wide_exists(root + L"\\" + log)) << tuner_tests::gbk(log);
+        expected.push_back(L"删除\t" + root + L"\\" + log + L"\t成功");
+    }
+    EXPECT_TRUE(tuner_tests::wide_exists(root + L"\\" + kept));
+    std::vector<std::wstring> lines = tail.wide_lines_with(root + L"\\");
+    std::sort(lines.begin(), lines.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_TRUE(lines == expected) << lines.size() << " lines, the first: " << (lines.empty() ? "" : tuner_tests::gbk(lines[0]));
+    tuner_tests::remove_wide_tree(root + L"\\한국어");
+}
+
+// The second byte of 乗 is a backslash's: a client folder whose name ends in it still
+// gets a backslash of its own, and its logs, not its neighbours', go.
+TEST(NamedInAnyScript, AFolderEndingInADoubleByteCharacterIsCleanedBelowItself) {
+    tuner_tests::start_tool_runtime();
+    TempDir dir;
+    const std::string client = dir / "游戏乗";
+    // Made by their wide names: the tests' own folder maker splits paths by bytes.
+    const std::wstring root = tuner_tests::wide(dir.path());
+    for (const wchar_t* file : {L"游戏乗\\a.log", L"游戏乗\\Game\\b.log", L"游戏乗x.log"})  // the last beside it
+        ASSERT_TRUE(tuner_tests::write_wide_file(root, file));
+    logic::Text directory = logic::Text::copy(client.c_str());
+    EXPECT_EQ(tuner::delete_files_by_pattern(directory, "*.log", true, 0), 2);
+    EXPECT_EQ(std::string(directory.c_str()), client + "\\");
+    EXPECT_FALSE(exists(client + "\\a.log"));
+    EXPECT_FALSE(exists(client + "\\Game\\b.log"));
+    EXPECT_TRUE(exists(dir / "游戏乗x.log"));
 }
 
 struct Stopper {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -77,34 +78,34 @@ TEST(ProfileWrite, AFileAnEndedRunMovedAsideIsPutBackBeforeItIsRewritten) {
     EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"game.cfg", "twin.cfg"}));
 }
 
-bool is_copy(const char* file) { return std::string(file).find("~trivane-") != std::string::npos; }
+bool is_copy(const wchar_t* file) { return std::wstring(file).find(L"~trivane-") != std::wstring::npos; }
 
 // What the reader would find in a copy the writer cut short or wrote wrongly.
-DWORD WINAPI copy_lost_a_line(const char* section, char* lines, DWORD size, const char* file) {
-    const DWORD got = GetPrivateProfileSectionA(section, lines, size, file);
+DWORD WINAPI copy_lost_a_line(const wchar_t* section, wchar_t* lines, DWORD size, const wchar_t* file) {
+    const DWORD got = GetPrivateProfileSectionW(section, lines, size, file);
     if (!is_copy(file) || got == 0) return got;
     DWORD last = got - 1;
     while (last > 0 && lines[last - 1]) --last;
-    lines[last] = '\0';
+    lines[last] = L'\0';
     return last;
 }
-DWORD WINAPI copy_lost_a_section(char* names, DWORD size, const char* file) {
-    const DWORD got = GetPrivateProfileSectionNamesA(names, size, file);
+DWORD WINAPI copy_lost_a_section(wchar_t* names, DWORD size, const wchar_t* file) {
+    const DWORD got = GetPrivateProfileSectionNamesW(names, size, file);
     if (!is_copy(file)) return got;
-    const DWORD first = static_cast<DWORD>(strlen(names));
-    names[first + 1] = '\0';
+    const DWORD first = static_cast<DWORD>(wcslen(names));
+    names[first + 1] = L'\0';
     return first + 1;
 }
-DWORD WINAPI copy_has_another_value(const char* section, char* lines, DWORD size, const char* file) {
-    const DWORD got = GetPrivateProfileSectionA(section, lines, size, file);
+DWORD WINAPI copy_has_another_value(const wchar_t* section, wchar_t* lines, DWORD size, const wchar_t* file) {
+    const DWORD got = GetPrivateProfileSectionW(section, lines, size, file);
     if (is_copy(file))
         for (DWORD i = 0; i + 14 < got; ++i)
-            if (memcmp(lines + i, "DX11BetaTest=1", 14) == 0) lines[i + 13] = '2';
+            if (wmemcmp(lines + i, L"DX11BetaTest=1", 14) == 0) lines[i + 13] = L'2';
     return got;
 }
-DWORD WINAPI copy_has_another_line(const char* section, char* lines, DWORD size, const char* file) {
-    const DWORD got = GetPrivateProfileSectionA(section, lines, size, file);
-    if (is_copy(file) && got > 0) lines[0] = lines[0] == 'Z' ? 'Y' : 'Z';
+DWORD WINAPI copy_has_another_line(const wchar_t* section, wchar_t* lines, DWORD size, const wchar_t* file) {
+    const DWORD got = GetPrivateProfileSectionW(section, lines, size, file);
+    if (is_copy(file) && got > 0) lines[0] = lines[0] == L'Z' ? L'Y' : L'Z';
     return got;
 }
 
@@ -116,10 +117,10 @@ TEST(ProfileWrite, ACopyThatDoesNotReadBackAsWrittenIsNotSwappedIn) {
         tuner::DllCommand command;
         void* reader;
     } faults[] = {
-        {"a line lost", tuner::kGetPrivateProfileSectionA, reinterpret_cast<void*>(copy_lost_a_line)},
-        {"a section lost", tuner::kGetPrivateProfileSectionNamesA, reinterpret_cast<void*>(copy_lost_a_section)},
-        {"another value", tuner::kGetPrivateProfileSectionA, reinterpret_cast<void*>(copy_has_another_value)},
-        {"another line", tuner::kGetPrivateProfileSectionA, reinterpret_cast<void*>(copy_has_another_line)},
+        {"a line lost", tuner::kGetPrivateProfileSectionW, reinterpret_cast<void*>(copy_lost_a_line)},
+        {"a section lost", tuner::kGetPrivateProfileSectionNamesW, reinterpret_cast<void*>(copy_lost_a_section)},
+        {"another value", tuner::kGetPrivateProfileSectionW, reinterpret_cast<void*>(copy_has_another_value)},
+        {"another line", tuner::kGetPrivateProfileSectionW, reinterpret_cast<void*>(copy_has_another_line)},
     };
     for (const auto& fault : faults) {
         SCOPED_TRACE(fault.fault);

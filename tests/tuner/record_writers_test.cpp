@@ -64,12 +64,14 @@ struct Writer {
     int count;
 };
 
-// Every line of `record` is one of a writer's numbered lines, and each writer's lines
-// are all there, once each, in order.
+// The record starts with the mark, and every line after it is one of a writer's
+// numbered lines; each writer's lines are all there, once each, in order.
 void expect_every_line_whole_once(const std::string& record, const std::vector<Writer>& writers) {
+    const std::string mark = "\xEF\xBB\xBF";
+    ASSERT_EQ(record.compare(0, mark.size(), mark), 0);
     std::map<std::string, int> next;
     std::vector<std::string> broken;
-    for (size_t at = 0, end; at < record.size(); at = end + 2) {
+    for (size_t at = mark.size(), end; at < record.size(); at = end + 2) {
         end = record.find("\r\n", at);
         if (end == std::string::npos) end = record.size();
         const std::string line = record.substr(at, end - at) + "\r\n";

@@ -60,21 +60,26 @@ TEST(PathParts, SeparatorsAreFoundCharacterByCharacter) {
         const char* path;
         size_t trimmed, parent;
         const char* last;
+        bool ends_in_separator;
     } cases[] = {
-        {"C:\\a\\TCLS", 9, 4, "TCLS"},
-        {"C:\\a\\TCLS\\\\", 9, 4, "TCLS\\\\"},
-        {"C:\\英\x81\\", 7, 2, "英\x81\\"},
-        {"C:", 2, 0, "C:"},
-        {"", 0, 0, ""},
+        {"C:\\a\\TCLS", 9, 4, "TCLS", false},
+        {"C:\\a\\TCLS\\\\", 9, 4, "TCLS\\\\", true},
+        {"C:\\英\x81\\", 7, 2, "英\x81\\", false},
+        {"C:\\英\x81\\\\", 7, 2, "英\x81\\\\", true},
+        {"C:", 2, 0, "C:", false},
+        {"", 0, 0, "", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(tuner::trimmed_length(c.path), c.trimmed) << c.path;
         EXPECT_EQ(tuner::parent_length(c.path), c.parent) << c.path;
         EXPECT_STREQ(tuner::last_part(c.path), c.last) << c.path;
+        EXPECT_EQ(tuner::ends_in_separator(c.path), c.ends_in_separator) << c.path;
     }
     EXPECT_TRUE(tuner::same_path_text("C:\\Users\\Public\\", "c:\\users\\public"));
     EXPECT_FALSE(tuner::same_path_text("C:\\英\x81\\", "C:\\英\x81"));  // the backslash is half a character
     EXPECT_FALSE(tuner::same_path_text("C:\\Users", "C:\\Users\\Public"));
+    // A second byte that reads as a capital letter is part of a character, not a letter.
+    EXPECT_FALSE(tuner::same_path_text("C:\\\x81" "A", "C:\\\x81" "a"));
 }
 
 }  // namespace
