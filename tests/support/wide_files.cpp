@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "runtime/platform_text.h"
+
 namespace testing_support {
 namespace {
 
@@ -16,9 +18,7 @@ void remove_wide_tree(const std::wstring& path) {
             if (name == L"." || name == L"..") continue;
             const std::wstring full = path + L"\\" + name;
             SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-                RemoveDirectoryW(full.c_str());
-            else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 remove_wide_tree(full);
             else
                 DeleteFileW(full.c_str());
@@ -42,8 +42,7 @@ WideTempDir::WideTempDir() {
             break;
         }
     }
-    // The temporary directory lies below the user's folder, whose name is ASCII here.
-    for (wchar_t c : path_) gbk_ += static_cast<char>(c < 0x80 ? c : '?');
+    gbk_ = rt::from_platform(path_.c_str());
 }
 
 WideTempDir::~WideTempDir() { remove_wide_tree(path_); }

@@ -9,8 +9,7 @@
 namespace testing_support {
 
 // A fresh folder under the temporary directory, removed with everything in it (by
-// UTF-16 names, which no code page spoils) when the owner goes out of scope. Its own
-// path is plain ASCII, so the program's GBK form of it is the same bytes.
+// UTF-16 names, which no code page spoils) when the owner goes out of scope.
 class WideTempDir {
 public:
     WideTempDir();
