@@ -16,14 +16,12 @@ int run_program(const ProgramInfo& info, ProgramEntry entry, void* const callbac
     Application& a = app();
     set_program_info(&info);
 
-    // A program folder whose name GBK cannot hold is left unnamed rather than named
-    // with '?' in it.
+    // The folder is cut off before converting: in GBK the second byte of a character
+    // such as 乗 is a backslash. One whose name GBK cannot hold is left unnamed rather
+    // than named with '?' in it.
     wchar_t module[MAX_PATH * 2];
-    const DWORD n = GetModuleFileNameW(nullptr, module, MAX_PATH * 2);
-    const std::wstring path(module, n);
-    std::string program_path;
-    from_platform_exact(path.c_str(), program_path);
-    a.program_directory_slash = program_path.substr(0, program_path.rfind('\\') + 1);
+    const std::wstring path(module, GetModuleFileNameW(nullptr, module, MAX_PATH * 2));
+    from_platform_exact(path.substr(0, path.rfind(L'\\') + 1).c_str(), a.program_directory_slash);
     for (int i = 0; i < 3; ++i) a.program_callbacks[i] = callbacks[i];
 
     // The entry returns 0, so no framework loop follows: straight to the exit path.

@@ -326,6 +326,29 @@ TEST(DllCommands, ALibraryDeclaredByAChinesePathLoadsInEitherCodePage) {
     RemoveDirectoryW(folder.c_str());
 }
 
+rt::i32 report_program_folder() {
+    testing_support::report_with_code_page(rt::app().program_directory_slash + "\n");
+    return 0;
+}
+
+TRIVANE_CHILD_SCENARIO(program_folder_at_start) { rt::run_program(program(), report_program_folder, kNoCallbacks); }
+
+// The program's folder comes to the runtime in GBK whatever the code page, as the
+// rest of the program names files.
+TEST(DllCommands, TheProgramFolderIsTakenInGbkInEitherCodePage) {
+    const std::wstring folder = program_folder() + L"程序乗", copy = folder + L"\\测试乗.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(testing_support::this_program().c_str(), copy.c_str(), FALSE));
+    const std::string expected = rt::from_platform(program_folder().c_str()) + "程序乗\\\n";
+    for (const auto& [locale, code_page] : {std::pair{testing_support::kChineseLocale, "936"},
+                                             std::pair{testing_support::kWesternLocale, "1252"}})
+        EXPECT_EQ(testing_support::run_child_in_locale(copy, "program_folder_at_start", locale),
+                  std::string("code page ") + code_page + "\n" + expected);
+    // The child may still be ending after its report.
+    for (int i = 0; i < 100 && !DeleteFileW(copy.c_str()); ++i) Sleep(50);
+    RemoveDirectoryW(folder.c_str());
+}
+
 TRIVANE_CHILD_SCENARIO(libraries_released_at_end) {
     start();
     logic::call_dll(kOrdinalFiveByPath, Convention::Standard, {}, kSite);

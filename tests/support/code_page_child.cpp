@@ -14,12 +14,6 @@ namespace {
 constexpr wchar_t kUnixEnv[] = L"Z:\\usr\\bin\\env";
 constexpr char kEndLine[] = "(report ends)\n";
 
-std::wstring this_program() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(path, n);
-}
-
 std::wstring new_report_file() {
     wchar_t directory[MAX_PATH], path[MAX_PATH];
     GetTempPathW(MAX_PATH, directory);
@@ -45,10 +39,21 @@ bool ends_with(const std::string& text, const std::string& end) {
 
 }  // namespace
 
+std::wstring this_program() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, n);
+}
+
 std::string run_child_in_locale(const char* scenario, const char* locale, DWORD timeout_ms) {
+    return run_child_in_locale(this_program(), scenario, locale, timeout_ms);
+}
+
+std::string run_child_in_locale(const std::wstring& program, const char* scenario, const char* locale,
+                                DWORD timeout_ms) {
     const std::wstring report = new_report_file();
     const std::wstring unix_locale = rt::to_platform(locale);
-    std::wstring command = L"env LANG=" + unix_locale + L" LC_ALL=" + unix_locale + L" wine \"" + this_program() +
+    std::wstring command = L"env LANG=" + unix_locale + L" LC_ALL=" + unix_locale + L" wine \"" + program +
                            L"\" --child=" + rt::to_platform(scenario) + L" \"--report=" + report + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

@@ -19,6 +19,12 @@ inline constexpr char kWesternLocale[] = "C.UTF-8";
 // most `timeout_ms`) for its report, which the scenario makes with
 // report_with_code_page. The report, "(unfinished)" at its end when it never came whole.
 std::string run_child_in_locale(const char* scenario, const char* locale, DWORD timeout_ms = 20000);
+// The same, started from `program`, a copy of this executable.
+std::string run_child_in_locale(const std::wstring& program, const char* scenario, const char* locale,
+                                DWORD timeout_ms = 20000);
+
+// This executable, as the platform names it.
+std::wstring this_program();
 
 // In the child: reports the code page it runs in ("code page <n>" on a line of its
 // own), then `text`, all at once.
