@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <string>
 
 #include "commands/arguments.h"
 #include "commands/read_only.h"
@@ -29,12 +29,12 @@ struct OptionalText {
 void write_configuration_item(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
     const Args args(count, records);
     const OptionalText key(args, 2), value(args, 3);
-    // A name without a folder lies in the Windows directory, not where the check would look.
-    const char* file = args.text(0);
-    const std::wstring platform_file = rt::to_platform(file);
-    if (std::strpbrk(file, "\\/") && is_read_only_file(platform_file)) return;
+    // A name without a folder lies in the Windows directory, not where the check would
+    // look. It is looked at in UTF-16: in GBK a character's second byte may be a backslash.
+    const std::wstring file = rt::to_platform(args.text(0));
+    if (file.find_first_of(L"\\/") != std::wstring::npos && is_read_only_file(file)) return;
     set_raw_logical(result, WritePrivateProfileStringW(rt::to_platform(args.text(1)).c_str(), key.get(), value.get(),
-                                                       platform_file.c_str()));
+                                                       file.c_str()));
 }
 
 }  // namespace commands

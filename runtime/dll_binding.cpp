@@ -37,9 +37,11 @@ bool file_exists(const std::string& path) {
 // library comes from the system directory, or from the full path the declaration
 // names. Any other is missing: it is never looked for beside the program, nor by the
 // platform's wider search (current directory, PATH).
+// The name is looked at in UTF-16: in GBK a character's second byte may be a backslash.
 HMODULE load_named_library(const std::string& name) {
-    if (name.find(':') != std::string::npos) return LoadLibraryW(to_platform(name).c_str());
-    if (name.find_first_of("\\/") != std::string::npos) return nullptr;
+    const std::wstring platform_name = to_platform(name);
+    if (platform_name.find(L':') != std::wstring::npos) return LoadLibraryW(platform_name.c_str());
+    if (platform_name.find_first_of(L"\\/") != std::wstring::npos) return nullptr;
     const std::string system_dir = system_directory();
     if (system_dir.empty() || !file_exists(system_dir + "\\" + name)) return nullptr;
     return load_system_library(name.c_str());
