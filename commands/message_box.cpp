@@ -4,6 +4,7 @@
 #include "commands/dialog_commands.h"
 #include "commands/value_format.h"
 #include "commands/window_owner.h"
+#include "runtime/platform_text.h"
 
 namespace commands {
 namespace {
@@ -13,7 +14,7 @@ constexpr u32 kSystemModal = 0x1000;
 constexpr u32 kTaskModal = 0x2000;
 
 struct ButtonResult {
-    int pressed;  // what MessageBoxA returns
+    int pressed;  // what the platform's message box returns
     i32 result;   // what the command returns
 };
 constexpr ButtonResult kButtonResults[] = {
@@ -39,7 +40,9 @@ void message_box(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
     const char* text = value_text(args.at(0), buffer);
     HWND owner = args.count() >= 4 && args.present(3) ? resolve_owner(args.at(3)) : nullptr;
     const char* title = args.present(2) ? args.text(2) : kDefaultTitle;
-    const int pressed = MessageBoxA(owner, text, title, box_style(args.at(1).lo));
+    // GBK texts, shown alike whatever the system's code page.
+    const int pressed = MessageBoxW(owner, rt::to_platform(text).c_str(), rt::to_platform(title).c_str(),
+                                    box_style(args.at(1).lo));
     set_int(result, button_result(pressed));
 }
 

@@ -3,10 +3,14 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace commands {
 
-inline bool is_read_only_file(const char* name) {
-    const DWORD attributes = GetFileAttributesA(name);
+// `name` as the platform names it (converted from GBK once by the caller, which goes
+// on to open the same name).
+inline bool is_read_only_file(const std::wstring& name) {
+    const DWORD attributes = GetFileAttributesW(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
            !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -1,11 +1,12 @@
 #include <windows.h>
 
 #include <cstring>
-#include <vector>
+#include <string>
 
 #include "commands/arguments.h"
 #include "commands/launch_commands.h"
 #include "runtime/handle_owners.h"
+#include "runtime/platform_text.h"
 
 namespace commands {
 namespace {
@@ -35,19 +36,18 @@ WORD show_command(const Args& args) {
 // Reports only whether the process was created; its exit code is not read.
 void run_program(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) {
     const Args args(count, records);
-    STARTUPINFOA startup;
+    STARTUPINFOW startup;
     std::memset(&startup, 0, sizeof startup);
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = show_command(args);
 
-    // The platform may write into the command line, and the caller's text is only lent
-    // (it may even be a constant): hand it a copy.
-    const char* line = args.text(0);
-    std::vector<char> command(line, line + std::strlen(line) + 1);
+    // The platform may write into the command line, so it gets a copy of its own, in
+    // UTF-16 (program paths may hold Chinese folder names).
+    std::wstring command = rt::to_platform(args.text(0));
     PROCESS_INFORMATION process;
     std::memset(&process, 0, sizeof process);
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return;
 
     const rt::KernelHandle started(process.hProcess), thread(process.hThread);

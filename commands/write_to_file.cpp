@@ -4,6 +4,7 @@
 #include "commands/file_commands.h"
 #include "commands/read_only.h"
 #include "runtime/handle_owners.h"
+#include "runtime/platform_text.h"
 
 namespace commands {
 namespace {
@@ -11,9 +12,9 @@ namespace {
 // The open file, closed on every path out of the command.
 class OutputFile {
 public:
-    explicit OutputFile(const char* name)
+    explicit OutputFile(const std::wstring& name)
         : handle_(is_read_only_file(name) ? nullptr
-                                          : CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          : CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
     bool is_open() const { return static_cast<bool>(handle_); }
@@ -38,7 +39,7 @@ void write_to_file(rt::ResultRecord* result, i32 count, rt::ArgRecord* records) 
     const Args args(count, records);
     const char* name = args.text(0);
     if (*name == '\0') return;
-    OutputFile file(name);
+    OutputFile file(rt::to_platform(name));
     if (!file.is_open()) return;
     for (i32 i = 1; i < args.count(); ++i) {
         const rt::ByteSetHeader* set = args.bytes(i);

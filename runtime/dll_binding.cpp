@@ -8,6 +8,7 @@
 #include "runtime/application.h"
 #include "runtime/error_box.h"
 #include "runtime/handle_owners.h"
+#include "runtime/platform_text.h"
 #include "runtime/system_library.h"
 
 namespace rt {
@@ -17,16 +18,18 @@ namespace {
 constexpr const char* kSystemLibraries[] = {"Kernel32.dll", "Gdi32.dll", "User32.dll",
                                             "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
 
+// Export names are bytes in the image, not texts of any code page: the lookup takes
+// them as they are, and an ordinal in place of the name's pointer.
 void* look_up(HMODULE library, const std::string& entry) {
     if (!entry.empty() && entry[0] == '#') {
         const WORD ordinal = static_cast<WORD>(std::strtoul(entry.c_str() + 1, nullptr, 10) & 0xFFFF);
-        return reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal)));
+        return reinterpret_cast<void*>(GetProcAddress(library, reinterpret_cast<LPCSTR>(ULONG_PTR{ordinal})));
     }
     return reinterpret_cast<void*>(GetProcAddress(library, entry.c_str()));
 }
 
 bool file_exists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(to_platform(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -34,9 +37,11 @@ bool file_exists(const std::string& path) {
 // library comes from the system directory, or from the full path the declaration
 // names. Any other is missing: it is never looked for beside the program, nor by the
 // platform's wider search (current directory, PATH).
+// The name is looked at in UTF-16: in GBK a character's second byte may be a backslash.
 HMODULE load_named_library(const std::string& name) {
-    if (name.find(':') != std::string::npos) return LoadLibraryA(name.c_str());
-    if (name.find_first_of("\\/") != std::string::npos) return nullptr;
+    const std::wstring platform_name = to_platform(name);
+    if (platform_name.find(L':') != std::wstring::npos) return LoadLibraryW(platform_name.c_str());
+    if (platform_name.find_first_of(L"\\/") != std::wstring::npos) return nullptr;
     const std::string system_dir = system_directory();
     if (system_dir.empty() || !file_exists(system_dir + "\\" + name)) return nullptr;
     return load_system_library(name.c_str());

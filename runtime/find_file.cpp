@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "runtime/platform_text.h"
 #include "runtime/texts.h"
 
 namespace rt {
@@ -21,12 +24,12 @@ void close_find(void* handle) {
 }
 
 char* find_file(const char* pattern, u32 attributes, u32 no_filter, void** handle) {
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAW entry;
     bool have_entry = false;
     if (pattern && *pattern) {
         close_find(*handle);
         *handle = nullptr;
-        HANDLE h = FindFirstFileA(pattern, &entry);
+        HANDLE h = FindFirstFileW(to_platform(pattern).c_str(), &entry);
         if (h == INVALID_HANDLE_VALUE) return nullptr;
         *handle = h;
         have_entry = true;
@@ -34,9 +37,13 @@ char* find_file(const char* pattern, u32 attributes, u32 no_filter, void** handl
         return nullptr;
     }
     for (;;) {
-        if (!have_entry && !FindNextFileA(static_cast<HANDLE>(*handle), &entry)) break;
+        if (!have_entry && !FindNextFileW(static_cast<HANDLE>(*handle), &entry)) break;
         have_entry = false;
-        if (passes(entry.dwFileAttributes, attributes, no_filter)) return copy_text(entry.cFileName);
+        if (!passes(entry.dwFileAttributes, attributes, no_filter)) continue;
+        // A name GBK cannot hold is passed over: with '?' in its place it would name
+        // another file, or none.
+        std::string name;
+        if (from_platform_exact(entry.cFileName, name)) return copy_text(name.c_str());
     }
     close_find(*handle);
     *handle = nullptr;

@@ -14,7 +14,7 @@ namespace rt {
 namespace {
 
 HICON load_default_icon(int size_metric_x, int size_metric_y) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON,
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"DEFAULT_ICON", IMAGE_ICON,
                                          GetSystemMetrics(size_metric_x), GetSystemMetrics(size_metric_y), 0));
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "runtime/application.h"
@@ -19,7 +20,7 @@ HANDLE heap() {
 
 [[noreturn]] void out_of_memory(i32 bytes) {
     char message[64];
-    wsprintfA(message, "分配 %d 字节内存失败!", bytes);
+    std::snprintf(message, sizeof message, "分配 %d 字节内存失败!", bytes);
     report_error(ErrorRecord{message, 0, 0, 0});
 }
 

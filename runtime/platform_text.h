@@ -15,6 +15,7 @@ constexpr unsigned kProgramCodePage = 936;
 // character become U+FFFD, as the platform itself would show them.
 std::wstring to_platform(const char* text);
 std::wstring to_platform(const char* text, std::size_t length);
+inline std::wstring to_platform(const std::string& text) { return to_platform(text.data(), text.size()); }
 
 // A platform text back in GBK. Characters GBK cannot hold become '?', which no file
 // or folder name contains: use `from_platform_exact` where the text names a file.

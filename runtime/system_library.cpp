@@ -1,32 +1,42 @@
 #include "runtime/system_library.h"
 
 #include "runtime/handle_owners.h"
+#include "runtime/platform_text.h"
 
 namespace rt {
 namespace {
 
 FARPROC kernel32_function(const char* name) {
-    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+    HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
     return kernel32 ? GetProcAddress(kernel32, name) : nullptr;
+}
+
+// The system directory as the platform names it, for loads by full path.
+std::wstring platform_system_directory() {
+    wchar_t buffer[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : std::wstring();
 }
 
 }  // namespace
 
 std::string system_directory() {
-    char buffer[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+    // A folder whose name GBK cannot hold is not one the program can name: unknown.
+    std::string directory;
+    from_platform_exact(platform_system_directory().c_str(), directory);
+    return directory;
 }
 
 bool library_search_flags_available() { return kernel32_function("AddDllDirectory") != nullptr; }
 
 HMODULE load_system_library(const char* name, SystemLoad how) {
-    if (how == SystemLoad::SearchFlag) return LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    const std::string directory = system_directory();
+    const std::wstring file = to_platform(name);
+    if (how == SystemLoad::SearchFlag) return LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const std::wstring directory = platform_system_directory();
     if (directory.empty()) return nullptr;
     // The altered search starts at the library's own folder, so what it imports comes
     // from the system directory too.
-    return LoadLibraryExA((directory + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return LoadLibraryExW((directory + L"\\" + file).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 HMODULE load_system_library(const char* name) {

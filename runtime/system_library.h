@@ -8,10 +8,11 @@
 
 namespace rt {
 
-// The system directory without a trailing backslash, or empty text when unknown.
+// The system directory without a trailing backslash, or empty text when unknown (or
+// when GBK cannot hold its name).
 std::string system_directory();
 
-// True where LoadLibraryExA takes the search flags (AddDllDirectory came with them);
+// True where LoadLibraryEx takes the search flags (AddDllDirectory came with them);
 // unpatched older systems reject the flags.
 bool library_search_flags_available();
 

@@ -1,7 +1,7 @@
 // Watches for a message box of this process on a thread of its own while the test
 // thread is blocked in it, records what only the live dialog tells (icon, owner,
-// extended style, visible buttons, whether the probe window was disabled), then
-// presses a button through the shared answerer.
+// extended style, visible buttons, whether the probe window was disabled, its texts in
+// UTF-16), then presses a button through the shared answerer.
 #pragma once
 #include <windows.h>
 
@@ -13,6 +13,7 @@ namespace command_tests {
 struct SeenBox {
     bool appeared = false;
     std::string title, text;
+    std::wstring wide_title, wide_text;  // as the platform holds them, whatever the code page
     HICON icon = nullptr;
     HWND owner = nullptr;
     LONG ex_style = 0;

@@ -6,8 +6,11 @@
 #include "commands/window_owner.h"
 #include "runtime/library_service.h"
 #include "logic/commands.h"
+#include "runtime/platform_text.h"
 #include "runtime/window_system.h"
 #include "tests/commands/box_watcher.h"
+#include "tests/commands/command_test_program.h"
+#include "tests/support/code_page_child.h"
 
 namespace {
 
@@ -26,12 +29,56 @@ TEST(MessageBoxCommand, OmittedTitleErrorIconOneButtonTaskModal) {
     ASSERT_TRUE(box.appeared);
     EXPECT_EQ(box.title, "信息：");
     EXPECT_EQ(box.text, "请先选择驱动器");
-    EXPECT_EQ(box.icon, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND)));
+    EXPECT_EQ(box.wide_title, L"信息：");
+    EXPECT_EQ(box.wide_text, L"请先选择驱动器");
+    EXPECT_EQ(box.icon, LoadIconW(nullptr, MAKEINTRESOURCEW(32513)));  // the hand icon of error boxes
     EXPECT_EQ(box.visible_buttons, Buttons{IDOK});
     EXPECT_EQ(box.owner, nullptr);
     EXPECT_FALSE(box.probe_enabled);  // task-modal: the thread's windows are disabled
     EXPECT_FALSE(box.ex_style & WS_EX_TOPMOST);
     EXPECT_TRUE(IsWindowEnabled(probe_window()));
+}
+
+// A box's GBK texts as the platform must show them, written out in UTF-16.
+struct ShownBox {
+    const char* text;
+    std::optional<const char*> title;
+    const wchar_t* platform_text;
+    const wchar_t* platform_title;
+};
+const ShownBox kShownBoxes[] = {
+    {"请先选择驱动器", std::nullopt, L"请先选择驱动器", L"信息："},
+    {"目录 C:\\游戏乗\\ 不存在", "标题乗", L"目录 C:\\游戏乗\\ 不存在", L"标题乗"},
+};
+
+std::string as_shown(const char* what, const std::wstring& shown, const wchar_t* expected) {
+    if (shown == expected) return std::string(what) + " as given\n";
+    return std::string(what) + " shown as " + rt::utf8_from_platform(shown.c_str(), shown.size()) + "\n";
+}
+
+std::string show_boxes() {
+    std::string out;
+    for (const ShownBox& b : kShownBoxes) {
+        BoxWatcher watcher(IDOK);
+        logic::message_box(logic::arg_text(b.text), 0x10, b.title ? logic::arg_text(*b.title) : logic::omitted());
+        const SeenBox& box = watcher.seen();
+        out += as_shown("title", box.wide_title, b.platform_title) + as_shown("text", box.wide_text, b.platform_text);
+    }
+    return out;
+}
+
+TRIVANE_CHILD_SCENARIO(message_box_texts) {
+    command_tests::start_command_runtime();
+    probe_window();
+    testing_support::report_with_code_page(show_boxes());
+}
+
+TEST(MessageBoxCommand, TextAndTitleShowAsGivenInEitherCodePage) {
+    const std::string expected = "title as given\ntext as given\ntitle as given\ntext as given\n";
+    probe_window();
+    EXPECT_EQ(show_boxes(), expected);
+    EXPECT_EQ(testing_support::run_child_in_locale("message_box_texts", testing_support::kWesternLocale),
+              "code page 1252\n" + expected);
 }
 
 TEST(MessageBoxCommand, ModalityFlagIsAddedUnlessSystemModal) {
@@ -120,13 +167,13 @@ TEST(MessageBoxCommand, WindowValueOwnerResolvesOnlyForALoadedWindow) {
 }
 
 TEST(Delay, BlocksForTheTimeWithoutDispatching) {
-    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
     DWORD start = GetTickCount();
     logic::delay(200);
     EXPECT_GE(GetTickCount() - start, 150u);  // the tick count moves in steps of up to 16 ms
     EXPECT_LT(GetTickCount() - start, 1000u);
     MSG m;
-    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_APP, WM_APP, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&m, nullptr, WM_APP, WM_APP, PM_REMOVE));
     start = GetTickCount();
     logic::delay(-50);
     EXPECT_LT(GetTickCount() - start, 150u);
@@ -135,17 +182,17 @@ TEST(Delay, BlocksForTheTimeWithoutDispatching) {
 // Counts WM_APP; the first one posts a second, which must be handled in the same call.
 int g_app_messages = 0;
 LRESULT CALLBACK counting_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message != WM_APP) return DefWindowProcA(window, message, wparam, lparam);
-    if (++g_app_messages == 1) PostMessageA(window, WM_APP, 0, 0);
+    if (message != WM_APP) return DefWindowProcW(window, message, wparam, lparam);
+    if (++g_app_messages == 1) PostMessageW(window, WM_APP, 0, 0);
     return 0;
 }
 
 HWND counting_window() {
-    WNDCLASSA wc = {};
+    WNDCLASSW wc = {};
     wc.lpfnWndProc = counting_procedure;
-    wc.lpszClassName = "CommandTestCounter";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    wc.lpszClassName = L"CommandTestCounter";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
 }
 
 TEST(ProcessEvents, DispatchesAllThatArrivesAndStopsBeforeTheQuitMessage) {
@@ -154,12 +201,12 @@ TEST(ProcessEvents, DispatchesAllThatArrivesAndStopsBeforeTheQuitMessage) {
     logic::process_events();  // an empty queue returns at once
     EXPECT_EQ(g_app_messages, 0);
 
-    PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 7, 0);
-    PostMessageA(window, WM_APP, 0, 0);
+    PostThreadMessageW(GetCurrentThreadId(), WM_QUIT, 7, 0);
+    PostMessageW(window, WM_APP, 0, 0);
     logic::process_events();
     EXPECT_EQ(g_app_messages, 0);
     MSG m;
-    ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(m.wParam, 7u);
 

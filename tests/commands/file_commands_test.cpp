@@ -6,6 +6,7 @@
 #include <string>
 
 #include "logic/commands.h"
+#include "runtime/platform_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -13,19 +14,20 @@ namespace {
 using testing_support::read_whole_file;
 using testing_support::TempDir;
 
-bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+std::wstring wide(const std::string& path) { return rt::to_platform(path); }
+bool exists(const std::string& path) { return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 logic::Bytes bytes_of(const std::string& s) { return logic::Bytes::copy_of(s.data(), static_cast<int>(s.size())); }
 
 // Another program holding the file open without sharing.
 struct LockedFile {
     explicit LockedFile(const std::string& path)
-        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+        : handle(CreateFileW(wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     ~LockedFile() { CloseHandle(handle); }
     HANDLE handle;
 };
 
 std::string read_only(const std::string& path) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_READONLY);
     return path;
 }
 
@@ -142,9 +144,9 @@ TEST(WriteToFile, AFailedWriteKeepsWhatWasWrittenAndAnswersFalse) {
 }
 
 TEST(ProgramDirectory, TheFolderOfTheProgramFileWithoutTheLastBackslash) {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string expected = path;
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::string expected = rt::from_platform(path);
     expected.resize(expected.rfind('\\'));
     const logic::Text directory = logic::program_directory();
     EXPECT_EQ(std::string(directory.c_str()), expected);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "logic/commands.h"
+#include "runtime/platform_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -60,15 +61,15 @@ TEST(WriteConfigurationItem, EmptyValueOrKeyIsWrittenNotDeleted) {
 TEST(WriteConfigurationItem, FilesItCannotWriteStayAsTheyWere) {
     TempDir dir;
     EXPECT_FALSE(logic::write_configuration_item((dir / "missing\\game.cfg").c_str(), "General", "k", "v"));
-    EXPECT_EQ(GetFileAttributesA((dir / "missing").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(rt::to_platform(dir / "missing").c_str()), INVALID_FILE_ATTRIBUTES);
 
     const std::string read_only = dir.write("ro.cfg", kGameCfg);
-    SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(rt::to_platform(read_only).c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(logic::write_configuration_item(read_only.c_str(), "General", "Width", "1024"));
     EXPECT_EQ(read_whole_file(read_only), kGameCfg);
 
     const std::string locked = dir.write("locked.cfg", kGameCfg);
-    const HANDLE lock = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE lock = CreateFileW(rt::to_platform(locked).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(logic::write_configuration_item(locked.c_str(), "General", "Width", "1024"));
     CloseHandle(lock);

@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "logic/commands.h"
+#include "runtime/platform_text.h"
+#include "tests/commands/command_test_program.h"
 #include "tests/support/child_process.h"
+#include "tests/support/code_page_child.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/wide_files.h"
 
 namespace {
 
@@ -17,9 +21,9 @@ using testing_support::read_whole_file;
 using testing_support::TempDir;
 
 TRIVANE_CHILD_SCENARIO(report_startup) {
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    GetStartupInfoA(&startup);
+    GetStartupInfoW(&startup);
     child_report("flags=" + std::to_string(startup.dwFlags & STARTF_USESHOWWINDOW) +
                  " show=" + std::to_string(startup.wShowWindow));
 }
@@ -33,7 +37,7 @@ TRIVANE_CHILD_SCENARIO(sleep_then_report) {
 // no per-process handle count). Each entry: owner id, type, flags, handle, object, access.
 int own_handle_count() {
     using Query = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
-    const auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation"));
+    const auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
     std::vector<ULONG> table(1 << 20);
     ULONG length = 0;
     if (!query || query(16, table.data(), static_cast<ULONG>(table.size() * 4), &length) != 0) return -1;
@@ -42,11 +46,13 @@ int own_handle_count() {
     return own;
 }
 
-std::string this_program() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
+std::wstring this_program_file() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, n);
 }
+
+std::string this_program() { return rt::from_platform(this_program_file().c_str()); }
 
 // This executable in `scenario`, reporting into `report`.
 std::string scenario_line(const char* scenario, const std::string& report) {
@@ -66,7 +72,7 @@ TEST(RunProgram, ShowModesReachTheNewProcess) {
     TempDir dir;
     for (const Case& c : cases) {
         const std::string report = dir / "startup.txt";
-        DeleteFileA(report.c_str());
+        DeleteFileW(rt::to_platform(report).c_str());
         EXPECT_TRUE(logic::run_program(scenario_line("report_startup", report).c_str(), true, c.mode));
         EXPECT_EQ(read_whole_file(report), "flags=1 show=" + std::to_string(c.show))
             << "mode " << (c.mode ? *c.mode : -1);
@@ -104,6 +110,31 @@ TEST(RunProgram, CommandInterpreterLinesRunAndExitCodesAreNotLookedAt) {
 TEST(RunProgram, MissingProgramAnswersFalse) {
     EXPECT_FALSE(logic::run_program("no_such_program_trivane.exe /x", true));
     EXPECT_FALSE(logic::run_program("", true));
+}
+
+// A copy of this executable in a folder with Chinese characters (乗's second byte is a
+// backslash) started by its GBK path; what it was told to report says it ran.
+std::string start_from_chinese_folder() {
+    testing_support::WideTempDir dir;
+    CreateDirectoryW((dir / L"程序乗").c_str(), nullptr);
+    if (!CopyFileW(this_program_file().c_str(), (dir / L"程序乗\\测试乗.exe").c_str(), FALSE)) return "not copied\n";
+    const std::string program = dir.gbk() + "\\程序乗\\测试乗.exe";
+    const std::string report = dir.gbk() + "\\startup.txt";
+    const std::string line = "\"" + program + "\" --child=report_startup \"--report=" + report + "\"";
+    const bool started = logic::run_program(line.c_str(), true, 1);
+    return std::string(started ? "started" : "not started") + ": " + dir.read(L"startup.txt") + "\n";
+}
+
+TRIVANE_CHILD_SCENARIO(start_from_chinese_folder) {
+    command_tests::start_command_runtime();
+    testing_support::report_with_code_page(start_from_chinese_folder());
+}
+
+TEST(RunProgram, StartsAProgramFromAChineseFolderInEitherCodePage) {
+    const std::string expected = "started: flags=1 show=0\n";
+    EXPECT_EQ(start_from_chinese_folder(), expected);
+    EXPECT_EQ(testing_support::run_child_in_locale("start_from_chinese_folder", testing_support::kWesternLocale, 40000),
+              "code page 1252\n" + expected);
 }
 
 TEST(RunProgram, ClosesBothHandlesOfTheNewProcess) {

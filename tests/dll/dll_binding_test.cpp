@@ -13,8 +13,10 @@
 #include "runtime/initialise.h"
 #include "logic/calls.h"
 #include "logic/constants.h"
+#include "runtime/platform_text.h"
 #include "runtime/process_entry.h"
 #include "tests/support/child_process.h"
+#include "tests/support/code_page_child.h"
 
 namespace {
 
@@ -27,6 +29,19 @@ std::string test_dll_windows_path() {
     for (const char* c = TRIVANE_TEST_DLL_UNIX_PATH; *c; ++c) path += *c == '/' ? '\\' : *c;
     return path;
 }
+
+// This program's folder, with its trailing backslash, as the platform names it.
+std::wstring program_folder() {
+    wchar_t path[MAX_PATH];
+    const std::wstring file(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return file.substr(0, file.rfind(L'\\') + 1);
+}
+
+// A copy of the test library in a folder with Chinese characters (乗's second byte is
+// a backslash), declared by its full GBK path.
+const wchar_t kChineseFolder[] = L"库乗";
+const wchar_t kChineseLibrary[] = L"库乗\\测试乗.dll";
+std::string chinese_library_path() { return rt::from_platform(program_folder().c_str()) + "库乗\\测试乗.dll"; }
 
 enum Command : rt::i32 {
     kGetTickCount,
@@ -47,6 +62,7 @@ enum Command : rt::i32 {
     kSumEight = kScribbleCdecl + 8,
     kDesktopFromSystemList,  // found in the third library of the list
     kTimeFromNamedLibrary,
+    kAddTwoFromChineseFolder,
     kCount,
 };
 
@@ -69,6 +85,7 @@ std::vector<Declaration> declarations() {
     d.push_back({dll, "sum_eight"});
     d.push_back({"", "GetDesktopWindow"});
     d.push_back({"winmm.dll", "timeGetTime"});
+    d.push_back({chinese_library_path(), "add_two"});
     return d;
 }
 
@@ -236,11 +253,10 @@ TEST(DllCommands, AMissingLibraryOrEntryEndsTheProgramNamingBoth) {
     expect_error("negative_index", "code=0\n无法找到索引为-3的DLL命令\r\n0, 0\r\n");
 }
 
-std::string beside_program(const char* name) {
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const std::string path = exe;
-    return path.substr(0, path.rfind('\\') + 1) + name;
+std::wstring beside_program(const wchar_t* name) { return program_folder() + name; }
+
+bool copy_test_dll(const std::wstring& to) {
+    return CopyFileW(rt::to_platform(test_dll_windows_path()).c_str(), to.c_str(), FALSE);
 }
 
 // The program runs elevated: a file named like a system library beside it must not
@@ -248,19 +264,19 @@ std::string beside_program(const char* name) {
 // the fixed system list is searched (Mpr.dll is on it). The test's library overrides
 // make Wine take such a file first, as Windows does.
 TEST(DllCommands, ALibraryOfTheSystemIsNeverTakenFromBesideTheProgram) {
-    const std::string version = beside_program("version.dll"), mpr = beside_program("mpr.dll");
-    ASSERT_TRUE(CopyFileA(test_dll_windows_path().c_str(), version.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(test_dll_windows_path().c_str(), mpr.c_str(), FALSE));
+    const std::wstring version = beside_program(L"version.dll"), mpr = beside_program(L"mpr.dll");
+    ASSERT_TRUE(copy_test_dll(version));
+    ASSERT_TRUE(copy_test_dll(mpr));
     expect_error("planted_system_name", "code=0\n无法找到指定DLL库文件“version.dll”中的输出命令“five”\r\n0, 0\r\n");
     expect_error("planted_in_system_list", "code=0\n无法找到指定DLL库文件中的输出命令“five”\r\n0, 0\r\n");
-    DeleteFileA(version.c_str());
-    DeleteFileA(mpr.c_str());
+    DeleteFileW(version.c_str());
+    DeleteFileW(mpr.c_str());
 }
 
 // Nor is any other library: a declared name that is not in the system directory is
 // missing, though a file of that name lies beside the program.
 TEST(DllCommands, ALibraryOnlyBesideTheProgramIsMissing) {
-    ASSERT_NE(GetFileAttributesA(beside_program("trivane_test_dll.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_NE(GetFileAttributesW(beside_program(L"trivane_test_dll.dll").c_str()), INVALID_FILE_ATTRIBUTES);
     expect_error("only_beside_program",
                  "code=0\n无法找到指定DLL库文件“trivane_test_dll.dll”中的输出命令“five”\r\n0, 0\r\n");
 }
@@ -269,7 +285,7 @@ void* const kNoCallbacks[3] = {nullptr, nullptr, nullptr};
 
 rt::i32 load_by_bare_name_and_by_path() {
     logic::initialise_runtime();
-    child_report(LoadLibraryA("trivane_test_dll.dll") ? "bare name loaded\n" : "bare name refused\n");
+    child_report(LoadLibraryW(L"trivane_test_dll.dll") ? "bare name loaded\n" : "bare name refused\n");
     const rt::u32 sum = logic::call_dll(kAddTwoByPath, Convention::Standard, {1, 2}, kSite);
     child_report("by full path: " + std::to_string(sum) + "\n");
     return 0;
@@ -288,13 +304,58 @@ TEST(DllCommands, AfterStartUpABareNameIsLookedForInTheSystemDirectoryOnly) {
     EXPECT_EQ(r.report, "bare name refused\nby full path: 3\n");
 }
 
+TRIVANE_CHILD_SCENARIO(library_in_chinese_folder) {
+    start();
+    rt::set_error_hook(testing_support::report_error_and_suppress_box);
+    const rt::u32 sum = logic::call_dll(kAddTwoFromChineseFolder, Convention::Standard, {40, 2}, kSite);
+    testing_support::report_with_code_page("sum " + std::to_string(sum) + "\n");
+}
+
+// The library's path reaches the platform as UTF-16, so the code page the program runs
+// in does not change which file it names.
+TEST(DllCommands, ALibraryDeclaredByAChinesePathLoadsInEitherCodePage) {
+    const std::wstring folder = program_folder() + kChineseFolder, library = program_folder() + kChineseLibrary;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(copy_test_dll(library));
+    using testing_support::run_child_in_locale;
+    EXPECT_EQ(run_child_in_locale("library_in_chinese_folder", testing_support::kChineseLocale),
+              "code page 936\nsum 42\n");
+    EXPECT_EQ(run_child_in_locale("library_in_chinese_folder", testing_support::kWesternLocale),
+              "code page 1252\nsum 42\n");
+    DeleteFileW(library.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+rt::i32 report_program_folder() {
+    testing_support::report_with_code_page(rt::app().program_directory_slash + "\n");
+    return 0;
+}
+
+TRIVANE_CHILD_SCENARIO(program_folder_at_start) { rt::run_program(program(), report_program_folder, kNoCallbacks); }
+
+// The program's folder comes to the runtime in GBK whatever the code page, as the
+// rest of the program names files.
+TEST(DllCommands, TheProgramFolderIsTakenInGbkInEitherCodePage) {
+    const std::wstring folder = program_folder() + L"程序乗", copy = folder + L"\\测试乗.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(testing_support::this_program().c_str(), copy.c_str(), FALSE));
+    const std::string expected = rt::from_platform(program_folder().c_str()) + "程序乗\\\n";
+    for (const auto& [locale, code_page] : {std::pair{testing_support::kChineseLocale, "936"},
+                                             std::pair{testing_support::kWesternLocale, "1252"}})
+        EXPECT_EQ(testing_support::run_child_in_locale(copy, "program_folder_at_start", locale),
+                  std::string("code page ") + code_page + "\n" + expected);
+    // The child may still be ending after its report.
+    for (int i = 0; i < 100 && !DeleteFileW(copy.c_str()); ++i) Sleep(50);
+    RemoveDirectoryW(folder.c_str());
+}
+
 TRIVANE_CHILD_SCENARIO(libraries_released_at_end) {
     start();
     logic::call_dll(kOrdinalFiveByPath, Convention::Standard, {}, kSite);
     logic::call_dll(kAddTwoByPath, Convention::Standard, {1, 2}, kSite);  // the same library, loaded again
-    child_report(GetModuleHandleA("trivane_test_dll.dll") ? "loaded\n" : "not loaded\n");
+    child_report(GetModuleHandleW(L"trivane_test_dll.dll") ? "loaded\n" : "not loaded\n");
     rt::end_sequence(0, rt::EndKind::Normal);
-    child_report(GetModuleHandleA("trivane_test_dll.dll") ? "still loaded\n" : "released\n");
+    child_report(GetModuleHandleW(L"trivane_test_dll.dll") ? "still loaded\n" : "released\n");
     child_report(rt::app().dll.addresses.empty() ? "table emptied\n" : "table kept\n");
 }
 

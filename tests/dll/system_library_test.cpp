@@ -5,38 +5,37 @@
 
 #include <string>
 
+#include "runtime/platform_text.h"
 #include "runtime/system_library.h"
 
 namespace {
 
-std::string beside_program(const char* name) {
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const std::string path = exe;
-    return path.substr(0, path.rfind('\\') + 1) + name;
+std::wstring file_of(HMODULE module) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(module, path, MAX_PATH);
+    return path;
 }
 
-std::string file_of(HMODULE module) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(module, path, MAX_PATH);
-    return path;
+std::wstring beside_program(const wchar_t* name) {
+    const std::wstring path = file_of(nullptr);
+    return path.substr(0, path.rfind(L'\\') + 1) + name;
 }
 
 TEST(SystemLibrary, EitherWayOfLoadingTakesTheSystemsOwnFile) {
     // A library of ours, planted under a system name (the test overrides make Wine
     // take such a file first, as Windows does).
-    const std::string planted = beside_program("mpr.dll");
-    ASSERT_TRUE(CopyFileA(beside_program("trivane_test_dll.dll").c_str(), planted.c_str(), FALSE));
-    const std::string system_copy = rt::system_directory() + "\\mpr.dll";
+    const std::wstring planted = beside_program(L"mpr.dll");
+    ASSERT_TRUE(CopyFileW(beside_program(L"trivane_test_dll.dll").c_str(), planted.c_str(), FALSE));
+    const std::wstring system_copy = rt::to_platform(rt::system_directory()) + L"\\mpr.dll";
     for (rt::SystemLoad how : {rt::SystemLoad::SearchFlag, rt::SystemLoad::FullPath}) {
         HMODULE library = rt::load_system_library("mpr.dll", how);
         ASSERT_NE(library, nullptr);
-        EXPECT_EQ(_stricmp(file_of(library).c_str(), system_copy.c_str()), 0) << file_of(library);
+        EXPECT_EQ(_wcsicmp(file_of(library).c_str(), system_copy.c_str()), 0) << rt::from_platform(file_of(library).c_str());
         EXPECT_EQ(GetProcAddress(library, "five"), nullptr);
         EXPECT_NE(GetProcAddress(library, "WNetGetConnectionA"), nullptr);
         FreeLibrary(library);
     }
-    DeleteFileA(planted.c_str());
+    DeleteFileW(planted.c_str());
     // A library that lies only beside the program is not one of the system's.
     EXPECT_EQ(rt::load_system_library("trivane_test_dll.dll"), nullptr);
 }

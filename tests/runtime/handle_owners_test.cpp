@@ -37,7 +37,7 @@ TEST(HandleOwners, MovingHandsTheHandleOverAndOnlyTheLastOwnerReleases) {
     }
     EXPECT_EQ(GetObjectType(first), 0u);
 
-    const HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     ASSERT_TRUE(event);
     HANDLE handed = nullptr;
     {
@@ -50,7 +50,7 @@ TEST(HandleOwners, MovingHandsTheHandleOverAndOnlyTheLastOwnerReleases) {
     EXPECT_TRUE(kernel_handle_open(event));
     {
         rt::KernelHandle owner(handed);
-        owner.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        owner.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
         EXPECT_FALSE(kernel_handle_open(event));
         EXPECT_TRUE(owner);
     }
@@ -59,12 +59,12 @@ TEST(HandleOwners, MovingHandsTheHandleOverAndOnlyTheLastOwnerReleases) {
 TEST(HandleOwners, FailedCreationsGiveAnEmptyOwner) {
     // Functions that return INVALID_HANDLE_VALUE on failure: that value is no handle,
     // and closing it would name the current process.
-    rt::KernelHandle file(CreateFileA("Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+    rt::KernelHandle file(CreateFileW(L"Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
                                       nullptr));
     EXPECT_FALSE(file);
     EXPECT_EQ(file.get(), nullptr);
-    WIN32_FIND_DATAA data;
-    rt::FindHandle search(FindFirstFileA("Z:\\no\\such\\folder\\*", &data));
+    WIN32_FIND_DATAW data;
+    rt::FindHandle search(FindFirstFileW(L"Z:\\no\\such\\folder\\*", &data));
     EXPECT_FALSE(search);
 }
 
@@ -72,8 +72,8 @@ TEST(HandleOwners, SelectionsAreUndoneInReverseOrder) {
     const HDC dc = CreateCompatibleDC(nullptr);
     ASSERT_TRUE(dc);
     const HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
-    const rt::GdiObject<HFONT> a(CreateFontA(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
-    const rt::GdiObject<HFONT> b(CreateFontA(20, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
+    const rt::GdiObject<HFONT> a(CreateFontW(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"));
+    const rt::GdiObject<HFONT> b(CreateFontW(20, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"));
     {
         const rt::Selection outer(dc, a.get());
         EXPECT_TRUE(outer);

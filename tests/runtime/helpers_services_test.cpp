@@ -11,9 +11,12 @@
 #include "runtime/library_service.h"
 #include "logic/calls.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/program_info.h"
 #include "tests/support/child_process.h"
+#include "tests/support/code_page_child.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/wide_files.h"
 
 namespace {
 
@@ -36,10 +39,13 @@ protected:
         dir_.write("b.log", "b");
         dir_.write("hidden.txt", "h");
         dir_.write("sub\\inner.txt", "i");
-        SetFileAttributesA((dir_ / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
-        SetFileAttributesA((dir_ / "a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+        set_attributes("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+        set_attributes("a.txt", FILE_ATTRIBUTE_READONLY);
     }
-    void TearDown() override { SetFileAttributesA((dir_ / "a.txt").c_str(), FILE_ATTRIBUTE_NORMAL); }
+    void TearDown() override { set_attributes("a.txt", FILE_ATTRIBUTE_NORMAL); }
+    void set_attributes(const char* name, DWORD attributes) {
+        SetFileAttributesW(rt::to_platform(dir_ / name).c_str(), attributes);
+    }
     TempDir dir_;
 };
 
@@ -76,6 +82,38 @@ TEST_F(FindFile, AnEmptyPatternContinuesOrYieldsNull) {
     EXPECT_EQ(handle, nullptr);
 }
 
+// A folder of files named in GBK (乗's second byte is a backslash) and in Korean, which
+// GBK cannot hold, listed by patterns: one line a pattern, the names found joined.
+std::string listing_of_mixed_names() {
+    testing_support::WideTempDir dir;
+    for (const wchar_t* name : {L"日志乗\\客户端乗.log", L"日志乗\\한국어.log", L"日志乗\\plain.log", L"日志乗\\한.txt"})
+        dir.write(name, "");
+    std::string out;
+    for (const char* pattern : {"\\日志乗\\*.log", "\\日志乗\\*.txt", "\\日志乗\\客户端乗.*"}) {
+        out += pattern;
+        out += ":";
+        for (const std::string& name : all_names(dir.gbk() + pattern, 0, true)) out += " " + name;
+        out += "\n";
+    }
+    return out;
+}
+
+TRIVANE_CHILD_SCENARIO(listing_of_mixed_names) {
+    testing_support::report_with_code_page(listing_of_mixed_names());
+}
+
+// A name with '?' in place of what GBK cannot hold would name another file, or none:
+// the search passes such names over, in any code page.
+TEST_F(FindFile, NamesGbkCannotHoldArePassedOver) {
+    const std::string expected =
+        "\\日志乗\\*.log: plain.log 客户端乗.log\n"
+        "\\日志乗\\*.txt:\n"
+        "\\日志乗\\客户端乗.*: 客户端乗.log\n";
+    EXPECT_EQ(listing_of_mixed_names(), expected);
+    EXPECT_EQ(testing_support::run_child_in_locale("listing_of_mixed_names", testing_support::kWesternLocale),
+              "code page 1252\n" + expected);
+}
+
 TEST(Services, MemoryServices) {
     void* checked = reinterpret_cast<void*>(rt::library_service(rt::kSvcAllocate, 32, 0));
     ASSERT_NE(checked, nullptr);
@@ -103,7 +141,7 @@ TEST(Services, DefaultIconsAreLoadedOnceInBothSizes) {
     ICONINFO info;
     ASSERT_TRUE(GetIconInfo(first[1], &info));
     BITMAP bm;
-    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
     EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON));
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
@@ -149,8 +187,8 @@ void other_idle_routine(rt::u32) {}
 TEST(Services, IdleCallbacksIgnoreNullDeadAndRepeatedWindows) {
     rt::Application& a = rt::app();
     a.idle_callbacks.clear();
-    HWND live = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    HWND dead = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND live = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND dead = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(dead);
     const rt::IdleCallback records[] = {
         {live, idle_routine, 1}, {live, other_idle_routine, 2}, {dead, idle_routine, 3},

@@ -8,6 +8,7 @@
 #include "runtime/application.h"
 #include "runtime/error_box.h"
 #include "runtime/library_service.h"
+#include "runtime/platform_text.h"
 #include "logic/calls.h"
 #include "runtime/process_entry.h"
 #include "tests/runtime/test_program.h"
@@ -91,7 +92,7 @@ TRIVANE_CHILD_SCENARIO(end_from_worker_thread) {
     HANDLE worker = CreateThread(nullptr, 0, end_from_worker, nullptr, 0, nullptr);
     // The main thread only pumps: the end arrives as a message to the hidden owner.
     MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) DispatchMessageW(&m);
     CloseHandle(worker);
     child_report("main loop ended\n");
 }
@@ -145,11 +146,12 @@ TEST(Lifecycle, AMissingStartWindowIsReportedWithItsId) {
 TRIVANE_CHILD_SCENARIO(initialisation_effects) {
     runtime_tests::start_test_runtime();
     const rt::Application& a = rt::app();
-    char current[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, current);
-    char module[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    const std::string full = module;
+    wchar_t current_path[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current_path);
+    const std::string current = rt::from_platform(current_path);
+    wchar_t module[MAX_PATH];
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    const std::string full = rt::from_platform(module);
     const std::string dir = full.substr(0, full.rfind('\\'));
     const std::string file = full.substr(full.rfind('\\') + 1);
     child_report(std::string("current=") + (dir == current ? "program" : current) + "\n");
@@ -159,13 +161,13 @@ TRIVANE_CHILD_SCENARIO(initialisation_effects) {
     child_report(std::string("2004=") +
                  (file == reinterpret_cast<const char*>(rt::library_service(rt::kSvcProgramFileName, 0, 0)) ? "ok" : "bad") +
                  "\n");
-    char cls[64] = {};
-    GetClassNameA(a.hidden_owner, cls, sizeof cls);
-    char title[16] = "x";
-    GetWindowTextA(a.hidden_owner, title, sizeof title);
-    child_report(std::string("owner ") + cls + " tool=" +
-                 ((GetWindowLongA(a.hidden_owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? "1" : "0") +
-                 " visible=" + (IsWindowVisible(a.hidden_owner) ? "1" : "0") + " title='" + title +
+    wchar_t cls[64] = {};
+    GetClassNameW(a.hidden_owner, cls, 64);
+    wchar_t title[16] = L"x";
+    GetWindowTextW(a.hidden_owner, title, 16);
+    child_report("owner " + rt::from_platform(cls) + " tool=" +
+                 ((GetWindowLongW(a.hidden_owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? "1" : "0") +
+                 " visible=" + (IsWindowVisible(a.hidden_owner) ? "1" : "0") + " title='" + rt::from_platform(title) +
                  "' parent=" + (GetParent(a.hidden_owner) ? "1" : "0") + "\n");
     child_report("words " + std::to_string(a.build_mode) + " " + std::to_string(a.second_word) + " " +
                  std::to_string(a.third_word) + "\n");
@@ -195,9 +197,9 @@ TEST(Lifecycle, InitialisationSetsUpTheProcess) {
 BOOL CALLBACK count_hidden_owners(HWND window, LPARAM count) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    char cls[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (process == GetCurrentProcessId() && std::string(cls) == "_QX_HideOwner") ++*reinterpret_cast<int*>(count);
+    wchar_t cls[64] = {};
+    GetClassNameW(window, cls, 64);
+    if (process == GetCurrentProcessId() && std::wstring(cls) == L"_QX_HideOwner") ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 

@@ -27,36 +27,36 @@ LRESULT CALLBACK counting_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         if (g_on_user) g_on_user();
         return 0;
     }
-    return DefWindowProcA(w, m, wp, lp);
+    return DefWindowProcW(w, m, wp, lp);
 }
 
 HWND make_window() {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSA wc = {};
+        WNDCLASSW wc = {};
         wc.lpfnWndProc = counting_proc;
-        wc.lpszClassName = "LoopTestWindow";
-        RegisterClassA(&wc);
+        wc.lpszClassName = L"LoopTestWindow";
+        RegisterClassW(&wc);
         registered = true;
     }
-    return CreateWindowExA(0, "LoopTestWindow", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, L"LoopTestWindow", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 }
 
 void drain_quit() {
     MSG m;
-    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+    while (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }
 
 TEST(PendingMessages, AreDispatchedUntilTheQuitMessageWhichStaysQueued) {
     HWND w = make_window();
     g_user_messages = 0;
-    PostMessageA(w, WM_USER, 0, 0);
-    PostMessageA(w, WM_USER, 0, 0);
+    PostMessageW(w, WM_USER, 0, 0);
+    PostMessageW(w, WM_USER, 0, 0);
     PostQuitMessage(3);
     rt::process_pending_messages();
     EXPECT_EQ(g_user_messages, 2);
     MSG m;
-    ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(m.wParam, 3u);
     DestroyWindow(w);
@@ -70,7 +70,7 @@ TEST(ModalLoop, ReturnsWhenTheModalWindowIdIsClearedAndRestoresTheOldId) {
     g_on_user = [] {
         if (g_user_messages == 3) rt::app().modal_window_id = 0;  // the modal window was unloaded
     };
-    for (int i = 0; i < 5; ++i) PostMessageA(w, WM_USER, 0, 0);
+    for (int i = 0; i < 5; ++i) PostMessageW(w, WM_USER, 0, 0);
     rt::run_modal_loop(0x52010002);
     g_on_user = nullptr;
     EXPECT_EQ(g_user_messages, 3);  // returned right after the message that cleared it
@@ -85,7 +85,7 @@ TEST(ModalLoop, LeavesAQuitMessageForTheOuterLoop) {
     PostQuitMessage(0);
     rt::run_modal_loop(0x52010002);
     MSG m;
-    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_TRUE(PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     drain_quit();
     DestroyWindow(w);
 }
@@ -141,7 +141,7 @@ void first_idle(rt::u32 argument) {
     g_calls.push_back("first " + std::to_string(argument));
     if (++g_first_calls == 1) {
         DestroyWindow(g_second);
-        PostMessageA(g_first, WM_USER, 0, 0);  // user activity: the idle phase starts again
+        PostMessageW(g_first, WM_USER, 0, 0);  // user activity: the idle phase starts again
     } else {
         PostQuitMessage(0);
     }
@@ -189,7 +189,7 @@ TRIVANE_CHILD_SCENARIO(loop_without_windows) {
     logic::run_message_loop();
     MSG m;
     child_report(std::string("returned, quit ") +
-                 (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) ? "still queued" : "taken") + ", loop " +
+                 (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) ? "still queued" : "taken") + ", loop " +
                  (rt::g_loop_entered ? "entered" : "not entered") + "\n");
     ExitProcess(0);
 }

@@ -144,7 +144,7 @@ TRIVANE_CHILD_SCENARIO(append_to_odd_headers) {
     constexpr ULONG kHeapTailCheck = 0x10;
     using CurrentPeb = unsigned char*(WINAPI*)();
     const auto current_peb =
-        reinterpret_cast<CurrentPeb>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetCurrentPeb"));
+        reinterpret_cast<CurrentPeb>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetCurrentPeb"));
     *reinterpret_cast<ULONG*>(current_peb() + kGlobalFlagOffset) |= kHeapTailCheck;
     const HANDLE checked = HeapCreate(0, 0, 0);
     rt::app().heap = checked;
