@@ -11,10 +11,10 @@ build="${TRIVANE_BUILD_DIR:-$root/build}"
 
 # The end-to-end tests work on these drive letters: T: for a sample client, U: with
 # none, V: with a large tree of folders (made once) that takes a while to walk, W: a
-# tiny file system (below).
+# tiny file system (below), X: for the clients of the code page tests.
 # Wine reads drive letters when its server starts, so map them first.
 wineserver -k 2>/dev/null || true
-mkdir -p "$build/e2e/drive_t" "$build/e2e/drive_u"
+mkdir -p "$build/e2e/drive_t" "$build/e2e/drive_u" "$build/e2e/drive_x"
 large="$build/e2e/drive_v"
 if [ ! -f "$large/.complete" ]; then
     rm -rf "$large"
@@ -26,6 +26,7 @@ fi
 ln -sfn "$build/e2e/drive_t" "$WINEPREFIX/dosdevices/t:"
 ln -sfn "$build/e2e/drive_u" "$WINEPREFIX/dosdevices/u:"
 ln -sfn "$large" "$WINEPREFIX/dosdevices/v:"
+ln -sfn "$build/e2e/drive_x" "$WINEPREFIX/dosdevices/x:"
 # A folder on drive C: that is a symbolic link, which the platform reports as a
 # reparse point: the install search must not reach a client through it.
 mkdir -p "$build/e2e/linked_folder"

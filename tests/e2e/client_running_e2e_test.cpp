@@ -11,14 +11,15 @@
 
 #include "tests/e2e/program_path.h"
 #include "tests/e2e/sample_client.h"
+#include "tests/e2e/tool_boxes.h"
 #include "tests/e2e/trivane_driver.h"
-#include "tests/support/box_look.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-using testing_support::LookedAtBox;
+using e2e::expect_box;
+using e2e::press;
 
 const std::string kCloseClient = "请先关闭英雄联盟客户端，再进行此操作";
 const std::string kTip = "友情提示：";
@@ -78,20 +79,6 @@ protected:
             EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install)) << tool->text(e2e::kPromptLabel);
         }
         return tool;
-    }
-
-    std::vector<LookedAtBox> press(e2e::Trivane& tool, int button) {
-        testing_support::LookingAnswerer answerer(tool.pid());
-        tool.click(button);
-        return answerer.answered();
-    }
-
-    // One box of style 16 with this text and title.
-    void expect_box(const std::vector<LookedAtBox>& boxes, const std::string& text, const std::string& title) {
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, text);
-        EXPECT_EQ(boxes[0].title, title);
-        EXPECT_TRUE(boxes[0].icon == testing_support::icon_of_style(16)) << "not the icon of style 16: " << text;
     }
 
     std::string path(const char* relative) const { return client_.install + relative; }

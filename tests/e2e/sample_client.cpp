@@ -4,21 +4,37 @@
 
 #include <algorithm>
 
+#include "tests/support/code_pages.h"
 #include "tests/support/temp_dir.h"
 
 namespace e2e {
 
 using testing_support::write_file;
 
+// Listed and removed in UTF-16: a test may have left a name behind that this process's
+// code page cannot hold.
 void empty_folder(const std::string& path) {
-    for (const std::string& name : list_names(path)) {
-        const std::string full = path + (path.back() == '\\' ? "" : "\\") + name;
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (directory_exists(full))
+    const std::wstring folder = testing_support::wide_from_gbk(path.back() == '\\' ? path : path + "\\");
+    WIN32_FIND_DATAW entry;
+    HANDLE h = FindFirstFileW((folder + L"*").c_str(), &entry);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring full = folder + name;
+        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             testing_support::remove_tree(full);
         else
-            DeleteFileA(full.c_str());
-    }
+            DeleteFileW(full.c_str());
+    } while (FindNextFileW(h, &entry));
+    FindClose(h);
+}
+
+void lay_out_client(const std::wstring& install) {
+    write_file(install + L"\\LeagueClient\\system.yaml", kSystemYaml);
+    write_file(install + L"\\Game\\Config\\game.cfg", kGameCfg);
+    write_file(install + L"\\Cross\\cache.bin", "frames");
 }
 
 SampleClient make_sample_client(const std::string& root) {

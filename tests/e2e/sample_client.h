@@ -18,6 +18,9 @@ inline const char kSystemYaml[] = "---\r\napp:\r\n  app_name: LeagueClient\r\ncu
 
 // Empties `root` (a drive root such as "T:\") and lays a client out below it.
 SampleClient make_sample_client(const std::string& root);
+// Only the client's own files (system.yaml, game.cfg, the Cross cache) in `install`,
+// named in UTF-16 whatever this process's code page.
+void lay_out_client(const std::wstring& install);
 void empty_folder(const std::string& path);
 
 std::string read_file(const std::string& path);

@@ -119,6 +119,30 @@ std::string Trivane::text(int id) const {
     return buffer;
 }
 
+std::wstring Trivane::wide_text(int id) const {
+    wchar_t buffer[1024] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control(id), WM_GETTEXT, sizeof buffer / sizeof buffer[0], reinterpret_cast<LPARAM>(buffer),
+                        SMTO_NORMAL, 5000, &ignored);
+    return buffer;
+}
+
+std::vector<std::wstring> Trivane::wide_drive_entries() const {
+    std::vector<std::wstring> entries;
+    const HWND box = control(kDriveBox);
+    const int count = static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(box, CB_GETLBTEXTLEN, i, 0);
+        if (length == CB_ERR) continue;
+        // The length may be an upper bound; the text's own length comes with the text.
+        std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
+        const LRESULT got = SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
 bool Trivane::checked(int id) const {
     DWORD_PTR state = 0;
     SendMessageTimeoutA(control(id), BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &state);
@@ -152,6 +176,15 @@ bool Trivane::choose_drive(char letter) const {
 bool Trivane::wait_for_text(int id, const std::string& expected, DWORD timeout_ms) const {
     const DWORD start = GetTickCount();
     while (text(id) != expected) {
+        if (GetTickCount() - start > timeout_ms) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+bool Trivane::wait_for_wide_text(int id, const std::wstring& expected, DWORD timeout_ms) const {
+    const DWORD start = GetTickCount();
+    while (wide_text(id) != expected) {
         if (GetTickCount() - start > timeout_ms) return false;
         Sleep(20);
     }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -50,6 +51,11 @@ public:
     HWND control(int id) const;
 
     std::string text(int id) const;
+    // The control's text as the platform holds it, whatever the code pages of Trivane
+    // and of this process.
+    std::wstring wide_text(int id) const;
+    // The drive box's entries, the same way.
+    std::vector<std::wstring> wide_drive_entries() const;
     bool checked(int id) const;
     // Returns once the click was handled; answer any message box it opens from
     // another thread (BoxAnswerer).
@@ -58,6 +64,7 @@ public:
     bool choose_drive(char letter) const;
     // Waits until the control shows `expected`; false after `timeout_ms`.
     bool wait_for_text(int id, const std::string& expected, DWORD timeout_ms = 10000) const;
+    bool wait_for_wide_text(int id, const std::wstring& expected, DWORD timeout_ms = 10000) const;
 
     // Asks the window to close and waits; returns the exit code.
     DWORD close();

@@ -16,6 +16,7 @@
 #include "tests/e2e/sample_client.h"
 #include "tests/e2e/screen_colours.h"
 #include "tests/e2e/system_standin.h"
+#include "tests/e2e/tool_boxes.h"
 #include "tests/e2e/trivane_driver.h"
 #include "tests/support/box_look.h"
 #include "tests/support/change_record_tail.h"
@@ -25,9 +26,10 @@
 
 namespace {
 
+using e2e::expect_box;
+using e2e::press;
 using e2e::Trivane;
 using testing_support::LookedAtBox;
-using testing_support::LookingAnswerer;
 
 constexpr char kClientDrive[] = "T:\\";
 constexpr char kEmptyDrive[] = "U:\\";
@@ -149,13 +151,6 @@ protected:
         return tool;
     }
 
-    // Presses a button and returns the message boxes it raised (answered with OK).
-    std::vector<LookedAtBox> press(Trivane& tool, int button) {
-        LookingAnswerer answerer(tool.pid());
-        tool.click(button);
-        return answerer.answered();
-    }
-
     std::string path(const char* relative) const { return client_.install + relative; }
 
     // What the stand-ins and planted libraries recorded. Waits until `expected` runs
@@ -178,15 +173,6 @@ protected:
     std::string standin_log_;
     std::unique_ptr<e2e::SystemStandIn> system_powercfg_;
 };
-
-// Every box the tool shows has style 16: the error icon and an OK button alone.
-void expect_box(const std::vector<LookedAtBox>& boxes, const std::string& text, const std::string& title) {
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, text);
-    EXPECT_EQ(boxes[0].title, title);
-    EXPECT_EQ(boxes[0].button_ids, std::vector<int>{IDOK});
-    EXPECT_TRUE(boxes[0].icon == testing_support::icon_of_style(16)) << "not the icon of style 16: " << text;
-}
 
 // The caption colours the tool uses, as 0x00BBGGRR.
 constexpr COLORREF kCaptionColours[] = {0x000000, 0xFF00FF, 0xFF0000, 0x808000, 0x0000FF};

@@ -28,13 +28,22 @@ std::string window_text(HWND window) {
     return buffer;
 }
 
+std::wstring wide_window_text(HWND window) {
+    wchar_t buffer[2048] = {};
+    SendMessageW(window, WM_GETTEXT, sizeof buffer / sizeof buffer[0], reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
 BOOL CALLBACK collect_child(HWND child, LPARAM lparam) {
     auto* box = reinterpret_cast<AnsweredBox*>(lparam);
     char cls[32] = {};
     GetClassNameA(child, cls, sizeof cls);
     const int id = GetDlgCtrlID(child);
     if (lstrcmpiA(cls, "Button") == 0) box->button_ids.push_back(id);
-    else if (lstrcmpiA(cls, "Static") == 0 && id == 0xFFFF) box->text = window_text(child);
+    else if (lstrcmpiA(cls, "Static") == 0 && id == 0xFFFF) {
+        box->text = window_text(child);
+        box->wide_text = wide_window_text(child);
+    }
     return TRUE;
 }
 
@@ -47,6 +56,7 @@ HWND press_box(DWORD pid, int button_id, AnsweredBox* box) {
     if (!search.found) return nullptr;
     AnsweredBox found = {};
     found.title = window_text(search.found);
+    found.wide_title = wide_window_text(search.found);
     found.style = GetWindowLongA(search.found, GWL_STYLE);
     EnumChildWindows(search.found, collect_child, reinterpret_cast<LPARAM>(&found));
     int press = button_id;

@@ -9,8 +9,10 @@
 namespace testing_support {
 
 struct AnsweredBox {
-    std::string title;
+    std::string title;  // as this process's code page gives them
     std::string text;
+    std::wstring wide_title;  // as the box holds them
+    std::wstring wide_text;
     LONG style;                      // window style of the dialog
     std::vector<int> button_ids;     // the buttons it offered
 };

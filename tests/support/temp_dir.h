@@ -26,9 +26,15 @@ private:
 
 // Writes a whole file, making the folders on its way (`path` starts with a drive root).
 void write_file(const std::string& path, const std::string& content);
+// The same for a path that this process's code page may not hold (a folder named in
+// Chinese on a system of another code page, a file named in Korean).
+void write_file(const std::wstring& path, const std::string& content);
 std::string read_whole_file(const std::string& path);
-// Removes `path` and what lies below it, never walking through a link.
+std::string read_whole_file(const std::wstring& path);
+// Removes `path` and what lies below it, never walking through a link; names of any
+// characters go too.
 void remove_tree(const std::string& path);
+void remove_tree(const std::wstring& path);
 // Writes 1 KiB pieces to the file `name` until its drive has no room left.
 void fill_up(const std::string& name);
 
