@@ -13,11 +13,11 @@ constexpr rt::u32 kDirectoryAttribute = 0x10;
 void event_pump() {
     unsigned char msg[28];
     const auto peek = [&msg] {
-        return tuner::dll::PeekMessageA(msg, 0, 0, 0, 1, {kRoutine, 1});
+        return tuner::dll::PeekMessageW(msg, 0, 0, 0, 1, {kRoutine, 1});
     };
     while (peek()) {
         tuner::dll::TranslateMessage(msg, {kRoutine, 2});
-        tuner::dll::DispatchMessageA(msg, {kRoutine, 3});
+        tuner::dll::DispatchMessageW(msg, {kRoutine, 3});
     }
 }
 

@@ -30,7 +30,7 @@ rt::u32 own_top_window(rt::u32 limit_ms) {
     const rt::u32 pid = dll::GetCurrentProcessId(site);
     const rt::u32 start = dll::GetTickCount(site);
     rt::u32 window = 0;
-    while ((window = dll::FindWindowExA(0, window, nullptr, nullptr, site)) != 0) {
+    while ((window = dll::FindWindowExW(0, window, nullptr, nullptr, site)) != 0) {
         if (dll::GetTickCount(site) - start > limit_ms) return 0;
         if (!dll::IsWindowVisible(window, site)) continue;
         rt::u32 owner_pid = 0;

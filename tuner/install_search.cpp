@@ -27,9 +27,9 @@ struct Search {
 void pump_events() {
     unsigned char msg[28];
     constexpr rt::u32 kRemove = 1;
-    while (dll::PeekMessageA(msg, 0, 0, 0, kRemove, {kRoutineSearch, 10})) {
+    while (dll::PeekMessageW(msg, 0, 0, 0, kRemove, {kRoutineSearch, 10})) {
         dll::TranslateMessage(msg, {kRoutineSearch, 11});
-        dll::DispatchMessageA(msg, {kRoutineSearch, 12});
+        dll::DispatchMessageW(msg, {kRoutineSearch, 12});
     }
 }
 

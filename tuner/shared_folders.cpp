@@ -8,6 +8,7 @@
 #include "tuner/kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/routines.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
@@ -68,14 +69,20 @@ bool add_shell_folder(FolderList& list, rt::u32 folder) {
 
 void add_program_files_folders(FolderList& list) {
     rt::u32 key = 0;
-    if (dll::RegOpenKeyExA(kLocalMachine, kCurrentVersionKey, 0, kQueryValue | kView64, &key, at(2)) != 0) return;
+    const WideText key_name(kCurrentVersionKey);
+    if (dll::RegOpenKeyExW(kLocalMachine, key_name.get(), 0, kQueryValue | kView64, &key, at(2)) != 0) return;
     for (const char* value : kProgramFilesValues) {
         char* path = list.next();
         if (!path) break;
+        wchar_t wide[kMaxPath] = {};
         rt::u32 type = 0;
-        rt::u32 size = kMaxPath - 1;
-        const bool read = dll::RegQueryValueExA(key, value, nullptr, &type, path, &size, at(3)) == 0;
-        path[read && type == kRegistryText && size < kMaxPath ? size : 0] = '\0';
+        rt::u32 size = 2 * (kMaxPath - 1);
+        const WideText value_name(value);
+        const bool read = dll::RegQueryValueExW(key, value_name.get(), nullptr, &type, wide, &size, at(3)) == 0;
+        wide[read && type == kRegistryText && size < 2 * kMaxPath ? size / 2 : 0] = L'\0';
+        const logic::Text named = gbk_from_wide(wide);
+        path[0] = '\0';
+        if (named.length() < kMaxPath) std::memcpy(path, named.c_str(), named.length() + 1);
         list.keep_if_named();
     }
     dll::RegCloseKey(key, at(4));

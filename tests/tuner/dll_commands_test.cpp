@@ -33,14 +33,15 @@ TEST(DllCommandTable, EveryCommandIsExportedByTheLibraryItNames) {
 struct Seen {
     DWORD words[4] = {};
     std::string text;
+    std::wstring wide_text;
 } g_seen;
 
-HWND WINAPI find_window(HWND parent, HWND after, const char* class_name, const char* title) {
+HWND WINAPI find_window(HWND parent, HWND after, const wchar_t* class_name, const wchar_t* title) {
     g_seen = {};
     g_seen.words[0] = reinterpret_cast<DWORD>(parent);
     g_seen.words[1] = reinterpret_cast<DWORD>(after);
     g_seen.words[2] = reinterpret_cast<DWORD>(class_name);
-    g_seen.text = title;
+    g_seen.wide_text = title;
     return reinterpret_cast<HWND>(0x1234);
 }
 
@@ -69,12 +70,12 @@ TEST(DllCommandTable, TypedCallsPassTheirWordsInOrderAndReadTheDeclaredResult) {
     tuner_tests::start_tool_runtime();
     const logic::Site site = {0x04019002, 1};
     {
-        StandIn stand_in(tuner::kFindWindowExA, reinterpret_cast<void*>(find_window));
-        EXPECT_EQ(tuner::dll::FindWindowExA(7, 9, nullptr, "标题", site), 0x1234u);
+        StandIn stand_in(tuner::kFindWindowExW, reinterpret_cast<void*>(find_window));
+        EXPECT_EQ(tuner::dll::FindWindowExW(7, 9, nullptr, L"\u6807\u9898", site), 0x1234u);
         EXPECT_EQ(g_seen.words[0], 7u);
         EXPECT_EQ(g_seen.words[1], 9u);
         EXPECT_EQ(g_seen.words[2], 0u);
-        EXPECT_EQ(g_seen.text, "标题");
+        EXPECT_EQ(g_seen.wide_text, L"\u6807\u9898");
     }
     {
         StandIn stand_in(tuner::kGetExitCodeThread, reinterpret_cast<void*>(exit_code_of));
