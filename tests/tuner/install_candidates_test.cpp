@@ -291,30 +291,32 @@ TEST(InstallCandidates, NoneThroughAReparsePoint) {
 
 // The registry and the process list hand their names over in UTF-16: a folder in Chinese
 // is found whatever the system's code page, and one with a character GBK cannot hold
-// never becomes a candidate, under its own name or another.
+// never becomes a candidate, under its own name or the one a near conversion gives it
+// ("âpp" is no "app").
 TEST(InstallCandidates, NamesFromTheRegistryAndRunningProgramsAreReadInUtf16) {
     TempDir dir;
-    const std::wstring top = wide(dir.path());
-    const std::wstring chinese = top + L"\\WeGameApps\\\u82F1\u96C4\u8054\u76DF";  // 英雄联盟
-    const std::wstring korean = top + L"\\WeGameApps\\\uD55C\uAD6D\uC5B4";
-    const tuner_tests::WideTree tree(top + L"\\WeGameApps");
-    for (const std::wstring& install : {chinese, korean})
+    const std::wstring apps = wide(dir.path()) + L"\\WeGameApps";
+    const tuner_tests::WideTree tree(apps);
+    const std::wstring chinese = apps + L"\\\u82F1\u96C4\u8054\u76DF";  // 英雄联盟
+    const std::wstring no_gbk_form[] = {apps + L"\\\uD55C\uAD6D\uC5B4", apps + L"\\\u00E2pp"};
+    for (const std::wstring& install : {chinese, no_gbk_form[0], no_gbk_form[1], apps + L"\\app"})
         for (const wchar_t* file : {L"\\LeagueClient\\system.yaml", L"\\LeagueClient\\LeagueClient.exe",
                                     L"\\Game\\Config\\game.cfg"})
             tuner_tests::write_wide_file(install + file, "x");
-    const std::string found = config_of(dir / "WeGameApps\\英雄联盟");
     ASSERT_EQ(usual_install('C'), "") << "the prefix holds no client in a usual place";
+
+    for (const std::wstring& install : no_gbk_form) {
+        {
+            const LauncherValue user(HKEY_CURRENT_USER, install);
+            EXPECT_EQ(usual_install('C'), "") << tuner_tests::utf8(install);
+        }
+        const RunningProgram client(install + L"\\LeagueClient\\LeagueClient.exe");
+        EXPECT_EQ(usual_install('C'), "") << tuner_tests::utf8(install);
+    }
+    const std::string found = config_of(dir / "WeGameApps\\英雄联盟");
     {
         const LauncherValue user(HKEY_CURRENT_USER, chinese);
         EXPECT_EQ(usual_install('C'), found);
-    }
-    {
-        const LauncherValue user(HKEY_CURRENT_USER, korean);
-        EXPECT_EQ(usual_install('C'), "");
-    }
-    {
-        const RunningProgram client(korean + L"\\LeagueClient\\LeagueClient.exe");
-        EXPECT_EQ(usual_install('C'), "");
     }
     const RunningProgram client(chinese + L"\\LeagueClient\\LeagueClient.exe");
     EXPECT_EQ(usual_install('C'), found);

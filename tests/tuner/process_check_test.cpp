@@ -65,31 +65,33 @@ TEST(ProcessCheck, FindsARunningProgramByItsFileName) {
 
 // Names come from the platform in UTF-16: one in Chinese is found by its GBK name, in
 // letter case or not; one with no GBK form is shown to no one, least of all under the
-// '?' name it would have in the code page.
+// name a near conversion gives it ('?' for what has none, "wegame" for "wegâme").
 TEST(ProcessCheck, NamesOutsideAsciiAreReadInUtf16) {
     tuner_tests::start_tool_runtime();
     const ProbeProcess client(L"LeagueClient.exe");
     const ProbeProcess chinese(L"\u82F1\u96C4\u8054\u76DF\u52A9\u624B.exe");  // 英雄联盟助手.exe
     const ProbeProcess korean(L"\uD55C\uAD6D\uC5B4.exe");
+    const ProbeProcess accented(L"weg\u00E2me.exe");
     EXPECT_EQ(tuner::find_process("leagueclient.EXE", false), client.pid());
     EXPECT_EQ(tuner::find_process("英雄联盟助手.exe", true), chinese.pid());
     EXPECT_EQ(tuner::find_process("英雄联盟助手.EXE", false), chinese.pid());
     EXPECT_EQ(tuner::find_process("???.exe", false), 0u);
+    EXPECT_EQ(tuner::find_process("wegame.exe", false), 0u);
 
     struct Seen {
-        DWORD korean_pid;
-        bool korean_shown;
+        DWORD no_gbk_form[2];
+        int shown;
         std::string names_with_question_marks;
-    } seen = {korean.pid(), false, {}};
+    } seen = {{korean.pid(), accented.pid()}, 0, {}};
     tuner::first_process(
         [](rt::u32 pid, const char* exe, void* context) {
             auto& s = *static_cast<Seen*>(context);
-            s.korean_shown |= pid == s.korean_pid;
+            s.shown += pid == s.no_gbk_form[0] || pid == s.no_gbk_form[1];
             if (std::strchr(exe, '?')) s.names_with_question_marks += std::string(exe) + " ";
             return false;
         },
         &seen);
-    EXPECT_FALSE(seen.korean_shown);
+    EXPECT_EQ(seen.shown, 0);
     EXPECT_EQ(seen.names_with_question_marks, "");
 }
 
