@@ -29,17 +29,17 @@ using testing_support::child_report;
 using tuner_tests::utf8;
 using tuner_tests::wide;
 
+// What the platform was handed, in UTF-8.
 struct Start {
-    bool named;  // an application was named at all
-    std::wstring application, command_line, directory;
+    std::string application, command_line, directory;
 };
 std::vector<Start> g_starts;
 
 BOOL WINAPI refuse_to_start(const wchar_t* application, wchar_t* command_line, SECURITY_ATTRIBUTES*,
                             SECURITY_ATTRIBUTES*, BOOL, DWORD, void*, const wchar_t* directory, STARTUPINFOW*,
                             PROCESS_INFORMATION*) {
-    g_starts.push_back({application != nullptr, application ? application : L"", command_line ? command_line : L"",
-                        directory ? directory : L""});
+    g_starts.push_back({utf8(application ? application : L""), utf8(command_line ? command_line : L""),
+                        utf8(directory ? directory : L"")});
     SetLastError(ERROR_FILE_NOT_FOUND);
     return FALSE;
 }
@@ -65,17 +65,15 @@ TEST(PowerPlan, APowercfgThatCannotStartIsRecordedWithThePlatformsCode) {
         tuner::run_power_plan_step();
     }
     ASSERT_EQ(g_starts.size(), 2u);
-    EXPECT_TRUE(g_starts[0].command_line == duplicate) << tuner_tests::utf8(g_starts[0].command_line);
-    EXPECT_TRUE(g_starts[1].command_line == activate) << tuner_tests::utf8(g_starts[1].command_line);
+    EXPECT_EQ(g_starts[0].command_line, utf8(duplicate));
+    EXPECT_EQ(g_starts[1].command_line, utf8(activate));
     for (const Start& start : g_starts) {
-        EXPECT_TRUE(start.application == powercfg) << tuner_tests::utf8(start.application);
-        EXPECT_TRUE(start.directory == system_directory()) << tuner_tests::utf8(start.directory);
+        EXPECT_EQ(start.application, utf8(powercfg));
+        EXPECT_EQ(start.directory, utf8(system_directory()));
     }
-    // The system directory holds no character outside ASCII: its GBK and UTF-16 forms agree.
-    const std::string line_of_powercfg = tuner_tests::utf8(powercfg);
-    EXPECT_EQ(tail.lines_with(line_of_powercfg),
-              (std::vector<std::string>{"运行\t" + tuner_tests::utf8(duplicate) + "\t失败 2",
-                                        "运行\t" + tuner_tests::utf8(activate) + "\t失败 2"}));
+    // The prefix's system directory is ASCII: the same bytes in every encoding.
+    EXPECT_EQ(tail.lines_with(utf8(powercfg)),
+              (std::vector<std::string>{"运行\t" + utf8(duplicate) + "\t失败 2", "运行\t" + utf8(activate) + "\t失败 2"}));
 }
 
 TEST(ProgramStart, TheRecordOpensInTheSystemsNotepadRunFromTheSystemDirectory) {
@@ -90,10 +88,10 @@ TEST(ProgramStart, TheRecordOpensInTheSystemsNotepadRunFromTheSystemDirectory) {
     }
     ASSERT_EQ(g_starts.size(), 1u);
     const std::wstring notepad = system_directory() + L"\\notepad.exe";
-    EXPECT_TRUE(g_starts[0].application == notepad) << tuner_tests::utf8(g_starts[0].application);
-    EXPECT_TRUE(g_starts[0].command_line == L"\"" + notepad + L"\" \"" + wide(dir.path()) + L"\\\u8BB0\u5F55\\changes.log\"")
-        << tuner_tests::utf8(g_starts[0].command_line);
-    EXPECT_TRUE(g_starts[0].directory == system_directory()) << tuner_tests::utf8(g_starts[0].directory);
+    EXPECT_EQ(g_starts[0].application, utf8(notepad));
+    const std::wstring record_named = wide(dir.path()) + L"\\\u8BB0\u5F55\\changes.log";
+    EXPECT_EQ(g_starts[0].command_line, utf8(L"\"" + notepad + L"\" \"" + record_named + L"\""));
+    EXPECT_EQ(g_starts[0].directory, utf8(system_directory()));
 }
 
 // A command without its full path (the system directory could not be read) starts
@@ -141,7 +139,7 @@ TRIVANE_CHILD_SCENARIO(record_menu_opens_the_record) {
         const tuner_tests::StandIn refused(tuner::kCreateProcessW, reinterpret_cast<void*>(refuse_to_start));
         SendMessageW(window, WM_SYSCOMMAND, tuner::kShowRecordCommand, 0);
     }
-    for (const Start& start : g_starts) child_report("start: " + utf8(start.application + L" " + start.command_line) + "\n");
+    for (const Start& start : g_starts) child_report("start: " + start.application + " " + start.command_line + "\n");
 }
 
 TEST(ProgramStart, TheSystemMenuItemOpensTheRecordInNotepad) {
