@@ -15,9 +15,9 @@ namespace tuner {
 #define TUNER_DLL_COMMANDS(X)                                                                                    \
     X(kCreateToolhelp32Snapshot, CreateToolhelp32Snapshot, "kernel32.dll", Standard,                             \
       u32(u32 flags, u32 process_id))                                                                            \
-    X(kProcess32First, Process32First, "kernel32.dll", Standard, bool(u32 snapshot, u32 entry_block))            \
+    X(kProcess32FirstW, Process32FirstW, "kernel32.dll", Standard, bool(u32 snapshot, u32 entry_block))          \
     X(kCloseHandle, CloseHandle, "kernel32.dll", Standard, bool(u32 handle))                                     \
-    X(kProcess32Next, Process32Next, "kernel32.dll", Standard, bool(u32 snapshot, u32 entry_block))              \
+    X(kProcess32NextW, Process32NextW, "kernel32.dll", Standard, bool(u32 snapshot, u32 entry_block))            \
     X(kStrlen, strlen, "msvcrt.dll", CallerCleanup, u32(const char* text))                                       \
     X(kMultiByteToWideChar, MultiByteToWideChar, "Kernel32.dll", Standard,                                       \
       i32(u32 code_page, u32 flags, const char* source, i32 source_length, wchar_t* target, i32 target_length))  \
@@ -47,7 +47,7 @@ namespace tuner {
     X(kGetWindowThreadProcessId, GetWindowThreadProcessId, "user32.dll", Standard,                               \
       u32(u32 window, u32* process_id))                                                                          \
     X(kGetParent, GetParent, "user32.dll", Standard, u32(u32 window))                                            \
-    X(kGetClassNameA, GetClassNameA, "user32.dll", Standard, i32(u32 window, char* name, i32 capacity))          \
+    X(kGetClassNameW, GetClassNameW, "user32.dll", Standard, i32(u32 window, wchar_t* name, i32 capacity))       \
     X(kGetWindowTextLengthW, GetWindowTextLengthW, "user32.dll", Standard, i32(u32 window))                      \
     X(kGetWindowTextW, GetWindowTextW, "user32.dll", Standard, i32(u32 window, wchar_t* text, i32 capacity))     \
     X(kLstrlenW, lstrlenW, "kernel32.dll", Standard, i32(const wchar_t* text))                                   \
@@ -74,7 +74,7 @@ namespace tuner {
     X(kFindNextFileW, FindNextFileW, "kernel32.dll", Standard, bool(u32 search, void* data))                     \
     X(kFindClose, FindClose, "kernel32.dll", Standard, bool(u32 search))                                         \
     /* System programs are started by full path. */                                                             \
-    X(kGetSystemDirectoryA, GetSystemDirectoryA, "kernel32.dll", Standard, u32(char* buffer, u32 capacity))      \
+    X(kGetSystemDirectoryW, GetSystemDirectoryW, "kernel32.dll", Standard, u32(wchar_t* buffer, u32 capacity))   \
     /* Ends the process when searches outlive the window's closing by too long. */                              \
     X(kExitProcess, ExitProcess, "kernel32.dll", Standard, void(u32 exit_code))                                  \
     /* Replacing a client file through a temporary sibling. */                                                  \
@@ -102,9 +102,9 @@ namespace tuner {
     X(kGetFileInformationByHandleEx, GetFileInformationByHandleEx, "kernel32.dll", Standard,                     \
       bool(u32 file, u32 information_class, void* information, u32 size))                                        \
     X(kGetSystemMenu, GetSystemMenu, "user32.dll", Standard, u32(u32 window, bool revert))                       \
-    X(kAppendMenuA, AppendMenuA, "user32.dll", Standard, bool(u32 menu, u32 flags, u32 item_id, const char* item)) \
-    X(kSetWindowLongA, SetWindowLongA, "user32.dll", Standard, u32(u32 window, i32 index, u32 value))            \
-    X(kCallWindowProcA, CallWindowProcA, "user32.dll", Standard,                                                 \
+    X(kAppendMenuW, AppendMenuW, "user32.dll", Standard, bool(u32 menu, u32 flags, u32 item_id, const wchar_t* item)) \
+    X(kSetWindowLongW, SetWindowLongW, "user32.dll", Standard, u32(u32 window, i32 index, u32 value))            \
+    X(kCallWindowProcW, CallWindowProcW, "user32.dll", Standard,                                                 \
       u32(u32 procedure, u32 window, u32 message, u32 wparam, u32 lparam))                                       \
     /* Places a client usually is: the launcher's registry values and running client */                         \
     /* programs. */                                                                                              \
@@ -113,8 +113,8 @@ namespace tuner {
     X(kRegQueryValueExW, RegQueryValueExW, "advapi32.dll", Standard,                                             \
       u32(u32 key, const wchar_t* name, u32* reserved, u32* type, void* data, u32* size))                        \
     X(kRegCloseKey, RegCloseKey, "advapi32.dll", Standard, u32(u32 key))                                         \
-    X(kQueryFullProcessImageNameA, QueryFullProcessImageNameA, "kernel32.dll", Standard,                         \
-      bool(u32 process, u32 flags, char* path, u32* size))                                                       \
+    X(kQueryFullProcessImageNameW, QueryFullProcessImageNameW, "kernel32.dll", Standard,                         \
+      bool(u32 process, u32 flags, wchar_t* path, u32* size))                                                    \
     /* The change record, shared by its writers, on checked handles. */                                         \
     X(kGetFinalPathNameByHandleW, GetFinalPathNameByHandleW, "kernel32.dll", Standard,                           \
       u32(u32 file, wchar_t* path, u32 capacity, u32 flags))                                                     \
@@ -143,9 +143,9 @@ namespace tuner {
       bool(u32 file, void* information))                                                                         \
     /* System programs started by full path from the system directory, and waited for */                        \
     /* with the window answering. */                                                                             \
-    X(kCreateProcessA, CreateProcessA, "kernel32.dll", Standard,                                                 \
-      bool(const char* application, char* command_line, void* process_security, void* thread_security,         \
-           bool inherit_handles, u32 flags, void* environment, const char* directory, void* startup,            \
+    X(kCreateProcessW, CreateProcessW, "kernel32.dll", Standard,                                                 \
+      bool(const wchar_t* application, wchar_t* command_line, void* process_security, void* thread_security,     \
+           bool inherit_handles, u32 flags, void* environment, const wchar_t* directory, void* startup,          \
            void* information))                                                                                   \
     X(kMsgWaitForMultipleObjects, MsgWaitForMultipleObjects, "user32.dll", Standard,                             \
       u32(u32 count, const u32* handles, bool wait_all, u32 milliseconds, u32 wake_mask))                        \

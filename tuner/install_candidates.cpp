@@ -53,7 +53,10 @@ constexpr logic::Site at(rt::i32 site) { return {kRoutineInstallCandidates, site
 bool is_lead_byte(char c) { return static_cast<unsigned char>(c) >= 0x81 && static_cast<unsigned char>(c) <= 0xFE; }
 bool is_separator(char c) { return c == '\\' || c == '/'; }
 
-rt::u32 attributes_of(const char* path) { return dll::GetFileAttributesA(path, at(1)); }
+rt::u32 attributes_of(const char* path) {
+    const WideText wide(path);
+    return wide.get() ? dll::GetFileAttributesW(wide.get(), at(1)) : kNoAttributes;
+}
 
 // The walk reaches "<candidate>\LeagueClient\system.yaml" only through folders that are
 // not reparse points, and takes an entry of that name that is not a folder. The
@@ -113,28 +116,30 @@ logic::Text try_launcher_value(const char* value, char drive) {
     return parent.length() < 2 ? logic::Text() : try_named_candidate(parent.get());
 }
 
-// A text the system wrote into `buffer`, taken as data: `length` bytes, however it ends.
-logic::Text bounded_text(char (&buffer)[kLongestReadText + 1], rt::u32 length) {
-    if (length > kLongestReadText) return {};
-    buffer[length] = '\0';
-    return logic::Text::copy(buffer);
+using WideBuffer = wchar_t[kLongestReadText + 1];
+
+// A text the system wrote into `buffer`, taken as data: `units` UTF-16 units, however
+// it ends, up to its first NUL. Empty when it is too long or has a character with no
+// GBK form: such a folder cannot be the tool's install directory, and no name with
+// '?' in its place may stand for it.
+logic::Text bounded_text(WideBuffer& buffer, rt::u32 units) {
+    if (units > kLongestReadText) return {};
+    buffer[units] = L'\0';
+    return gbk_from_wide(buffer);
 }
 
 logic::Text registry_install_path(rt::u32 root_key) {
+    const WideText key_name(kLauncherKey);
+    const WideText value_name(kInstallPathValue);
     rt::u32 key = 0;
-    const WideText sub_key(kLauncherKey);
-    if (dll::RegOpenKeyExW(root_key, sub_key.get(), 0, kQueryValue | kView32, &key, at(2)) != 0) return {};
-    wchar_t value[kLongestReadText + 1];
+    if (dll::RegOpenKeyExW(root_key, key_name.get(), 0, kQueryValue | kView32, &key, at(2)) != 0) return {};
+    WideBuffer value;
     rt::u32 type = 0;
-    rt::u32 size = kLongestReadText * sizeof(wchar_t);
-    const WideText name(kInstallPathValue);
-    const rt::u32 status = dll::RegQueryValueExW(key, name.get(), nullptr, &type, value, &size, at(3));
+    rt::u32 size = 2 * kLongestReadText;  // in bytes, the closing NUL's room kept
+    const rt::u32 status = dll::RegQueryValueExW(key, value_name.get(), nullptr, &type, value, &size, at(3));
     dll::RegCloseKey(key, at(4));
-    if (status != 0 || type != kRegistryText || size / sizeof(wchar_t) > kLongestReadText) return {};
-    value[size / sizeof(wchar_t)] = L'\0';
-    bool exact = false;
-    logic::Text path = gbk_from_wide(value, &exact);
-    return exact ? std::move(path) : logic::Text();
+    if (status != 0 || type != kRegistryText || size > 2 * kLongestReadText) return {};
+    return bounded_text(value, size / 2);  // an odd last byte is half a unit: dropped
 }
 
 // The full image path of a process of the tool's user, or empty when it is another
@@ -142,9 +147,9 @@ logic::Text registry_install_path(rt::u32 root_key) {
 logic::Text image_path_of(rt::u32 process_id) {
     KernelHandle process(dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5)), at(7));
     if (!process || !runs_as_tool_user(process.get())) return {};
-    char path[kLongestReadText + 1];
-    rt::u32 size = kLongestReadText;
-    const bool read = dll::QueryFullProcessImageNameA(process.get(), 0, path, &size, at(6));
+    WideBuffer path;
+    rt::u32 size = kLongestReadText;  // in units, past the closing NUL
+    const bool read = dll::QueryFullProcessImageNameW(process.get(), 0, path, &size, at(6));
     process.close();
     return read ? bounded_text(path, size) : logic::Text();
 }

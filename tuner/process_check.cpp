@@ -1,21 +1,24 @@
 #include "tuner/process_check.h"
 
-#include "logic/commands.h"
 #include <cstring>
 
+#include "logic/commands.h"
 #include "logic/records.h"
 #include "tuner/dll_commands.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/routines.h"
+#include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
 
-constexpr rt::i32 kExeNameBytes = 260;
-constexpr rt::i32 kProcessEntrySize = 9 * 4 + kExeNameBytes;  // 296
+// The executable name is 260 UTF-16 units: the platform's wide process entry.
+constexpr rt::i32 kExeNameUnits = 260;
+constexpr rt::i32 kExeNameBytes = 2 * kExeNameUnits;
+constexpr rt::i32 kProcessEntrySize = 9 * 4 + kExeNameBytes;  // 556
 
 // The process list entry as the program holds it: nine integers and an owned array
-// of 260 bytes for the executable name.
+// of 520 bytes for the executable name.
 struct ProcessEntry {
     rt::i32 size, usage, process_id, default_heap, module_id, threads, parent, priority, flags;
     rt::ArrayHeader* exe_file;
@@ -27,7 +30,7 @@ constexpr logic::RecordField kProcessEntryFields[] = {
     {logic::RecordField::ByteArray, kExeNameBytes},
 };
 
-// A zeroed entry whose name array has its declared 260 elements.
+// A zeroed entry whose name array has its declared 520 elements.
 class ProcessEntryRecord {
 public:
     ProcessEntryRecord() : entry_{} {
@@ -42,13 +45,21 @@ public:
 
     ProcessEntry& get() { return entry_; }
 
+    // The executable name in code page 936: the units up to the first NUL (all 260
+    // when there is none). `exact` is false when some character has no GBK form.
+    logic::Text exe_name(bool& exact) const {
+        wchar_t name[kExeNameUnits + 1] = {};
+        std::memcpy(name, entry_.exe_file + 1, kExeNameBytes);
+        return gbk_from_wide(name, &exact);
+    }
+
 private:
     ProcessEntry entry_;
 };
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineProcessCheck, site}; }
 
-// Process32First or Process32Next, with the entry passed as a native block.
+// Process32FirstW or Process32NextW, with the entry passed as a native block.
 template <typename Step>
 bool step(Step next, rt::u32 snapshot, ProcessEntry& entry, rt::i32 site) {
     logic::NativeRecord native(&entry, kProcessEntryFields);
@@ -65,9 +76,12 @@ rt::u32 first_process(ProcessPick pick, void* context) {
     ProcessEntryRecord record;
     ProcessEntry& entry = record.get();
     entry.size = kProcessEntrySize;
-    for (bool more = step(dll::Process32First, snapshot.get(), entry, 2); more;
-         more = step(dll::Process32Next, snapshot.get(), entry, 3)) {
-        const logic::Text exe = logic::to_text(logic::arg_array(rt::kTagByte, entry.exe_file));
+    for (bool more = step(dll::Process32FirstW, snapshot.get(), entry, 2); more;
+         more = step(dll::Process32NextW, snapshot.get(), entry, 3)) {
+        // A name with no GBK form equals no name the tool looks for.
+        bool exact = true;
+        const logic::Text exe = record.exe_name(exact);
+        if (!exact) continue;
         if (pick(static_cast<rt::u32>(entry.process_id), exe.c_str(), context)) {
             snapshot.close(at(4));
             return static_cast<rt::u32>(entry.process_id);

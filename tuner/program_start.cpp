@@ -3,17 +3,18 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/system_directory.h"
+#include "tuner/wide_text.h"
 #include "tuner/worker_wait.h"
 
 namespace tuner {
 namespace {
 
-// The platform's STARTUPINFOA and PROCESS_INFORMATION.
+// The platform's STARTUPINFOW and PROCESS_INFORMATION.
 struct StartupInformation {
     rt::u32 size;
-    const char* reserved;
-    const char* desktop;
-    const char* title;
+    const wchar_t* reserved;
+    const wchar_t* desktop;
+    const wchar_t* title;
     rt::u32 x, y, width, height, columns, rows, fill, flags;
     unsigned short show_window, reserved_size;
     void* reserved_block;
@@ -34,6 +35,7 @@ constexpr rt::u32 kWakeMilliseconds = 100;
 constexpr rt::u32 kAllInput = 0x4FF;
 constexpr rt::u32 kEndedAtLimit = 0x5B4;  // the platform's "timeout" code, as the exit code
 constexpr rt::u32 kEndingMilliseconds = 2000;
+constexpr rt::u32 kFileNotFound = 2;
 
 bool has_ended(rt::u32 process, logic::Site where) { return dll::WaitForSingleObject(process, 0, where) == kWaitObject0; }
 
@@ -54,11 +56,18 @@ StartedProgram start_program(const ProgramCommand& command, logic::Site where) {
     startup.flags = kUseShowWindow;
     startup.show_window = kShowNormal;
     ProcessInformation started = {};
-    // The platform may write into the command line: it gets a copy of its own.
-    logic::Text line = logic::Text::copy(command.command_line.get());
+    const WideText application(command.application.get());
+    const WideText directory(command.directory.get());
+    // The platform may write into the command line: the converted copy is ours alone.
+    const WideText line(command.command_line.get());
     StartedProgram result;
-    if (!dll::CreateProcessA(command.application.get(), line.data(), nullptr, nullptr, false, 0, nullptr,
-                             command.directory.get(), &startup, &started, where)) {
+    if (!application.get()) {
+        // Without the full path the platform would look for the line's first word.
+        result.error = kFileNotFound;
+        return result;
+    }
+    if (!dll::CreateProcessW(application.get(), const_cast<wchar_t*>(line.get()), nullptr, nullptr, false, 0,
+                             nullptr, directory.get(), &startup, &started, where)) {
         result.error = dll::GetLastError(where);
         return result;
     }

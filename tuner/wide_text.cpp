@@ -33,21 +33,25 @@ WideText::WideText(const char* text) {
 namespace {
 
 constexpr rt::u32 kCodePageUtf8 = 65001;
+constexpr rt::u32 kNoBestFit = 0x400;
 
 // Counts, then fills a block of that size plus the closing NUL. The default
 // character report is asked for only where the code page has one (UTF-8 has none).
+// A character without a GBK form of its own counts as having none, even where the
+// platform knows a near one ("â" as "a"): that would name another file.
 logic::Text narrow(const wchar_t* text, rt::u32 code_page, bool* exact, rt::i32 site) {
     if (exact) *exact = true;
     if (!text || !*text) return {};
     constexpr rt::i32 kWholeString = -1;
     rt::i32 used_default = 0;
     rt::i32* report = code_page == kCodePageUtf8 ? nullptr : &used_default;
-    const rt::i32 needed = dll::WideCharToMultiByte(code_page, 0, text, kWholeString, nullptr, 0, nullptr,
+    const rt::u32 flags = code_page == kCodePageUtf8 ? 0 : kNoBestFit;
+    const rt::i32 needed = dll::WideCharToMultiByte(code_page, flags, text, kWholeString, nullptr, 0, nullptr,
                                                     report, {kRoutineWideText, site});
     if (needed <= 0) return {};
     char* out = static_cast<char*>(logic::allocate(needed + 1));
     std::memset(out, 0, static_cast<size_t>(needed) + 1);
-    dll::WideCharToMultiByte(code_page, 0, text, kWholeString, out, needed, nullptr, report,
+    dll::WideCharToMultiByte(code_page, flags, text, kWholeString, out, needed, nullptr, report,
                              {kRoutineWideText, site + 1});
     logic::Text result = logic::Text::adopt(out);
     if (used_default) {

@@ -33,6 +33,7 @@ TEST(DllCommandTable, EveryCommandIsExportedByTheLibraryItNames) {
 struct Seen {
     DWORD words[4] = {};
     std::string text;
+    std::wstring wide_text;
 } g_seen;
 
 HWND WINAPI find_window(HWND parent, HWND after, const wchar_t* class_name, const wchar_t* title) {
@@ -40,9 +41,7 @@ HWND WINAPI find_window(HWND parent, HWND after, const wchar_t* class_name, cons
     g_seen.words[0] = reinterpret_cast<DWORD>(parent);
     g_seen.words[1] = reinterpret_cast<DWORD>(after);
     g_seen.words[2] = reinterpret_cast<DWORD>(class_name);
-    char narrow[64] = {};
-    WideCharToMultiByte(936, 0, title, -1, narrow, sizeof narrow, nullptr, nullptr);
-    g_seen.text = narrow;
+    g_seen.wide_text = title;
     return reinterpret_cast<HWND>(0x1234);
 }
 
@@ -72,11 +71,11 @@ TEST(DllCommandTable, TypedCallsPassTheirWordsInOrderAndReadTheDeclaredResult) {
     const logic::Site site = {0x04019002, 1};
     {
         StandIn stand_in(tuner::kFindWindowExW, reinterpret_cast<void*>(find_window));
-        EXPECT_EQ(tuner::dll::FindWindowExW(7, 9, nullptr, L"标题", site), 0x1234u);
+        EXPECT_EQ(tuner::dll::FindWindowExW(7, 9, nullptr, L"\u6807\u9898", site), 0x1234u);
         EXPECT_EQ(g_seen.words[0], 7u);
         EXPECT_EQ(g_seen.words[1], 9u);
         EXPECT_EQ(g_seen.words[2], 0u);
-        EXPECT_EQ(g_seen.text, "标题");
+        EXPECT_EQ(g_seen.wide_text, L"\u6807\u9898");
     }
     {
         StandIn stand_in(tuner::kGetExitCodeThread, reinterpret_cast<void*>(exit_code_of));

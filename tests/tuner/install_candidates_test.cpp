@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <cwchar>
 #include <memory>
 #include <string>
 #include <utility>
@@ -18,11 +19,13 @@
 #include "runtime/memory.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tuner/tuner_test_program.h"
+#include "tests/tuner/wide_files.h"
 #include "tuner/install_candidates.h"
 
 namespace {
 
 using testing_support::TempDir;
+using tuner_tests::wide;
 
 std::string usual_install(char drive, bool stopped = false) {
     tuner_tests::start_tool_runtime();
@@ -49,9 +52,10 @@ void write_client(const std::string& install) {
 
 // The launcher's value (a 32-bit process writes the 32-bit view), removed with its keys.
 struct LauncherValue {
-    LauncherValue(HKEY root, const std::string& path) : root(root) {
-        EXPECT_EQ(RegSetKeyValueA(root, "Software\\Tencent\\LOL", "InstallPath", REG_SZ, path.c_str(),
-                                  static_cast<DWORD>(path.size() + 1)),
+    LauncherValue(HKEY root, const std::string& path) : LauncherValue(root, wide(path)) {}
+    LauncherValue(HKEY root, const std::wstring& path) : root(root) {
+        EXPECT_EQ(RegSetKeyValueW(root, L"Software\\Tencent\\LOL", L"InstallPath", REG_SZ, path.c_str(),
+                                  static_cast<DWORD>(2 * (path.size() + 1))),
                   ERROR_SUCCESS);
     }
     ~LauncherValue() {
@@ -63,14 +67,16 @@ struct LauncherValue {
 
 // The waiting program copied to `path` and started from there, until destroyed.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& path) {
-        char exe[MAX_PATH];
-        GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        std::strcpy(std::strrchr(exe, '\\'), "\\waiting_program.exe");
-        EXPECT_TRUE(CopyFileA(exe, path.c_str(), FALSE)) << path;
-        STARTUPINFOA si = {};
+    explicit RunningProgram(const std::string& path) : RunningProgram(wide(path)) {}
+    explicit RunningProgram(const std::wstring& path) {
+        wchar_t exe[MAX_PATH];
+        GetModuleFileNameW(nullptr, exe, MAX_PATH);
+        std::wcscpy(std::wcsrchr(exe, L'\\'), L"\\waiting_program.exe");
+        EXPECT_TRUE(CopyFileW(exe, path.c_str(), FALSE)) << tuner_tests::utf8(path);
+        STARTUPINFOW si = {};
         si.cb = sizeof si;
-        EXPECT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) << path;
+        EXPECT_TRUE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            << tuner_tests::utf8(path);
     }
     ~RunningProgram() {
         TerminateProcess(pi.hProcess, 0);
@@ -281,6 +287,39 @@ TEST(InstallCandidates, NoneThroughAReparsePoint) {
     write_layout("C:\\trivane_linked\\client");
     const LauncherValue user(HKEY_CURRENT_USER, "C:\\trivane_linked\\client");
     EXPECT_EQ(usual_install('C'), "");
+}
+
+// The registry and the process list hand their names over in UTF-16: a folder in Chinese
+// is found whatever the system's code page, and one with a character GBK cannot hold
+// never becomes a candidate, under its own name or the one a near conversion gives it
+// ("âpp" is no "app").
+TEST(InstallCandidates, NamesFromTheRegistryAndRunningProgramsAreReadInUtf16) {
+    TempDir dir;
+    const std::wstring apps = wide(dir.path()) + L"\\WeGameApps";
+    const tuner_tests::WideTree tree(apps);
+    const std::wstring chinese = apps + L"\\\u82F1\u96C4\u8054\u76DF";  // 英雄联盟
+    const std::wstring no_gbk_form[] = {apps + L"\\\uD55C\uAD6D\uC5B4", apps + L"\\\u00E2pp"};
+    for (const std::wstring& install : {chinese, no_gbk_form[0], no_gbk_form[1], apps + L"\\app"})
+        for (const wchar_t* file : {L"\\LeagueClient\\system.yaml", L"\\LeagueClient\\LeagueClient.exe",
+                                    L"\\Game\\Config\\game.cfg"})
+            tuner_tests::write_wide_file(install + file, "x");
+    ASSERT_EQ(usual_install('C'), "") << "the prefix holds no client in a usual place";
+
+    for (const std::wstring& install : no_gbk_form) {
+        {
+            const LauncherValue user(HKEY_CURRENT_USER, install);
+            EXPECT_EQ(usual_install('C'), "") << tuner_tests::utf8(install);
+        }
+        const RunningProgram client(install + L"\\LeagueClient\\LeagueClient.exe");
+        EXPECT_EQ(usual_install('C'), "") << tuner_tests::utf8(install);
+    }
+    const std::string found = config_of(dir / "WeGameApps\\英雄联盟");
+    {
+        const LauncherValue user(HKEY_CURRENT_USER, chinese);
+        EXPECT_EQ(usual_install('C'), found);
+    }
+    const RunningProgram client(chinese + L"\\LeagueClient\\LeagueClient.exe");
+    EXPECT_EQ(usual_install('C'), found);
 }
 
 }  // namespace
