@@ -54,11 +54,11 @@ TEST_F(ButtonTest, AnEmptyBlockGivesTheDefaultsAndTheirStyles) {
 
 TEST_F(ButtonTest, StoredValuesChooseTheStylesAndABlockAboveVersionOneFails) {
     ButtonValues v;
-    v.kind = 1;
-    v.alignment = 2;
-    v.vertical_alignment = 0;
-    v.font = font_record("Tahoma", -15);
-    v.caption = "确定";
+    v.word(forms::kButtonKind, 1);
+    v.word(forms::kButtonAlignment, 2);
+    v.word(forms::kButtonVerticalAlignment, 0);
+    v.data(forms::kButtonFont, font_record("Tahoma", -15));
+    v.text(forms::kButtonCaption, "确定");
     load_button(button_block(v));
     const DWORD style = style_of(kButton);
     EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
@@ -142,7 +142,7 @@ TEST_F(ButtonTest, ClicksAndFocusReachHandlersOnlyWhenNotLoading) {
 
 TEST_F(ButtonTest, EnterClicksTheFocusedButtonElseTheDefaultButton) {
     ButtonValues v;
-    v.kind = 1;
+    v.word(forms::kButtonKind, 1);
     load_button(button_block(v));
     // Through the runtime's key handling, as the message loop would dispatch it.
     for (const auto& [focus, clicked] : {std::pair{window_handle(), kButton}, {component_handle(kOther), kOther}}) {
@@ -156,7 +156,7 @@ TEST_F(ButtonTest, EnterClicksTheFocusedButtonElseTheDefaultButton) {
 
 TEST_F(ButtonTest, APictureRebuildsTheButtonAsABitmapOrIconButton) {
     ButtonValues v;
-    v.caption = "图";
+    v.text(forms::kButtonCaption, "图");
     load_button(button_block(v));
     const HWND first = component_handle(kButton);
 

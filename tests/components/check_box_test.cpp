@@ -38,8 +38,8 @@ void load_three(const CheckValues& check, const CheckValues& radio1, const Check
 
 CheckValues ticked(bool on, const char* caption) {
     CheckValues v;
-    v.ticked = on ? 1 : 0;
-    v.caption = caption;
+    v.word(forms::kCheckTicked, on ? 1 : 0);
+    v.text(forms::kCheckCaption, caption);
     return v;
 }
 
@@ -47,18 +47,18 @@ using CheckBoxTest = ComponentTest;
 
 TEST_F(CheckBoxTest, ReadsEveryPropertyFromItsStoredPlace) {
     CheckValues v;
-    v.push_like = 1;
-    v.flat = 1;
-    v.text_on_left = 1;
-    v.alignment = 2;
-    v.vertical_alignment = 0;
-    v.text_colour = 0x123456;
-    v.back_colour = 0x00FFFF;
-    v.ticked = 1;
-    v.font = font_record("Tahoma");
-    v.caption = "卓越性能电源";
-    v.data_source = "源";
-    v.data_column = "列";
+    v.word(forms::kCheckPushLike, 1);
+    v.word(forms::kCheckFlat, 1);
+    v.word(forms::kCheckTextOnLeft, 1);
+    v.word(forms::kCheckAlignment, 2);
+    v.word(forms::kCheckVerticalAlignment, 0);
+    v.word(forms::kCheckTextColour, 0x123456);
+    v.word(forms::kCheckBackColour, 0x00FFFF);
+    v.word(forms::kCheckTicked, 1);
+    v.data(forms::kCheckFont, font_record("Tahoma"));
+    v.text(forms::kCheckCaption, "卓越性能电源");
+    v.text(forms::kCheckDataSource, "源");
+    v.text(forms::kCheckDataColumn, "列");
     load_three(v, ticked(false, "单甲"), ticked(false, "单乙"));
     const struct {
         i32 index;
@@ -96,7 +96,7 @@ TEST_F(CheckBoxTest, EmptyBlocksGiveTheDefaultsAndTooNewVersionsFailTheLoad) {
 
 TEST_F(CheckBoxTest, OnlyTheValueOneTicksAndReadingRefreshesTheStoredWord) {
     CheckValues odd;
-    odd.ticked = 2;  // only template data can hold this
+    odd.word(forms::kCheckTicked, 2);  // only template data can hold this
     load_three(odd, ticked(true, "单甲"), ticked(false, "单乙"));
     EXPECT_FALSE(platform_ticked(kCheck));
     EXPECT_EQ(stored_tick(saved_block(kCheck)), 0u);
@@ -225,8 +225,8 @@ TEST_F(CheckBoxTest, StylesAndAlignmentsSwitchInPlace) {
 
 TEST_F(CheckBoxTest, HandsItsControlTheTextAndBackgroundColours) {
     CheckValues v;
-    v.text_colour = 0x0000FF;
-    v.back_colour = 0x00FF00;
+    v.word(forms::kCheckTextColour, 0x0000FF);
+    v.word(forms::kCheckBackColour, 0x00FF00);
     load_three(v, ticked(false, "甲"), ticked(false, "乙"));
     const HWND h = component_handle(kCheck);
     HDC dc = GetDC(h);
@@ -274,9 +274,9 @@ TEST_F(CheckBoxTest, APictureRebuildsTheControlAndKeepsTheTickTheUserGave) {
 
 TEST_F(CheckBoxTest, EnumeratesTheBindingNamesOnlyForTheCheckBox) {
     CheckValues v;
-    v.caption = "甲";
-    v.data_source = "源";
-    v.data_column = "列";
+    v.text(forms::kCheckCaption, "甲");
+    v.text(forms::kCheckDataSource, "源");
+    v.text(forms::kCheckDataColumn, "列");
     EXPECT_EQ(enumerated_texts(kCheckBoxTypeId, nullptr, check_block(v)),
               (std::vector<std::string>{"甲", "", "源", "列"}));
     EXPECT_EQ(enumerated_texts(kRadioTypeId, nullptr, radio_block(v)), (std::vector<std::string>{"甲", ""}));

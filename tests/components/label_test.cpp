@@ -36,27 +36,27 @@ using LabelTest = ComponentTest;
 
 TEST_F(LabelTest, ReadsEveryPropertyFromItsStoredPlace) {
     LabelValues v;
-    v.effect = 2;
-    v.border_width = 9;
-    v.border = 3;
-    v.border_colours[0] = 0x000001;
-    v.border_colours[1] = 0x000002;
-    v.border_colours[2] = 0x000003;
-    v.text_colour = 0x112233;
-    v.back_colour = 0x445566;
-    v.placement = 2;
-    v.gradient_mode = 4;
-    v.gradient_colours[0] = 0x000007;
-    v.gradient_colours[1] = 0x000008;
-    v.gradient_colours[2] = 0x000009;
-    v.alignment = 2;
-    v.vertical_alignment = 0;
-    v.word_wrap = 1;
-    v.font = font_record("Tahoma");
-    v.picture = {1, 2, 3, 4, 5};
-    v.caption = "说明文字";
-    v.data_source = "数据源甲";
-    v.data_column = "列乙";
+    v.word(forms::kLabelEffect, 2);
+    v.word(forms::kLabelBorderWidth, 9);
+    v.word(forms::kLabelBorder, 3);
+    v.word(forms::kLabelBorderColour1, 0x000001);
+    v.word(forms::kLabelBorderColour2, 0x000002);
+    v.word(forms::kLabelBorderColour3, 0x000003);
+    v.word(forms::kLabelTextColour, 0x112233);
+    v.word(forms::kLabelBackColour, 0x445566);
+    v.word(forms::kLabelPicturePlacement, 2);
+    v.word(forms::kLabelGradientMode, 4);
+    v.word(forms::kLabelGradientColour1, 0x000007);
+    v.word(forms::kLabelGradientColour2, 0x000008);
+    v.word(forms::kLabelGradientColour3, 0x000009);
+    v.word(forms::kLabelAlignment, 2);
+    v.word(forms::kLabelVerticalAlignment, 0);
+    v.word(forms::kLabelWordWrap, 1);
+    v.data(forms::kLabelFont, font_record("Tahoma"));
+    v.data(forms::kLabelPicture, {1, 2, 3, 4, 5});
+    v.text(forms::kLabelCaption, "说明文字");
+    v.text(forms::kLabelDataSource, "数据源甲");
+    v.text(forms::kLabelDataColumn, "列乙");
     load_label(v);
 
     const struct {
@@ -69,7 +69,7 @@ TEST_F(LabelTest, ReadsEveryPropertyFromItsStoredPlace) {
     for (const auto& w : words) EXPECT_EQ(read(kLabel, w.index), w.value) << "property " << w.index;
     EXPECT_EQ(read_text(kLabel, 8), "说明文字");
     EXPECT_EQ(face_of(kLabel, 15), "Tahoma");
-    EXPECT_EQ(read_bytes(kLabel, 18), v.picture);
+    EXPECT_EQ(read_bytes(kLabel, 18), ByteBlock({1, 2, 3, 4, 5}));
     EXPECT_EQ(read_text(kLabel, 27), "数据源甲");
     EXPECT_EQ(read_text(kLabel, 28), "列乙");
 
@@ -86,7 +86,7 @@ TEST_F(LabelTest, ReadsEveryPropertyFromItsStoredPlace) {
 TEST_F(LabelTest, VersionOneHasNoBindingNamesAndAnEmptyBlockGivesTheDefaults) {
     LabelValues v1;
     v1.version = 1;
-    v1.caption = "旧版";
+    v1.text(forms::kLabelCaption, "旧版");
     load_label(v1);
     EXPECT_EQ(read_text(kLabel, 8), "旧版");
     EXPECT_EQ(read_text(kLabel, 27), "");
@@ -153,7 +153,7 @@ TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
     };
     constexpr DWORD kEdges = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
     LabelValues at_creation;
-    at_creation.border = 4;
+    at_creation.word(forms::kLabelBorder, 4);
     load_label(at_creation);
     EXPECT_EQ(ex_style_of(kLabel) & kEdges, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME));
     for (const auto& f : frames) {
@@ -169,13 +169,13 @@ TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
 
 TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x0000FF;  // red
-    v.border_colours[1] = kDefault;  // not used
-    v.border_colours[2] = 0xFF0000;  // blue
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 5);
+    v.word(forms::kLabelBorderColour1, 0x0000FF);  // red
+    v.word(forms::kLabelBorderColour2, kDefault);  // not used
+    v.word(forms::kLabelBorderColour3, 0xFF0000);  // blue
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     const Pixels p = printed(component_handle(kLabel));
     EXPECT_EQ(p.at(0, 0), kRed);        // outermost ring: the first colour
@@ -190,12 +190,12 @@ TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
 
 TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[2] = 0xFF0000;
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 5);
+    v.word(forms::kLabelBorderColour1, 0x0000FF);
+    v.word(forms::kLabelBorderColour3, 0xFF0000);
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.text(forms::kLabelCaption, "");
     struct Twice {
         Twice() { forms::set_window_system_dpi(192); }
         ~Twice() { forms::set_window_system_dpi(0); }
@@ -209,25 +209,25 @@ TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
 
 TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[1] = kDefault;
-    v.border_colours[2] = kDefault;
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 5);
+    v.word(forms::kLabelBorderColour1, 0x0000FF);
+    v.word(forms::kLabelBorderColour2, kDefault);
+    v.word(forms::kLabelBorderColour3, kDefault);
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     EXPECT_EQ(printed(component_handle(kLabel)).count(kGreen), 120 * 40);
 }
 
 TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 2;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[2] = 0x0000FF;
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 2);
+    v.word(forms::kLabelBorderColour1, 0x0000FF);
+    v.word(forms::kLabelBorderColour3, 0x0000FF);
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     Pixels p = printed(component_handle(kLabel));
     EXPECT_NE(p.at(1, 20), kGreen);
@@ -240,16 +240,16 @@ TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
 
 TEST_F(LabelTest, DefaultBackgroundIsTheButtonFace) {
     LabelValues v;
-    v.caption = "";
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     EXPECT_EQ(printed(component_handle(kLabel)).count(GetSysColor(COLOR_BTNFACE)), 120 * 40);
 }
 
 TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
     LabelValues v;
-    v.caption = "友情提示ABC";
-    v.text_colour = 0xFF00FF;
-    v.back_colour = 0x808080;
+    v.text(forms::kLabelCaption, "友情提示ABC");
+    v.word(forms::kLabelTextColour, 0xFF00FF);
+    v.word(forms::kLabelBackColour, 0x808080);
     load_label(v, 160, 40);
     const Pixels plain = printed(component_handle(kLabel));
     const RECT text = plain.bounds(kMagenta);
@@ -278,9 +278,9 @@ TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
 
 TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
     LabelValues v;
-    v.caption = "短";
-    v.text_colour = 0x0000FF;
-    v.back_colour = 0xFFFFFF;
+    v.text(forms::kLabelCaption, "短");
+    v.word(forms::kLabelTextColour, 0x0000FF);
+    v.word(forms::kLabelBackColour, 0xFFFFFF);
     load_label(v, 200, 60);
     const HWND h = component_handle(kLabel);
     const struct {
@@ -317,12 +317,12 @@ TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
 
 TEST_F(LabelTest, GradientFillsByMode) {
     LabelValues v;
-    v.caption = "";
-    v.back_colour = 0x00FF00;
-    v.gradient_colours[0] = 0x0000FF;
-    v.gradient_colours[1] = kDefault;
-    v.gradient_colours[2] = 0xFF0000;
-    v.gradient_mode = 1;
+    v.text(forms::kLabelCaption, "");
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.word(forms::kLabelGradientColour1, 0x0000FF);
+    v.word(forms::kLabelGradientColour2, kDefault);
+    v.word(forms::kLabelGradientColour3, 0xFF0000);
+    v.word(forms::kLabelGradientMode, 1);
     load_label(v, 101, 41);
     const HWND h = component_handle(kLabel);
     const struct {
@@ -351,17 +351,17 @@ TEST_F(LabelTest, GradientFillsByMode) {
 
 TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
     LabelValues v;
-    v.caption = "渐变";
-    v.font = font_record("Tahoma");
-    v.border = 6;
-    v.border_width = 7;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[2] = 0xFF0000;
-    v.gradient_mode = 8;
-    v.gradient_colours[0] = 0x00FF00;
-    v.gradient_colours[2] = 0xFF00FF;
-    v.picture = solid_bmp(4, 4, 0x0000FF);
-    v.placement = 1;
+    v.text(forms::kLabelCaption, "渐变");
+    v.data(forms::kLabelFont, font_record("Tahoma"));
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 7);
+    v.word(forms::kLabelBorderColour1, 0x0000FF);
+    v.word(forms::kLabelBorderColour3, 0xFF0000);
+    v.word(forms::kLabelGradientMode, 8);
+    v.word(forms::kLabelGradientColour1, 0x00FF00);
+    v.word(forms::kLabelGradientColour3, 0xFF00FF);
+    v.data(forms::kLabelPicture, solid_bmp(4, 4, 0x0000FF));
+    v.word(forms::kLabelPicturePlacement, 1);
     load_label(v, 101, 41);
     const HWND h = component_handle(kLabel);
     printed(h);  // the first paint decodes the picture, which the label keeps
@@ -389,10 +389,10 @@ TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
 
 TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {
     LabelValues v;
-    v.caption = "";
-    v.back_colour = 0x00FF00;
-    v.picture = solid_bmp(4, 4, 0x0000FF);
-    v.placement = 0;
+    v.text(forms::kLabelCaption, "");
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.data(forms::kLabelPicture, solid_bmp(4, 4, 0x0000FF));
+    v.word(forms::kLabelPicturePlacement, 0);
     load_label(v, 40, 20);
     const HWND h = component_handle(kLabel);
     Pixels p = printed(h);
@@ -416,14 +416,14 @@ TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {
 
 TEST_F(LabelTest, APictureStaysInsideTheGradientBorder) {
     LabelValues v;
-    v.caption = "";
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x00FF00;
-    v.border_colours[1] = 0x00FF00;
-    v.border_colours[2] = 0x00FF00;
-    v.picture = solid_bmp(3, 3, 0x0000FF);
-    v.placement = 1;
+    v.text(forms::kLabelCaption, "");
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 5);
+    v.word(forms::kLabelBorderColour1, 0x00FF00);
+    v.word(forms::kLabelBorderColour2, 0x00FF00);
+    v.word(forms::kLabelBorderColour3, 0x00FF00);
+    v.data(forms::kLabelPicture, solid_bmp(3, 3, 0x0000FF));
+    v.word(forms::kLabelPicturePlacement, 1);
     load_label(v, 40, 20);
     const Pixels p = printed(component_handle(kLabel));
     EXPECT_EQ(p.count(kRed), (40 - 10) * (20 - 10));
@@ -432,9 +432,9 @@ TEST_F(LabelTest, APictureStaysInsideTheGradientBorder) {
 
 TEST_F(LabelTest, SettingTheCaptionSetsTheWindowTextAndRepaints) {
     LabelValues v;
-    v.caption = "";
-    v.text_colour = 0x0000FF;
-    v.back_colour = 0xFFFFFF;
+    v.text(forms::kLabelCaption, "");
+    v.word(forms::kLabelTextColour, 0x0000FF);
+    v.word(forms::kLabelBackColour, 0xFFFFFF);
     load_label(v);
     EXPECT_EQ(on_screen(component_handle(kLabel)).count(kRed), 0);
     write_text(kLabel, 8, "正在寻找");
@@ -447,10 +447,10 @@ TEST_F(LabelTest, SettingTheCaptionSetsTheWindowTextAndRepaints) {
 
 TEST_F(LabelTest, EnumeratesCaptionFaceAndBindingNamesLiveOrFromTheBlock) {
     LabelValues v;
-    v.caption = "标题甲";
-    v.font = font_record("宋体");
-    v.data_source = "源";
-    v.data_column = "列";
+    v.text(forms::kLabelCaption, "标题甲");
+    v.data(forms::kLabelFont, font_record("宋体"));
+    v.text(forms::kLabelDataSource, "源");
+    v.text(forms::kLabelDataColumn, "列");
     const std::vector<std::string> expected = {"标题甲", "宋体", "源", "列"};
     EXPECT_EQ(enumerated_texts(kLabelTypeId, nullptr, label_block(v)), expected);
     load_label(v);
