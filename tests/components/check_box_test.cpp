@@ -1,4 +1,4 @@
-// The check box and the radio button: their blocks, styles switched by properties,
+// The check box and the radio button: the styles their properties choose and switch,
 // the check state (only the value 1 ticks, reading refreshes the stored word, a radio
 // button ticked by property leaves its siblings alone while a click clears them),
 // clicks reaching handlers after the state changed and only when not loading, the
@@ -45,7 +45,7 @@ CheckValues ticked(bool on, const char* caption) {
 
 using CheckBoxTest = ComponentTest;
 
-TEST_F(CheckBoxTest, ReadsEveryPropertyFromItsStoredPlace) {
+TEST_F(CheckBoxTest, StoredValuesChooseTheStyles) {
     CheckValues v;
     v.word(forms::kCheckPushLike, 1);
     v.word(forms::kCheckFlat, 1);
@@ -60,38 +60,11 @@ TEST_F(CheckBoxTest, ReadsEveryPropertyFromItsStoredPlace) {
     v.text(forms::kCheckDataSource, "源");
     v.text(forms::kCheckDataColumn, "列");
     load_three(v, ticked(false, "单甲"), ticked(false, "单乙"));
-    const struct {
-        i32 index;
-        u32 value;
-    } words[] = {{9, 1}, {10, 1}, {12, 1}, {13, 2}, {14, 0}, {15, 0x123456}, {16, 0x00FFFF}, {18, 1}};
-    for (const auto& w : words) EXPECT_EQ(read(kCheck, w.index), w.value) << "property " << w.index;
-    EXPECT_EQ(read_text(kCheck, 11), "卓越性能电源");
-    EXPECT_EQ(read_text(kCheck, 19), "源");
-    EXPECT_EQ(read_text(kCheck, 20), "列");
     const DWORD style = style_of(kCheck);
     EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
     const DWORD expected = BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT | BS_RIGHT | BS_TOP | BS_MULTILINE;
     EXPECT_EQ(style & expected, expected);
     EXPECT_EQ(style_of(kRadio1) & BS_TYPEMASK, static_cast<DWORD>(BS_AUTORADIOBUTTON));
-    EXPECT_EQ(saved_block(kCheck), check_block(v));
-    EXPECT_EQ(saved_block(kRadio1), radio_block(ticked(false, "单甲")));
-}
-
-TEST_F(CheckBoxTest, EmptyBlocksGiveTheDefaultsAndTooNewVersionsFailTheLoad) {
-    install({window_part(), component(kCheck, kCheckBoxTypeId, {}), component(kRadio1, kRadioTypeId, {}, 10, 40)});
-    ASSERT_TRUE(load());
-    EXPECT_EQ(read_text(kCheck, 11), "选择框");
-    EXPECT_EQ(read_text(kRadio1, 11), "单选框");
-    EXPECT_EQ(read(kCheck, 14), 1u);
-    EXPECT_EQ(read(kCheck, 16), 0xFF000000u);
-    EXPECT_EQ(read(kCheck, 18), 0u);
-
-    for (const auto& [type, version] : {std::pair{kCheckBoxTypeId, 3u}, std::pair{kRadioTypeId, 2u}}) {
-        CheckValues v;
-        v.version = version;
-        install({window_part(), component(kCheck, type, check_block(v))});
-        EXPECT_FALSE(load()) << "type " << type << " version " << version;
-    }
 }
 
 TEST_F(CheckBoxTest, OnlyTheValueOneTicksAndReadingRefreshesTheStoredWord) {

@@ -1,5 +1,4 @@
-// The label: its stored block in both versions, clamps on write, its platform frame,
-// and what it paints: the gradient border, the background picture by placement, the
+// The label: its platform window and frame, and what it paints: the gradient border, the background picture by placement, the
 // gradient fills, the background colour, and the caption with alignment, wrap and
 // effects; and that painting it leaves no GDI objects behind.
 #include <windows.h>
@@ -34,107 +33,18 @@ int width_of(const RECT& r) { return r.right - r.left; }
 
 using LabelTest = ComponentTest;
 
-TEST_F(LabelTest, ReadsEveryPropertyFromItsStoredPlace) {
+TEST_F(LabelTest, IsALabelWindowShowingItsCaptionInItsFont) {
     LabelValues v;
-    v.word(forms::kLabelEffect, 2);
-    v.word(forms::kLabelBorderWidth, 9);
-    v.word(forms::kLabelBorder, 3);
-    v.word(forms::kLabelBorderColour1, 0x000001);
-    v.word(forms::kLabelBorderColour2, 0x000002);
-    v.word(forms::kLabelBorderColour3, 0x000003);
-    v.word(forms::kLabelTextColour, 0x112233);
-    v.word(forms::kLabelBackColour, 0x445566);
-    v.word(forms::kLabelPicturePlacement, 2);
-    v.word(forms::kLabelGradientMode, 4);
-    v.word(forms::kLabelGradientColour1, 0x000007);
-    v.word(forms::kLabelGradientColour2, 0x000008);
-    v.word(forms::kLabelGradientColour3, 0x000009);
-    v.word(forms::kLabelAlignment, 2);
-    v.word(forms::kLabelVerticalAlignment, 0);
-    v.word(forms::kLabelWordWrap, 1);
     v.data(forms::kLabelFont, font_record("Tahoma"));
-    v.data(forms::kLabelPicture, {1, 2, 3, 4, 5});
     v.text(forms::kLabelCaption, "说明文字");
-    v.text(forms::kLabelDataSource, "数据源甲");
-    v.text(forms::kLabelDataColumn, "列乙");
     load_label(v);
-
-    const struct {
-        i32 index;
-        u32 value;
-    } words[] = {
-        {9, 2},  {10, 3},  {11, 9},  {12, 1}, {13, 2}, {14, 3}, {16, 0x112233}, {17, 0x445566},
-        {19, 2}, {20, 4},  {21, 7},  {22, 8}, {23, 9}, {24, 2}, {25, 1},        {26, 0},
-    };
-    for (const auto& w : words) EXPECT_EQ(read(kLabel, w.index), w.value) << "property " << w.index;
-    EXPECT_EQ(read_text(kLabel, 8), "说明文字");
     EXPECT_EQ(face_of(kLabel, 15), "Tahoma");
-    EXPECT_EQ(read_bytes(kLabel, 18), ByteBlock({1, 2, 3, 4, 5}));
-    EXPECT_EQ(read_text(kLabel, 27), "数据源甲");
-    EXPECT_EQ(read_text(kLabel, 28), "列乙");
-
     char text[64] = {};
     GetWindowTextA(component_handle(kLabel), text, sizeof text);
     EXPECT_STREQ(text, "说明文字");
     char cls[32] = {};
     GetClassNameA(component_handle(kLabel), cls, sizeof cls);
     EXPECT_STREQ(cls, "_QX_Label");
-    // What the label saves reads back as the same block.
-    EXPECT_EQ(saved_block(kLabel), label_block(v));
-}
-
-TEST_F(LabelTest, VersionOneHasNoBindingNamesAndAnEmptyBlockGivesTheDefaults) {
-    LabelValues v1;
-    v1.version = 1;
-    v1.text(forms::kLabelCaption, "旧版");
-    load_label(v1);
-    EXPECT_EQ(read_text(kLabel, 8), "旧版");
-    EXPECT_EQ(read_text(kLabel, 27), "");
-    // Saved in the newest version, with the names empty.
-    LabelValues v2 = v1;
-    v2.version = 2;
-    EXPECT_EQ(saved_block(kLabel), label_block(v2));
-
-    install({window_part(), component(kLabel, kLabelTypeId, {})});
-    ASSERT_TRUE(load());
-    EXPECT_EQ(saved_block(kLabel), label_block(LabelValues{}));
-}
-
-TEST_F(LabelTest, ABlockNewerThanVersionTwoFailsTheLoad) {
-    LabelValues v;
-    v.version = 3;
-    install({window_part(), component(kLabel, kLabelTypeId, label_block(v))});
-    EXPECT_FALSE(load());
-    EXPECT_EQ(component_handle(kLabel), nullptr);
-}
-
-TEST_F(LabelTest, ChoicesAreClampedAndTheGradientBorderIsAtLeastFiveWide) {
-    load_label(LabelValues{});
-    const struct {
-        i32 index;
-        u32 written;
-        u32 stored;
-    } cases[] = {
-        {9, 7, 3},     // effect
-        {10, 9, 6},    // border
-        {10, static_cast<u32>(-1), 0},
-        {11, 3, 5},    // gradient border width
-        {11, 0, 5},
-        {11, 12, 12},
-        {19, 5, 2},    // picture placement
-        {20, 9, 8},    // gradient mode
-        {24, 4, 2},    // alignment
-        {26, 3, 2},    // vertical alignment
-    };
-    for (const auto& c : cases) {
-        write(kLabel, c.index, c.written);
-        EXPECT_EQ(read(kLabel, c.index), c.stored) << "property " << c.index << " written " << c.written;
-    }
-    // Values the property service would already have made non-negative, given directly.
-    set_directly(kLabel, 9, {static_cast<u32>(-3), 0});
-    EXPECT_EQ(read(kLabel, 9), 0u);
-    set_directly(kLabel, 11, {static_cast<u32>(-20), 0});
-    EXPECT_EQ(read(kLabel, 11), 5u);
 }
 
 TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
