@@ -229,7 +229,7 @@ TEST_F(WindowCreationTest, TheBackgroundIsErasedInItsColourOrTheButtonFace) {
 
 TEST_F(WindowCreationTest, ATooNewPropertyBlockFailsTheLoad) {
     Part window = window_part(plain_window());
-    window.data[0] = 7;
+    window.data[0] = static_cast<std::uint8_t>(forms::kWindowTable.version + 1);
     install_window({window});
     EXPECT_FALSE(forms::load_window(kWindowId, nullptr, false));
     EXPECT_FALSE(forms::any_window_alive());
