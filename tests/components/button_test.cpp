@@ -49,9 +49,7 @@ TEST_F(ButtonTest, AnEmptyBlockGivesTheDefaultsAndTheirStyles) {
 
 TEST_F(ButtonTest, StoredValuesChooseTheStyles) {
     ButtonValues v;
-    v.word(forms::kButtonKind, 1);
-    v.word(forms::kButtonAlignment, 2);
-    v.word(forms::kButtonVerticalAlignment, 0);
+    v.words({{forms::kButtonKind, 1}, {forms::kButtonAlignment, 2}, {forms::kButtonVerticalAlignment, 0}});
     v.data(forms::kButtonFont, font_record("Tahoma", -15));
     v.text(forms::kButtonCaption, "确定");
     load_button(button_block(v));

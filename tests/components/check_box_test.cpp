@@ -47,14 +47,11 @@ using CheckBoxTest = ComponentTest;
 
 TEST_F(CheckBoxTest, StoredValuesChooseTheStyles) {
     CheckValues v;
-    v.word(forms::kCheckPushLike, 1);
-    v.word(forms::kCheckFlat, 1);
-    v.word(forms::kCheckTextOnLeft, 1);
-    v.word(forms::kCheckAlignment, 2);
-    v.word(forms::kCheckVerticalAlignment, 0);
-    v.word(forms::kCheckTextColour, 0x123456);
-    v.word(forms::kCheckBackColour, 0x00FFFF);
-    v.word(forms::kCheckTicked, 1);
+    v.words({
+        {forms::kCheckPushLike, 1}, {forms::kCheckFlat, 1}, {forms::kCheckTextOnLeft, 1},
+        {forms::kCheckAlignment, 2}, {forms::kCheckVerticalAlignment, 0}, {forms::kCheckTextColour, 0x123456},
+        {forms::kCheckBackColour, 0x00FFFF}, {forms::kCheckTicked, 1}
+    });
     v.data(forms::kCheckFont, font_record("Tahoma"));
     v.text(forms::kCheckCaption, "卓越性能电源");
     v.text(forms::kCheckDataSource, "源");

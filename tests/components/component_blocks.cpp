@@ -23,6 +23,11 @@ StoredValues& StoredValues::word(i32 property, u32 value) {
     return *this;
 }
 
+StoredValues& StoredValues::words(std::initializer_list<std::pair<i32, u32>> values) {
+    for (const auto& [property, value] : values) word(property, value);
+    return *this;
+}
+
 StoredValues& StoredValues::text(i32 property, std::string value) {
     if (const forms::PropertyRow* r = row(property, forms::FieldKind::Text)) r->text(record_) = std::move(value);
     return *this;

@@ -3,7 +3,9 @@
 // type's newest version, and each setter stores exactly what it is given, as
 // template data may hold it (no clamping).
 #pragma once
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "forms/components/button_properties.h"
 #include "forms/components/check_box_properties.h"
@@ -25,6 +27,8 @@ public:
         : layout_(&layout), record_(layout.defaults()), version(layout.version) {}
 
     StoredValues& word(i32 property, u32 value);
+    // Several words at once: {property, value} pairs.
+    StoredValues& words(std::initializer_list<std::pair<i32, u32>> values);
     StoredValues& text(i32 property, std::string value);
     StoredValues& data(i32 property, ByteBlock value);
     u32 word(i32 property) const { return record_.word(property); }

@@ -49,9 +49,9 @@ using GroupBoxTest = ComponentTest;
 
 TEST_F(GroupBoxTest, FramesWithTheGroupBoxStyle) {
     GroupValues v;
-    v.word(forms::kGroupAlignment, 1);
-    v.word(forms::kGroupCaptionColour, 0xFF0000);
-    v.word(forms::kGroupBackColour, 0x00FFFF);
+    v.words({
+        {forms::kGroupAlignment, 1}, {forms::kGroupCaptionColour, 0xFF0000}, {forms::kGroupBackColour, 0x00FFFF}
+    });
     v.data(forms::kGroupFont, font_record("Tahoma"));
     v.text(forms::kGroupCaption, "优化相关");
     load_box(v);

@@ -100,11 +100,10 @@ TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
 
 TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
     LabelValues v;
-    v.word(forms::kLabelBorder, 6);
-    v.word(forms::kLabelBorderWidth, 5);
-    v.word(forms::kLabelBorderColour1, 0x0000FF);
-    v.word(forms::kLabelBorderColour3, 0xFF0000);
-    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour3, 0xFF0000}, {forms::kLabelBackColour, 0x00FF00}
+    });
     v.text(forms::kLabelCaption, "");
     struct Twice {
         Twice() { forms::set_window_system_dpi(192); }
@@ -119,12 +118,11 @@ TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
 
 TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {
     LabelValues v;
-    v.word(forms::kLabelBorder, 6);
-    v.word(forms::kLabelBorderWidth, 5);
-    v.word(forms::kLabelBorderColour1, 0x0000FF);
-    v.word(forms::kLabelBorderColour2, kDefault);
-    v.word(forms::kLabelBorderColour3, kDefault);
-    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour2, kDefault}, {forms::kLabelBorderColour3, kDefault},
+        {forms::kLabelBackColour, 0x00FF00}
+    });
     v.text(forms::kLabelCaption, "");
     load_label(v);
     EXPECT_EQ(printed(component_handle(kLabel)).count(kGreen), 120 * 40);
@@ -132,11 +130,10 @@ TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {
 
 TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
     LabelValues v;
-    v.word(forms::kLabelBorder, 6);
-    v.word(forms::kLabelBorderWidth, 2);
-    v.word(forms::kLabelBorderColour1, 0x0000FF);
-    v.word(forms::kLabelBorderColour3, 0x0000FF);
-    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 2}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour3, 0x0000FF}, {forms::kLabelBackColour, 0x00FF00}
+    });
     v.text(forms::kLabelCaption, "");
     load_label(v);
     Pixels p = printed(component_handle(kLabel));
@@ -228,11 +225,11 @@ TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
 TEST_F(LabelTest, GradientFillsByMode) {
     LabelValues v;
     v.text(forms::kLabelCaption, "");
-    v.word(forms::kLabelBackColour, 0x00FF00);
-    v.word(forms::kLabelGradientColour1, 0x0000FF);
-    v.word(forms::kLabelGradientColour2, kDefault);
-    v.word(forms::kLabelGradientColour3, 0xFF0000);
-    v.word(forms::kLabelGradientMode, 1);
+    v.words({
+        {forms::kLabelBackColour, 0x00FF00}, {forms::kLabelGradientColour1, 0x0000FF},
+        {forms::kLabelGradientColour2, kDefault}, {forms::kLabelGradientColour3, 0xFF0000},
+        {forms::kLabelGradientMode, 1}
+    });
     load_label(v, 101, 41);
     const HWND h = component_handle(kLabel);
     const struct {
@@ -263,13 +260,11 @@ TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
     LabelValues v;
     v.text(forms::kLabelCaption, "渐变");
     v.data(forms::kLabelFont, font_record("Tahoma"));
-    v.word(forms::kLabelBorder, 6);
-    v.word(forms::kLabelBorderWidth, 7);
-    v.word(forms::kLabelBorderColour1, 0x0000FF);
-    v.word(forms::kLabelBorderColour3, 0xFF0000);
-    v.word(forms::kLabelGradientMode, 8);
-    v.word(forms::kLabelGradientColour1, 0x00FF00);
-    v.word(forms::kLabelGradientColour3, 0xFF00FF);
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 7}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour3, 0xFF0000}, {forms::kLabelGradientMode, 8},
+        {forms::kLabelGradientColour1, 0x00FF00}, {forms::kLabelGradientColour3, 0xFF00FF}
+    });
     v.data(forms::kLabelPicture, solid_bmp(4, 4, 0x0000FF));
     v.word(forms::kLabelPicturePlacement, 1);
     load_label(v, 101, 41);
@@ -327,11 +322,10 @@ TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {
 TEST_F(LabelTest, APictureStaysInsideTheGradientBorder) {
     LabelValues v;
     v.text(forms::kLabelCaption, "");
-    v.word(forms::kLabelBorder, 6);
-    v.word(forms::kLabelBorderWidth, 5);
-    v.word(forms::kLabelBorderColour1, 0x00FF00);
-    v.word(forms::kLabelBorderColour2, 0x00FF00);
-    v.word(forms::kLabelBorderColour3, 0x00FF00);
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x00FF00},
+        {forms::kLabelBorderColour2, 0x00FF00}, {forms::kLabelBorderColour3, 0x00FF00}
+    });
     v.data(forms::kLabelPicture, solid_bmp(3, 3, 0x0000FF));
     v.word(forms::kLabelPicturePlacement, 1);
     load_label(v, 40, 20);
