@@ -43,6 +43,9 @@ struct PropertyField {
     u32 since = 1;  // the first block version that stores the field
     Keep keep = Keep::AsIs;
     u32 limit = 0;
+    // A word's value when no block stores it, for the records built from their rows
+    // (stored_block.h); records of their own say it in their members instead.
+    u32 initial = 0;
     Effect effect = {};                   // what the type does once the value is stored
     bool (*applies)(const P&) = nullptr;  // null: always
 
@@ -110,13 +113,15 @@ bool read_properties(const PropertyTable<P, E>& table, const std::uint8_t* data,
     return in.ok();
 }
 
-// Always in the table's version.
+// In the given version, which leaves out the fields newer than it: the types always
+// write their own, tests and tools older ones.
 template <class P, class E>
-ByteBlock write_properties(const PropertyTable<P, E>& table, const P& record) {
+ByteBlock write_properties(const PropertyTable<P, E>& table, const P& record, u32 version) {
     P& p = const_cast<P&>(record);  // the accessors are shared with set: nothing is changed here
     PropertyWriter out;
-    out.u32_word(table.version);
+    out.u32_word(version);
     for (const PropertyField<P, E>& f : table.fields) {
+        if (version < f.since) continue;
         switch (f.kind()) {
         case FieldKind::Word: out.u32_word(f.word(p)); break;
         case FieldKind::Byte: out.byte(static_cast<std::uint8_t>(f.byte(p))); break;
@@ -125,6 +130,11 @@ ByteBlock write_properties(const PropertyTable<P, E>& table, const P& record) {
         }
     }
     return out.bytes();
+}
+
+template <class P, class E>
+ByteBlock write_properties(const PropertyTable<P, E>& table, const P& record) {
+    return write_properties(table, record, table.version);
 }
 
 // Texts and blocks are lent: the record points into the stored value.

@@ -1,5 +1,5 @@
-// The component type ids this program's templates use, and the newest property data
-// version each type's property reader accepts.
+// The component type ids this program's templates use. Each type's property table
+// says which property data versions its reader accepts.
 #pragma once
 #include "forms/template_model.h"
 
@@ -16,18 +16,5 @@ inline constexpr u32 kTypeCheckBox = type_id(1, 0x0C);
 inline constexpr u32 kTypeRadioBox = type_id(1, 0x0D);
 inline constexpr u32 kTypeDriveBox = type_id(1, 0x19);
 inline constexpr u32 kTypeSuperButton = type_id(2, 0x01);
-
-// Newest version the type's reader accepts; -1 for a type not in the table.
-int max_property_version(u32 type_id);
-
-enum class PropertyVersion {
-    kDefaults,    // empty block: every property keeps its default
-    kAccepted,
-    kTooNew,      // the reader refuses it and the component is not created
-    kUnreadable,  // too short to hold its version word, or a type without a reader
-};
-
-// Checks only the version word; the type's own reader checks the rest.
-PropertyVersion check_property_version(u32 type_id, const ByteBlock& property_data);
 
 }  // namespace forms

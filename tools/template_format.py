@@ -1,32 +1,20 @@
 """The window template segment's byte layout, shared by the builder and the dumper.
 
 A template is described as a dict (the readable description, JSON on disk):
-windows -> components (records) -> property values by field name. `encode_segment`
+windows -> components (records) -> property values by field name (the properties'
+English names, as each type's property table gives them). `encode_segment`
 turns that into the stored bytes, `decode_segment` turns stored bytes back into the
 same dict shape; encode(decode(b)) == b for every segment decode accepts.
 """
 
 import json
 import os
-import re
 import struct
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ENCODING = "gbk"  # the system's ANSI code page
 
 WINDOW_RECORD_ID = 0x06010000
-
-TYPE_IDS = {
-    "window": 0x00010001,
-    "GroupBox": 0x00010009,
-    "Label": 0x0001000A,
-    "Button": 0x0001000B,
-    "CheckBox": 0x0001000C,
-    "RadioBox": 0x0001000D,
-    "DriverBox": 0x00010019,
-    "SuperBtn": 0x00020001,
-}
-TYPE_NAMES = {v: k for k, v in TYPE_IDS.items()}
 
 STATE_FLAGS = [("visible", 0x1), ("disabled", 0x2), ("tab_stop", 0x4)]
 
@@ -35,84 +23,53 @@ def is_menu_item_id(ident):
     return (ident >> 24) & 0xF == 6 and ident >> 28 == 2
 
 
-# Property data layouts, in stored order after the version word. Each field is
-# (kind, name, first version that stores it); kinds: u32, u8, text (counted text),
-# bytes (byte block).
-def _f(kind, name, since=1):
-    return (kind, name, since)
-
-
-_CHECK_COMMON = [
-    _f("u32", "push_like"), _f("u32", "flat"), _f("u32", "text_on_left"),
-    _f("u32", "horizontal_align"), _f("u32", "vertical_align"),
-    _f("u32", "text_colour"), _f("u32", "background_colour"), _f("u32", "ticked"),
-    _f("bytes", "picture"), _f("bytes", "font"), _f("text", "caption"),
-]
-
-LAYOUTS = {
-    "window": [
-        _f("u32", "border"), _f("u32", "picture_placement"), _f("u32", "background_colour"),
-        _f("u32", "maximise_button"), _f("u32", "minimise_button"), _f("u32", "control_box"),
-        _f("u32", "start_position"), _f("u32", "movable"), _f("u32", "music_mode"),
-        _f("u32", "enter_moves_focus"), _f("u32", "escape_closes"), _f("u32", "f1_opens_help"),
-        _f("u32", "help_context"),
-        _f("u32", "in_taskbar", 2),
-        _f("u32", "drag_by_label", 3), _f("u32", "shape", 3),
-        _f("u32", "always_on_top", 4),
-        _f("u32", "title_always_active", 5),
-        _f("text", "class_name", 6),
-        _f("bytes", "picture"), _f("bytes", "icon"), _f("bytes", "music"),
-        _f("text", "title"), _f("text", "help_file"),
-    ],
-    "GroupBox": [
-        _f("u32", "caption_align"), _f("u32", "caption_colour"), _f("u32", "background_colour"),
-        _f("bytes", "font"), _f("text", "caption"),
-    ],
-    "Label": [
-        _f("u32", "effect"), _f("u32", "gradient_border_width"), _f("u32", "border"),
-        _f("u32", "border_colour_1"), _f("u32", "border_colour_2"), _f("u32", "border_colour_3"),
-        _f("u32", "text_colour"), _f("u32", "background_colour"), _f("u32", "picture_placement"),
-        _f("u32", "gradient_mode"),
-        _f("u32", "gradient_colour_1"), _f("u32", "gradient_colour_2"), _f("u32", "gradient_colour_3"),
-        _f("u32", "horizontal_align"), _f("u32", "vertical_align"), _f("u32", "word_wrap"),
-        _f("bytes", "font"), _f("bytes", "picture"), _f("text", "caption"),
-        _f("text", "data_source", 2), _f("text", "data_column", 2),
-    ],
-    "Button": [
-        _f("u32", "kind"), _f("u32", "horizontal_align"), _f("u32", "vertical_align"),
-        _f("bytes", "picture"), _f("bytes", "font"), _f("text", "caption"),
-    ],
-    "CheckBox": _CHECK_COMMON + [_f("text", "data_source", 2), _f("text", "data_column", 2)],
-    "RadioBox": list(_CHECK_COMMON),
-    "DriverBox": [
-        _f("u8", "drive_letter"), _f("u32", "drive_kinds"), _f("u32", "text_colour"),
-        _f("u32", "background_colour"), _f("bytes", "font"),
-    ],
-    "SuperBtn": [
-        _f("u32", "style"), _f("u32", "toggle"), _f("u32", "checked"), _f("u32", "alignment"),
-        _f("u32", "press_offset"), _f("u32", "border_3d_on_hover"), _f("u32", "focus_rectangle"),
-        _f("u32", "hover_picture_transparent"), _f("u32", "normal_picture_transparent"),
-        _f("u32", "use_system_colours"), _f("u32", "builtin_click_sound"), _f("u32", "default_button"),
-        _f("u32", "normal_text_colour"), _f("u32", "normal_background_colour"),
-        _f("u32", "hover_text_colour"), _f("u32", "hover_background_colour"),
-        _f("u32", "focus_text_colour"), _f("u32", "focus_background_colour"),
-        _f("bytes", "hover_picture"), _f("bytes", "normal_picture"), _f("bytes", "font"),
-        _f("bytes", "hover_sound"), _f("bytes", "click_sound"),
-        _f("text", "caption"), _f("text", "tooltip"),
-        _f("u32", "disabled_picture_transparent", 2), _f("bytes", "disabled_picture", 2),
-    ],
-}
-
-MAX_VERSIONS = {"window": 6, "GroupBox": 1, "Label": 2, "Button": 1, "CheckBox": 2,
-                "RadioBox": 1, "DriverBox": 1, "SuperBtn": 2}
-
-# Words shown in hexadecimal in descriptions: identifiers and colours.
-def is_hex_field(name):
-    return re.search(r"(colour(_\d)?|transparent)$", name) is not None
-
-
 class FormatError(Exception):
     pass
+
+
+# ---- property layouts ------------------------------------------------------------
+
+# The component types' stored layouts, which the build writes from the types' property
+# rows (forms/components/template_layouts.h): for each type its id, name, newest
+# version and fields in stored order after the version word, each as [kind, name,
+# first version that stores it, "colour" or "plain"]; kinds: u32, u8, text (counted
+# text), bytes (byte block).
+def layouts_path():
+    given = os.environ.get("TRIVANE_TEMPLATE_LAYOUTS")
+    if given:
+        return given
+    build = os.environ.get("TRIVANE_BUILD_DIR") or os.path.join(ROOT, "build")
+    return os.path.join(build, "template_layouts.json")
+
+
+_types = None
+
+
+def component_types():
+    """Type name -> {"id", "name", "version", "fields"}, read once."""
+    global _types
+    if _types is None:
+        path = layouts_path()
+        try:
+            with open(path, encoding="ascii") as f:
+                listed = json.load(f)["types"]
+        except (OSError, ValueError, KeyError) as e:
+            raise FormatError("no property layouts in %s (build the program first, or set "
+                              "TRIVANE_TEMPLATE_LAYOUTS): %s" % (path, e))
+        _types = {t["name"]: t for t in listed}
+    return _types
+
+
+def type_id_of(name):
+    t = component_types().get(name)
+    return t["id"] if t else None
+
+
+def type_name_of(ident):
+    for name, t in component_types().items():
+        if t["id"] == ident:
+            return name
+    return None
 
 
 # ---- handler table ---------------------------------------------------------------
@@ -251,11 +208,11 @@ def encode_properties(type_name, props, what):
         return b""
     if "raw" in props:
         return block_bytes(props["raw"], what)
-    layout = LAYOUTS.get(type_name)
+    layout = component_types().get(type_name)
     if layout is None:
         raise FormatError("%s: no property layout for type %s; give 'raw'" % (what, type_name))
     version = parse_int(props.get("version"), what + ".version")
-    fields = [f for f in layout if version >= f[2]]
+    fields = [f for f in layout["fields"] if version >= f[2]]
     expected = {"version"} | {f[1] for f in fields}
     if set(props) != expected:
         missing = sorted(expected - set(props))
@@ -263,7 +220,7 @@ def encode_properties(type_name, props, what):
         raise FormatError("%s: properties missing %s, unknown %s" % (what, missing, extra))
     w = Writer()
     w.u32(version)
-    for kind, name, _ in fields:
+    for kind, name, _, _ in fields:
         v = props[name]
         where = "%s.%s" % (what, name)
         if kind == "u32":
@@ -282,19 +239,19 @@ def decode_properties(type_name, block):
     this layout table can read back identically."""
     if not block:
         return None
-    layout = LAYOUTS.get(type_name)
+    layout = component_types().get(type_name)
     if layout is not None:
         try:
             r = Reader(block)
             version = r.u32()
-            if version <= MAX_VERSIONS[type_name]:
+            if version <= layout["version"]:
                 props = {"version": version}
-                for kind, name, since in layout:
+                for kind, name, since, shown in layout["fields"]:
                     if version < since:
                         continue
                     if kind == "u32":
                         v = r.u32()
-                        props[name] = hex_word(v) if is_hex_field(name) else v
+                        props[name] = hex_word(v) if shown == "colour" else v
                     elif kind == "u8":
                         props[name] = r.u8()
                     elif kind == "text":
@@ -340,7 +297,9 @@ def encode_record(c, ctx, what):
     if "raw" in c:  # a record kept as bytes, for example a menu item
         return block_bytes(c["raw"], what)
     type_name = c["type"]
-    type_id = TYPE_IDS[type_name] if type_name in TYPE_IDS else parse_int(type_name, what + ".type")
+    type_id = type_id_of(type_name)
+    if type_id is None:
+        type_id = parse_int(type_name, what + ".type")
     w = Writer()
     w.u32(type_id)
     w.u32(ctx["ref"](get("event_link"), what + ".event_link"))
@@ -535,7 +494,7 @@ def decode_segment(data, handlers):
             if "raw" in d:
                 comps.append({"id": hex_word(d["id"]), "raw": d["raw"]})
                 continue
-            type_name = TYPE_NAMES.get(d["type_id"], hex_word(d["type_id"]))
+            type_name = type_name_of(d["type_id"]) or hex_word(d["type_id"])
             c = {"id": hex_word(d["id"]), "name": text_str(d["name"]), "type": type_name,
                  "container": ref_out(d["container"]),
                  "left": d["left"], "top": d["top"], "width": d["width"], "height": d["height"],

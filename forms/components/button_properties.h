@@ -10,8 +10,13 @@
 
 namespace forms {
 
-enum ButtonWord : int { kButtonWordKind = 1, kButtonWordAlignment = 2, kButtonWordVerticalAlignment = 3 };
-enum ButtonBlock : int { kButtonBlockPicture = 1, kButtonBlockFont = 2 };
+// The names the code reads the words and blocks by: each is its property's index.
+enum ButtonWord : int {
+    kButtonWordKind = kButtonKind,
+    kButtonWordAlignment = kButtonAlignment,
+    kButtonWordVerticalAlignment = kButtonVerticalAlignment,
+};
+enum ButtonBlock : int { kButtonBlockPicture = kButtonPicture, kButtonBlockFont = kButtonFont };
 enum ButtonKind : u32 { kButtonNormal = 0, kButtonDefault = 1 };
 
 enum ButtonSetEffect : int {
@@ -26,42 +31,35 @@ enum ButtonSetEffect : int {
 inline constexpr PropertyRow kButtonFields[] = {
     {.property = kButtonKind,
      .describe = described("类型", "kind", kCodeChoice),
-     .word = &stored_word<kButtonWordKind>, .keep = Keep::Choice, .limit = kButtonDefault,
+     .word = &stored_word<kButtonKind>, .keep = Keep::Choice, .limit = kButtonDefault,
      .effect = kButtonSetsKind},
     {.property = kButtonAlignment,
      .describe = described("横向对齐方式", "alignment", kCodeChoice),
-     .word = &stored_word<kButtonWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .word = &stored_word<kButtonAlignment>, .keep = Keep::Choice, .limit = 2, .initial = 1,
      .effect = kButtonSetsAlignment},
     {.property = kButtonVerticalAlignment,
      .describe = described("纵向对齐方式", "verticalAlignment", kCodeChoice),
-     .word = &stored_word<kButtonWordVerticalAlignment>, .keep = Keep::Choice,
-     .limit = 2, .effect = kButtonSetsAlignment},
+     .word = &stored_word<kButtonVerticalAlignment>, .keep = Keep::Choice,
+     .limit = 2, .initial = 1, .effect = kButtonSetsAlignment},
     {.property = kButtonPicture,
      .describe = described("图片", "picture", kCodePicture),
-     .block = &stored_block<kButtonBlockPicture>, .effect = kButtonRebuilds},
+     .block = &stored_block<kButtonPicture>, .effect = kButtonRebuilds},
     {.property = kButtonFont,
      .describe = described("字体", "font", kCodeFont),
-     .block = &stored_block<kButtonBlockFont>, .effect = kButtonSetsFont},
+     .block = &stored_block<kButtonFont>, .effect = kButtonSetsFont},
     {.property = kButtonCaption,
      .describe = described("标题", "caption", kCodeText),
      .text = &member<&StoredBlock::caption>, .effect = kButtonSetsCaption},
 };
 static_assert(std::size(kButtonFields) == kButtonPropertyCount - kCommonPropertyCount);
 
-inline StoredBlock button_defaults() {
-    StoredBlock b;
-    b.set_word(kButtonWordKind, kButtonNormal);
-    b.set_word(kButtonWordAlignment, 1);
-    b.set_word(kButtonWordVerticalAlignment, 1);
-    b.caption = "按钮";
-    return b;
-}
+inline StoredBlock button_defaults() { return stored_defaults(kButtonFields, "按钮"); }
 
 inline constexpr auto kButtonDescriptors =
     property_descriptors<kButtonPropertyCount - kCommonPropertyCount>(kButtonFields);
 static_assert(every_property_described(kButtonDescriptors));
 
-inline const BlockLayout kButtonLayout = {1, kButtonFields, button_defaults,
+inline constexpr BlockLayout kButtonLayout = {1, kButtonFields, button_defaults,
                                           stored_block_texts<kButtonBlockFont, false>};
 
 }  // namespace forms

@@ -11,18 +11,18 @@
 
 namespace forms {
 
+// The names the code reads the words and blocks by: each is its property's index.
 enum CheckWord : int {
-    kCheckWordPushLike = 1,
-    kCheckWordFlat = 2,
-    kCheckWordTextOnLeft = 3,
-    kCheckWordAlignment = 4,
-    kCheckWordVerticalAlignment = 5,
-    kCheckWordTextColour = 6,
-    kCheckWordBackColour = 7,
-    kCheckWordTicked = 8,
-    kCheckWordCount = 8,
+    kCheckWordPushLike = kCheckPushLike,
+    kCheckWordFlat = kCheckFlat,
+    kCheckWordTextOnLeft = kCheckTextOnLeft,
+    kCheckWordAlignment = kCheckAlignment,
+    kCheckWordVerticalAlignment = kCheckVerticalAlignment,
+    kCheckWordTextColour = kCheckTextColour,
+    kCheckWordBackColour = kCheckBackColour,
+    kCheckWordTicked = kCheckTicked,
 };
-enum CheckBlock : int { kCheckBlockPicture = 1, kCheckBlockFont = 2 };
+enum CheckBlock : int { kCheckBlockPicture = kCheckPicture, kCheckBlockFont = kCheckFont };
 
 enum CheckSetEffect : int {
     kCheckRebuilds,       // a picture changes the kind of platform button
@@ -41,36 +41,36 @@ enum CheckSetEffect : int {
 inline constexpr PropertyRow kCheckBoxFields[] = {
     {.property = kCheckPushLike,
      .describe = described("按钮形式", "pushLike", kCodeLogical),
-     .word = &stored_word<kCheckWordPushLike>, .effect = kCheckSetsStyle},
+     .word = &stored_word<kCheckPushLike>, .effect = kCheckSetsStyle},
     {.property = kCheckFlat,
      .describe = described("平面", "flat", kCodeLogical),
-     .word = &stored_word<kCheckWordFlat>, .effect = kCheckSetsStyle},
+     .word = &stored_word<kCheckFlat>, .effect = kCheckSetsStyle},
     {.property = kCheckTextOnLeft,
      .describe = described("标题居左", "textOnLeft", kCodeLogical),
-     .word = &stored_word<kCheckWordTextOnLeft>, .effect = kCheckSetsStyle},
+     .word = &stored_word<kCheckTextOnLeft>, .effect = kCheckSetsStyle},
     {.property = kCheckAlignment,
      .describe = described("横向对齐方式", "alignment", kCodeChoice),
-     .word = &stored_word<kCheckWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .word = &stored_word<kCheckAlignment>, .keep = Keep::Choice, .limit = 2,
      .effect = kCheckSetsStyle},
     {.property = kCheckVerticalAlignment,
      .describe = described("纵向对齐方式", "verticalAlignment", kCodeChoice),
-     .word = &stored_word<kCheckWordVerticalAlignment>, .keep = Keep::Choice,
-     .limit = 2, .effect = kCheckSetsStyle},
+     .word = &stored_word<kCheckVerticalAlignment>, .keep = Keep::Choice,
+     .limit = 2, .initial = 1, .effect = kCheckSetsStyle},
     {.property = kCheckTextColour,
      .describe = described("文本颜色", "textColor", kCodeTextColour),
-     .word = &stored_word<kCheckWordTextColour>, .effect = kCheckRepaints},
+     .word = &stored_word<kCheckTextColour>, .effect = kCheckRepaints},
     {.property = kCheckBackColour,
      .describe = described("背景颜色", "backColor", kCodeBackColour),
-     .word = &stored_word<kCheckWordBackColour>, .effect = kCheckSetsBackground},
+     .word = &stored_word<kCheckBackColour>, .initial = kDefaultColour, .effect = kCheckSetsBackground},
     {.property = kCheckTicked,
      .describe = described("选中", "checked", kCodeLogical),
-     .word = &stored_word<kCheckWordTicked>, .effect = kCheckSetsTick},
+     .word = &stored_word<kCheckTicked>, .effect = kCheckSetsTick},
     {.property = kCheckPicture,
      .describe = described("图片", "picture", kCodePicture),
-     .block = &stored_block<kCheckBlockPicture>, .effect = kCheckRebuilds},
+     .block = &stored_block<kCheckPicture>, .effect = kCheckRebuilds},
     {.property = kCheckFont,
      .describe = described("字体", "font", kCodeFont),
-     .block = &stored_block<kCheckBlockFont>, .effect = kCheckSetsFont},
+     .block = &stored_block<kCheckFont>, .effect = kCheckSetsFont},
     {.property = kCheckCaption,
      .describe = described("标题", "caption", kCodeText),
      .text = &member<&StoredBlock::caption>, .effect = kCheckSetsCaption},
@@ -86,26 +86,17 @@ static_assert(std::size(kCheckBoxFields) == kCheckBoxPropertyCount - kCommonProp
 inline constexpr std::span<const PropertyRow> kRadioFields(kCheckBoxFields,
                                                             kRadioPropertyCount - kCommonPropertyCount);
 
-inline StoredBlock check_defaults(const char* caption) {
-    StoredBlock b;
-    b.set_word(kCheckWordAlignment, 0);
-    b.set_word(kCheckWordVerticalAlignment, 1);
-    b.set_word(kCheckWordTextColour, 0x000000);
-    b.set_word(kCheckWordBackColour, kDefaultColour);
-    b.caption = caption;
-    return b;
-}
+inline StoredBlock check_box_defaults() { return stored_defaults(kCheckBoxFields, "选择框"); }
 
-inline StoredBlock check_box_defaults() { return check_defaults("选择框"); }
-
-inline StoredBlock radio_defaults() { return check_defaults("单选框"); }
+inline StoredBlock radio_defaults() { return stored_defaults(kRadioFields, "单选框"); }
 
 inline constexpr auto kCheckBoxDescriptors =
     property_descriptors<kCheckBoxPropertyCount - kCommonPropertyCount>(kCheckBoxFields);
 static_assert(every_property_described(kCheckBoxDescriptors));
 
-inline const BlockLayout kCheckBoxLayout = {2, kCheckBoxFields, check_box_defaults,
+inline constexpr BlockLayout kCheckBoxLayout = {2, kCheckBoxFields, check_box_defaults,
                                             stored_block_texts<kCheckBlockFont, true>};
-inline const BlockLayout kRadioLayout = {1, kRadioFields, radio_defaults, stored_block_texts<kCheckBlockFont, false>};
+inline constexpr BlockLayout kRadioLayout = {1, kRadioFields, radio_defaults,
+                                             stored_block_texts<kCheckBlockFont, false>};
 
 }  // namespace forms

@@ -3,7 +3,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <iterator>
 
+#include "forms/common_properties.h"
 #include "forms/property_block.h"
 #include "forms/property_indexes.h"
 
@@ -35,7 +37,33 @@ enum DriveSetEffect : int {
     kDriveSetsFont,
 };
 
-extern const PropertyTable<DriveBoxProperties> kDriveBoxTable;
+// In stored order: the letter as one byte, three words, the font block.
+inline constexpr PropertyField<DriveBoxProperties> kDriveBoxFields[] = {
+    {.property = kDriveCurrent,
+     .describe = described("当前驱动器", "Drive", kCodeText),
+     .byte = &member<&DriveBoxProperties::letter>, .keep = Keep::ByType, .effect = kDriveSelectsLetter},
+    {.property = kDriveKinds,
+     .describe = described("驱动器类型", "DriveType", kCodeChoice),
+     .word = &member<&DriveBoxProperties::kinds>, .keep = Keep::Choice, .limit = kDrivesRamDisk,
+     .effect = kDriveRefills},
+    {.property = kDriveTextColour,
+     .describe = described("文本颜色", "ForeColor", kCodeTextColour),
+     .word = &member<&DriveBoxProperties::text_colour>, .effect = kDriveRepaints},
+    {.property = kDriveBackColour,
+     .describe = described("背景颜色", "BackColor", kCodeBackColour),
+     .word = &member<&DriveBoxProperties::back_colour>, .effect = kDriveSetsBackground},
+    {.property = kDriveFont,
+     .describe = described("字体", "Font", kCodeFont),
+     .block = &member<&DriveBoxProperties::font>, .effect = kDriveSetsFont},
+};
+static_assert(std::size(kDriveBoxFields) == kDrivePropertyCount - kCommonPropertyCount);
+
+DriveBoxProperties drive_box_defaults();
+void drive_box_texts(const DriveBoxProperties& properties, TextCallback callback, void* context);
+
+inline constexpr PropertyTable<DriveBoxProperties> kDriveBoxTable = {1, kDriveBoxFields, drive_box_defaults,
+                                                                    drive_box_texts};
+
 // The property descriptors the type shows, built from the table.
 extern const std::array<PropertyDescriptor, kDrivePropertyCount> kDriveBoxDescriptors;
 

@@ -10,8 +10,13 @@
 
 namespace forms {
 
-enum GroupBoxWord : int { kGroupWordAlignment = 1, kGroupWordCaptionColour = 2, kGroupWordBackColour = 3 };
-enum GroupBoxBlock : int { kGroupBlockFont = 1 };
+// The names the code reads the words and blocks by: each is its property's index.
+enum GroupBoxWord : int {
+    kGroupWordAlignment = kGroupAlignment,
+    kGroupWordCaptionColour = kGroupCaptionColour,
+    kGroupWordBackColour = kGroupBackColour,
+};
+enum GroupBoxBlock : int { kGroupBlockFont = kGroupFont };
 
 enum GroupSetEffect : int {
     kGroupSetsCaption,
@@ -25,37 +30,30 @@ enum GroupSetEffect : int {
 inline constexpr PropertyRow kGroupBoxFields[] = {
     {.property = kGroupAlignment,
      .describe = described("标题对齐方式", "alignment", kCodeChoice),
-     .word = &stored_word<kGroupWordAlignment>, .keep = Keep::Choice, .limit = 2,
+     .word = &stored_word<kGroupAlignment>, .keep = Keep::Choice, .limit = 2,
      .effect = kGroupSetsAlignment},
     {.property = kGroupCaptionColour,
      .describe = described("标题颜色", "captionColor", kCodeTextColour),
-     .word = &stored_word<kGroupWordCaptionColour>, .effect = kGroupRepaints},
+     .word = &stored_word<kGroupCaptionColour>, .effect = kGroupRepaints},
     {.property = kGroupBackColour,
      .describe = described("背景颜色", "backColor", kCodeBackColour),
-     .word = &stored_word<kGroupWordBackColour>, .effect = kGroupSetsBackground},
+     .word = &stored_word<kGroupBackColour>, .initial = kDefaultColour, .effect = kGroupSetsBackground},
     {.property = kGroupFont,
      .describe = described("字体", "font", kCodeFont),
-     .block = &stored_block<kGroupBlockFont>, .effect = kGroupSetsFont},
+     .block = &stored_block<kGroupFont>, .effect = kGroupSetsFont},
     {.property = kGroupCaption,
      .describe = described("标题", "caption", kCodeText),
      .text = &member<&StoredBlock::caption>, .effect = kGroupSetsCaption},
 };
 static_assert(std::size(kGroupBoxFields) == kGroupPropertyCount - kCommonPropertyCount);
 
-inline StoredBlock group_box_defaults() {
-    StoredBlock b;
-    b.set_word(kGroupWordAlignment, 0);
-    b.set_word(kGroupWordCaptionColour, 0x000000);
-    b.set_word(kGroupWordBackColour, kDefaultColour);
-    b.caption = "分组框";
-    return b;
-}
+inline StoredBlock group_box_defaults() { return stored_defaults(kGroupBoxFields, "分组框"); }
 
 inline constexpr auto kGroupBoxDescriptors =
     property_descriptors<kGroupPropertyCount - kCommonPropertyCount>(kGroupBoxFields);
 static_assert(every_property_described(kGroupBoxDescriptors));
 
-inline const BlockLayout kGroupBoxLayout = {1, kGroupBoxFields, group_box_defaults,
+inline constexpr BlockLayout kGroupBoxLayout = {1, kGroupBoxFields, group_box_defaults,
                                             stored_block_texts<kGroupBlockFont, false>};
 
 }  // namespace forms

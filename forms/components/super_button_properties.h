@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 
+#include "forms/common_properties.h"
 #include "forms/property_block.h"
 #include "forms/property_indexes.h"
 
@@ -53,7 +55,126 @@ enum class SuperEffect {
     Rebuild,            // the default-button flag
 };
 
-extern const PropertyTable<SuperButtonProperties, SuperEffect> kSuperButtonTable;
+// Configurations in which a property has no effect.
+bool super_only_toggle(const SuperButtonProperties& p);
+bool super_not_toggle(const SuperButtonProperties& p);
+bool super_not_raised(const SuperButtonProperties& p);
+bool super_own_colours(const SuperButtonProperties& p);
+bool super_has_normal_picture(const SuperButtonProperties& p);
+bool super_has_hover_picture(const SuperButtonProperties& p);
+bool super_has_disabled_picture(const SuperButtonProperties& p);
+bool super_own_click_sound(const SuperButtonProperties& p);
+bool super_own_hover_sound(const SuperButtonProperties& p);
+
+// In stored order: eighteen words, five blocks, two texts, then the disabled
+// picture's colour and the picture that version 2 added.
+inline constexpr PropertyField<SuperButtonProperties, SuperEffect> kSuperButtonFields[] = {
+    {.property = kSuperStyle,
+     .describe = described("风格", "Style", kCodeChoice),
+     .word = &member<&SuperButtonProperties::style>, .keep = Keep::Choice, .limit = kSuperRounded,
+     .effect = SuperEffect::Redraw},
+    {.property = kSuperToggle,
+     .describe = described("复选按钮", "Toggle", kCodeLogical),
+     .word = &member<&SuperButtonProperties::toggle>, .effect = SuperEffect::RebuildWhenChanged},
+    {.property = kSuperChecked,
+     .describe = described("选中", "Checked", kCodeLogical),
+     .word = &member<&SuperButtonProperties::checked>, .effect = SuperEffect::Redraw, .applies = super_only_toggle},
+    {.property = kSuperAlignment,
+     .describe = described("对齐方式", "Align", kCodeChoice),
+     .word = &member<&SuperButtonProperties::alignment>, .keep = Keep::Choice, .limit = 3,
+     .effect = SuperEffect::Redraw},
+    {.property = kSuperPressOffset,
+     .describe = described("按下偏移", "PressOffset", kCodeChoice),
+     .word = &member<&SuperButtonProperties::press_offset>, .keep = Keep::Choice, .limit = 1,
+     .effect = SuperEffect::Redraw},
+    {.property = kSuperBorder3d,
+     .describe = described("热点边框", "HoverBorder", kCodeLogical),
+     .word = &member<&SuperButtonProperties::border_3d>, .effect = SuperEffect::Redraw, .applies = super_not_raised},
+    {.property = kSuperFocusRectangle,
+     .describe = described("焦点框", "FocusRect", kCodeLogical),
+     .word = &member<&SuperButtonProperties::focus_rectangle>, .effect = SuperEffect::Redraw,
+     .applies = super_not_raised},
+    {.property = kSuperHoverTransparent,
+     .describe = described("热点图片透明色", "HotPictureMaskColor", kCodeBackColour),
+     .word = &member<&SuperButtonProperties::hover_transparent>, .effect = SuperEffect::Redraw,
+     .applies = super_has_hover_picture},
+    {.property = kSuperNormalTransparent,
+     .describe = described("正常图片透明色", "PictureMaskColor", kCodeBackColour),
+     .word = &member<&SuperButtonProperties::normal_transparent>, .effect = SuperEffect::Redraw,
+     .applies = super_has_normal_picture},
+    {.property = kSuperSystemColours,
+     .describe = described("使用系统颜色", "SystemColors", kCodeLogical),
+     .word = &member<&SuperButtonProperties::system_colours>, .effect = SuperEffect::Redraw},
+    {.property = kSuperBuiltinSound,
+     .describe = described("内置点击声音", "BuiltinSound", kCodeLogical),
+     .word = &member<&SuperButtonProperties::builtin_sound>, .effect = SuperEffect::Quiet},
+    {.property = kSuperDefaultButton,
+     .describe = described("默认按钮", "Default", kCodeChoice),
+     .word = &member<&SuperButtonProperties::default_button>, .keep = Keep::Choice, .limit = 1,
+     .effect = SuperEffect::Rebuild, .applies = super_not_toggle},
+    {.property = kSuperNormalText,
+     .describe = described("正常文本颜色", "ForeColor", kCodeTextColour),
+     .word = &member<&SuperButtonProperties::normal_text>, .effect = SuperEffect::RedrawOwnColours,
+     .applies = super_own_colours},
+    {.property = kSuperNormalBack,
+     .describe = described("正常背景颜色", "BackColor", kCodeBackColour),
+     .word = &member<&SuperButtonProperties::normal_back>, .effect = SuperEffect::RedrawOwnColours,
+     .applies = super_own_colours},
+    {.property = kSuperHoverText,
+     .describe = described("热点文本颜色", "HotForeColor", kCodeTextColour),
+     .word = &member<&SuperButtonProperties::hover_text>, .effect = SuperEffect::RedrawOwnColours,
+     .applies = super_own_colours},
+    {.property = kSuperHoverBack,
+     .describe = described("热点背景颜色", "HotBackColor", kCodeBackColour),
+     .word = &member<&SuperButtonProperties::hover_back>, .effect = SuperEffect::RedrawOwnColours,
+     .applies = super_own_colours},
+    {.property = kSuperFocusText,
+     .describe = described("焦点文本颜色", "FocusForeColor", kCodeTextColour),
+     .word = &member<&SuperButtonProperties::focus_text>, .effect = SuperEffect::RedrawOwnColours,
+     .applies = super_own_colours},
+    {.property = kSuperFocusBack,
+     .describe = described("焦点背景颜色", "FocusBackColor", kCodeBackColour),
+     .word = &member<&SuperButtonProperties::focus_back>, .effect = SuperEffect::RedrawOwnColours,
+     .applies = super_own_colours},
+    {.property = kSuperHoverPicture,
+     .describe = described("热点图片", "HotPicture", kCodePicture),
+     .block = &member<&SuperButtonProperties::hover_picture>, .effect = SuperEffect::Redraw},
+    {.property = kSuperNormalPicture,
+     .describe = described("正常图片", "Picture", kCodePicture),
+     .block = &member<&SuperButtonProperties::normal_picture>, .effect = SuperEffect::Redraw},
+    {.property = kSuperFont,
+     .describe = described("字体", "Font", kCodeFont),
+     .block = &member<&SuperButtonProperties::font>, .effect = SuperEffect::Redraw},
+    {.property = kSuperHoverSound,
+     .describe = described("热点声音", "HotSound", kCodeSound),
+     .block = &member<&SuperButtonProperties::hover_sound>, .effect = SuperEffect::Quiet,
+     .applies = super_own_hover_sound},
+    {.property = kSuperClickSound,
+     .describe = described("点击声音", "ClickSound", kCodeSound),
+     .block = &member<&SuperButtonProperties::click_sound>, .effect = SuperEffect::Quiet,
+     .applies = super_own_click_sound},
+    {.property = kSuperCaption,
+     .describe = described("标题", "Caption", kCodeText),
+     .text = &member<&SuperButtonProperties::caption>, .effect = SuperEffect::Redraw},
+    {.property = kSuperTooltip,
+     .describe = described("提示文本", "ToolTip", kCodeText),
+     .text = &member<&SuperButtonProperties::tooltip>, .effect = SuperEffect::Quiet},
+    {.property = kSuperDisabledTransparent,
+     .describe = described("禁止图片透明色", "DisabledPictureMaskColor", kCodeBackColour),
+     .word = &member<&SuperButtonProperties::disabled_transparent>, .since = 2, .effect = SuperEffect::Redraw,
+     .applies = super_has_disabled_picture},
+    {.property = kSuperDisabledPicture,
+     .describe = described("禁止图片", "DisabledPicture", kCodePicture),
+     .block = &member<&SuperButtonProperties::disabled_picture>, .since = 2, .effect = SuperEffect::Redraw},
+};
+static_assert(std::size(kSuperButtonFields) == kSuperPropertyCount - kCommonPropertyCount);
+
+SuperButtonProperties super_button_defaults();
+void super_button_texts(const SuperButtonProperties& properties, TextCallback callback, void* context);
+
+inline constexpr PropertyTable<SuperButtonProperties, SuperEffect> kSuperButtonTable = {
+    2, kSuperButtonFields, super_button_defaults, super_button_texts};
+
 // The property descriptors the type shows, built from the table.
 extern const std::array<PropertyDescriptor, kSuperPropertyCount> kSuperButtonDescriptors;
 

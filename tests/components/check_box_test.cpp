@@ -1,4 +1,4 @@
-// The check box and the radio button: their blocks, styles switched by properties,
+// The check box and the radio button: the styles their properties choose and switch,
 // the check state (only the value 1 ticks, reading refreshes the stored word, a radio
 // button ticked by property leaves its siblings alone while a click clears them),
 // clicks reaching handlers after the state changed and only when not loading, the
@@ -38,65 +38,35 @@ void load_three(const CheckValues& check, const CheckValues& radio1, const Check
 
 CheckValues ticked(bool on, const char* caption) {
     CheckValues v;
-    v.ticked = on ? 1 : 0;
-    v.caption = caption;
+    v.word(forms::kCheckTicked, on ? 1 : 0);
+    v.text(forms::kCheckCaption, caption);
     return v;
 }
 
 using CheckBoxTest = ComponentTest;
 
-TEST_F(CheckBoxTest, ReadsEveryPropertyFromItsStoredPlace) {
+TEST_F(CheckBoxTest, StoredValuesChooseTheStyles) {
     CheckValues v;
-    v.push_like = 1;
-    v.flat = 1;
-    v.text_on_left = 1;
-    v.alignment = 2;
-    v.vertical_alignment = 0;
-    v.text_colour = 0x123456;
-    v.back_colour = 0x00FFFF;
-    v.ticked = 1;
-    v.font = font_record("Tahoma");
-    v.caption = "卓越性能电源";
-    v.data_source = "源";
-    v.data_column = "列";
+    v.words({
+        {forms::kCheckPushLike, 1}, {forms::kCheckFlat, 1}, {forms::kCheckTextOnLeft, 1},
+        {forms::kCheckAlignment, 2}, {forms::kCheckVerticalAlignment, 0}, {forms::kCheckTextColour, 0x123456},
+        {forms::kCheckBackColour, 0x00FFFF}, {forms::kCheckTicked, 1}
+    });
+    v.data(forms::kCheckFont, font_record("Tahoma"));
+    v.text(forms::kCheckCaption, "卓越性能电源");
+    v.text(forms::kCheckDataSource, "源");
+    v.text(forms::kCheckDataColumn, "列");
     load_three(v, ticked(false, "单甲"), ticked(false, "单乙"));
-    const struct {
-        i32 index;
-        u32 value;
-    } words[] = {{9, 1}, {10, 1}, {12, 1}, {13, 2}, {14, 0}, {15, 0x123456}, {16, 0x00FFFF}, {18, 1}};
-    for (const auto& w : words) EXPECT_EQ(read(kCheck, w.index), w.value) << "property " << w.index;
-    EXPECT_EQ(read_text(kCheck, 11), "卓越性能电源");
-    EXPECT_EQ(read_text(kCheck, 19), "源");
-    EXPECT_EQ(read_text(kCheck, 20), "列");
     const DWORD style = style_of(kCheck);
     EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
     const DWORD expected = BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT | BS_RIGHT | BS_TOP | BS_MULTILINE;
     EXPECT_EQ(style & expected, expected);
     EXPECT_EQ(style_of(kRadio1) & BS_TYPEMASK, static_cast<DWORD>(BS_AUTORADIOBUTTON));
-    EXPECT_EQ(saved_block(kCheck), check_block(v));
-    EXPECT_EQ(saved_block(kRadio1), radio_block(ticked(false, "单甲")));
-}
-
-TEST_F(CheckBoxTest, EmptyBlocksGiveTheDefaultsAndTooNewVersionsFailTheLoad) {
-    install({window_part(), component(kCheck, kCheckBoxTypeId, {}), component(kRadio1, kRadioTypeId, {}, 10, 40)});
-    ASSERT_TRUE(load());
-    EXPECT_EQ(read_text(kCheck, 11), "选择框");
-    EXPECT_EQ(read_text(kRadio1, 11), "单选框");
-    EXPECT_EQ(read(kCheck, 14), 1u);
-    EXPECT_EQ(read(kCheck, 16), 0xFF000000u);
-    EXPECT_EQ(read(kCheck, 18), 0u);
-
-    for (const auto& [type, version] : {std::pair{kCheckBoxTypeId, 3u}, std::pair{kRadioTypeId, 2u}}) {
-        CheckValues v;
-        v.version = version;
-        install({window_part(), component(kCheck, type, check_block(v))});
-        EXPECT_FALSE(load()) << "type " << type << " version " << version;
-    }
 }
 
 TEST_F(CheckBoxTest, OnlyTheValueOneTicksAndReadingRefreshesTheStoredWord) {
     CheckValues odd;
-    odd.ticked = 2;  // only template data can hold this
+    odd.word(forms::kCheckTicked, 2);  // only template data can hold this
     load_three(odd, ticked(true, "单甲"), ticked(false, "单乙"));
     EXPECT_FALSE(platform_ticked(kCheck));
     EXPECT_EQ(stored_tick(saved_block(kCheck)), 0u);
@@ -225,8 +195,8 @@ TEST_F(CheckBoxTest, StylesAndAlignmentsSwitchInPlace) {
 
 TEST_F(CheckBoxTest, HandsItsControlTheTextAndBackgroundColours) {
     CheckValues v;
-    v.text_colour = 0x0000FF;
-    v.back_colour = 0x00FF00;
+    v.word(forms::kCheckTextColour, 0x0000FF);
+    v.word(forms::kCheckBackColour, 0x00FF00);
     load_three(v, ticked(false, "甲"), ticked(false, "乙"));
     const HWND h = component_handle(kCheck);
     HDC dc = GetDC(h);
@@ -274,9 +244,9 @@ TEST_F(CheckBoxTest, APictureRebuildsTheControlAndKeepsTheTickTheUserGave) {
 
 TEST_F(CheckBoxTest, EnumeratesTheBindingNamesOnlyForTheCheckBox) {
     CheckValues v;
-    v.caption = "甲";
-    v.data_source = "源";
-    v.data_column = "列";
+    v.text(forms::kCheckCaption, "甲");
+    v.text(forms::kCheckDataSource, "源");
+    v.text(forms::kCheckDataColumn, "列");
     EXPECT_EQ(enumerated_texts(kCheckBoxTypeId, nullptr, check_block(v)),
               (std::vector<std::string>{"甲", "", "源", "列"}));
     EXPECT_EQ(enumerated_texts(kRadioTypeId, nullptr, radio_block(v)), (std::vector<std::string>{"甲", ""}));

@@ -4,69 +4,38 @@
 
 #include <cstring>
 
-#include "forms/property_archive.h"
+#include <gtest/gtest.h>
 
 namespace component_test {
 
-ByteBlock label_block(const LabelValues& v) {
-    forms::PropertyWriter out;
-    out.u32_word(v.version);
-    for (u32 w : {v.effect, v.border_width, v.border, v.border_colours[0], v.border_colours[1], v.border_colours[2],
-                  v.text_colour, v.back_colour, v.placement, v.gradient_mode, v.gradient_colours[0],
-                  v.gradient_colours[1], v.gradient_colours[2], v.alignment, v.vertical_alignment, v.word_wrap})
-        out.u32_word(w);
-    out.block(v.font);
-    out.block(v.picture);
-    out.text(v.caption);
-    if (v.version >= 2) {
-        out.text(v.data_source);
-        out.text(v.data_column);
+const forms::PropertyRow* StoredValues::row(i32 property, forms::FieldKind kind) const {
+    const forms::PropertyRow* found = forms::find_field(*layout_, property);
+    // A test that names a property its type lacks, or as the wrong kind, is itself wrong.
+    if (!found || found->kind() != kind) {
+        ADD_FAILURE() << "property " << property << " is no field of that kind in this type's rows";
+        return nullptr;
     }
-    return out.bytes();
+    return found;
 }
 
-ByteBlock button_block(const ButtonValues& v) {
-    forms::PropertyWriter out;
-    out.u32_word(v.version);
-    out.u32_word(v.kind);
-    out.u32_word(v.alignment);
-    out.u32_word(v.vertical_alignment);
-    out.block(v.picture);
-    out.block(v.font);
-    out.text(v.caption);
-    return out.bytes();
+StoredValues& StoredValues::word(i32 property, u32 value) {
+    if (const forms::PropertyRow* r = row(property, forms::FieldKind::Word)) r->word(record_) = value;
+    return *this;
 }
 
-ByteBlock group_block(const GroupValues& v) {
-    forms::PropertyWriter out;
-    out.u32_word(v.version);
-    out.u32_word(v.alignment);
-    out.u32_word(v.caption_colour);
-    out.u32_word(v.back_colour);
-    out.block(v.font);
-    out.text(v.caption);
-    return out.bytes();
+StoredValues& StoredValues::words(std::initializer_list<std::pair<i32, u32>> values) {
+    for (const auto& [property, value] : values) word(property, value);
+    return *this;
 }
 
-ByteBlock check_block(const CheckValues& v) {
-    forms::PropertyWriter out;
-    out.u32_word(v.version);
-    for (u32 w : {v.push_like, v.flat, v.text_on_left, v.alignment, v.vertical_alignment, v.text_colour,
-                  v.back_colour, v.ticked})
-        out.u32_word(w);
-    out.block(v.picture);
-    out.block(v.font);
-    out.text(v.caption);
-    if (v.version >= 2) {
-        out.text(v.data_source);
-        out.text(v.data_column);
-    }
-    return out.bytes();
+StoredValues& StoredValues::text(i32 property, std::string value) {
+    if (const forms::PropertyRow* r = row(property, forms::FieldKind::Text)) r->text(record_) = std::move(value);
+    return *this;
 }
 
-ByteBlock radio_block(CheckValues v) {
-    v.version = 1;
-    return check_block(v);
+StoredValues& StoredValues::data(i32 property, ByteBlock value) {
+    if (const forms::PropertyRow* r = row(property, forms::FieldKind::Block)) r->block(record_) = std::move(value);
+    return *this;
 }
 
 ByteBlock font_record(const std::string& face, int height) {

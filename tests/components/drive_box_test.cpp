@@ -144,50 +144,6 @@ forms::ByteBlock block_of(const forms::DriveBoxProperties& p) { return forms::wr
 
 // ---- stored properties ------------------------------------------------------------
 
-TEST(DriveBoxBlock, ReadsTheStoredLayoutAndWritesVersionOne) {
-    forms::DriveBoxProperties p;
-    p.letter = 'D';
-    p.kinds = forms::kDrivesCdRom;
-    p.text_colour = 0x123456;
-    p.back_colour = forms::kDefaultColour;
-    p.font.assign(sizeof(LOGFONTA), 7);
-    const forms::ByteBlock block = block_of(p);
-    // Version word, one letter byte, three words, the font block.
-    ASSERT_EQ(block.size(), 4u + 1 + 12 + 4 + sizeof(LOGFONTA));
-    EXPECT_EQ(block[0], 1);
-    EXPECT_EQ(block[4], 'D');
-
-    forms::DriveBoxProperties back;
-    ASSERT_TRUE(forms::read_drive_box_properties(block.data(), static_cast<u32>(block.size()), &back));
-    EXPECT_EQ(back.letter, 'D');
-    EXPECT_EQ(back.kinds, forms::kDrivesCdRom);
-    EXPECT_EQ(back.text_colour, 0x123456u);
-    EXPECT_EQ(back.back_colour, forms::kDefaultColour);
-    EXPECT_EQ(back.font, p.font);
-
-    // Version 0 reads too; 2 is too new; data that runs out is refused.
-    forms::ByteBlock v0 = block;
-    v0[0] = 0;
-    EXPECT_TRUE(forms::read_drive_box_properties(v0.data(), static_cast<u32>(v0.size()), &back));
-    forms::ByteBlock v2 = block;
-    v2[0] = 2;
-    EXPECT_FALSE(forms::read_drive_box_properties(v2.data(), static_cast<u32>(v2.size()), &back));
-    EXPECT_FALSE(forms::read_drive_box_properties(block.data(), static_cast<u32>(block.size() - 1), &back));
-}
-
-TEST(DriveBoxBlock, TheToolsDriveBoxStoresNothingAndGetsTheDefaults) {
-    const forms::ByteBlock block = template_block(kBox);
-    EXPECT_TRUE(block.empty());
-    forms::DriveBoxProperties p;
-    p.letter = 'Z';
-    ASSERT_TRUE(forms::read_drive_box_properties(block.data(), static_cast<u32>(block.size()), &p));
-    EXPECT_EQ(p.letter, 0);
-    EXPECT_EQ(p.kinds, forms::kDrivesAll);
-    EXPECT_EQ(p.text_colour, 0x000000u);
-    EXPECT_EQ(p.back_colour, 0xFFFFFFu);
-    EXPECT_TRUE(p.font.empty());
-}
-
 TEST(DriveBoxType, IsTypeTwentyFiveOfTheCoreLibrary) {
     const rt::ComponentType* type = forms::core_component_types()[24];
     ASSERT_NE(type, nullptr);

@@ -1,5 +1,4 @@
-// The label: its stored block in both versions, clamps on write, its platform frame,
-// and what it paints: the gradient border, the background picture by placement, the
+// The label: its platform window and frame, and what it paints: the gradient border, the background picture by placement, the
 // gradient fills, the background colour, and the caption with alignment, wrap and
 // effects; and that painting it leaves no GDI objects behind.
 #include <windows.h>
@@ -34,107 +33,18 @@ int width_of(const RECT& r) { return r.right - r.left; }
 
 using LabelTest = ComponentTest;
 
-TEST_F(LabelTest, ReadsEveryPropertyFromItsStoredPlace) {
+TEST_F(LabelTest, IsALabelWindowShowingItsCaptionInItsFont) {
     LabelValues v;
-    v.effect = 2;
-    v.border_width = 9;
-    v.border = 3;
-    v.border_colours[0] = 0x000001;
-    v.border_colours[1] = 0x000002;
-    v.border_colours[2] = 0x000003;
-    v.text_colour = 0x112233;
-    v.back_colour = 0x445566;
-    v.placement = 2;
-    v.gradient_mode = 4;
-    v.gradient_colours[0] = 0x000007;
-    v.gradient_colours[1] = 0x000008;
-    v.gradient_colours[2] = 0x000009;
-    v.alignment = 2;
-    v.vertical_alignment = 0;
-    v.word_wrap = 1;
-    v.font = font_record("Tahoma");
-    v.picture = {1, 2, 3, 4, 5};
-    v.caption = "说明文字";
-    v.data_source = "数据源甲";
-    v.data_column = "列乙";
+    v.data(forms::kLabelFont, font_record("Tahoma"));
+    v.text(forms::kLabelCaption, "说明文字");
     load_label(v);
-
-    const struct {
-        i32 index;
-        u32 value;
-    } words[] = {
-        {9, 2},  {10, 3},  {11, 9},  {12, 1}, {13, 2}, {14, 3}, {16, 0x112233}, {17, 0x445566},
-        {19, 2}, {20, 4},  {21, 7},  {22, 8}, {23, 9}, {24, 2}, {25, 1},        {26, 0},
-    };
-    for (const auto& w : words) EXPECT_EQ(read(kLabel, w.index), w.value) << "property " << w.index;
-    EXPECT_EQ(read_text(kLabel, 8), "说明文字");
     EXPECT_EQ(face_of(kLabel, 15), "Tahoma");
-    EXPECT_EQ(read_bytes(kLabel, 18), v.picture);
-    EXPECT_EQ(read_text(kLabel, 27), "数据源甲");
-    EXPECT_EQ(read_text(kLabel, 28), "列乙");
-
     char text[64] = {};
     GetWindowTextA(component_handle(kLabel), text, sizeof text);
     EXPECT_STREQ(text, "说明文字");
     char cls[32] = {};
     GetClassNameA(component_handle(kLabel), cls, sizeof cls);
     EXPECT_STREQ(cls, "_QX_Label");
-    // What the label saves reads back as the same block.
-    EXPECT_EQ(saved_block(kLabel), label_block(v));
-}
-
-TEST_F(LabelTest, VersionOneHasNoBindingNamesAndAnEmptyBlockGivesTheDefaults) {
-    LabelValues v1;
-    v1.version = 1;
-    v1.caption = "旧版";
-    load_label(v1);
-    EXPECT_EQ(read_text(kLabel, 8), "旧版");
-    EXPECT_EQ(read_text(kLabel, 27), "");
-    // Saved in the newest version, with the names empty.
-    LabelValues v2 = v1;
-    v2.version = 2;
-    EXPECT_EQ(saved_block(kLabel), label_block(v2));
-
-    install({window_part(), component(kLabel, kLabelTypeId, {})});
-    ASSERT_TRUE(load());
-    EXPECT_EQ(saved_block(kLabel), label_block(LabelValues{}));
-}
-
-TEST_F(LabelTest, ABlockNewerThanVersionTwoFailsTheLoad) {
-    LabelValues v;
-    v.version = 3;
-    install({window_part(), component(kLabel, kLabelTypeId, label_block(v))});
-    EXPECT_FALSE(load());
-    EXPECT_EQ(component_handle(kLabel), nullptr);
-}
-
-TEST_F(LabelTest, ChoicesAreClampedAndTheGradientBorderIsAtLeastFiveWide) {
-    load_label(LabelValues{});
-    const struct {
-        i32 index;
-        u32 written;
-        u32 stored;
-    } cases[] = {
-        {9, 7, 3},     // effect
-        {10, 9, 6},    // border
-        {10, static_cast<u32>(-1), 0},
-        {11, 3, 5},    // gradient border width
-        {11, 0, 5},
-        {11, 12, 12},
-        {19, 5, 2},    // picture placement
-        {20, 9, 8},    // gradient mode
-        {24, 4, 2},    // alignment
-        {26, 3, 2},    // vertical alignment
-    };
-    for (const auto& c : cases) {
-        write(kLabel, c.index, c.written);
-        EXPECT_EQ(read(kLabel, c.index), c.stored) << "property " << c.index << " written " << c.written;
-    }
-    // Values the property service would already have made non-negative, given directly.
-    set_directly(kLabel, 9, {static_cast<u32>(-3), 0});
-    EXPECT_EQ(read(kLabel, 9), 0u);
-    set_directly(kLabel, 11, {static_cast<u32>(-20), 0});
-    EXPECT_EQ(read(kLabel, 11), 5u);
 }
 
 TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
@@ -153,7 +63,7 @@ TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
     };
     constexpr DWORD kEdges = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
     LabelValues at_creation;
-    at_creation.border = 4;
+    at_creation.word(forms::kLabelBorder, 4);
     load_label(at_creation);
     EXPECT_EQ(ex_style_of(kLabel) & kEdges, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME));
     for (const auto& f : frames) {
@@ -169,13 +79,13 @@ TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
 
 TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x0000FF;  // red
-    v.border_colours[1] = kDefault;  // not used
-    v.border_colours[2] = 0xFF0000;  // blue
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.word(forms::kLabelBorder, 6);
+    v.word(forms::kLabelBorderWidth, 5);
+    v.word(forms::kLabelBorderColour1, 0x0000FF);  // red
+    v.word(forms::kLabelBorderColour2, kDefault);  // not used
+    v.word(forms::kLabelBorderColour3, 0xFF0000);  // blue
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     const Pixels p = printed(component_handle(kLabel));
     EXPECT_EQ(p.at(0, 0), kRed);        // outermost ring: the first colour
@@ -190,12 +100,11 @@ TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
 
 TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[2] = 0xFF0000;
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour3, 0xFF0000}, {forms::kLabelBackColour, 0x00FF00}
+    });
+    v.text(forms::kLabelCaption, "");
     struct Twice {
         Twice() { forms::set_window_system_dpi(192); }
         ~Twice() { forms::set_window_system_dpi(0); }
@@ -209,25 +118,23 @@ TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
 
 TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[1] = kDefault;
-    v.border_colours[2] = kDefault;
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour2, kDefault}, {forms::kLabelBorderColour3, kDefault},
+        {forms::kLabelBackColour, 0x00FF00}
+    });
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     EXPECT_EQ(printed(component_handle(kLabel)).count(kGreen), 120 * 40);
 }
 
 TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
     LabelValues v;
-    v.border = 6;
-    v.border_width = 2;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[2] = 0x0000FF;
-    v.back_colour = 0x00FF00;
-    v.caption = "";
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 2}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour3, 0x0000FF}, {forms::kLabelBackColour, 0x00FF00}
+    });
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     Pixels p = printed(component_handle(kLabel));
     EXPECT_NE(p.at(1, 20), kGreen);
@@ -240,16 +147,16 @@ TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
 
 TEST_F(LabelTest, DefaultBackgroundIsTheButtonFace) {
     LabelValues v;
-    v.caption = "";
+    v.text(forms::kLabelCaption, "");
     load_label(v);
     EXPECT_EQ(printed(component_handle(kLabel)).count(GetSysColor(COLOR_BTNFACE)), 120 * 40);
 }
 
 TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
     LabelValues v;
-    v.caption = "友情提示ABC";
-    v.text_colour = 0xFF00FF;
-    v.back_colour = 0x808080;
+    v.text(forms::kLabelCaption, "友情提示ABC");
+    v.word(forms::kLabelTextColour, 0xFF00FF);
+    v.word(forms::kLabelBackColour, 0x808080);
     load_label(v, 160, 40);
     const Pixels plain = printed(component_handle(kLabel));
     const RECT text = plain.bounds(kMagenta);
@@ -278,9 +185,9 @@ TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
 
 TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
     LabelValues v;
-    v.caption = "短";
-    v.text_colour = 0x0000FF;
-    v.back_colour = 0xFFFFFF;
+    v.text(forms::kLabelCaption, "短");
+    v.word(forms::kLabelTextColour, 0x0000FF);
+    v.word(forms::kLabelBackColour, 0xFFFFFF);
     load_label(v, 200, 60);
     const HWND h = component_handle(kLabel);
     const struct {
@@ -317,12 +224,12 @@ TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
 
 TEST_F(LabelTest, GradientFillsByMode) {
     LabelValues v;
-    v.caption = "";
-    v.back_colour = 0x00FF00;
-    v.gradient_colours[0] = 0x0000FF;
-    v.gradient_colours[1] = kDefault;
-    v.gradient_colours[2] = 0xFF0000;
-    v.gradient_mode = 1;
+    v.text(forms::kLabelCaption, "");
+    v.words({
+        {forms::kLabelBackColour, 0x00FF00}, {forms::kLabelGradientColour1, 0x0000FF},
+        {forms::kLabelGradientColour2, kDefault}, {forms::kLabelGradientColour3, 0xFF0000},
+        {forms::kLabelGradientMode, 1}
+    });
     load_label(v, 101, 41);
     const HWND h = component_handle(kLabel);
     const struct {
@@ -351,17 +258,15 @@ TEST_F(LabelTest, GradientFillsByMode) {
 
 TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
     LabelValues v;
-    v.caption = "渐变";
-    v.font = font_record("Tahoma");
-    v.border = 6;
-    v.border_width = 7;
-    v.border_colours[0] = 0x0000FF;
-    v.border_colours[2] = 0xFF0000;
-    v.gradient_mode = 8;
-    v.gradient_colours[0] = 0x00FF00;
-    v.gradient_colours[2] = 0xFF00FF;
-    v.picture = solid_bmp(4, 4, 0x0000FF);
-    v.placement = 1;
+    v.text(forms::kLabelCaption, "渐变");
+    v.data(forms::kLabelFont, font_record("Tahoma"));
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 7}, {forms::kLabelBorderColour1, 0x0000FF},
+        {forms::kLabelBorderColour3, 0xFF0000}, {forms::kLabelGradientMode, 8},
+        {forms::kLabelGradientColour1, 0x00FF00}, {forms::kLabelGradientColour3, 0xFF00FF}
+    });
+    v.data(forms::kLabelPicture, solid_bmp(4, 4, 0x0000FF));
+    v.word(forms::kLabelPicturePlacement, 1);
     load_label(v, 101, 41);
     const HWND h = component_handle(kLabel);
     printed(h);  // the first paint decodes the picture, which the label keeps
@@ -389,10 +294,10 @@ TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
 
 TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {
     LabelValues v;
-    v.caption = "";
-    v.back_colour = 0x00FF00;
-    v.picture = solid_bmp(4, 4, 0x0000FF);
-    v.placement = 0;
+    v.text(forms::kLabelCaption, "");
+    v.word(forms::kLabelBackColour, 0x00FF00);
+    v.data(forms::kLabelPicture, solid_bmp(4, 4, 0x0000FF));
+    v.word(forms::kLabelPicturePlacement, 0);
     load_label(v, 40, 20);
     const HWND h = component_handle(kLabel);
     Pixels p = printed(h);
@@ -416,14 +321,13 @@ TEST_F(LabelTest, BackgroundPictureByPlacementOverTheBackgroundColour) {
 
 TEST_F(LabelTest, APictureStaysInsideTheGradientBorder) {
     LabelValues v;
-    v.caption = "";
-    v.border = 6;
-    v.border_width = 5;
-    v.border_colours[0] = 0x00FF00;
-    v.border_colours[1] = 0x00FF00;
-    v.border_colours[2] = 0x00FF00;
-    v.picture = solid_bmp(3, 3, 0x0000FF);
-    v.placement = 1;
+    v.text(forms::kLabelCaption, "");
+    v.words({
+        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x00FF00},
+        {forms::kLabelBorderColour2, 0x00FF00}, {forms::kLabelBorderColour3, 0x00FF00}
+    });
+    v.data(forms::kLabelPicture, solid_bmp(3, 3, 0x0000FF));
+    v.word(forms::kLabelPicturePlacement, 1);
     load_label(v, 40, 20);
     const Pixels p = printed(component_handle(kLabel));
     EXPECT_EQ(p.count(kRed), (40 - 10) * (20 - 10));
@@ -432,9 +336,9 @@ TEST_F(LabelTest, APictureStaysInsideTheGradientBorder) {
 
 TEST_F(LabelTest, SettingTheCaptionSetsTheWindowTextAndRepaints) {
     LabelValues v;
-    v.caption = "";
-    v.text_colour = 0x0000FF;
-    v.back_colour = 0xFFFFFF;
+    v.text(forms::kLabelCaption, "");
+    v.word(forms::kLabelTextColour, 0x0000FF);
+    v.word(forms::kLabelBackColour, 0xFFFFFF);
     load_label(v);
     EXPECT_EQ(on_screen(component_handle(kLabel)).count(kRed), 0);
     write_text(kLabel, 8, "正在寻找");
@@ -447,15 +351,15 @@ TEST_F(LabelTest, SettingTheCaptionSetsTheWindowTextAndRepaints) {
 
 TEST_F(LabelTest, EnumeratesCaptionFaceAndBindingNamesLiveOrFromTheBlock) {
     LabelValues v;
-    v.caption = "标题甲";
-    v.font = font_record("宋体");
-    v.data_source = "源";
-    v.data_column = "列";
+    v.text(forms::kLabelCaption, "标题甲");
+    v.data(forms::kLabelFont, font_record("宋体"));
+    v.text(forms::kLabelDataSource, "源");
+    v.text(forms::kLabelDataColumn, "列");
     const std::vector<std::string> expected = {"标题甲", "宋体", "源", "列"};
     EXPECT_EQ(enumerated_texts(kLabelTypeId, nullptr, label_block(v)), expected);
     load_label(v);
     EXPECT_EQ(enumerated_texts(kLabelTypeId, object_of(kLabel), {}), expected);
-    v.version = 3;
+    v.version = forms::kLabelLayout.version + 1;  // newer than the label reads
     EXPECT_TRUE(enumerated_texts(kLabelTypeId, nullptr, label_block(v)).empty());
 }
 

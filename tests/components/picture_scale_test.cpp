@@ -72,7 +72,7 @@ protected:
     }
     void load_with(const forms::ByteBlock& picture) {
         ButtonValues v;
-        v.picture = picture;
+        v.data(forms::kButtonPicture, picture);
         install({window_part(), component(kButton, kButtonTypeId, button_block(v), 10, 10, 80, 40)});
         ASSERT_TRUE(load());
     }

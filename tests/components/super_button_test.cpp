@@ -742,7 +742,7 @@ TEST_F(SuperButtonTest, TheTooltipIsMadeOnFirstUseAndFollowsItsText) {
 
 TEST_F(SuperButtonTest, ATooNewBlockFailsTheLoad) {
     forms::ByteBlock block = block_of(with_caption("新"));
-    block[0] = 3;
+    block[0] = static_cast<std::uint8_t>(forms::kSuperButtonTable.version + 1);
     EXPECT_FALSE(load_window({super_button(kButton, block)}));
     // Version 1, without the disabled picture, loads.
     SuperButtonProperties p = with_caption("旧");

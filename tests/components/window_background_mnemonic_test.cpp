@@ -116,13 +116,13 @@ constexpr LPARAM kAltHeld = 1 << 29;
 
 ByteBlock button_captioned(const char* caption) {
     ButtonValues v;
-    v.caption = caption;
+    v.text(forms::kButtonCaption, caption);
     return button_block(v);
 }
 
 ByteBlock check_captioned(const char* caption) {
     CheckValues v;
-    v.caption = caption;
+    v.text(forms::kCheckCaption, caption);
     return check_block(v);
 }
 
@@ -130,9 +130,9 @@ ByteBlock check_captioned(const char* caption) {
 // inside, go, tick, first. The label and the group box are never Tab stops.
 void load_mnemonic_window() {
     LabelValues label;
-    label.caption = "名称(&L)";
+    label.text(forms::kLabelCaption, "名称(&L)");
     GroupValues group;
-    group.caption = "&Box";
+    group.text(forms::kGroupCaption, "&Box");
     Part box = component(kBox, kGroupBoxTypeId, group_block(group), 10, 150, 200, 80);
     box.children = {kInside};
     Part inside = component(kInside, kCheckBoxTypeId, check_captioned("里面"), 10, 30, 100, 24);
@@ -197,9 +197,9 @@ TEST_F(MnemonicTest, AltClicksAButtonAndTogglesACheckBoxThroughTheirOwnClicks) {
 TEST_F(MnemonicTest, AltChecksARadioButtonAndClearsItsSiblings) {
     constexpr u32 kRadioA = 0x16010002, kRadioB = 0x16010003;
     CheckValues a, b;
-    a.caption = "甲(&J)";
-    a.ticked = 1;
-    b.caption = "乙(&K)";
+    a.text(forms::kCheckCaption, "甲(&J)");
+    a.word(forms::kCheckTicked, 1);
+    b.text(forms::kCheckCaption, "乙(&K)");
     install({window_part(), component(kRadioA, kRadioTypeId, radio_block(a), 10, 10),
              component(kRadioB, kRadioTypeId, radio_block(b), 10, 40)});
     ASSERT_TRUE(load());

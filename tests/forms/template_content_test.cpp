@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/components/template_layouts.h"
 #include "forms/template_archive.h"
 #include "forms/template_model.h"
 #include "forms/template_types.h"
@@ -297,11 +298,18 @@ TEST_F(MainWindowTemplate, PropertyBlocksHoldEachTypesValues) {
     }
 }
 
-TEST_F(MainWindowTemplate, EveryPropertyVersionIsOneItsReaderAccepts) {
+// Each block is one its type's table reads; only the drive box stores none.
+TEST_F(MainWindowTemplate, EveryPropertyBlockIsReadByItsTypesTable) {
     for (const RecordView& v : views_) {
-        PropertyVersion expected =
-            v.type_id == kTypeDriveBox ? PropertyVersion::kDefaults : PropertyVersion::kAccepted;
-        EXPECT_EQ(check_property_version(v.type_id, v.property_data), expected) << v.name;
+        bool read = false;
+        forms::for_each_template_layout([&](u32 id, const char*, const auto& table) {
+            if (id != v.type_id) return;
+            typename std::remove_cvref_t<decltype(table)>::Record record;
+            read = forms::read_properties(table, v.property_data.data(), static_cast<u32>(v.property_data.size()),
+                                          &record);
+        });
+        EXPECT_TRUE(read) << v.name;
+        EXPECT_EQ(v.property_data.empty(), v.type_id == kTypeDriveBox) << v.name;
     }
 }
 

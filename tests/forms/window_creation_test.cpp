@@ -70,41 +70,6 @@ TEST(WindowFrame, FollowsBorderCaptionControlBoxButtonsAndOwnership) {
                 WS_MAXIMIZE);
 }
 
-TEST(WindowPropertiesBlock, ReadsEachVersionAndWritesVersionSix) {
-    WindowProperties p = with({{forms::kWordShape, 2}, {forms::kWordTopmost, 1}, {forms::kWordTitleAlwaysActive, 1}},
-                              "Trivane1.5.1");
-    p.class_name = "MyClass";
-    p.help_file = "x.hlp";
-    p.icon = {1, 2, 3};
-    const forms::ByteBlock block = forms::write_window_properties(p);
-    WindowProperties back;
-    ASSERT_TRUE(forms::read_window_properties(block.data(), static_cast<u32>(block.size()), &back));
-    EXPECT_EQ(std::memcmp(back.words, p.words, sizeof p.words), 0);
-    EXPECT_EQ(back.class_name, "MyClass");
-    EXPECT_EQ(back.title, "Trivane1.5.1");
-    EXPECT_EQ(back.help_file, "x.hlp");
-    EXPECT_EQ(back.icon, p.icon);
-    EXPECT_EQ(forms::write_window_properties(back), block);
-
-    // Version 1: thirteen words only; the later ones keep their defaults.
-    forms::ByteBlock v1;
-    const auto word = [&](u32 w) { v1.insert(v1.end(), reinterpret_cast<const std::uint8_t*>(&w),
-                                             reinterpret_cast<const std::uint8_t*>(&w) + 4); };
-    word(1);
-    for (u32 i = 1; i <= 13; ++i) word(i == 1 ? 4 : 0);
-    for (int i = 0; i < 5; ++i) word(0);  // three empty blocks, empty title, empty help file
-    ASSERT_TRUE(forms::read_window_properties(v1.data(), static_cast<u32>(v1.size()), &back));
-    EXPECT_EQ(back.word(forms::kWordBorder), 4u);
-    EXPECT_TRUE(back.flag(forms::kWordInTaskbar));
-    EXPECT_EQ(back.word(forms::kWordShape), 0u);
-
-    // Too new, and data that runs out.
-    forms::ByteBlock v7 = block;
-    v7[0] = 7;
-    EXPECT_FALSE(forms::read_window_properties(v7.data(), static_cast<u32>(v7.size()), &back));
-    EXPECT_FALSE(forms::read_window_properties(block.data(), static_cast<u32>(block.size() - 1), &back));
-}
-
 using WindowCreationTest = FormsTest;
 
 TEST_F(WindowCreationTest, CentresOnTheScreenOrKeepsTheStoredPlace) {
@@ -264,7 +229,7 @@ TEST_F(WindowCreationTest, TheBackgroundIsErasedInItsColourOrTheButtonFace) {
 
 TEST_F(WindowCreationTest, ATooNewPropertyBlockFailsTheLoad) {
     Part window = window_part(plain_window());
-    window.data[0] = 7;
+    window.data[0] = static_cast<std::uint8_t>(forms::kWindowTable.version + 1);
     install_window({window});
     EXPECT_FALSE(forms::load_window(kWindowId, nullptr, false));
     EXPECT_FALSE(forms::any_window_alive());
