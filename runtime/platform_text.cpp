@@ -15,12 +15,15 @@ int as_int(std::size_t length) { return static_cast<int>(length); }
 std::string narrow(unsigned code_page, const wchar_t* text, std::size_t length, BOOL* used_default) {
     std::string out;
     if (!text || length == 0) return out;
-    // The default-character report exists only for code pages other than UTF-8.
-    const int needed = WideCharToMultiByte(code_page, 0, text, as_int(length), nullptr, 0, nullptr,
+    // The default-character report exists only for code pages other than UTF-8; and
+    // without "no best fit" the platform turns â into a and says nothing: a near name
+    // could then be taken for another file.
+    const DWORD flags = code_page == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int needed = WideCharToMultiByte(code_page, flags, text, as_int(length), nullptr, 0, nullptr,
                                            used_default);
     if (needed <= 0) return out;
     out.resize(static_cast<std::size_t>(needed));
-    WideCharToMultiByte(code_page, 0, text, as_int(length), &out[0], needed, nullptr, used_default);
+    WideCharToMultiByte(code_page, flags, text, as_int(length), &out[0], needed, nullptr, used_default);
     return out;
 }
 

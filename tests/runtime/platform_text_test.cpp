@@ -33,7 +33,8 @@ TEST(PlatformText, GbkTextsCrossBothWaysUnchanged) {
 TEST(PlatformText, NamesWithoutAGbkFormAreToldApart) {
     const wchar_t* korean = L"\ud55c\uad6d\uc5b4.log";  // 한국어.log
     const wchar_t* emoji = L"\U0001F600.log";
-    for (const wchar_t* name : {korean, emoji}) {
+    const wchar_t* near_ascii = L"\u00e2pp";  // âpp, which a best fit would make "app"
+    for (const wchar_t* name : {korean, emoji, near_ascii}) {
         std::string gbk = "left over";
         EXPECT_FALSE(rt::from_platform_exact(name, gbk));
         EXPECT_TRUE(gbk.empty());
