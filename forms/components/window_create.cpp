@@ -17,22 +17,6 @@ bool resizable(u32 border) {
 bool tool_window(u32 border) { return border == kBorderResizableTool || border == kBorderFixedTool; }
 bool sunken(u32 border) { return border == kBorderResizableSunken || border == kBorderFixedSunken; }
 
-// Registers the class unless it exists: ours get the runtime's procedure, so the
-// window object attaches at WM_NCCREATE.
-bool ensure_class(const char* name) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(instance, name, &wc) || GetClassInfoA(nullptr, name, &wc)) return true;
-    wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = ComponentObject::class_procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = name;
-    return RegisterClassA(&wc) != 0;
-}
-
 }  // namespace
 
 const char kDefaultWindowClass[] = "KRWindow";
@@ -93,7 +77,7 @@ ComponentObject* create_window_component(const CreateRequest& request) {
     }
 
     const char* class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name.c_str();
-    if (!ensure_class(class_name)) return nullptr;
+    if (!ensure_component_class(class_name)) return nullptr;
 
     auto* window = new WindowObject(&kWindowType, request, std::move(properties));
     HWND hwnd = window->create_window(frame.ex_style, class_name, window->properties().title.c_str(), frame.style,

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "logic/calls.h"
 #include "runtime/application.h"
 #include "runtime/at_exit.h"
-#include "logic/calls.h"
 #include "runtime/message_loop.h"
 #include "runtime/window_system.h"
 #include "tests/runtime/test_program.h"
@@ -18,45 +18,48 @@ namespace {
 
 using testing_support::child_report;
 
-// A plain window whose procedure counts WM_USER and may run one action on it.
+// A plain window whose procedure counts WM_USER and may run one action on it, and
+// keeps the characters it receives.
 int g_user_messages = 0;
 void (*g_on_user)() = nullptr;
+std::wstring g_characters;
 LRESULT CALLBACK counting_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_CHAR) g_characters += static_cast<wchar_t>(wp);
     if (m == WM_USER) {
         ++g_user_messages;
         if (g_on_user) g_on_user();
         return 0;
     }
-    return DefWindowProcA(w, m, wp, lp);
+    return DefWindowProcW(w, m, wp, lp);
 }
 
 HWND make_window() {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSA wc = {};
+        WNDCLASSW wc = {};
         wc.lpfnWndProc = counting_proc;
-        wc.lpszClassName = "LoopTestWindow";
-        RegisterClassA(&wc);
+        wc.lpszClassName = L"LoopTestWindow";
+        RegisterClassW(&wc);
         registered = true;
     }
-    return CreateWindowExA(0, "LoopTestWindow", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, L"LoopTestWindow", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 }
 
 void drain_quit() {
     MSG m;
-    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+    while (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }
 
 TEST(PendingMessages, AreDispatchedUntilTheQuitMessageWhichStaysQueued) {
     HWND w = make_window();
     g_user_messages = 0;
-    PostMessageA(w, WM_USER, 0, 0);
-    PostMessageA(w, WM_USER, 0, 0);
+    PostMessageW(w, WM_USER, 0, 0);
+    PostMessageW(w, WM_USER, 0, 0);
     PostQuitMessage(3);
     rt::process_pending_messages();
     EXPECT_EQ(g_user_messages, 2);
     MSG m;
-    ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(m.wParam, 3u);
     DestroyWindow(w);
@@ -70,7 +73,7 @@ TEST(ModalLoop, ReturnsWhenTheModalWindowIdIsClearedAndRestoresTheOldId) {
     g_on_user = [] {
         if (g_user_messages == 3) rt::app().modal_window_id = 0;  // the modal window was unloaded
     };
-    for (int i = 0; i < 5; ++i) PostMessageA(w, WM_USER, 0, 0);
+    for (int i = 0; i < 5; ++i) PostMessageW(w, WM_USER, 0, 0);
     rt::run_modal_loop(0x52010002);
     g_on_user = nullptr;
     EXPECT_EQ(g_user_messages, 3);  // returned right after the message that cleared it
@@ -80,12 +83,40 @@ TEST(ModalLoop, ReturnsWhenTheModalWindowIdIsClearedAndRestoresTheOldId) {
     DestroyWindow(w);
 }
 
+// A character reaches a Unicode window through either form of the loop as it was
+// queued, also one that the system's code page cannot hold (한) or holds in two
+// bytes (乗).
+TEST(MessageLoop, CharactersReachTheWindowAsTheyWereQueued) {
+    rt::Application& a = rt::app();
+    HWND w = make_window();
+    ASSERT_TRUE(IsWindowUnicode(w));
+    const std::wstring typed = L"a\u4E57\uD55C";
+    const struct {
+        const char* loop;
+        void (*run)();
+    } loops[] = {
+        {"pending messages", [] { rt::process_pending_messages(); }},
+        {"modal loop", [] { rt::run_modal_loop(0x52010002); }},
+    };
+    for (const auto& l : loops) {
+        g_characters.clear();
+        g_on_user = [] { rt::app().modal_window_id = 0; };
+        for (wchar_t c : typed) PostMessageW(w, WM_CHAR, c, 1);
+        PostMessageW(w, WM_USER, 0, 0);
+        l.run();
+        g_on_user = nullptr;
+        EXPECT_EQ(g_characters, typed) << l.loop;
+    }
+    a.modal_window_id = 0;
+    DestroyWindow(w);
+}
+
 TEST(ModalLoop, LeavesAQuitMessageForTheOuterLoop) {
     HWND w = make_window();
     PostQuitMessage(0);
     rt::run_modal_loop(0x52010002);
     MSG m;
-    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_TRUE(PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     drain_quit();
     DestroyWindow(w);
 }
@@ -141,7 +172,7 @@ void first_idle(rt::u32 argument) {
     g_calls.push_back("first " + std::to_string(argument));
     if (++g_first_calls == 1) {
         DestroyWindow(g_second);
-        PostMessageA(g_first, WM_USER, 0, 0);  // user activity: the idle phase starts again
+        PostMessageW(g_first, WM_USER, 0, 0);  // user activity: the idle phase starts again
     } else {
         PostQuitMessage(0);
     }
@@ -189,7 +220,7 @@ TRIVANE_CHILD_SCENARIO(loop_without_windows) {
     logic::run_message_loop();
     MSG m;
     child_report(std::string("returned, quit ") +
-                 (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) ? "still queued" : "taken") + ", loop " +
+                 (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) ? "still queued" : "taken") + ", loop " +
                  (rt::g_loop_entered ? "entered" : "not entered") + "\n");
     ExitProcess(0);
 }
