@@ -3,6 +3,8 @@
 // window exists.
 #include <windows.h>
 
+#include <string>
+
 #include "forms/components/component_types.h"
 #include "forms/components/window_object.h"
 #include "forms/display_scale.h"
@@ -76,12 +78,14 @@ ComponentObject* create_window_component(const CreateRequest& request) {
         top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
     }
 
-    const char* class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name.c_str();
-    if (!ensure_component_class(class_name)) return nullptr;
+    // The name is kept as a copy: the properties move into the window object, and a
+    // short name moves with them out of the string it was read from.
+    const std::string class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name;
+    if (!ensure_component_class(class_name.c_str())) return nullptr;
 
     auto* window = new WindowObject(&kWindowType, request, std::move(properties));
-    HWND hwnd = window->create_window(frame.ex_style, class_name, window->properties().title.c_str(), frame.style,
-                                      left, top, size.cx, size.cy, owner, request.menu);
+    HWND hwnd = window->create_window(frame.ex_style, class_name.c_str(), window->properties().title.c_str(),
+                                      frame.style, left, top, size.cx, size.cy, owner, request.menu);
     if (!hwnd) {
         delete window;
         return nullptr;
