@@ -28,13 +28,13 @@ RECT rect_in_parent(HWND window) {
 
 // The platform window's rectangle in template pixels, and back: components at their
 // parent's DPI, a top-level window's outer size with the frame of its own DPI.
-bool top_level(HWND window) { return !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD); }
+bool top_level(HWND window) { return !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD); }
 
 RECT template_rect(HWND window, RECT r) {
     const int dpi = dpi_of(top_level(window) ? window : GetAncestor(window, GA_PARENT));
     SIZE size = {r.right - r.left, r.bottom - r.top};
-    size = top_level(window) ? outer_to_template(size, GetWindowLongA(window, GWL_STYLE),
-                                                 GetWindowLongA(window, GWL_EXSTYLE), dpi)
+    size = top_level(window) ? outer_to_template(size, GetWindowLongW(window, GWL_STYLE),
+                                                 GetWindowLongW(window, GWL_EXSTYLE), dpi)
                              : SIZE{to_template(size.cx, dpi), to_template(size.cy, dpi)};
     const LONG left = to_template(r.left, dpi), top = to_template(r.top, dpi);
     return {left, top, left + size.cx, top + size.cy};
@@ -43,8 +43,8 @@ RECT template_rect(HWND window, RECT r) {
 RECT device_rect(HWND window, const RECT& r) {
     const int dpi = dpi_of(top_level(window) ? window : GetAncestor(window, GA_PARENT));
     SIZE size = {r.right - r.left, r.bottom - r.top};
-    size = top_level(window) ? outer_to_device(size, GetWindowLongA(window, GWL_STYLE),
-                                               GetWindowLongA(window, GWL_EXSTYLE), dpi)
+    size = top_level(window) ? outer_to_device(size, GetWindowLongW(window, GWL_STYLE),
+                                               GetWindowLongW(window, GWL_EXSTYLE), dpi)
                              : SIZE{to_device(size.cx, dpi), to_device(size.cy, dpi)};
     const LONG left = to_device(r.left, dpi), top = to_device(r.top, dpi);
     return {left, top, left + size.cx, top + size.cy};
@@ -133,7 +133,7 @@ rt::u64 read_common_property(WindowDescriptor& window, int index, i32 property) 
     switch (property) {
     case kPropTag: return reinterpret_cast<u32>(rt::copy_text(view.tag.c_str()));
     case kPropVisible:
-        return object ? ((GetWindowLongA(object->hwnd(), GWL_STYLE) & WS_VISIBLE) ? 1 : 0)
+        return object ? ((GetWindowLongW(object->hwnd(), GWL_STYLE) & WS_VISIBLE) ? 1 : 0)
                       : (view.state_flags & kStateVisible ? 1 : 0);
     case kPropDisabled:
         return object ? (IsWindowEnabled(object->hwnd()) ? 0 : 1) : (view.state_flags & kStateDisabled ? 1 : 0);

@@ -7,6 +7,7 @@
 #include "forms/record_fields.h"
 #include "forms/window_base.h"
 #include "forms/window_registry.h"
+#include "runtime/platform_text.h"
 
 namespace forms {
 namespace {
@@ -50,9 +51,10 @@ HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, cons
         width = to_device(width, dpi);
         height = to_device(height, dpi);
     }
+    const std::wstring platform_class = rt::to_platform(class_name), platform_text = rt::to_platform(text);
     creating_ = true;
-    HWND window = CreateWindowExA(ex_style, class_name, text, style, x, y, width, height, parent, menu_or_id,
-                                  GetModuleHandleA(nullptr), this);
+    HWND window = CreateWindowExW(ex_style, platform_class.c_str(), text ? platform_text.c_str() : nullptr, style, x,
+                                  y, width, height, parent, menu_or_id, GetModuleHandleW(nullptr), this);
     creating_ = false;
     if (!window) {
         // Creation can fail after WM_NCCREATE attached us: the window is gone, we are not.
@@ -60,9 +62,9 @@ HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, cons
         return nullptr;
     }
     if (!hwnd_) {
-        WNDPROC platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+        WNDPROC platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
         attach(window, platform);
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
         subclassed_ = true;
     }
     return window;
@@ -76,20 +78,20 @@ void ComponentObject::attach(HWND window, WNDPROC platform) {
 
 LRESULT CALLBACK ComponentObject::class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE && !from_window(window)) {
-        auto* object = static_cast<ComponentObject*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-        if (object) object->attach(window, DefWindowProcA);
+        auto* object = static_cast<ComponentObject*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        if (object) object->attach(window, DefWindowProcW);
     }
     return procedure(window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK ComponentObject::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     ComponentObject* object = from_window(window);
-    if (!object) return DefWindowProcA(window, message, wparam, lparam);
+    if (!object) return DefWindowProcW(window, message, wparam, lparam);
     return object->handle(message, wparam, lparam);
 }
 
 LRESULT ComponentObject::call_platform(UINT message, WPARAM wparam, LPARAM lparam) {
-    return CallWindowProcA(platform_, hwnd_, message, wparam, lparam);
+    return CallWindowProcW(platform_, hwnd_, message, wparam, lparam);
 }
 
 bool ComponentObject::raise(i32 event, std::initializer_list<u32> args, EventRecord* out) const {
@@ -122,7 +124,7 @@ LRESULT ComponentObject::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         if (is_component && (type_->flags & kFlagDragsWindow) && window_drags_by_components(window_id_)) {
             if (HWND top = GetAncestor(hwnd_, GA_ROOT)) {
                 ReleaseCapture();
-                SendMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+                SendMessageW(top, WM_NCLBUTTONDOWN, HTCAPTION, 0);
                 return 0;
             }
         }
@@ -153,7 +155,7 @@ LRESULT ComponentObject::handle(UINT message, WPARAM wparam, LPARAM lparam) {
 // The platform window is gone: hand the window back its procedure, tell the runtime,
 // and free the object.
 void ComponentObject::finish() {
-    if (subclassed_ && IsWindow(hwnd_)) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(platform_));
+    if (subclassed_ && IsWindow(hwnd_)) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(platform_));
     forget_object(hwnd_);
     on_destroyed();
     component_gone(this);
@@ -168,6 +170,22 @@ bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, L
     if (!child || child == parent) return false;
     ComponentObject* target = ComponentObject::from_window(child);
     return target && target->on_reflected(message, wparam, lparam, result);
+}
+
+bool ensure_component_class(const char* name) {
+    const std::wstring platform_name = rt::to_platform(name);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc = {};
+    if (GetClassInfoW(instance, platform_name.c_str(), &wc) || GetClassInfoW(nullptr, platform_name.c_str(), &wc))
+        return true;
+    wc = {};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = ComponentObject::class_procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    wc.lpszClassName = platform_name.c_str();
+    return RegisterClassW(&wc) != 0;
 }
 
 }  // namespace forms

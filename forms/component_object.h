@@ -33,7 +33,8 @@ public:
     u32 window_id() const { return window_id_; }
     u32 component_id() const { return component_id_; }
 
-    // Creates the platform window with this object attached. From then on the window
+    // Creates the platform window with this object attached; the class name and text
+    // are GBK texts (a null text gives the window none). From then on the window
     // owns the object and deletes it when destroyed. Null on failure, when the caller
     // still owns the object. A class whose procedure is class_procedure() gets the
     // object at WM_NCCREATE; any other class is subclassed right after creation.
@@ -91,5 +92,10 @@ private:
 // A notification meant for a child, delivered to the child's object; false when the
 // message is no such notification or the child has no object that handled it.
 bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+
+// Registers a class of ours unless a class of that name exists, ours or the system's:
+// the runtime's procedure (so the object attaches at WM_NCCREATE), the arrow cursor,
+// no background brush, redrawn whole when resized, double clicks. The name is a GBK text.
+bool ensure_component_class(const char* name);
 
 }  // namespace forms

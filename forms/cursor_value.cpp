@@ -43,10 +43,10 @@ void set_first_word(ByteBlock& data, u32 w) { std::memcpy(data.data(), &w, 4); }
 
 HCURSOR load_platform_cursor(u32 id) {
     if (id == kPlatformHand) {
-        if (HCURSOR own_hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramHandCursor)))
+        if (HCURSOR own_hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramHandCursor)))
             return own_hand;
     }
-    return LoadCursorA(nullptr, MAKEINTRESOURCEA(id));
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(id));
 }
 
 }  // namespace

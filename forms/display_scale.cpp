@@ -1,5 +1,9 @@
 #include "forms/display_scale.h"
 
+#include <cstring>
+
+#include "forms/font_value.h"
+
 namespace forms {
 namespace {
 
@@ -10,7 +14,7 @@ using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 // Newer systems only: looked up in the already loaded user32, never loaded by name.
 FARPROC user32_entry(const char* name) {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
     return user32 ? GetProcAddress(user32, name) : nullptr;
 }
 
@@ -63,16 +67,18 @@ SIZE outer_to_template(SIZE outer, DWORD style, DWORD ex_style, int dpi) {
 }
 
 rt::GdiObject<HFONT> font_at(const ByteBlock& logical_font, int dpi) {
-    LOGFONTA font = {};
-    if (logical_font.size() == sizeof font) {
-        font = *reinterpret_cast<const LOGFONTA*>(logical_font.data());
+    LOGFONTW font = {};
+    if (logical_font.size() == sizeof(LOGFONTA)) {
+        LOGFONTA stored;
+        std::memcpy(&stored, logical_font.data(), sizeof stored);
+        font = platform_font(stored);
     } else {
         if (dpi == system_dpi()) return {};
-        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     }
     font.lfHeight = MulDiv(font.lfHeight, dpi, system_dpi());
     font.lfWidth = MulDiv(font.lfWidth, dpi, system_dpi());
-    return rt::GdiObject<HFONT>(CreateFontIndirectA(&font));
+    return rt::GdiObject<HFONT>(CreateFontIndirectW(&font));
 }
 
 }  // namespace forms

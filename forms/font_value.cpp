@@ -1,9 +1,14 @@
 #include "forms/font_value.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 #include "runtime/handle_owners.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/texts.h"
 
 namespace forms {
@@ -33,8 +38,32 @@ void set_face(LOGFONTA* font, const char* face, size_t longest_kept) {
 const char kFallbackFace[] = "宋体";
 
 LOGFONTA default_gui_font() {
-    LOGFONTA font = {};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    LOGFONTW platform = {};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof platform, &platform);
+    LOGFONTA font;
+    static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LOGFONTW, lfFaceName));
+    std::memcpy(&font, &platform, offsetof(LOGFONTA, lfFaceName));
+    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
+    // The face is cut after the last whole character that fits.
+    const std::string face = rt::from_platform(platform.lfFaceName);
+    size_t kept = 0;
+    for (size_t i = 0; i < face.size();) {
+        const size_t n = IsDBCSLeadByteEx(rt::kProgramCodePage, static_cast<BYTE>(face[i])) ? 2 : 1;
+        if (i + n > kFaceCapacity - 1) break;
+        i += n;
+        kept = i;
+    }
+    std::memcpy(font.lfFaceName, face.data(), kept);
+    return font;
+}
+
+LOGFONTW platform_font(const LOGFONTA& stored) {
+    LOGFONTW font;
+    std::memcpy(&font, &stored, offsetof(LOGFONTA, lfFaceName));
+    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
+    // A stored face need not end inside its field.
+    const std::wstring face = rt::to_platform(stored.lfFaceName, strnlen(stored.lfFaceName, LF_FACESIZE));
+    std::wmemcpy(font.lfFaceName, face.c_str(), std::min<size_t>(face.size(), LF_FACESIZE - 1));
     return font;
 }
 

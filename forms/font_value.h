@@ -1,4 +1,5 @@
-// Font values. A component keeps its font as a 60-byte logical font; the program
+// Font values. A component keeps its font as a 60-byte logical font (the layout of the
+// platform's narrow record, its face name a GBK text); the program
 // reads and writes it whole, as a seven-word font record, or one sub-property at a
 // time.
 #pragma once
@@ -34,8 +35,12 @@ enum FontSub : i32 {
 // The face that replaces an empty or over-long name.
 extern const char kFallbackFace[];
 
-// The platform's default GUI font: the starting point when a component has none.
+// The platform's default GUI font in the stored form: the starting point when a
+// component has none.
 LOGFONTA default_gui_font();
+
+// A stored font as the platform makes it: the face name, GBK in the record, in UTF-16.
+LOGFONTW platform_font(const LOGFONTA& stored);
 int pixels_per_inch();
 
 // Writes the program's value into `font`: whole (`value` points at a FontRecord) or

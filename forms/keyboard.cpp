@@ -1,13 +1,15 @@
 #include "forms/keyboard.h"
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 #include <string>
 
 #include "forms/component_object.h"
 #include "forms/event_dispatch.h"
 #include "forms/window_base.h"
+#include "forms/window_text.h"
 #include "runtime/application.h"
+#include "runtime/platform_text.h"
 
 namespace forms {
 namespace {
@@ -28,7 +30,7 @@ int focused_record(const WindowDescriptor& window) {
 // focus cues before the focus arrives, so the new holder draws its rectangle at once.
 void show_focus_cues(HWND window) {
     const HWND top = GetAncestor(window, GA_ROOT);
-    SendMessageA(top ? top : window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(top ? top : window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 bool move_focus(const WindowDescriptor& window, bool backwards, bool by_key) {
@@ -66,7 +68,7 @@ bool press_enter(const WindowBase& w, const WindowDescriptor& window, const MSG&
     // Enter presses the focused push button as Space does: through the button's own
     // click, once per press however long the key is held.
     if (ComponentObject* object = live_object(window, focused); is_enabled_push_button(object)) {
-        if (!is_repeat(message)) SendMessageA(object->hwnd(), BM_CLICK, 0, 0);
+        if (!is_repeat(message)) SendMessageW(object->hwnd(), BM_CLICK, 0, 0);
         return true;
     }
     if (w.keys().enter_moves_focus) return move_focus(window, false, false);
@@ -81,10 +83,10 @@ bool press_enter(const WindowBase& w, const WindowDescriptor& window, const MSG&
 // Escape belongs to an open drop-down list first.
 bool focus_in_open_list() {
     HWND focus = GetFocus();
-    char cls[16] = {};
+    wchar_t cls[16] = {};
     for (HWND h = focus; h; h = GetParent(h)) {
-        if (GetClassNameA(h, cls, sizeof cls) && lstrcmpiA(cls, "ComboBox") == 0)
-            return SendMessageA(h, CB_GETDROPPEDSTATE, 0, 0) != 0;
+        if (GetClassNameW(h, cls, static_cast<int>(std::size(cls))) && lstrcmpiW(cls, L"ComboBox") == 0)
+            return SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0) != 0;
     }
     return false;
 }
@@ -99,10 +101,10 @@ std::string help_file_of(const WindowKeys& keys) {
 }
 
 bool open_help(WindowBase& w, const WindowKeys& keys) {
-    const std::string file = help_file_of(keys);
-    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    const std::wstring file = rt::to_platform(help_file_of(keys).c_str());
+    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
     const u32 context = keys.help_context;
-    if (WinHelpA(w.hwnd(), file.c_str(), context ? HELP_CONTEXT : HELP_CONTENTS, context)) w.note_help_shown();
+    if (WinHelpW(w.hwnd(), file.c_str(), context ? HELP_CONTEXT : HELP_CONTENTS, context)) w.note_help_shown();
     return true;
 }
 
@@ -129,8 +131,8 @@ bool move_among_radios(const WindowDescriptor& window, bool backwards) {
     show_focus_cues(next);
     SetFocus(next);
     for (HWND h : siblings)
-        if (h != next) SendMessageA(h, BM_SETCHECK, BST_UNCHECKED, 0);
-    SendMessageA(next, BM_SETCHECK, BST_CHECKED, 0);
+        if (h != next) SendMessageW(h, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageW(next, BM_SETCHECK, BST_CHECKED, 0);
     return true;
 }
 
@@ -141,27 +143,17 @@ constexpr u32 kMnemonicTypes = kClickedByMnemonic | kFlagLabel | kFlagGroupBox;
 
 char fold_case(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// The character after a single "&" ("&&" is a literal ampersand), or 0. Captions are
-// in the ANSI code page, so double-byte characters are stepped over whole.
-char mnemonic_of(const std::string& caption) {
-    for (size_t i = 0; i < caption.size(); ++i) {
-        const BYTE c = static_cast<BYTE>(caption[i]);
-        if (IsDBCSLeadByte(c)) {
-            ++i;
-            continue;
-        }
-        if (c != '&' || i + 1 >= caption.size()) continue;
-        const char next = caption[++i];
-        if (next == '&') continue;
-        return IsDBCSLeadByte(static_cast<BYTE>(next)) ? 0 : fold_case(next);
+// The printable ASCII character after a single "&" ("&&" is a literal ampersand), or
+// 0. The caption is read as the platform holds it, one character per unit, so no
+// byte of a double-byte character is taken for an ampersand or a letter.
+char mnemonic_of(const std::wstring& caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        const wchar_t next = caption[++i];
+        if (next == L'&') continue;
+        return next > L' ' && next < 0x7F ? fold_case(static_cast<char>(next)) : 0;
     }
     return 0;
-}
-
-std::string caption_of(HWND hwnd) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The character an Alt key message stands for, or 0 when Alt is not held.
@@ -172,7 +164,7 @@ char alt_character(const MSG& message) {
     if (message.message == WM_SYSCHAR)
         c = static_cast<UINT>(message.wParam);
     else if (message.message == WM_SYSKEYDOWN)
-        c = MapVirtualKeyA(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR) & 0x7FFFFFFF;
+        c = MapVirtualKeyW(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR) & 0x7FFFFFFF;
     // Printable ASCII only: a mnemonic is never a control or double-byte character.
     return c > ' ' && c < 0x7F ? fold_case(static_cast<char>(c)) : 0;
 }
@@ -217,11 +209,11 @@ bool press_mnemonic(const WindowDescriptor& window, char key) {
         ComponentObject* object = live_object(window, i);
         if (!object || !(object->type()->flags & kMnemonicTypes)) continue;
         const HWND h = object->hwnd();
-        if (!IsWindowVisible(h) || !IsWindowEnabled(h) || mnemonic_of(caption_of(h)) != key) continue;
+        if (!IsWindowVisible(h) || !IsWindowEnabled(h) || mnemonic_of(window_text(h)) != key) continue;
         const u32 flags = object->type()->flags;
         // The component's own click path raises its event, after any state change.
         if (flags & kClickedByMnemonic) {
-            SendMessageA(h, BM_CLICK, 0, 0);
+            SendMessageW(h, BM_CLICK, 0, 0);
             return true;
         }
         if (flags & kFlagLabel) return focus_after(window, i);
@@ -272,7 +264,7 @@ bool handle_window_keys(WindowBase& w, const MSG& message) {
     case VK_RETURN: return press_enter(w, *window, message);
     case VK_ESCAPE:
         if (!w.keys().escape_closes || focus_in_open_list()) return false;
-        PostMessageA(w.hwnd(), WM_CLOSE, 0, 0);
+        PostMessageW(w.hwnd(), WM_CLOSE, 0, 0);
         return true;
     case VK_F1: {
         const WindowKeys keys = w.keys();

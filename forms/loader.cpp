@@ -138,7 +138,7 @@ void make_cursors(Build& b) {
 
 void send_to_all(Build& b, UINT message) {
     for (int i = b.count() - 1; i >= 0; --i)
-        if (ComponentObject* object = live_object(*b.window, i)) SendMessageA(object->hwnd(), message, 0, 0);
+        if (ComponentObject* object = live_object(*b.window, i)) SendMessageW(object->hwnd(), message, 0, 0);
 }
 
 // After a failed creation nothing of the attempt stays: the window takes its
@@ -199,7 +199,7 @@ bool load_window(u32 window_id, HWND owner, bool modal) {
     order_z(b);
     make_cursors(b);
     send_to_all(b, kMsgComponentCreated);
-    SendMessageA(b.hwnd(0), kMsgWindowBuilt, 0, 0);
+    SendMessageW(b.hwnd(0), kMsgWindowBuilt, 0, 0);
     for (int i = 1; i < b.count(); ++i)
         if (HWND h = b.hwnd(i)) ShowWindow(h, b.visible[i] ? SW_SHOWNA : SW_HIDE);
     --a.loading_counter;

@@ -53,7 +53,7 @@ void rebuild_component(WindowDescriptor& window, int index) {
     const bool disabled = !IsWindowEnabled(old_hwnd);
     const HWND focus = GetFocus();
     const bool had_focus = focus && (focus == old_hwnd || IsChild(old_hwnd, focus));
-    const bool visible = (GetWindowLongA(old_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool visible = (GetWindowLongW(old_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
 
     RecordView view;
     parse_record(window.live.records[index], &view);
@@ -78,9 +78,9 @@ void rebuild_component(WindowDescriptor& window, int index) {
     if (type->flags & kFlagContainer) move_children(old_hwnd, fresh->hwnd());
     write_fixed(window.live.records[index], Fixed::Object, reinterpret_cast<u32>(fresh));
     SetWindowPos(fresh->hwnd(), old_hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(fresh->hwnd(), kMsgComponentCreated, 0, 0);
-    SendMessageA(fresh->hwnd(), kMsgPrepareFocus, 0, 0);
-    if (type->flags & kFlagTellsParentBuilt) SendMessageA(parent, kMsgWindowBuilt, 0, 0);
+    SendMessageW(fresh->hwnd(), kMsgComponentCreated, 0, 0);
+    SendMessageW(fresh->hwnd(), kMsgPrepareFocus, 0, 0);
+    if (type->flags & kFlagTellsParentBuilt) SendMessageW(parent, kMsgWindowBuilt, 0, 0);
     if (visible) ShowWindow(fresh->hwnd(), SW_SHOWNA);
     DestroyWindow(old_hwnd);
     if (had_focus) SetFocus(fresh->hwnd());

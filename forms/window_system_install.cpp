@@ -51,7 +51,7 @@ bool pre_translate(MSG* message) {
     for (HWND h = message->hwnd; h; h = GetParent(h)) {
         if (ComponentObject* object = ComponentObject::from_window(h); object && object->pre_translate(message))
             return true;
-        if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD)) break;  // GetParent would name the owner
+        if (!(GetWindowLongW(h, GWL_STYLE) & WS_CHILD)) break;  // GetParent would name the owner
     }
     return false;
 }

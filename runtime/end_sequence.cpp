@@ -12,7 +12,7 @@ namespace {
 // Sockets are started only by facilities this program does not use; when they were,
 // ws2_32 is already loaded and its clean-up is found there.
 void clean_up_sockets() {
-    if (HMODULE ws2 = GetModuleHandleA("ws2_32.dll")) {
+    if (HMODULE ws2 = GetModuleHandleW(L"ws2_32.dll")) {
         using Cleanup = int(WINAPI*)();
         if (auto cleanup = reinterpret_cast<Cleanup>(GetProcAddress(ws2, "WSACleanup"))) cleanup();
     }
@@ -70,7 +70,7 @@ void end_sequence(i32 exit_code, EndKind kind) {
 
     if (a.main_thread && !a.is_main_thread()) {
         // The main thread does the teardown; it ends the process there.
-        if (a.hidden_owner) SendMessageA(a.hidden_owner, kMsgEndFromOtherThread, static_cast<WPARAM>(exit_code), 0);
+        if (a.hidden_owner) SendMessageW(a.hidden_owner, kMsgEndFromOtherThread, static_cast<WPARAM>(exit_code), 0);
         if (!a.ending) ExitProcess(static_cast<UINT>(exit_code));
         if (kind == EndKind::Terminal) ExitThread(static_cast<DWORD>(exit_code));  // the main thread is ending
         return;

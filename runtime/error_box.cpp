@@ -6,6 +6,7 @@
 
 #include "runtime/application.h"
 #include "runtime/end_sequence.h"
+#include "runtime/platform_text.h"
 
 namespace rt {
 namespace {
@@ -102,7 +103,8 @@ void report_error(const ErrorRecord& record) {
     }
     if (!suppressed) {
         const std::string text = compose_box_text(record, location);
-        MessageBoxA(nullptr, text.c_str(), "错误", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, to_platform(text.c_str(), text.size()).c_str(), to_platform("错误").c_str(),
+                    MB_OK | MB_ICONERROR);
     }
     a.at_exit.clear();
     end_program(-1);

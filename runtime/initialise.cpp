@@ -3,57 +3,78 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <iterator>
+#include <string>
+
 #include "runtime/application.h"
 #include "runtime/end_sequence.h"
 #include "runtime/error_box.h"
 #include "runtime/library_service.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/window_system.h"
 
 namespace rt {
 namespace {
 
-constexpr const char kHiddenOwnerClass[] = "_QX_HideOwner";
+constexpr const wchar_t kHiddenOwnerClass[] = L"_QX_HideOwner";
 
 LRESULT CALLBACK hidden_owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == kMsgEndFromOtherThread) end_program(static_cast<i32>(wparam));
-    return DefWindowProcA(window, message, wparam, lparam);
+    return DefWindowProcW(window, message, wparam, lparam);
 }
 
 HWND create_hidden_owner() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (!GetClassInfoA(instance, kHiddenOwnerClass, &wc)) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc = {};
+    if (!GetClassInfoW(instance, kHiddenOwnerClass, &wc)) {
         wc = {};
         wc.lpfnWndProc = hidden_owner_proc;
         wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
         wc.lpszClassName = kHiddenOwnerClass;
-        RegisterClassA(&wc);
+        RegisterClassW(&wc);
     }
-    return CreateWindowExA(WS_EX_TOOLWINDOW, kHiddenOwnerClass, "", 0, 0, 0, 0, 0, nullptr, nullptr, instance,
+    return CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenOwnerClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr, instance,
                            nullptr);
 }
 
+// The path as the program can name it in GBK: the path itself, else its short form
+// (plain ASCII where the volume keeps short names), else none; never a name with '?'
+// in the place of what GBK cannot hold, which the program would then act on.
+std::wstring nameable(const std::wstring& path) {
+    std::string gbk;
+    if (from_platform_exact(path.c_str(), gbk)) return path;
+    wchar_t short_path[MAX_PATH * 2];
+    const DWORD n = GetShortPathNameW(path.c_str(), short_path, static_cast<DWORD>(std::size(short_path)));
+    if (n > 0 && n < std::size(short_path) && from_platform_exact(short_path, gbk)) return short_path;
+    return {};
+}
+
+std::string gbk_of(const std::wstring& nameable_text) {
+    std::string gbk;
+    from_platform_exact(nameable_text.c_str(), gbk);
+    return gbk;
+}
+
+// The runtime keeps the program's folder and file names as GBK texts; the folder
+// becomes the current directory as the platform names it. The split is made on the
+// UTF-16 path: in GBK a backslash byte can be the second half of a character.
 void take_module_name(Application& a) {
-    char path[MAX_PATH * 2];
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    const std::string full(path, n);
-    const size_t slash = full.rfind('\\');
-    if (slash == std::string::npos) {
-        a.program_directory.clear();
-        a.program_file = full;
-    } else {
-        a.program_directory = full.substr(0, slash);
-        a.program_file = full.substr(slash + 1);
-    }
+    wchar_t path[MAX_PATH * 2];
+    const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    const std::wstring full(path, n < std::size(path) ? n : 0);
+    const std::wstring named = nameable(full);
+    const size_t slash = named.rfind(L'\\');
+    a.program_directory = slash == std::wstring::npos ? std::string() : gbk_of(named.substr(0, slash));
+    a.program_file = gbk_of(slash == std::wstring::npos ? named : named.substr(slash + 1));
     a.program_directory_slash = a.program_directory + "\\";
+    const size_t full_slash = full.rfind(L'\\');
+    const std::wstring directory = full_slash == std::wstring::npos ? std::wstring() : full.substr(0, full_slash);
     // "C:" alone would mean the drive's current directory, not its root.
-    const std::string current =
-        (a.program_directory.size() == 2 && a.program_directory[1] == ':') ? a.program_directory_slash
-                                                                           : a.program_directory;
-    if (!current.empty()) SetCurrentDirectoryA(current.c_str());
+    const std::wstring current = (directory.size() == 2 && directory[1] == L':') ? directory + L"\\" : directory;
+    if (!current.empty()) SetCurrentDirectoryW(current.c_str());
 }
 
 }  // namespace

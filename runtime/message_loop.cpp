@@ -43,12 +43,12 @@ void dispatch(MSG& m) {
     const WindowSystem* ws = window_system();
     if (ws && ws->pre_translate && ws->pre_translate(&m)) return;
     TranslateMessage(&m);
-    DispatchMessageA(&m);
+    DispatchMessageW(&m);
 }
 
 bool quit_is_next() {
     MSG m;
-    return PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message == WM_QUIT;
+    return PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message == WM_QUIT;
 }
 
 // Returns when the loop should end: the quit message for the outer loop, the
@@ -59,7 +59,7 @@ void loop(bool modal) {
     i32 idle_count = 0;
     MSG m;
     for (;;) {
-        while (idle && !PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE)) {
+        while (idle && !PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE)) {
             run_idle_callbacks();
             if (!application_idle(idle_count)) idle = false;
             ++idle_count;
@@ -67,14 +67,14 @@ void loop(bool modal) {
         }
         do {
             if (modal && quit_is_next()) return;
-            if (GetMessageA(&m, nullptr, 0, 0) <= 0) return;  // WM_QUIT
+            if (GetMessageW(&m, nullptr, 0, 0) <= 0) return;  // WM_QUIT
             dispatch(m);
             if (resets_idle(m)) {
                 idle = true;
                 idle_count = 0;
             }
             if (modal && a.modal_window_id == 0) return;
-        } while (PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
+        } while (PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE));
     }
 }
 
@@ -142,8 +142,8 @@ void run_modal_loop(u32 modal_window_id) {
 
 void process_pending_messages() {
     MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message != WM_QUIT) {
-        if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) break;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message != WM_QUIT) {
+        if (!PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) break;
         dispatch(m);
     }
 }

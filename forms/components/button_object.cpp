@@ -3,6 +3,7 @@
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
 #include "forms/display_scale.h"
+#include "forms/window_text.h"
 
 namespace forms {
 
@@ -35,12 +36,12 @@ u32 ButtonObject::apply(const PropertyRow& row) {
     switch (row.effect) {
     case kButtonRebuilds: return 1;
     case kButtonSetsKind:
-        SendMessageA(hwnd(), BM_SETSTYLE, is_default_button() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        SendMessageW(hwnd(), BM_SETSTYLE, is_default_button() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
         break;
     case kButtonSetsAlignment:
         replace_style(hwnd(), kHorizontalAlignmentMask | kVerticalAlignmentMask, platform_style());
         break;
-    case kButtonSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kButtonSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont), dpi_of(hwnd())); break;
     default: break;
     }

@@ -18,9 +18,9 @@ DWORD ButtonPicture::style() const {
 void ButtonPicture::show_on(HWND window) const {
     if (!source_) return;
     if (source_.is_icon())
-        SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(source_.icon()));
+        SendMessageW(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(source_.icon()));
     else
-        SendMessageA(window, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown_.bitmap()));
+        SendMessageW(window, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown_.bitmap()));
 }
 
 void ButtonPicture::recolour(HWND window, COLORREF background) {
@@ -28,7 +28,7 @@ void ButtonPicture::recolour(HWND window, COLORREF background) {
     Picture composed = source_.over(background);
     if (!composed) return;
     // The control lets go of the old bitmap before it is deleted.
-    SendMessageA(window, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(composed.bitmap()));
+    SendMessageW(window, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(composed.bitmap()));
     shown_ = std::move(composed);
 }
 

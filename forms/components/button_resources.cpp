@@ -11,7 +11,7 @@ void ControlFont::apply(HWND window, const ByteBlock& record, int dpi) {
     record_ = record;
     rt::GdiObject<HFONT> made = font_at(record, dpi);
     rt::GdiObject<HFONT> old = std::exchange(owned_, std::move(made));
-    if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(handle()), TRUE);
+    if (window) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(handle()), TRUE);
     // `old` goes here, once the control no longer holds it.
 }
 

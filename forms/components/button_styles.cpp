@@ -27,8 +27,8 @@ DWORD vertical_alignment_style(u32 choice) { return kVertical[choice > 2 ? 2 : c
 void use_classic_look(HWND window) { set_window_theme(window, L" ", L" "); }
 
 void replace_style(HWND window, DWORD mask, DWORD bits) {
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>((style & ~mask) | (bits & mask)));
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>((style & ~mask) | (bits & mask)));
     InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -3,6 +3,7 @@
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
 #include "forms/display_scale.h"
+#include "forms/window_text.h"
 
 namespace forms {
 namespace {
@@ -11,8 +12,8 @@ constexpr DWORD kPropertyStyles = BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT | kHorizon
                                   kVerticalAlignmentMask;
 
 void set_button_type(HWND window, DWORD type) {
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(BS_TYPEMASK)) | type));
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(BS_TYPEMASK)) | type));
 }
 
 }  // namespace
@@ -43,14 +44,14 @@ DWORD CheckObject::platform_style() const {
 void CheckObject::set_check(bool ticked) {
     // Ticking an automatic radio button makes the platform clear the others of its
     // group; as a plain radio button for the moment, it leaves them alone.
-    const bool automatic_radio = (GetWindowLongA(hwnd(), GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    const bool automatic_radio = (GetWindowLongW(hwnd(), GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
     if (automatic_radio) set_button_type(hwnd(), BS_RADIOBUTTON);
-    SendMessageA(hwnd(), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(hwnd(), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
     if (automatic_radio) set_button_type(hwnd(), BS_AUTORADIOBUTTON);
 }
 
 void CheckObject::refresh_ticked() {
-    stored_.set_word(kCheckWordTicked, SendMessageA(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    stored_.set_word(kCheckWordTicked, SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
 }
 
 bool CheckObject::get_property(i32 property, ValueRecord* out) {
@@ -94,7 +95,7 @@ u32 CheckObject::apply(const PropertyRow& row) {
     switch (row.effect) {
     case kCheckRebuilds: return 1;
     case kCheckSetsStyle: replace_style(hwnd(), kPropertyStyles, platform_style()); break;
-    case kCheckSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kCheckSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kCheckRepaints: InvalidateRect(hwnd(), nullptr, TRUE); break;
     case kCheckSetsBackground:
         background_.set(stored_.word(kCheckWordBackColour));

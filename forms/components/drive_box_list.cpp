@@ -4,6 +4,7 @@
 
 #include "forms/components/drive_box_properties.h"
 #include "forms/components/drive_read_ahead.h"
+#include "runtime/platform_text.h"
 
 namespace forms {
 namespace {
@@ -33,11 +34,15 @@ const DriveKind* kind_of(UINT platform_type) {
     return nullptr;
 }
 
-std::string volume_label(const char* root) {
-    char label[kLabelCapacity + 1] = {};
-    if (!GetVolumeInformationA(root, label, kLabelCapacity, nullptr, nullptr, nullptr, nullptr, 0)) return {};
-    return label;
+// Shown only, never used as a name: a character GBK cannot hold shows as '?'.
+std::string volume_label(const wchar_t* root) {
+    wchar_t label[kLabelCapacity + 1] = {};
+    if (!GetVolumeInformationW(root, label, kLabelCapacity, nullptr, nullptr, nullptr, nullptr, 0)) return {};
+    return rt::from_platform(label);
 }
+
+// A drive letter the platform hands back, upper case; 0 for anything but ASCII.
+char drive_letter_of(wchar_t c) { return c < 0x80 ? upper_drive_letter(static_cast<char>(c)) : 0; }
 
 }  // namespace
 
@@ -57,15 +62,16 @@ std::string drive_entry_text(char letter, UINT platform_type, const std::string&
 }
 
 std::vector<DriveFacts> read_drives(u32 filter) {
-    char roots[kDriveStringsCapacity + 1] = {};
-    const DWORD n = GetLogicalDriveStringsA(kDriveStringsCapacity, roots);
+    wchar_t roots[kDriveStringsCapacity + 1] = {};
+    const DWORD n = GetLogicalDriveStringsW(kDriveStringsCapacity, roots);
     std::vector<DriveFacts> drives;
     if (n == 0 || n > kDriveStringsCapacity) return drives;
-    for (char* root = roots; *root; root += lstrlenA(root) + 1) {
-        root[0] = upper_drive_letter(root[0]);
-        const UINT type = GetDriveTypeA(root);
+    for (wchar_t* root = roots; *root; root += lstrlenW(root) + 1) {
+        const char letter = drive_letter_of(root[0]);
+        if (!letter) continue;
+        const UINT type = GetDriveTypeW(root);
         if (!drive_kind_listed(filter, type)) continue;
-        drives.push_back({root[0], type, type == DRIVE_FIXED ? volume_label(root) : std::string()});
+        drives.push_back({letter, type, type == DRIVE_FIXED ? volume_label(root) : std::string()});
     }
     return drives;
 }
@@ -81,10 +87,11 @@ std::vector<DriveEntry> list_drives(u32 filter) {
 }
 
 char process_drive() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
-    if (n >= 2 && n <= MAX_PATH && path[1] == ':') return upper_drive_letter(path[0]);
-    if (GetSystemWindowsDirectoryA(path, MAX_PATH) >= 2 && path[1] == ':') return upper_drive_letter(path[0]);
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD n = GetCurrentDirectoryW(MAX_PATH, path);
+    if (n >= 2 && n <= MAX_PATH && path[1] == L':' && drive_letter_of(path[0])) return drive_letter_of(path[0]);
+    if (GetSystemWindowsDirectoryW(path, MAX_PATH) >= 2 && path[1] == L':' && drive_letter_of(path[0]))
+        return drive_letter_of(path[0]);
     return 'C';
 }
 

@@ -33,7 +33,7 @@ void DriveBoxObject::make_brush() { brush_.reset(CreateSolidBrush(background_of(
 void DriveBoxObject::apply_font() {
     rt::GdiObject<HFONT> fresh = font_at(properties_.font, dpi_of(hwnd()));
     HFONT shown = fresh ? fresh.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
     // The control no longer uses the old font: only now may it go.
     font_ = std::move(fresh);
 }

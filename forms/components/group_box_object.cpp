@@ -3,6 +3,7 @@
 #include "forms/components/button_styles.h"
 #include "forms/components/component_types.h"
 #include "forms/display_scale.h"
+#include "forms/window_text.h"
 
 namespace forms {
 
@@ -31,7 +32,7 @@ bool GroupBoxObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* 
 
 u32 GroupBoxObject::apply(const PropertyRow& row) {
     switch (row.effect) {
-    case kGroupSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kGroupSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kGroupSetsAlignment:
         replace_style(hwnd(), kHorizontalAlignmentMask, horizontal_alignment_style(stored_.word(kGroupWordAlignment)));
         break;

@@ -5,6 +5,7 @@
 #include "forms/components/component_types.h"
 #include "forms/components/label_paint.h"
 #include "forms/display_scale.h"
+#include "forms/window_text.h"
 #include "runtime/handle_owners.h"
 
 namespace forms {
@@ -21,19 +22,6 @@ constexpr LabelFrame kFrames[] = {
     {WS_BORDER, 0},                               // 5 single line
     {0, 0},                                       // 6 gradient border, painted by the label
 };
-
-bool register_label_class() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(instance, kLabelClass, &wc)) return true;
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = ComponentObject::class_procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = kLabelClass;
-    return RegisterClassA(&wc) != 0;
-}
 
 }  // namespace
 
@@ -105,10 +93,10 @@ bool LabelObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* resul
 
 void LabelObject::apply_frame() {
     const LabelFrame frame = label_frame(stored_.word(kLabelWordBorder));
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE));
-    const DWORD ex_style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_EXSTYLE));
-    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(WS_BORDER)) | frame.style));
-    SetWindowLongA(hwnd(), GWL_EXSTYLE, static_cast<LONG>((ex_style & ~kFrameExStyles) | frame.ex_style));
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE));
+    const DWORD ex_style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE));
+    SetWindowLongW(hwnd(), GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(WS_BORDER)) | frame.style));
+    SetWindowLongW(hwnd(), GWL_EXSTYLE, static_cast<LONG>((ex_style & ~kFrameExStyles) | frame.ex_style));
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -120,7 +108,7 @@ void LabelObject::rescale(int dpi) {
 
 u32 LabelObject::apply(const PropertyRow& row) {
     switch (row.effect) {
-    case kLabelSetsCaption: SetWindowTextA(hwnd(), stored_.caption.c_str()); break;
+    case kLabelSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kLabelSetsBorder: apply_frame(); break;
     case kLabelSetsFont: font_.apply(nullptr, stored_.block(kLabelBlockFont), dpi_of(hwnd())); break;
     case kLabelSetsPicture:
@@ -135,7 +123,7 @@ u32 LabelObject::apply(const PropertyRow& row) {
 
 ComponentObject* create_label(const CreateRequest& request) {
     StoredBlock stored;
-    if (!read_request_block(kLabelLayout, request, &stored) || !register_label_class()) return nullptr;
+    if (!read_request_block(kLabelLayout, request, &stored) || !ensure_component_class(kLabelClass)) return nullptr;
     auto* label = new LabelObject(request, std::move(stored));
     const LabelFrame frame = label_frame(label->stored().word(kLabelWordBorder));
     const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | frame.style;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 
 #include "forms/components/button_resources.h"
 #include "forms/components/label_gradient.h"
@@ -9,6 +10,7 @@
 #include "forms/components/picture_placement.h"
 #include "forms/display_scale.h"
 #include "runtime/handle_owners.h"
+#include "runtime/platform_text.h"
 
 namespace forms {
 namespace {
@@ -73,11 +75,11 @@ void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
     if (stops.count >= 2) paint_gradient_fill(dc, r, mode, stops);
 }
 
-void draw_caption_at(HDC dc, const RECT& r, int offset, COLORREF colour, const char* text, UINT format) {
+void draw_caption_at(HDC dc, const RECT& r, int offset, COLORREF colour, const std::wstring& text, UINT format) {
     RECT at = r;
     OffsetRect(&at, offset, offset);
     SetTextColor(dc, colour);
-    DrawTextA(dc, text, -1, &at, format);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &at, format);
 }
 
 void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
@@ -91,10 +93,12 @@ void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
     const u32 effect_word = s.word(kLabelWordEffect);
     const TextEffect& effect = effect_word < std::size(kEffects) ? kEffects[effect_word] : kEffects[kEffectNone];
 
+    // The caption ends at its first NUL, as the window text does.
+    const std::wstring caption = rt::to_platform(s.caption.c_str());
     const rt::Selection font_selected(dc, look.font);
     SetBkMode(dc, TRANSPARENT);
-    if (effect.shaded) draw_caption_at(dc, r, effect.shade_offset, effect.shade, s.caption.c_str(), format);
-    draw_caption_at(dc, r, effect.text_offset, text_colour(s.word(kLabelWordTextColour)), s.caption.c_str(), format);
+    if (effect.shaded) draw_caption_at(dc, r, effect.shade_offset, effect.shade, caption, format);
+    draw_caption_at(dc, r, effect.text_offset, text_colour(s.word(kLabelWordTextColour)), caption, format);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 namespace forms {
 
-BOOL WINAPI play_sound(LPCSTR sound, HMODULE module, DWORD flags) {
-    using PlaySound = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-    static const auto play = rt::system_function<PlaySound>("winmm.dll", "PlaySoundA");
+BOOL WINAPI play_sound(LPCWSTR sound, HMODULE module, DWORD flags) {
+    using PlaySound = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
+    static const auto play = rt::system_function<PlaySound>("winmm.dll", "PlaySoundW");
     return play ? play(sound, module, flags) : FALSE;
 }
 

@@ -7,8 +7,9 @@
 
 namespace forms {
 
-// PlaySoundA; FALSE when the sound library is missing.
-BOOL WINAPI play_sound(LPCSTR sound, HMODULE module, DWORD flags);
+// PlaySoundW (a resource is named in UTF-16; data from memory is the data itself);
+// FALSE when the sound library is missing.
+BOOL WINAPI play_sound(LPCWSTR sound, HMODULE module, DWORD flags);
 
 // SetWindowTheme; false when the theme library is missing (nothing is themed then).
 bool set_window_theme(HWND window, LPCWSTR application_name, LPCWSTR class_list);

@@ -6,6 +6,7 @@
 #include "forms/components/super_button_sound.h"
 #include "forms/components/super_button_type.h"
 #include "forms/display_scale.h"
+#include "forms/window_text.h"
 
 namespace forms {
 namespace {
@@ -44,11 +45,11 @@ SuperButtonObject::~SuperButtonObject() = default;
 void SuperButtonObject::adopt_window() {
     // The button type we were created with says what kind of button we are; from
     // now on we draw it ourselves.
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE));
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE));
     const DWORD type = style & kTypeBits;
     if (type == kToggleType) toggle_ = true;
     if (type == kDefaultType) default_button_ = true;
-    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>((style & ~kTypeBits) | BS_OWNERDRAW));
+    SetWindowLongW(hwnd(), GWL_STYLE, static_cast<LONG>((style & ~kTypeBits) | BS_OWNERDRAW));
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     apply_font();
     if (!properties_.tooltip.empty()) tooltip_.set_text(hwnd(), properties_.tooltip);
@@ -72,7 +73,7 @@ void SuperButtonObject::rescale(int dpi) {
 
 void SuperButtonObject::apply_font() {
     rt::GdiObject<HFONT> fresh = font_at(properties_.font, dpi_of(hwnd()));
-    SendMessageA(hwnd(), WM_SETFONT,
+    SendMessageW(hwnd(), WM_SETFONT,
                  reinterpret_cast<WPARAM>(fresh ? fresh.get() : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // The button no longer holds the old font: only now may it go.
     font_ = std::move(fresh);
@@ -112,7 +113,7 @@ u32 SuperButtonObject::set_property(i32 property, const ValueRecord& value) {
     case kSuperDisabledPicture:
     case kSuperDisabledTransparent: make_slot(kSlotDisabled); break;
     case kSuperFont: apply_font(); break;
-    case kSuperCaption: SetWindowTextA(hwnd(), properties_.caption.c_str()); break;
+    case kSuperCaption: set_window_text(hwnd(), properties_.caption); break;
     case kSuperSystemColours:
     case kSuperNormalText:
     case kSuperNormalBack:
@@ -206,7 +207,7 @@ LookInput SuperButtonObject::look_input(const DRAWITEMSTRUCT& item) const {
     in.default_button = default_button_;
     in.border_3d = P::is(properties_.border_3d);
     in.focus_rectangle = P::is(properties_.focus_rectangle);
-    in.focus_cues = !(SendMessageA(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    in.focus_cues = !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
     in.alignment = properties_.alignment;
     in.press_offset = press_offset_;
     for (int slot = 0; slot < kSlotCount; ++slot)

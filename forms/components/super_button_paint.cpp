@@ -1,6 +1,7 @@
 #include "forms/components/super_button_paint.h"
 
 #include "runtime/handle_owners.h"
+#include "runtime/platform_text.h"
 
 namespace forms {
 namespace {
@@ -64,9 +65,11 @@ void picture(HDC dc, const Look& look, const PictureSlot (&slots)[kSlotCount]) {
 void caption_text(HDC dc, const Look& look, const std::string& caption, HFONT font) {
     if (caption.empty()) return;
     const rt::Selection font_selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    const int n = static_cast<int>(caption.size());
+    // Measured and drawn as the same UTF-16 text.
+    const std::wstring text = rt::to_platform(caption.c_str(), caption.size());
+    const int n = static_cast<int>(text.size());
     RECT measured = look.caption_area;
-    DrawTextA(dc, caption.c_str(), n, &measured, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
+    DrawTextW(dc, text.c_str(), n, &measured, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
     const RECT& area = look.caption_area;
     const int w = measured.right - measured.left, h = measured.bottom - measured.top;
     RECT at = {area.left + (area.right - area.left - w) / 2, area.top + (area.bottom - area.top - h) / 2, 0, 0};
@@ -76,12 +79,12 @@ void caption_text(HDC dc, const Look& look, const std::string& caption, HFONT fo
         RECT below = at;
         OffsetRect(&below, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextA(dc, caption.c_str(), n, &below, DT_WORDBREAK | DT_CENTER);
+        DrawTextW(dc, text.c_str(), n, &below, DT_WORDBREAK | DT_CENTER);
         SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
     } else {
         SetTextColor(dc, look.text_colour);
     }
-    DrawTextA(dc, caption.c_str(), n, &at, DT_WORDBREAK | DT_CENTER);
+    DrawTextW(dc, text.c_str(), n, &at, DT_WORDBREAK | DT_CENTER);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ void PictureSlot::draw(HDC dc, int x, int y) const {
 void PictureSlot::draw_disabled(HDC dc, int x, int y) const {
     if (empty()) return;
     const SIZE s = size();
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(on_white_.bitmap()), 0, x, y, s.cx, s.cy,
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(on_white_.bitmap()), 0, x, y, s.cx, s.cy,
                DST_BITMAP | DSS_DISABLED);
 }
 

@@ -31,7 +31,7 @@ PlayingData& playing() {
 
 }  // namespace
 
-const char kClickWaveResource[] = "TRIVANE_CLICK";
+const wchar_t kClickWaveResource[] = L"TRIVANE_CLICK";
 
 SoundPlayer set_sound_player(SoundPlayer player) {
     SoundPlayer old = g_player;
@@ -41,14 +41,14 @@ SoundPlayer set_sound_player(SoundPlayer player) {
 
 void play_button_sound(bool builtin, const ByteBlock& data) {
     if (builtin) {
-        g_player(kClickWaveResource, GetModuleHandleA(nullptr), kBuiltinSoundFlags);
+        g_player(kClickWaveResource, GetModuleHandleW(nullptr), kBuiltinSoundFlags);
         return;
     }
     if (data.empty()) return;
     auto copy = std::make_shared<const ByteBlock>(data);
     // With the no-stop flag a sound still playing refuses the new one; its data
     // must then stay.
-    if (g_player(reinterpret_cast<LPCSTR>(copy->data()), nullptr, kDataSoundFlags)) playing().keep(std::move(copy));
+    if (g_player(reinterpret_cast<LPCWSTR>(copy->data()), nullptr, kDataSoundFlags)) playing().keep(std::move(copy));
 }
 
 }  // namespace forms

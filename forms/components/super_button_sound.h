@@ -10,7 +10,7 @@
 namespace forms {
 
 // The wave resource of the built-in click sound.
-extern const char kClickWaveResource[];
+extern const wchar_t kClickWaveResource[];
 
 inline constexpr DWORD kBuiltinSoundFlags = SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOSTOP;
 inline constexpr DWORD kDataSoundFlags = SND_MEMORY | SND_ASYNC | SND_NODEFAULT | SND_NOSTOP;
@@ -19,7 +19,7 @@ inline constexpr DWORD kDataSoundFlags = SND_MEMORY | SND_ASYNC | SND_NODEFAULT 
 void play_button_sound(bool builtin, const ByteBlock& data);
 
 // The platform's player; replaceable so that tests can watch what is played.
-using SoundPlayer = BOOL(WINAPI*)(LPCSTR sound, HMODULE module, DWORD flags);
+using SoundPlayer = BOOL(WINAPI*)(LPCWSTR sound, HMODULE module, DWORD flags);
 SoundPlayer set_sound_player(SoundPlayer player);
 
 }  // namespace forms

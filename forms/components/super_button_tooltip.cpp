@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "forms/components/tooltip.h"
+#include "runtime/platform_text.h"
 
 namespace forms {
 namespace {
@@ -24,32 +25,32 @@ void ButtonTooltip::ensure(HWND button) {
     if (control_ && IsWindow(control_)) return;
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_BAR_CLASSES};
     InitCommonControlsEx(&init);
-    control_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+    control_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, button, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+                               GetModuleHandleW(nullptr), nullptr);
     has_tool_ = false;
     if (!control_) return;
     tooltip::activate(control_, false);
     tooltip::set_max_width(control_, kMaxTipWidth);
 }
 
-TOOLINFOA ButtonTooltip::tool(HWND button, const std::string& text) const {
-    TOOLINFOA info = {};
+TOOLINFOW ButtonTooltip::tool(HWND button) const {
+    TOOLINFOW info = {};
     // The oldest layout that carries everything used here, understood by every
     // version of the control.
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.hwnd = button;
     info.uId = kToolId;
     GetClientRect(button, &info.rect);
-    info.lpszText = const_cast<char*>(text.c_str());
+    info.lpszText = const_cast<wchar_t*>(text_.c_str());
     return info;
 }
 
 void ButtonTooltip::set_text(HWND button, const std::string& text) {
     ensure(button);
     if (!control_) return;
-    text_ = text;
-    const TOOLINFOA info = tool(button, text_);
+    text_ = rt::to_platform(text.c_str(), text.size());
+    const TOOLINFOW info = tool(button);
     if (text_.empty()) {
         if (has_tool_) tooltip::remove_tool(control_, info);
         has_tool_ = false;
@@ -66,7 +67,7 @@ void ButtonTooltip::relay(const MSG& message) {
 
 void ButtonTooltip::fit(HWND button) {
     if (!control_ || !has_tool_) return;
-    tooltip::update_rect(control_, tool(button, text_));
+    tooltip::update_rect(control_, tool(button));
 }
 
 }  // namespace forms

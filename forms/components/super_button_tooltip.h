@@ -17,7 +17,7 @@ public:
 
     // Makes the control for `button` unless it exists; it starts inactive.
     void ensure(HWND button);
-    // A non-empty text adds the tool (once), sets its text and activates the
+    // A non-empty text (GBK) adds the tool (once), sets its text and activates the
     // control; an empty text removes the tool.
     void set_text(HWND button, const std::string& text);
     // Passes an input message for the button on to the control.
@@ -30,11 +30,11 @@ public:
     bool has_tool() const { return has_tool_; }
 
 private:
-    TOOLINFOA tool(HWND button, const std::string& text) const;
+    TOOLINFOW tool(HWND button) const;
 
     HWND control_ = nullptr;
     bool has_tool_ = false;
-    std::string text_;  // the control reads the text we lend it
+    std::wstring text_;  // the control reads the text we lend it
 };
 
 }  // namespace forms

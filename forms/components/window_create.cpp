@@ -3,6 +3,8 @@
 // window exists.
 #include <windows.h>
 
+#include <string>
+
 #include "forms/components/component_types.h"
 #include "forms/components/window_object.h"
 #include "forms/display_scale.h"
@@ -16,22 +18,6 @@ bool resizable(u32 border) {
 }
 bool tool_window(u32 border) { return border == kBorderResizableTool || border == kBorderFixedTool; }
 bool sunken(u32 border) { return border == kBorderResizableSunken || border == kBorderFixedSunken; }
-
-// Registers the class unless it exists: ours get the runtime's procedure, so the
-// window object attaches at WM_NCCREATE.
-bool ensure_class(const char* name) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(instance, name, &wc) || GetClassInfoA(nullptr, name, &wc)) return true;
-    wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = ComponentObject::class_procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = name;
-    return RegisterClassA(&wc) != 0;
-}
 
 }  // namespace
 
@@ -92,12 +78,14 @@ ComponentObject* create_window_component(const CreateRequest& request) {
         top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
     }
 
-    const char* class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name.c_str();
-    if (!ensure_class(class_name)) return nullptr;
+    // The name is kept as a copy: the properties move into the window object, and a
+    // short name moves with them out of the string it was read from.
+    const std::string class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name;
+    if (!ensure_component_class(class_name.c_str())) return nullptr;
 
     auto* window = new WindowObject(&kWindowType, request, std::move(properties));
-    HWND hwnd = window->create_window(frame.ex_style, class_name, window->properties().title.c_str(), frame.style,
-                                      left, top, size.cx, size.cy, owner, request.menu);
+    HWND hwnd = window->create_window(frame.ex_style, class_name.c_str(), window->properties().title.c_str(),
+                                      frame.style, left, top, size.cx, size.cy, owner, request.menu);
     if (!hwnd) {
         delete window;
         return nullptr;

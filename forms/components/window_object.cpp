@@ -15,6 +15,7 @@
 #include "forms/object_gone.h"
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
+#include "forms/window_text.h"
 #include "runtime/application.h"
 #include "runtime/library_service.h"
 
@@ -27,7 +28,7 @@ bool still(HWND hwnd, const ComponentObject* object) {
 }
 
 BOOL CALLBACK tell_deactivated(HWND child, LPARAM) {
-    if (ComponentObject::from_window(child)) SendMessageA(child, kMsgWindowDeactivated, 0, 0);
+    if (ComponentObject::from_window(child)) SendMessageW(child, kMsgWindowDeactivated, 0, 0);
     return TRUE;
 }
 
@@ -35,7 +36,7 @@ HWND first_enabled_modal_window() {
     for (u32 id : loaded_window_ids()) {
         WindowObject* w = WindowObject::of(id);
         if (w && w->is_modal() && IsWindowVisible(w->hwnd()) && IsWindowEnabled(w->hwnd()) &&
-            !(GetWindowLongA(w->hwnd(), GWL_STYLE) & WS_CHILD))
+            !(GetWindowLongW(w->hwnd(), GWL_STYLE) & WS_CHILD))
             return w->hwnd();
     }
     return nullptr;
@@ -91,7 +92,7 @@ void WindowObject::apply_after_create() {
 
 void WindowObject::apply_default_font() {
     rt::GdiObject<HFONT> fresh = font_at({}, dpi_of(hwnd()));
-    SendMessageA(hwnd(), WM_SETFONT,
+    SendMessageW(hwnd(), WM_SETFONT,
                  reinterpret_cast<WPARAM>(fresh ? fresh.get() : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     default_font_ = std::move(fresh);  // the old one is no longer the window's
 }
@@ -106,7 +107,7 @@ void WindowObject::follow_dpi(int dpi, const RECT* suggested) {
     if (WindowDescriptor* window = find_descriptor(window_id())) {
         for (size_t i = 1; i < window->live.records.size(); ++i) {
             ComponentObject* object = live_object(*window, static_cast<int>(i));
-            if (!object || !(GetWindowLongA(object->hwnd(), GWL_STYLE) & WS_CHILD)) continue;
+            if (!object || !(GetWindowLongW(object->hwnd(), GWL_STYLE) & WS_CHILD)) continue;
             const ByteBlock& record = window->live.records[i];
             SetWindowPos(object->hwnd(), nullptr, to_device(read_fixed_int(record, Fixed::Left), dpi),
                          to_device(read_fixed_int(record, Fixed::Top), dpi),
@@ -126,10 +127,10 @@ void WindowObject::apply_frame() {
     // The frame bits follow the properties; visibility, state and the rest stay.
     constexpr DWORD kFrameBits = WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX;
     constexpr DWORD kFrameExBits = WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE;
-    const DWORD style = (GetWindowLongA(hwnd(), GWL_STYLE) & ~kFrameBits) | (frame.style & kFrameBits);
-    const DWORD ex_style = (GetWindowLongA(hwnd(), GWL_EXSTYLE) & ~kFrameExBits) | (frame.ex_style & kFrameExBits);
-    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style));
-    SetWindowLongA(hwnd(), GWL_EXSTYLE, static_cast<LONG>(ex_style));
+    const DWORD style = (GetWindowLongW(hwnd(), GWL_STYLE) & ~kFrameBits) | (frame.style & kFrameBits);
+    const DWORD ex_style = (GetWindowLongW(hwnd(), GWL_EXSTYLE) & ~kFrameExBits) | (frame.ex_style & kFrameExBits);
+    SetWindowLongW(hwnd(), GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongW(hwnd(), GWL_EXSTYLE, static_cast<LONG>(ex_style));
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -151,8 +152,8 @@ void WindowObject::apply_icon() {
         if (!shown_big) shown_big = defaults[0];
         if (!shown_small) shown_small = defaults[1];
     }
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(shown_big));
-    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(shown_small));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(shown_big));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(shown_small));
     // The old icons are no longer shown: only now may they go.
     big_icon_ = std::move(big);
     small_icon_ = std::move(small);
@@ -187,7 +188,7 @@ void WindowObject::start_music() {
     if (properties_.music.empty() || mode > 1) return;
     DWORD flags = SND_MEMORY | SND_ASYNC | SND_NODEFAULT;
     if (mode == 0) flags |= SND_LOOP;
-    music_playing_ = play_sound(reinterpret_cast<LPCSTR>(properties_.music.data()), nullptr, flags) != FALSE;
+    music_playing_ = play_sound(reinterpret_cast<LPCWSTR>(properties_.music.data()), nullptr, flags) != FALSE;
 }
 
 void WindowObject::stop_music() {
@@ -207,7 +208,7 @@ void WindowObject::make_modal() {
     modal_ = true;
     for (u32 id : loaded_window_ids()) {
         WindowObject* other = of(id);
-        if (!other || other == this || (GetWindowLongA(other->hwnd(), GWL_STYLE) & WS_CHILD)) continue;
+        if (!other || other == this || (GetWindowLongW(other->hwnd(), GWL_STYLE) & WS_CHILD)) continue;
         disabled_windows_.emplace_back(other->hwnd(), IsWindowEnabled(other->hwnd()) != FALSE);
         EnableWindow(other->hwnd(), FALSE);
     }
@@ -232,7 +233,7 @@ u32 WindowObject::set_property(i32 property, const ValueRecord& value) {
     if (field->effect == kWindowRestartsMusic) stop_music();
     forms::set_property(kWindowTable, &properties_, property, value);
     switch (field->effect) {
-    case kWindowSetsTitle: SetWindowTextA(hwnd(), properties_.title.c_str()); break;
+    case kWindowSetsTitle: set_window_text(hwnd(), properties_.title); break;
     case kWindowSetsFrame: apply_frame(); break;
     case kWindowSetsPicture:
         decode_background_picture();
@@ -341,7 +342,7 @@ bool WindowObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
     }
     case WM_DESTROY:
         raise(kWindowDestroying);
-        if (help_shown_) WinHelpA(hwnd(), nullptr, HELP_QUIT, 0);
+        if (help_shown_) WinHelpW(hwnd(), nullptr, HELP_QUIT, 0);
         if (HMENU menu = GetMenu(hwnd())) {
             SetMenu(hwnd(), nullptr);
             DestroyMenu(menu);

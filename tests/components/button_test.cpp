@@ -8,6 +8,7 @@
 #include "runtime/memory.h"
 #include "tests/components/component_blocks.h"
 #include "tests/components/component_test_program.h"
+#include "tests/components/shown_text.h"
 
 namespace component_test {
 namespace {
@@ -26,11 +27,7 @@ bool answers_default(u32 id) {
     return op && op(o);
 }
 
-std::string window_text(u32 id) {
-    char text[64] = {};
-    GetWindowTextA(component_handle(id), text, sizeof text);
-    return text;
-}
+std::string window_text(u32 id) { return shown_text(component_handle(id)); }
 
 using ButtonTest = ComponentTest;
 
@@ -43,7 +40,7 @@ TEST_F(ButtonTest, AnEmptyBlockGivesTheDefaultsAndTheirStyles) {
     EXPECT_TRUE(style & BS_MULTILINE);
     EXPECT_TRUE(style & WS_CLIPSIBLINGS);
     EXPECT_FALSE(answers_default(kButton));
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(component_handle(kButton), WM_GETFONT, 0, 0)),
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(component_handle(kButton), WM_GETFONT, 0, 0)),
               static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
@@ -58,9 +55,9 @@ TEST_F(ButtonTest, StoredValuesChooseTheStyles) {
     EXPECT_EQ(style & BS_CENTER, static_cast<DWORD>(BS_RIGHT));
     EXPECT_EQ(style & BS_VCENTER, static_cast<DWORD>(BS_TOP));
     EXPECT_TRUE(answers_default(kButton));
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(component_handle(kButton), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(component_handle(kButton), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
     EXPECT_EQ(font.lfHeight, -15);
 }
 
@@ -98,9 +95,9 @@ TEST_F(ButtonTest, CaptionAndFontChangeTheLiveControl) {
     EXPECT_EQ(read_text(kButton, 10), "时光机");
 
     write(kButton, 13, reinterpret_cast<u32>("Tahoma"), 0, 6);
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(component_handle(kButton), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(component_handle(kButton), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
     char* face = reinterpret_cast<char*>(static_cast<u32>(read(kButton, 13, 6)));
     EXPECT_STREQ(face, "Tahoma");
     rt::release(face);
@@ -109,7 +106,7 @@ TEST_F(ButtonTest, CaptionAndFontChangeTheLiveControl) {
 TEST_F(ButtonTest, ClicksAndFocusReachHandlersOnlyWhenNotLoading) {
     load_button(button_block({}));
     const HWND button = component_handle(kButton);
-    SendMessageA(button, BM_CLICK, 0, 0);
+    SendMessageW(button, BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, kButton}}));
     EXPECT_TRUE(events_are(logged(forms::kEventGotFocus), {{-7, kButton}}));
 
@@ -118,13 +115,13 @@ TEST_F(ButtonTest, ClicksAndFocusReachHandlersOnlyWhenNotLoading) {
 
     event_log().clear();
     rt::app().loading_counter = 1;
-    SendMessageA(button, BM_CLICK, 0, 0);
+    SendMessageW(button, BM_CLICK, 0, 0);
     EXPECT_TRUE(event_log().empty());
     rt::app().loading_counter = 0;
 
     // A real press and release of the mouse button.
-    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, kButton}}));
 }
 
@@ -136,7 +133,7 @@ TEST_F(ButtonTest, EnterClicksTheFocusedButtonElseTheDefaultButton) {
     for (const auto& [focus, clicked] : {std::pair{window_handle(), kButton}, {component_handle(kOther), kOther}}) {
         SetFocus(focus);
         event_log().clear();
-        PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 0);
         pump();
         EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, clicked}}));
     }
@@ -153,14 +150,14 @@ TEST_F(ButtonTest, APictureRebuildsTheButtonAsABitmapOrIconButton) {
     EXPECT_NE(bitmap_button, first);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_TRUE(style_of(kButton) & BS_BITMAP);
-    EXPECT_NE(SendMessageA(bitmap_button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_NE(SendMessageW(bitmap_button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     EXPECT_EQ(window_text(kButton), "图");
     EXPECT_EQ(read_bytes(kButton, 8), solid_bmp(8, 8, 0x0000FF));
 
     write_bytes(kButton, 8, solid_ico(16, 0x00FF00));
     EXPECT_TRUE(style_of(kButton) & BS_ICON);
     EXPECT_FALSE(style_of(kButton) & BS_BITMAP);
-    EXPECT_NE(SendMessageA(component_handle(kButton), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    EXPECT_NE(SendMessageW(component_handle(kButton), BM_GETIMAGE, IMAGE_ICON, 0), 0);
 
     // Data that does not decode is no picture: a plain button again, the data kept.
     write_bytes(kButton, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});

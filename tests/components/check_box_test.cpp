@@ -12,6 +12,7 @@
 #include "runtime/error_box.h"
 #include "tests/components/component_blocks.h"
 #include "tests/components/component_test_program.h"
+#include "tests/components/shown_text.h"
 #include "tests/support/child_process.h"
 
 namespace component_test {
@@ -26,7 +27,7 @@ u32 stored_tick(const ByteBlock& block) {
     return word;
 }
 
-bool platform_ticked(u32 id) { return SendMessageA(component_handle(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool platform_ticked(u32 id) { return SendMessageW(component_handle(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // A check box and two radio buttons sharing the window as parent.
 void load_three(const CheckValues& check, const CheckValues& radio1, const CheckValues& radio2) {
@@ -81,7 +82,7 @@ TEST_F(CheckBoxTest, OnlyTheValueOneTicksAndReadingRefreshesTheStoredWord) {
     EXPECT_EQ(read(kCheck, 18), 0u);
 
     // A click changes the control; the next read brings the stored word along.
-    SendMessageA(component_handle(kCheck), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kCheck), BM_CLICK, 0, 0);
     EXPECT_EQ(read(kCheck, 18), 1u);
     EXPECT_EQ(stored_tick(saved_block(kCheck)), 1u);
 }
@@ -93,7 +94,7 @@ TEST_F(CheckBoxTest, ARadioTickedByPropertyLeavesItsSiblingsAndAClickClearsThem)
     EXPECT_TRUE(platform_ticked(kRadio2));
     EXPECT_EQ(read(kRadio1, 18), 1u);
 
-    SendMessageA(component_handle(kRadio1), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kRadio1), BM_CLICK, 0, 0);
     EXPECT_TRUE(platform_ticked(kRadio1));
     EXPECT_FALSE(platform_ticked(kRadio2));
     EXPECT_EQ(read(kRadio2, 18), 0u);
@@ -109,18 +110,18 @@ TEST_F(CheckBoxTest, ClickEventsComeAfterTheStateChangedAndNeverWhileLoading) {
         if (event == forms::kEventClicked) seen.push_back(static_cast<u32>(read(id, 18)));
     };
     const HWND check = component_handle(kCheck);
-    SendMessageA(check, BM_CLICK, 0, 0);
-    SendMessageA(check, BM_CLICK, 0, 0);
+    SendMessageW(check, BM_CLICK, 0, 0);
+    SendMessageW(check, BM_CLICK, 0, 0);
     EXPECT_EQ(seen, (std::vector<u32>{1, 0}));
     // The space bar toggles it too.
-    SendMessageA(check, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageA(check, WM_KEYUP, VK_SPACE, 0);
+    SendMessageW(check, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(check, WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(seen, (std::vector<u32>{1, 0, 1}));
 
     event_log().clear();
     rt::app().loading_counter = 1;
-    SendMessageA(check, BM_CLICK, 0, 0);
-    SendMessageA(component_handle(kRadio2), BM_CLICK, 0, 0);
+    SendMessageW(check, BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kRadio2), BM_CLICK, 0, 0);
     EXPECT_TRUE(logged(forms::kEventClicked).empty());
     EXPECT_FALSE(platform_ticked(kCheck));  // the click itself still happened
     EXPECT_TRUE(platform_ticked(kRadio2));
@@ -143,8 +144,8 @@ TEST_F(CheckBoxTest, ArrowKeysSelectTheRadioButtonTheyFocusWithoutAClick) {
     load_three(ticked(true, "选"), ticked(true, "甲"), ticked(false, "乙"));
     const auto arrow = [](UINT key) {
         const HWND target = GetFocus();
-        PostMessageA(target, WM_KEYDOWN, key, 1);
-        PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+        PostMessageW(target, WM_KEYDOWN, key, 1);
+        PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
         pump();
     };
     SetFocus(component_handle(kRadio1));
@@ -188,9 +189,7 @@ TEST_F(CheckBoxTest, StylesAndAlignmentsSwitchInPlace) {
     EXPECT_EQ(style_of(kCheck) & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
     EXPECT_EQ(component_handle(kCheck), before);
     write_text(kCheck, 11, "以上全选");
-    char text[32] = {};
-    GetWindowTextA(before, text, sizeof text);
-    EXPECT_STREQ(text, "以上全选");
+    EXPECT_EQ(shown_text(before), "以上全选");
 }
 
 TEST_F(CheckBoxTest, HandsItsControlTheTextAndBackgroundColours) {
@@ -202,11 +201,11 @@ TEST_F(CheckBoxTest, HandsItsControlTheTextAndBackgroundColours) {
     HDC dc = GetDC(h);
     auto ask = [&] {
         return reinterpret_cast<HBRUSH>(
-            SendMessageA(GetParent(h), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
+            SendMessageW(GetParent(h), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
     };
     HBRUSH brush = ask();
     LOGBRUSH b{};
-    GetObjectA(brush, sizeof b, &b);
+    GetObjectW(brush, sizeof b, &b);
     EXPECT_EQ(b.lbColor, 0x00FF00u);
     EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
     EXPECT_EQ(GetBkColor(dc), 0x00FF00u);
@@ -227,7 +226,7 @@ TEST_F(CheckBoxTest, HandsItsControlTheTextAndBackgroundColours) {
 TEST_F(CheckBoxTest, APictureRebuildsTheControlAndKeepsTheTickTheUserGave) {
     load_three(ticked(false, "选"), ticked(false, "甲"), ticked(false, "乙"));
     const HWND first = component_handle(kCheck);
-    SendMessageA(first, BM_CLICK, 0, 0);
+    SendMessageW(first, BM_CLICK, 0, 0);
     write_bytes(kCheck, 8, solid_bmp(8, 8, 0x0000FF));
     const HWND rebuilt = component_handle(kCheck);
     EXPECT_NE(rebuilt, first);
@@ -237,7 +236,7 @@ TEST_F(CheckBoxTest, APictureRebuildsTheControlAndKeepsTheTickTheUserGave) {
     EXPECT_TRUE(platform_ticked(kCheck));
     // The rebuilt control still reports its clicks.
     event_log().clear();
-    SendMessageA(rebuilt, BM_CLICK, 0, 0);
+    SendMessageW(rebuilt, BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, kCheck}}));
     EXPECT_FALSE(platform_ticked(kCheck));
 }

@@ -13,6 +13,7 @@
 #include "forms/display_scale.h"
 #include "forms/property_indexes.h"
 #include "forms/record_fields.h"
+#include "runtime/platform_text.h"
 #include "tests/components/component_test_program.h"
 #include "tuner/main_window_ids.h"
 
@@ -116,7 +117,8 @@ int widest(HDC dc, HFONT font, const std::vector<std::string>& lines) {
     int width = 0;
     for (const std::string& line : lines) {
         SIZE extent;
-        GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+        const std::wstring text = rt::to_platform(line.c_str(), line.size());
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         width = std::max(width, static_cast<int>(extent.cx));
     }
     SelectObject(dc, old);
@@ -134,7 +136,7 @@ void expect_caption_fits(const Captioned& c, const std::string& caption, int dpi
     GetClientRect(window, &client);
     const std::vector<std::string> lines = lines_of(caption);
     HDC dc = GetDC(window);
-    const HFONT shown = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    const HFONT shown = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     const rt::GdiObject<HFONT> made_96 = forms::font_at({}, forms::kTemplateDpi);
     const HFONT font_96 = made_96 ? made_96.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     const RECT at_96 = template_rect(c.id);
@@ -146,8 +148,8 @@ void expect_caption_fits(const Captioned& c, const std::string& caption, int dpi
     else
         EXPECT_GE(room, forms::to_device(room_96, dpi) - 2) << hex(c.id) << " at " << dpi;
     const HGDIOBJ old = SelectObject(dc, shown);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(window, dc);
     if (c.kind != Kind::Group) {
@@ -224,8 +226,8 @@ TEST_P(EachScaleTest, DriveListItemsAreAsTallAsTheirScaledFont) {
     forms::set_window_system_dpi(dpi);
     ASSERT_TRUE(load());
     HWND box = component_handle(kDriveBox);
-    const int field = static_cast<int>(SendMessageA(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    const int item = static_cast<int>(SendMessageA(box, CB_GETITEMHEIGHT, 0, 0));
+    const int field = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const int item = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, 0, 0));
     // At 96 DPI the platform makes the field 16 pixels and each item 13.
     EXPECT_GE(field, forms::to_device(16, dpi) - 1);
     EXPECT_GE(item, forms::to_device(13, dpi) - 1);
@@ -242,20 +244,20 @@ INSTANTIATE_TEST_SUITE_P(Dpi, EachScaleTest, ::testing::Values(96, 120, 144, 192
 TEST_F(DisplayScaleTest, AMoveToAnotherScaleLaysTheWindowOutAgain) {
     ASSERT_TRUE(load());
     HWND box = component_handle(kSelectAllBox);
-    LOGFONTA before = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof before, &before);
+    LOGFONTW before = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof before, &before);
 
     forms::set_window_system_dpi(144);
     RECT suggested = {40, 30, 40 + 560, 30 + 490};
-    SendMessageA(window_handle(), forms::kMsgDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window_handle(), forms::kMsgDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     RECT outer;
     GetWindowRect(window_handle(), &outer);
     EXPECT_TRUE(EqualRect(&outer, &suggested));
     for (u32 id : component_ids()) expect_scaled(id, 144);
 
     for (u32 id : {kSelectAllBox, kPromptLabel, kOptimizeButton, kRestoreButton, kDriveBox, kHomeGroup}) {
-        LOGFONTA after = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(component_handle(id), WM_GETFONT, 0, 0)), sizeof after,
+        LOGFONTW after = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(component_handle(id), WM_GETFONT, 0, 0)), sizeof after,
                    &after);
         EXPECT_NEAR(after.lfHeight, before.lfHeight * 3 / 2, 1) << hex(id);
     }
@@ -281,8 +283,8 @@ TEST_F(DisplayScaleTest, FollowsTheDpiTheSystemReports) {
     for (u32 id : component_ids()) expect_scaled(id, dpi);
     for (const Captioned& c : kCaptioned)
         expect_caption_fits(c, read_text(c.id, c.caption), dpi);
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(component_handle(kPowerBox), WM_GETFONT, 0, 0)), sizeof font,
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(component_handle(kPowerBox), WM_GETFONT, 0, 0)), sizeof font,
                &font);
     EXPECT_NEAR(-font.lfHeight, forms::to_device(11, dpi), 1);
 }

@@ -11,8 +11,10 @@
 #include "forms/components/drive_box_properties.h"
 #include "forms/components/drive_read_ahead.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/texts.h"
 #include "tests/components/drive_super_program.h"
+#include "tests/components/shown_text.h"
 #include "tuner/main_window_ids.h"
 
 namespace drive_super_test {
@@ -37,14 +39,15 @@ constexpr MappedDrive kMapped[] = {
 
 void require_mapped_drives() {
     for (const MappedDrive& d : kMapped) {
-        const char root[] = {d.letter, ':', '\\', 0};
-        ASSERT_EQ(GetDriveTypeA(root), d.type)
-            << root << " is not mapped as this test needs: see tests/components/map_test_drives.sh";
+        const wchar_t root[] = {static_cast<wchar_t>(d.letter), L':', L'\\', 0};
+        ASSERT_EQ(GetDriveTypeW(root), d.type)
+            << d.letter << ": is not mapped as this test needs: see tests/components/map_test_drives.sh";
     }
-    char roots[300] = {};
-    GetLogicalDriveStringsA(sizeof roots - 1, roots);
-    for (const char* r = roots; *r; r += std::strlen(r) + 1)
-        ASSERT_NE(GetDriveTypeA(r), static_cast<UINT>(DRIVE_RAMDISK)) << r << ": this test needs no RAM disk";
+    wchar_t roots[300] = {};
+    GetLogicalDriveStringsW(std::size(roots) - 1, roots);
+    for (const wchar_t* r = roots; *r; r += std::wcslen(r) + 1)
+        ASSERT_NE(GetDriveTypeW(r), static_cast<UINT>(DRIVE_RAMDISK))
+            << static_cast<char>(r[0]) << ": this test needs no RAM disk";
 }
 
 struct ListEntry {
@@ -54,11 +57,10 @@ struct ListEntry {
 
 std::vector<ListEntry> entries_of(HWND box) {
     std::vector<ListEntry> out;
-    const LRESULT n = SendMessageA(box, CB_GETCOUNT, 0, 0);
+    const LRESULT n = SendMessageW(box, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < n; ++i) {
-        char text[600] = {};
-        SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        out.push_back({text, static_cast<char>(SendMessageA(box, CB_GETITEMDATA, i, 0))});
+        const std::wstring text = component_test::combo_item(box, static_cast<int>(i));
+        out.push_back({rt::from_platform(text.c_str()), static_cast<char>(SendMessageW(box, CB_GETITEMDATA, i, 0))});
     }
     return out;
 }
@@ -70,11 +72,9 @@ std::vector<std::string> texts_of(HWND box) {
 }
 
 std::string selected_text(HWND box) {
-    const LRESULT at = SendMessageA(box, CB_GETCURSEL, 0, 0);
+    const LRESULT at = SendMessageW(box, CB_GETCURSEL, 0, 0);
     if (at < 0) return "";
-    char text[600] = {};
-    SendMessageA(box, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(text));
-    return text;
+    return rt::from_platform(component_test::combo_item(box, static_cast<int>(at)).c_str());
 }
 
 int index_of(HWND box, char letter) {
@@ -86,8 +86,8 @@ int index_of(HWND box, char letter) {
 
 // The user picks entry `at` and confirms it, as the platform reports it.
 void confirm(HWND box, int at) {
-    SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
-    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELENDOK),
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(box));
 }
 
@@ -95,14 +95,14 @@ void confirm(HWND box, int at) {
 class CurrentDrive {
 public:
     explicit CurrentDrive(char letter) {
-        GetCurrentDirectoryA(MAX_PATH, saved_);
-        const char root[] = {letter, ':', '\\', 0};
-        EXPECT_TRUE(SetCurrentDirectoryA(root)) << root;
+        GetCurrentDirectoryW(MAX_PATH, saved_);
+        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', 0};
+        EXPECT_TRUE(SetCurrentDirectoryW(root)) << letter;
     }
-    ~CurrentDrive() { SetCurrentDirectoryA(saved_); }
+    ~CurrentDrive() { SetCurrentDirectoryW(saved_); }
 
 private:
-    char saved_[MAX_PATH] = {};
+    wchar_t saved_[MAX_PATH] = {};
 };
 
 // The heights windows are created with, by class, while it lives.
@@ -110,29 +110,29 @@ class CreatedHeights {
 public:
     CreatedHeights() {
         all().clear();
-        hook_ = SetWindowsHookExA(WH_CBT, watch, nullptr, GetCurrentThreadId());
+        hook_ = SetWindowsHookExW(WH_CBT, watch, nullptr, GetCurrentThreadId());
     }
     ~CreatedHeights() { UnhookWindowsHookEx(hook_); }
     CreatedHeights(const CreatedHeights&) = delete;
     CreatedHeights& operator=(const CreatedHeights&) = delete;
 
-    std::vector<int> of(const std::string& cls) const {
+    std::vector<int> of(const std::wstring& cls) const {
         std::vector<int> out;
         for (const auto& [name, height] : all())
-            if (lstrcmpiA(name.c_str(), cls.c_str()) == 0) out.push_back(height);
+            if (lstrcmpiW(name.c_str(), cls.c_str()) == 0) out.push_back(height);
         return out;
     }
 
 private:
-    static std::vector<std::pair<std::string, int>>& all() {
-        static std::vector<std::pair<std::string, int>> seen;
+    static std::vector<std::pair<std::wstring, int>>& all() {
+        static std::vector<std::pair<std::wstring, int>> seen;
         return seen;
     }
     static LRESULT CALLBACK watch(int code, WPARAM wparam, LPARAM lparam) {
         if (code == HCBT_CREATEWND) {
-            const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
-            char cls[64] = {};
-            GetClassNameA(reinterpret_cast<HWND>(wparam), cls, sizeof cls);
+            const CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lparam)->lpcs;
+            wchar_t cls[64] = {};
+            GetClassNameW(reinterpret_cast<HWND>(wparam), cls, 64);
             all().emplace_back(cls, cs->cy);
         }
         return CallNextHookEx(nullptr, code, wparam, lparam);
@@ -207,10 +207,10 @@ TEST_F(DriveBoxTest, ListsTheDrivesInPlatformOrderWithKindsLabelsAndLetters) {
     HWND box = component_handle(kBox);
 
     // Every logical drive, in the order the platform gives them.
-    char roots[300] = {};
-    GetLogicalDriveStringsA(sizeof roots - 1, roots);
+    wchar_t roots[300] = {};
+    GetLogicalDriveStringsW(std::size(roots) - 1, roots);
     std::vector<char> platform;
-    for (const char* r = roots; *r; r += std::strlen(r) + 1) platform.push_back(r[0]);
+    for (const wchar_t* r = roots; *r; r += std::wcslen(r) + 1) platform.push_back(static_cast<char>(r[0]));
     const std::vector<ListEntry> listed = entries_of(box);
     ASSERT_EQ(listed.size(), platform.size());
     for (size_t i = 0; i < listed.size(); ++i) {
@@ -257,13 +257,13 @@ TEST_F(DriveBoxTest, IsADropDownListAtLeastEightyPixelsHighWithItsColours) {
         CreatedHeights heights;
         ASSERT_TRUE(
             load_window({drive_box(kBox, {}, 10, 10, 160, 20), drive_box(kOther, block_of(p), 10, 40, 160, 150)}));
-        EXPECT_EQ(heights.of("ComboBox"), (std::vector<int>{150, 80}));  // made from the last record up
+        EXPECT_EQ(heights.of(L"ComboBox"), (std::vector<int>{150, 80}));  // made from the last record up
     }
     HWND box = component_handle(kBox);
-    char cls[32] = {};
-    GetClassNameA(box, cls, sizeof cls);
-    EXPECT_STREQ(cls, "ComboBox");
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(box, GWL_STYLE));
+    wchar_t cls[32] = {};
+    GetClassNameW(box, cls, 32);
+    EXPECT_STREQ(cls, L"ComboBox");
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(box, GWL_STYLE));
     EXPECT_EQ(style & 3, static_cast<DWORD>(CBS_DROPDOWNLIST));
     for (DWORD bit : {static_cast<DWORD>(WS_CHILD), static_cast<DWORD>(WS_CLIPSIBLINGS),
                       static_cast<DWORD>(CBS_AUTOHSCROLL), static_cast<DWORD>(WS_TABSTOP)})
@@ -272,34 +272,34 @@ TEST_F(DriveBoxTest, IsADropDownListAtLeastEightyPixelsHighWithItsColours) {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
     ASSERT_TRUE(GetComboBoxInfo(box, &info));
-    EXPECT_TRUE(GetWindowLongA(info.hwndList, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_TRUE(GetWindowLongW(info.hwndList, GWL_STYLE) & WS_VSCROLL);
 
     // Asked for its colours, whichever way the platform asks, it answers with its own.
     HDC dc = GetDC(window_handle());
     for (UINT ask : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX}) {
         SetTextColor(dc, 0x111111);
         SetBkColor(dc, 0x222222);
-        const LRESULT brush = SendMessageA(window_handle(), ask, reinterpret_cast<WPARAM>(dc),
+        const LRESULT brush = SendMessageW(window_handle(), ask, reinterpret_cast<WPARAM>(dc),
                                            reinterpret_cast<LPARAM>(component_handle(kOther)));
         EXPECT_NE(brush, 0);
         EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
         EXPECT_EQ(GetBkColor(dc), 0x00FF00u);
         LOGBRUSH lb = {};
-        GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
+        GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
         EXPECT_EQ(lb.lbColor, 0x00FF00u);
     }
     // The default: black on white. A background of the default colour is the button face.
-    SendMessageA(window_handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
+    SendMessageW(window_handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
     EXPECT_EQ(GetTextColor(dc), 0x000000u);
     EXPECT_EQ(GetBkColor(dc), 0xFFFFFFu);
     write(kBox, forms::kDriveTextColour, 0x336699);
     write(kBox, forms::kDriveBackColour, forms::kDefaultColour);
     const LRESULT brush =
-        SendMessageA(window_handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
+        SendMessageW(window_handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
     EXPECT_EQ(GetTextColor(dc), 0x336699u);
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE));
     LOGBRUSH lb = {};
-    GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
+    GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
     EXPECT_EQ(lb.lbColor, GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(static_cast<u32>(read(kBox, forms::kDriveBackColour)), forms::kDefaultColour);
     ReleaseDC(window_handle(), dc);
@@ -314,18 +314,18 @@ TEST_F(DriveBoxTest, ColourWordsReachTheDeviceContextWithoutTheirTopByte) {
     ASSERT_TRUE(load_window({drive_box(kBox, block_of(p))}));
     HDC dc = GetDC(window_handle());
     const auto ask = [&] {
-        return reinterpret_cast<HBRUSH>(SendMessageA(window_handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+        return reinterpret_cast<HBRUSH>(SendMessageW(window_handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(component_handle(kBox))));
     };
     LOGBRUSH lb = {};
-    GetObjectA(ask(), sizeof lb, &lb);
+    GetObjectW(ask(), sizeof lb, &lb);
     EXPECT_EQ(GetTextColor(dc), 0x000000FFu);
     EXPECT_EQ(GetBkColor(dc), 0x0000FF00u);
     EXPECT_EQ(lb.lbColor, 0x0000FF00u);
     EXPECT_EQ(static_cast<u32>(read(kBox, forms::kDriveTextColour)), 0x010000FFu);  // the property keeps the word
 
     write(kBox, forms::kDriveBackColour, 0x7FFF0000);
-    GetObjectA(ask(), sizeof lb, &lb);
+    GetObjectW(ask(), sizeof lb, &lb);
     EXPECT_EQ(GetBkColor(dc), 0x00FF0000u);
     EXPECT_EQ(lb.lbColor, 0x00FF0000u);
     ReleaseDC(window_handle(), dc);
@@ -357,8 +357,8 @@ TEST_F(DriveBoxTest, EveryConfirmedSelectionStoresTheLetterAndRaisesEventZero) {
     EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
 
     // A selection change alone is not a confirmation.
-    SendMessageA(box, CB_SETCURSEL, index_of(box, 'V'), 0);
-    SendMessageA(window_handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+    SendMessageW(box, CB_SETCURSEL, index_of(box, 'V'), 0);
+    SendMessageW(window_handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(box));
     EXPECT_EQ(logged(0).size(), 3u);
     EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
@@ -377,7 +377,7 @@ TEST_F(DriveBoxTest, TheCurrentDriveIsTheFirstLetterUpperCasedOrTheProcessDrive)
 
     // A drive that is not listed clears the selection and the stored letter.
     write_text(kBox, forms::kDriveCurrent, "Q");
-    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(object_of<forms::DriveBoxObject>(kBox)->properties().letter, 0);
     EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "U");
 
@@ -403,7 +403,7 @@ TEST_F(DriveBoxTest, TheKindFilterRefillsTheListAndClampsToRamDisks) {
     write(kBox, forms::kDriveKinds, forms::kDrivesCdRom);
     EXPECT_EQ(texts_of(box), std::vector<std::string>{"V: （光驱）"});
     // T: was chosen and is gone: nothing is selected, nothing stored, reads show T.
-    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(object_of<forms::DriveBoxObject>(kBox)->properties().letter, 0);
     EXPECT_EQ(read_text(kBox, forms::kDriveCurrent), "T");
 
@@ -421,11 +421,11 @@ TEST_F(DriveBoxTest, TheKindFilterRefillsTheListAndClampsToRamDisks) {
     // 9 is stored as 5: RAM disks only, and there are none.
     write(kBox, forms::kDriveKinds, 9);
     EXPECT_EQ(static_cast<u32>(read(kBox, forms::kDriveKinds)), forms::kDrivesRamDisk);
-    EXPECT_EQ(SendMessageA(box, CB_GETCOUNT, 0, 0), 0);
-    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageW(box, CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), CB_ERR);
 
     write(kBox, forms::kDriveKinds, forms::kDrivesAll);
-    EXPECT_EQ(static_cast<size_t>(SendMessageA(box, CB_GETCOUNT, 0, 0)), entries_of(box).size());
+    EXPECT_EQ(static_cast<size_t>(SendMessageW(box, CB_GETCOUNT, 0, 0)), entries_of(box).size());
     EXPECT_GE(index_of(box, 'X'), 0);
 }
 
@@ -433,16 +433,16 @@ TEST_F(DriveBoxTest, FontSavedPropertiesAndTexts) {
     ASSERT_NO_FATAL_FAILURE(require_mapped_drives());
     ASSERT_TRUE(load_window({drive_box(kBox)}));
     HWND box = component_handle(kBox);
-    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
 
     write(kBox, forms::kDriveFont, reinterpret_cast<u32>("Tahoma"), 0, 6);
-    LOGFONTA shown = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof shown, &shown);
-    EXPECT_STREQ(shown.lfFaceName, "Tahoma");
+    LOGFONTW shown = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_STREQ(shown.lfFaceName, L"Tahoma");
     write(kBox, forms::kDriveFont, 1, 0, 1);  // bold
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof shown, &shown);
     EXPECT_EQ(shown.lfWeight, 700);
-    EXPECT_STREQ(shown.lfFaceName, "Tahoma");
+    EXPECT_STREQ(shown.lfFaceName, L"Tahoma");
 
     write(kBox, forms::kDriveKinds, forms::kDrivesCdRom);
     write(kBox, forms::kDriveTextColour, 0x010203);

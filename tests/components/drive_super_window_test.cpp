@@ -33,10 +33,10 @@ TEST_F(ToolWindowTest, TheSuperButtonIsDrawnFlatInItsGroupBoxAndClicksItsHandler
     EXPECT_LT(self.top, box.bottom);
 
     event_log().clear();
-    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     UpdateWindow(b);  // the platform redraws a pressed button on its next paint
     EXPECT_TRUE(button->last_look().pressed);
-    SendMessageA(b, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    SendMessageW(b, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     EXPECT_TRUE(events_are(event_log(), {{slot_event(tuner::kHandlerDx11Restore), kSuper}}));
 }
 
@@ -44,18 +44,18 @@ TEST_F(ToolWindowTest, TheDriveBoxListsTheDrivesAndAConfirmedChoiceStartsTheSear
     ASSERT_TRUE(load_entry(tool_window()));
     HWND drives = component_handle(kDrives);
     ASSERT_NE(object_of<forms::DriveBoxObject>(kDrives), nullptr);
-    char roots[300] = {};
-    const DWORD n = GetLogicalDriveStringsA(sizeof roots - 1, roots);
+    wchar_t roots[300] = {};
+    const DWORD n = GetLogicalDriveStringsW(std::size(roots) - 1, roots);
     ASSERT_GT(n, 0u);
-    EXPECT_EQ(SendMessageA(drives, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(n / 4));
-    EXPECT_GE(SendMessageA(drives, CB_GETCURSEL, 0, 0), 0);  // the current drive
+    EXPECT_EQ(SendMessageW(drives, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(n / 4));
+    EXPECT_GE(SendMessageW(drives, CB_GETCURSEL, 0, 0), 0);  // the current drive
 
     event_log().clear();
-    SendMessageA(drives, CB_SETCURSEL, 0, 0);
-    SendMessageA(GetParent(drives), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(drives), CBN_SELENDOK),
+    SendMessageW(drives, CB_SETCURSEL, 0, 0);
+    SendMessageW(GetParent(drives), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(drives), CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(drives));
     EXPECT_TRUE(events_are(event_log(), {{slot_event(tuner::kHandlerDriveChanged), kDrives}}));
-    EXPECT_EQ(read_text(kDrives, forms::kDriveCurrent), std::string(1, roots[0]));
+    EXPECT_EQ(read_text(kDrives, forms::kDriveCurrent), std::string(1, static_cast<char>(roots[0])));
 }
 
 }  // namespace

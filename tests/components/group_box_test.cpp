@@ -33,7 +33,7 @@ ColourAnswer colours_of(u32 id) {
     const HWND h = component_handle(id);
     HDC dc = GetDC(h);
     const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(GetParent(h), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
+        SendMessageW(GetParent(h), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
     const ColourAnswer a = {GetTextColor(dc), GetBkColor(dc), brush};
     ReleaseDC(h, dc);
     return a;
@@ -41,7 +41,7 @@ ColourAnswer colours_of(u32 id) {
 
 COLORREF brush_colour(HBRUSH brush) {
     LOGBRUSH b{};
-    GetObjectA(brush, sizeof b, &b);
+    GetObjectW(brush, sizeof b, &b);
     return b.lbColor;
 }
 
@@ -113,7 +113,7 @@ TEST_F(GroupBoxTest, ContainsItsChildrenAndTheirClicksStillReachTheirHandlers) {
     load_box(GroupValues{});
     const HWND inside = component_handle(kInside);
     EXPECT_EQ(GetParent(inside), component_handle(kBox));
-    SendMessageA(inside, BM_CLICK, 0, 0);
+    SendMessageW(inside, BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(forms::kEventClicked), {{0, kInside}}));
     EXPECT_EQ(read(kInside, 18), 1u);
 }

@@ -8,6 +8,7 @@
 #include "runtime/memory.h"
 #include "tests/components/component_blocks.h"
 #include "tests/components/component_test_program.h"
+#include "tests/components/shown_text.h"
 #include "tests/support/gdi_census.h"
 
 namespace component_test {
@@ -39,12 +40,10 @@ TEST_F(LabelTest, IsALabelWindowShowingItsCaptionInItsFont) {
     v.text(forms::kLabelCaption, "说明文字");
     load_label(v);
     EXPECT_EQ(face_of(kLabel, 15), "Tahoma");
-    char text[64] = {};
-    GetWindowTextA(component_handle(kLabel), text, sizeof text);
-    EXPECT_STREQ(text, "说明文字");
-    char cls[32] = {};
-    GetClassNameA(component_handle(kLabel), cls, sizeof cls);
-    EXPECT_STREQ(cls, "_QX_Label");
+    EXPECT_EQ(shown_text(component_handle(kLabel)), "说明文字");
+    wchar_t cls[32] = {};
+    GetClassNameW(component_handle(kLabel), cls, 32);
+    EXPECT_STREQ(cls, L"_QX_Label");
 }
 
 TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
@@ -277,7 +276,7 @@ TEST_F(LabelTest, PaintingAGradientLabelOftenLeavesNoGdiObjectsBehind) {
     {
         const testing_support::GdiCensus census;
         for (int i = 0; i < 100; ++i)
-            SendMessageA(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT);
+            SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT);
         EXPECT_GT(census.made(), 0);
         EXPECT_EQ(census.live(), 0) << "printed";
     }
@@ -342,9 +341,7 @@ TEST_F(LabelTest, SettingTheCaptionSetsTheWindowTextAndRepaints) {
     load_label(v);
     EXPECT_EQ(on_screen(component_handle(kLabel)).count(kRed), 0);
     write_text(kLabel, 8, "正在寻找");
-    char text[32] = {};
-    GetWindowTextA(component_handle(kLabel), text, sizeof text);
-    EXPECT_STREQ(text, "正在寻找");
+    EXPECT_EQ(shown_text(component_handle(kLabel)), "正在寻找");
     EXPECT_EQ(read_text(kLabel, 8), "正在寻找");
     EXPECT_GT(on_screen(component_handle(kLabel)).count(kRed), 10);
 }

@@ -93,10 +93,10 @@ TEST_F(MainWindowTest, ShowsThePromptInMagentaAndGroupCaptionsInBlue) {
 
 TEST_F(MainWindowTest, ClicksReachTheBoundHandlersAndRadiosStayExclusiveWithinTheirGroup) {
     constexpr i32 kSelectAllSlot = 3, kOptimizeSlot = 7;  // the tool's handler table
-    SendMessageA(component_handle(kSelectAll), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kSelectAll), BM_CLICK, 0, 0);
     EXPECT_EQ(read(kSelectAll, 18), 1u);
-    SendMessageA(component_handle(kOptimizeButton), BM_CLICK, 0, 0);
-    SendMessageA(component_handle(kUsRadio), BM_CLICK, 0, 0);  // bound to nothing
+    SendMessageW(component_handle(kOptimizeButton), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kUsRadio), BM_CLICK, 0, 0);  // bound to nothing
     EXPECT_EQ(read(kUsRadio, 18), 1u);
     EXPECT_EQ(read(kBlankRadio, 18), 0u);
     std::vector<LoggedEvent> handled;

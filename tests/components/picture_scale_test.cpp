@@ -48,7 +48,7 @@ TEST(PictureAtTest, AnIconIsMadeAgainAtTheNewSize) {
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(scaled.icon(), &info));
     BITMAP colour = {};
-    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
     EXPECT_EQ(colour.bmWidth, 24);
     EXPECT_EQ(colour.bmHeight, 24);
     DeleteObject(info.hbmColor);
@@ -78,9 +78,9 @@ protected:
     }
     SIZE bitmap_size() {
         const auto bitmap =
-            reinterpret_cast<HBITMAP>(SendMessageA(component_handle(kButton), BM_GETIMAGE, IMAGE_BITMAP, 0));
+            reinterpret_cast<HBITMAP>(SendMessageW(component_handle(kButton), BM_GETIMAGE, IMAGE_BITMAP, 0));
         BITMAP b = {};
-        GetObjectA(bitmap, sizeof b, &b);
+        GetObjectW(bitmap, sizeof b, &b);
         return {b.bmWidth, b.bmHeight};
     }
 };
@@ -93,7 +93,7 @@ TEST_F(ButtonPictureScaleTest, ABitmapButtonShowsItsPictureAtTheWindowsDpiAndFol
 
     forms::set_window_system_dpi(192);
     RECT suggested = {0, 0, 800, 600};
-    SendMessageA(window_handle(), forms::kMsgDpiChanged, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window_handle(), forms::kMsgDpiChanged, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(bitmap_size().cx, 16);
     EXPECT_EQ(bitmap_size().cy, 8);
 }

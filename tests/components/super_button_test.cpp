@@ -14,8 +14,10 @@
 #include "forms/components/super_button_type.h"
 #include "forms/property_archive.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/texts.h"
 #include "tests/components/drive_super_program.h"
+#include "tests/components/shown_text.h"
 #include "tuner/main_window_ids.h"
 
 namespace drive_super_test {
@@ -92,11 +94,11 @@ void hover(HWND window) {
     SetCursorPos(p.x, p.y);
     RECT r;
     GetClientRect(window, &r);
-    SendMessageA(window, WM_MOUSEMOVE, 0, client_point(r.right / 2, r.bottom / 2));
+    SendMessageW(window, WM_MOUSEMOVE, 0, client_point(r.right / 2, r.bottom / 2));
 }
 
-void press(HWND window) { SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, client_point(5, 5)); }
-void release(HWND window) { SendMessageA(window, WM_LBUTTONUP, 0, client_point(5, 5)); }
+void press(HWND window) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, client_point(5, 5)); }
+void release(HWND window) { SendMessageW(window, WM_LBUTTONUP, 0, client_point(5, 5)); }
 
 // The sounds played, as the platform's player would have been asked.
 struct Played {
@@ -122,15 +124,15 @@ std::string describe(const Played& s) {
     std::snprintf(rest, sizeof rest, " module %p flags %08lX", static_cast<void*>(s.module), s.flags);
     return text + rest;
 }
-BOOL WINAPI record_sound(LPCSTR sound, HMODULE module, DWORD flags) {
+BOOL WINAPI record_sound(LPCWSTR sound, HMODULE module, DWORD flags) {
     const bool from_memory = (flags & SND_MEMORY) && (flags & SND_RESOURCE) != SND_RESOURCE;
     if (from_memory) {
         const auto* riff = reinterpret_cast<const std::uint8_t*>(sound);
         u32 size = 0;
         std::memcpy(&size, riff + 4, 4);
-        played().push_back({std::string(sound, size + 8), module, flags});
+        played().push_back({std::string(reinterpret_cast<const char*>(sound), size + 8), module, flags});
     } else {
-        played().push_back({sound ? sound : "", module, flags});
+        played().push_back({rt::from_platform(sound), module, flags});
     }
     return TRUE;
 }
@@ -173,10 +175,8 @@ TEST_F(SuperButtonTest, TheToolsButtonIsFlatLightsUpSinksAndClicks) {
     const COLORREF lit = forms::lighten(face, 32);
     const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
 
-    char text[32] = {};
-    GetWindowTextA(b, text, sizeof text);
-    EXPECT_STREQ(text, "点我恢复");
-    EXPECT_EQ(GetWindowLongA(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
+    EXPECT_EQ(component_test::shown_text(b), "点我恢复");
+    EXPECT_EQ(GetWindowLongW(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
 
     // At rest: flat, all in the face colour, no border.
     const Pixels rest = printed(b, kUnpainted);
@@ -224,7 +224,7 @@ TEST_F(SuperButtonTest, TheHighlightEndsWhenTheMouseLeavesOrMovesOff) {
     EXPECT_GT(button()->drawings(), drawn);  // lighting up asked for a drawing
     EXPECT_EQ(button()->last_look().background, Background::Hover);
 
-    SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(b, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(button()->hovered());
     UpdateWindow(b);
     EXPECT_EQ(button()->last_look().background, Background::Normal);
@@ -234,7 +234,7 @@ TEST_F(SuperButtonTest, TheHighlightEndsWhenTheMouseLeavesOrMovesOff) {
     // mouse) ends the highlight too.
     hover(b);
     ASSERT_TRUE(button()->hovered());
-    SendMessageA(b, WM_MOUSEMOVE, 0, client_point(-50, -50));
+    SendMessageW(b, WM_MOUSEMOVE, 0, client_point(-50, -50));
     EXPECT_FALSE(button()->hovered());
 }
 
@@ -243,12 +243,12 @@ TEST_F(SuperButtonTest, APressDraggedInFromOutsideLightsNothing) {
     HWND b = component_handle(kButton);
     const POINT p = centre_on_screen(b);
     SetCursorPos(p.x, p.y);
-    SendMessageA(b, WM_MOUSEMOVE, MK_LBUTTON, client_point(10, 10));
+    SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, client_point(10, 10));
     EXPECT_FALSE(button()->hovered());
     // Once lit, holding the button down keeps the light.
-    SendMessageA(b, WM_MOUSEMOVE, 0, client_point(10, 10));
+    SendMessageW(b, WM_MOUSEMOVE, 0, client_point(10, 10));
     ASSERT_TRUE(button()->hovered());
-    SendMessageA(b, WM_MOUSEMOVE, MK_LBUTTON, client_point(12, 12));
+    SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, client_point(12, 12));
     EXPECT_TRUE(button()->hovered());
 }
 
@@ -294,7 +294,7 @@ TEST_F(SuperButtonTest, LosingTheFocusEndsTheHighlightBeforeTheLostFocusEvent) {
     // A cancel-mode request ends it too.
     hover(b);
     ASSERT_TRUE(button()->hovered());
-    SendMessageA(b, WM_CANCELMODE, 0, 0);
+    SendMessageW(b, WM_CANCELMODE, 0, 0);
     EXPECT_FALSE(button()->hovered());
 }
 
@@ -304,7 +304,7 @@ TEST_F(SuperButtonTest, DeactivatingTheWindowEndsTheHighlight) {
     SetActiveWindow(window_handle());
     hover(b);
     ASSERT_TRUE(button()->hovered());
-    HWND other = CreateWindowExA(0, "STATIC", "别的窗口", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 80, 40, nullptr, nullptr,
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 80, 40, nullptr, nullptr,
                                  nullptr, nullptr);
     SetActiveWindow(other);
     ASSERT_NE(GetActiveWindow(), window_handle());
@@ -336,7 +336,7 @@ LRESULT g_ui_state = 0;
 WNDPROC g_button_proc = nullptr;
 LRESULT CALLBACK answer_ui_state(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_QUERYUISTATE) return g_ui_state;
-    return CallWindowProcA(g_button_proc, window, message, wparam, lparam);
+    return CallWindowProcW(g_button_proc, window, message, wparam, lparam);
 }
 
 // Pixels of the row where the focus rectangle's top edge lies that are not the face.
@@ -352,7 +352,7 @@ TEST_F(SuperButtonTest, TheToolsButtonShowsItsFocusWhenTheWindowShowsFocusCues) 
     HWND b = component_handle(kButton);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     g_button_proc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answer_ui_state)));
+        SetWindowLongPtrW(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answer_ui_state)));
     struct Case {
         const char* what;
         bool focused;
@@ -384,16 +384,16 @@ TEST_F(SuperButtonTest, TheToolsButtonShowsItsFocusWhenTheWindowShowsFocusCues) 
     SetFocus(b);
     UpdateWindow(b);
     int before = button()->drawings();
-    SendMessageA(b, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(b, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     UpdateWindow(b);
     EXPECT_EQ(button()->drawings(), before + 1);
     SetFocus(component_handle(kSecond));
     UpdateWindow(b);
     before = button()->drawings();
-    SendMessageA(b, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(b, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     UpdateWindow(b);
     EXPECT_EQ(button()->drawings(), before);
-    SetWindowLongPtrA(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_button_proc));
+    SetWindowLongPtrW(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_button_proc));
 }
 
 // ---- clicks, toggling, the default button --------------------------------------------------
@@ -404,13 +404,13 @@ TEST_F(SuperButtonTest, AToggleButtonFlipsOnEveryClickAndDrawsPressedWhileChecke
     ASSERT_TRUE(load_window({super_button(kButton, block_of(p))}));
     HWND b = component_handle(kButton);
     EXPECT_TRUE(button()->is_toggle());
-    EXPECT_EQ(GetWindowLongA(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
-    EXPECT_EQ(SendMessageA(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
+    EXPECT_EQ(GetWindowLongW(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
+    EXPECT_EQ(SendMessageW(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
 
     press(b);
     release(b);
     EXPECT_TRUE(button()->checked());
-    EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(b, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(read(kButton, forms::kSuperChecked), 1u);
     const Pixels checked = printed(b, kUnpainted);
     EXPECT_TRUE(button()->last_look().pressed);
@@ -421,16 +421,16 @@ TEST_F(SuperButtonTest, AToggleButtonFlipsOnEveryClickAndDrawsPressedWhileChecke
     release(b);
     EXPECT_FALSE(button()->checked());
     // The second click of a double click is a click as well.
-    SendMessageA(b, WM_LBUTTONDBLCLK, MK_LBUTTON, client_point(5, 5));
+    SendMessageW(b, WM_LBUTTONDBLCLK, MK_LBUTTON, client_point(5, 5));
     EXPECT_TRUE(button()->checked());
     EXPECT_EQ(logged(0).size(), 3u);
     const Pixels again = printed(b, kUnpainted);
     EXPECT_TRUE(button()->last_look().pressed);
 
     // The platform's check messages read and set the same state.
-    SendMessageA(b, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageW(b, BM_SETCHECK, BST_UNCHECKED, 0);
     EXPECT_FALSE(button()->checked());
-    SendMessageA(b, BM_SETCHECK, BST_INDETERMINATE, 0);
+    SendMessageW(b, BM_SETCHECK, BST_INDETERMINATE, 0);
     EXPECT_TRUE(button()->checked());
     write(kButton, forms::kSuperChecked, 0);
     EXPECT_FALSE(button()->checked());
@@ -449,10 +449,8 @@ TEST_F(SuperButtonTest, TheTogglePropertyRebuildsTheButtonOnlyWhenItChanges) {
     EXPECT_NE(after, before);
     EXPECT_TRUE(after->is_toggle());
     EXPECT_TRUE(after->checked());  // taken from the stored checked property
-    EXPECT_EQ(GetWindowLongA(after->hwnd(), GWL_STYLE) & 0x1F, BS_OWNERDRAW);
-    char text[32] = {};
-    GetWindowTextA(after->hwnd(), text, sizeof text);
-    EXPECT_STREQ(text, "变身");
+    EXPECT_EQ(GetWindowLongW(after->hwnd(), GWL_STYLE) & 0x1F, BS_OWNERDRAW);
+    EXPECT_EQ(component_test::shown_text(after->hwnd()), "变身");
     EXPECT_TRUE(logged(0).empty());  // no events while it was rebuilt
 }
 
@@ -461,33 +459,33 @@ TEST_F(SuperButtonTest, TheDefaultButtonAnswersTheDialogManagerAndTheEnterKey) {
     HWND b = component_handle(kButton);
     auto is_default = forms::operation<forms::IsDefaultButtonOp>(&forms::kSuperButtonType, forms::kOpIsDefaultButton);
     EXPECT_FALSE(is_default(button()));
-    EXPECT_EQ(SendMessageA(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
+    EXPECT_EQ(SendMessageW(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
 
     write(kButton, forms::kSuperDefaultButton, 7);  // stored as 1; the button is rebuilt
     EXPECT_EQ(read(kButton, forms::kSuperDefaultButton), 1u);
     b = component_handle(kButton);
     EXPECT_TRUE(is_default(button()));
-    EXPECT_EQ(SendMessageA(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+    EXPECT_EQ(SendMessageW(b, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
 
     // Enter, with no button focused, clicks the default button; on another button, it
     // presses that one.
     SetFocus(window_handle());
-    PostMessageA(window_handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(window_handle(), WM_KEYDOWN, VK_RETURN, 0);
     pump();
     EXPECT_TRUE(events_are(logged(0), {{0, kButton}}));
     event_log().clear();
     SetFocus(component_handle(kSecond));
-    PostMessageA(component_handle(kSecond), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(component_handle(kSecond), WM_KEYDOWN, VK_RETURN, 0);
     pump();
     EXPECT_TRUE(events_are(logged(0), {{0, kSecond}}));
 
     // The dialog manager takes the default away and gives it back: still owner-drawn.
-    SendMessageA(b, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageW(b, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     EXPECT_FALSE(is_default(button()));
-    EXPECT_EQ(GetWindowLongA(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
-    SendMessageA(b, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    EXPECT_EQ(GetWindowLongW(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
+    SendMessageW(b, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     EXPECT_TRUE(is_default(button()));
-    EXPECT_EQ(GetWindowLongA(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
+    EXPECT_EQ(GetWindowLongW(b, GWL_STYLE) & 0x1F, BS_OWNERDRAW);
 }
 
 TEST_F(SuperButtonTest, PressOffsetMovesTheCaptionWhilePressed) {
@@ -538,13 +536,11 @@ TEST_F(SuperButtonTest, ChoicesClampAndOwnColoursShowOnlyWithoutSystemColours) {
 
     // Caption and font take effect in place.
     write_text(kButton, forms::kSuperCaption, "新");
-    char text[16] = {};
-    GetWindowTextA(b, text, sizeof text);
-    EXPECT_STREQ(text, "新");
+    EXPECT_EQ(component_test::shown_text(b), "新");
     write(kButton, forms::kSuperFont, reinterpret_cast<u32>("Tahoma"), 0, 6);
-    LOGFONTA shown = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(b, WM_GETFONT, 0, 0)), sizeof shown, &shown);
-    EXPECT_STREQ(shown.lfFaceName, "Tahoma");
+    LOGFONTW shown = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_STREQ(shown.lfFaceName, L"Tahoma");
 
     // Applicability through the type's operation follows the live configuration.
     auto applies = forms::operation<forms::AppliesOp>(&forms::kSuperButtonType, forms::kOpApplies);
@@ -628,7 +624,7 @@ TEST_F(SuperButtonTest, PicturesShowThroughTheirTransparencyMasks) {
 
     // An explicit transparent colour that the picture lacks: everything shows.
     write(kButton, forms::kSuperNormalTransparent, RGB(1, 2, 3));
-    SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(b, WM_MOUSELEAVE, 0, 0);
     const Pixels solid = printed(b, kUnpainted);
     EXPECT_EQ(solid.at(at.x + 1, at.y + 1), RGB(255, 0, 255));
 
@@ -656,9 +652,9 @@ TEST_F(SuperButtonTest, PicturesShowThroughTheirTransparencyMasks) {
 
 TEST_F(SuperButtonTest, PlaysTheBuiltInClickOrItsOwnWavesWithoutWaiting) {
     // The built-in click is a wave resource of the program image.
-    HRSRC found = FindResourceA(GetModuleHandleA(nullptr), forms::kClickWaveResource, "WAVE");
+    HRSRC found = FindResourceW(GetModuleHandleW(nullptr), forms::kClickWaveResource, L"WAVE");
     ASSERT_NE(found, nullptr);
-    const auto* data = static_cast<const char*>(LockResource(LoadResource(GetModuleHandleA(nullptr), found)));
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(GetModuleHandleW(nullptr), found)));
     EXPECT_EQ(std::string(data, 4), "RIFF");
     EXPECT_EQ(std::string(data + 8, 4), "WAVE");
 
@@ -670,7 +666,7 @@ TEST_F(SuperButtonTest, PlaysTheBuiltInClickOrItsOwnWavesWithoutWaiting) {
     hover(b);
     press(b);
     release(b);
-    const Played builtin = {forms::kClickWaveResource, GetModuleHandleA(nullptr),
+    const Played builtin = {"TRIVANE_CLICK", GetModuleHandleW(nullptr),
                             SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOSTOP};
     EXPECT_TRUE(sequence_matches(played(), std::vector<Played>{builtin, builtin}, "sounds"))
         << "hover start, then the click";
@@ -678,7 +674,7 @@ TEST_F(SuperButtonTest, PlaysTheBuiltInClickOrItsOwnWavesWithoutWaiting) {
     played().clear();
     write(kButton, forms::kSuperBuiltinSound, 0);
     write_bytes(kButton, forms::kSuperHoverSound, wave(2));
-    SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(b, WM_MOUSELEAVE, 0, 0);
     hover(b);
     press(b);
     release(b);
@@ -704,32 +700,31 @@ TEST_F(SuperButtonTest, TheTooltipIsMadeOnFirstUseAndFollowsItsText) {
     write(kButton, forms::kSuperDefaultButton, 1);
     HWND b = component_handle(kButton);
     EXPECT_EQ(button()->tooltip().control(), nullptr);
-    PostMessageA(b, WM_MOUSEMOVE, 0, client_point(3, 3));
+    PostMessageW(b, WM_MOUSEMOVE, 0, client_point(3, 3));
     pump();
     HWND tip = button()->tooltip().control();
     ASSERT_NE(tip, nullptr);
-    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
-    EXPECT_EQ(SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
 
     write_text(kButton, forms::kSuperTooltip, "恢复默认设置");
     EXPECT_EQ(button()->tooltip().control(), tip);
-    ASSERT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
-    char text[80] = {};
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    ASSERT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(component_test::tool_text(tip, b), rt::to_platform("恢复默认设置"));
+    wchar_t text[80] = {};
+    TOOLINFOW info = {};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.hwnd = b;
     info.uId = 1;
-    info.lpszText = text;
-    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
-    EXPECT_STREQ(text, "恢复默认设置");
+    info.lpszText = text;  // the control copies the text there too
     RECT client;
     GetClientRect(b, &client);
-    SendMessageA(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(info.rect.right, client.right);
     EXPECT_EQ(info.rect.bottom, client.bottom);
 
     write_text(kButton, forms::kSuperTooltip, "");
-    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
 
     // A button created with a tooltip has its tool at once; the control goes with it.
     SuperButtonProperties p = with_caption("有提示");
@@ -737,7 +732,7 @@ TEST_F(SuperButtonTest, TheTooltipIsMadeOnFirstUseAndFollowsItsText) {
     ASSERT_TRUE(load_window({super_button(kButton, block_of(p))}));
     EXPECT_FALSE(IsWindow(tip));
     ASSERT_NE(button()->tooltip().control(), nullptr);
-    EXPECT_EQ(SendMessageA(button()->tooltip().control(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(button()->tooltip().control(), TTM_GETTOOLCOUNT, 0, 0), 1);
 }
 
 TEST_F(SuperButtonTest, ATooNewBlockFailsTheLoad) {

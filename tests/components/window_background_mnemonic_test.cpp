@@ -156,14 +156,14 @@ HWND key_target() { return GetFocus() ? GetFocus() : window_handle(); }
 // Alt held down and a key pressed, as the keyboard delivers it.
 void alt_key(UINT key) {
     const HWND target = key_target();
-    PostMessageA(target, WM_SYSKEYDOWN, key, 1 | kAltHeld);
-    PostMessageA(target, WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000001) | kAltHeld);
+    PostMessageW(target, WM_SYSKEYDOWN, key, 1 | kAltHeld);
+    PostMessageW(target, WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000001) | kAltHeld);
     pump();
 }
 
 // The character message alone (what translation makes of it).
 void alt_char(char c) {
-    PostMessageA(key_target(), WM_SYSCHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1 | kAltHeld);
+    PostMessageW(key_target(), WM_SYSCHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1 | kAltHeld);
     pump();
 }
 
@@ -188,8 +188,8 @@ TEST_F(MnemonicTest, AltClicksAButtonAndTogglesACheckBoxThroughTheirOwnClicks) {
     // Without Alt the same key clicks nothing.
     event_log().clear();
     SetFocus(component_handle(kFirst));
-    PostMessageA(component_handle(kFirst), WM_KEYDOWN, 'G', 1);
-    PostMessageA(component_handle(kFirst), WM_KEYUP, 'G', static_cast<LPARAM>(0xC0000001));
+    PostMessageW(component_handle(kFirst), WM_KEYDOWN, 'G', 1);
+    PostMessageW(component_handle(kFirst), WM_KEYUP, 'G', static_cast<LPARAM>(0xC0000001));
     pump();
     EXPECT_TRUE(logged(0).empty());
 }

@@ -1,14 +1,19 @@
 // Every runtime error of the window system ends the process with exit code -1 and a
 // box naming the window and component: run in child processes, box text captured.
+#include <cstdlib>
+#include <string>
+
 #include "forms/loader.h"
 #include "forms/window_system_install.h"
 #include "runtime/error_box.h"
 #include "runtime/initialise.h"
 #include "runtime/library_service.h"
+#include "runtime/platform_text.h"
 #include "logic/calls.h"
 #include "logic/constants.h"
 #include "tests/forms/forms_test_program.h"
 #include "tests/support/child_process.h"
+#include "tests/support/message_box_answerer.h"
 
 namespace forms_test {
 namespace {
@@ -168,6 +173,62 @@ TEST(FormsErrors, EachEndsTheProcessWithItsMessageAndLocation) {
 TEST(FormsErrors, CommonPropertiesOfANotLoadedWindowStillAnswer) {
     const testing_support::ChildResult r = run_child("forms_read_not_loaded");
     EXPECT_EQ(r.report.rfind("left=10\n", 0), 0u) << r.report;
+}
+
+// The box shows its text as written whatever the system's code page (the suite runs
+// once more in code page 1252): the text and title reach it in UTF-16.
+TRIVANE_CHILD_SCENARIO(forms_error_box_shown) {
+    start_forms_runtime();
+    child_report("code page " + std::to_string(GetACP()) + "\n");
+    rt::report_error_message("无法找到指定DLL库文件“乗.dll”中的输出命令“测试”");
+}
+
+struct ShownBox {
+    HWND box = nullptr;
+    DWORD pid = 0;
+    std::wstring title, text;
+};
+
+BOOL CALLBACK find_box(HWND window, LPARAM lparam) {
+    auto* shown = reinterpret_cast<ShownBox*>(lparam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t cls[16] = {};
+    GetClassNameW(window, cls, 16);
+    if (pid != shown->pid || lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    shown->box = window;
+    return FALSE;
+}
+
+std::wstring text_of(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST(FormsErrors, TheBoxShowsItsTextAsWritten) {
+    std::string report_path;
+    PROCESS_INFORMATION child = testing_support::start_child("forms_error_box_shown", &report_path);
+    ShownBox shown;
+    shown.pid = child.dwProcessId;
+    for (int i = 0; i < 150 && !shown.box; ++i) {
+        EnumWindows(find_box, reinterpret_cast<LPARAM>(&shown));
+        if (!shown.box) Sleep(100);
+    }
+    if (shown.box) {
+        shown.title = text_of(shown.box);
+        shown.text = text_of(GetDlgItem(shown.box, 0xFFFF));
+    }
+    testing_support::AnsweredBox answered;
+    const bool closed = shown.box && testing_support::answer_message_box(child.dwProcessId, IDOK, &answered, 15000);
+    const testing_support::ChildResult r = testing_support::finish_child(child, report_path);
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(shown.title, rt::to_platform("错误"));
+    EXPECT_EQ(shown.text, rt::to_platform("运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“乗.dll”中的输出命令“测试”"
+                                          "\r\n\r\n0, 0\r\n"));
+    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
+    const char* code_page = std::getenv("TRIVANE_CODE_PAGE");
+    EXPECT_EQ(r.report, "code page " + std::string(code_page ? code_page : "936") + "\n");
 }
 
 }  // namespace

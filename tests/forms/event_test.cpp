@@ -68,8 +68,8 @@ using EventTest = FormsTest;
 
 TEST_F(EventTest, NotificationsReachTheChildWhoeverItsParentIs) {
     load_events_window();
-    SendMessageA(component_handle(kInBox), BM_CLICK, 0, 0);
-    SendMessageA(component_handle(kFirst), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kInBox), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kFirst), BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(0), {{0, kInBox}, {0, kFirst}}));
     EXPECT_TRUE(sequence_matches(test_type_log(), std::vector<TypeMessage>{{Seen::kReflected, kInBox, WM_COMMAND},
                                                                            {Seen::kReflected, kFirst, WM_COMMAND}},
@@ -78,7 +78,7 @@ TEST_F(EventTest, NotificationsReachTheChildWhoeverItsParentIs) {
     // Colour requests land at the parent (the box here) and come back from the child.
     HWND text = component_handle(kText);
     HDC dc = GetDC(text);
-    const LRESULT brush = SendMessageA(component_handle(kBox), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+    const LRESULT brush = SendMessageW(component_handle(kBox), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                        reinterpret_cast<LPARAM>(text));
     ReleaseDC(text, dc);
     EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), test_static_brush());
@@ -87,11 +87,11 @@ TEST_F(EventTest, NotificationsReachTheChildWhoeverItsParentIs) {
     DRAWITEMSTRUCT draw = {};
     draw.CtlType = ODT_BUTTON;
     draw.hwndItem = component_handle(kFirst);
-    SendMessageA(window_handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    SendMessageW(window_handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     MEASUREITEMSTRUCT measure = {};
     measure.CtlType = ODT_BUTTON;
     measure.CtlID = static_cast<UINT>(GetDlgCtrlID(component_handle(kFirst)));
-    SendMessageA(window_handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    SendMessageW(window_handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
     ASSERT_GE(test_type_log().size(), 2u);
     const std::vector<TypeMessage> last_two(test_type_log().end() - 2, test_type_log().end());
     EXPECT_TRUE(sequence_matches(last_two, std::vector<TypeMessage>{{Seen::kReflected, kFirst, WM_DRAWITEM},
@@ -101,7 +101,7 @@ TEST_F(EventTest, NotificationsReachTheChildWhoeverItsParentIs) {
 
 TEST_F(EventTest, EventLinksLendTheBindingsOfAComponentOfTheSameType) {
     load_events_window();
-    SendMessageA(component_handle(kLinked), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kLinked), BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(0), {{0, kLinked}})) << "the first button's handler, for the linked one";
 
     event_log().clear();
@@ -162,11 +162,11 @@ TEST_F(EventTest, NothingIsDeliveredWhileLoading) {
     pump();
     event_log().clear();
     rt::library_service(rt::kSvcBeginLoading, 0, 0);
-    SendMessageA(component_handle(kFirst), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kFirst), BM_CLICK, 0, 0);
     EXPECT_EQ(raise_via_service(kFirst, 0).ran, 0u);
     rt::library_service(rt::kSvcEndLoading, 0, 0);
     EXPECT_TRUE(event_log().empty());
-    SendMessageA(component_handle(kFirst), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kFirst), BM_CLICK, 0, 0);
     EXPECT_EQ(logged(0).size(), 1u);
 }
 
@@ -201,7 +201,7 @@ TEST_F(EventTest, ComponentObjectsByIdAndTheObjectGoneService) {
     EXPECT_EQ(rt::library_service(rt::kSvcComponentObject, kWindowId, forms::kWindowRecordId), window_object);
     const u32 first = rt::library_service(rt::kSvcComponentObjectRequired, kWindowId, kFirst);
     EXPECT_EQ(first, reinterpret_cast<u32>(forms::ComponentObject::from_window(component_handle(kFirst))));
-    EXPECT_EQ(static_cast<u32>(SendMessageA(component_handle(kFirst), forms::kMsgQueryObject, 0, 0)), first);
+    EXPECT_EQ(static_cast<u32>(SendMessageW(component_handle(kFirst), forms::kMsgQueryObject, 0, 0)), first);
     EXPECT_EQ(rt::library_service(rt::kSvcComponentObject, kWindowId, 0x1601FFFF), 0u);
     EXPECT_EQ(rt::library_service(rt::kSvcLoadedTemplates, 0, 0), reinterpret_cast<u32>(&forms::loaded_templates()));
 

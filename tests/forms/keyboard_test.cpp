@@ -40,8 +40,8 @@ void press(UINT key, bool shift = false) {
     keys[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(keys);
     HWND target = GetFocus() ? GetFocus() : window_handle();
-    PostMessageA(target, WM_KEYDOWN, key, 1);
-    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
     pump();
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
@@ -102,7 +102,7 @@ std::vector<Part> window_with_default(forms::WindowProperties window = plain_win
 }
 
 void key_down(UINT key, LPARAM bits) {
-    PostMessageA(GetFocus() ? GetFocus() : window_handle(), WM_KEYDOWN, key, bits);
+    PostMessageW(GetFocus() ? GetFocus() : window_handle(), WM_KEYDOWN, key, bits);
     pump();
 }
 
@@ -182,7 +182,7 @@ TEST_F(KeyboardTest, MovingTheFocusByKeyShowsFocusCues) {
     parts.push_back(radio);
     install_window(parts);
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
-    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, note_ui_state_change, nullptr, GetCurrentThreadId());
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, note_ui_state_change, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     struct Case {
         const char* what;

@@ -84,7 +84,7 @@ TEST_F(LoaderTest, RaisesCreatedThenMovedAndResizedAfterTheLoadWithNothingWhileB
     during_event() = [&](i32 event, u32 component) {
         if (event == forms::kWindowCreated && component == forms::kWindowRecordId) {
             visible_at_created = IsWindowVisible(window_handle()) != FALSE;
-            components_shown_at_created = (GetWindowLongA(component_handle(kA), GWL_STYLE) & WS_VISIBLE) != 0;
+            components_shown_at_created = (GetWindowLongW(component_handle(kA), GWL_STYLE) & WS_VISIBLE) != 0;
         }
     };
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
@@ -137,7 +137,7 @@ TEST_F(LoaderTest, AppliesStoredVisibilityAndNeverShowsHiddenTypes) {
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
     ASSERT_NE(window_handle(), nullptr);
     EXPECT_FALSE(IsWindowVisible(window_handle()));
-    EXPECT_TRUE(GetWindowLongA(component_handle(kA), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(GetWindowLongW(component_handle(kA), GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(LoaderTest, LoadingALoadedWindowRestoresItAndBuildsNothing) {
@@ -194,7 +194,7 @@ TEST_F(LoaderTest, AModalLoadFreezesTheOtherWindowsUntilItCloses) {
         if (!dialog) return;
         if (event == forms::kWindowCreated) {
             dialog_owner = GetWindow(dialog, GW_OWNER);
-            PostMessageA(dialog, WM_CLOSE, 0, 0);
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
         }
         if (event == forms::kWindowMayClose) {
             main_enabled_meanwhile = IsWindowEnabled(main) != FALSE;

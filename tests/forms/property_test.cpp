@@ -9,9 +9,11 @@
 #include "forms/loader.h"
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
+#include "forms/window_text.h"
 #include "runtime/application.h"
 #include "runtime/entry_table.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/texts.h"
 #include "tests/forms/forms_test_program.h"
 
@@ -129,7 +131,7 @@ TEST_F(PropertyTest, TheTagGrowsAndShrinksItsRecordAndNothingElseMoves) {
     EXPECT_EQ(after.events.size(), before.events.size());
     EXPECT_EQ(after.property_data, before.property_data);
     // The component still raises its events through the changed record.
-    SendMessageA(component_handle(kButton), BM_CLICK, 0, 0);
+    SendMessageW(component_handle(kButton), BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(0), {{0, kButton}}));
 }
 
@@ -157,7 +159,7 @@ TEST_F(PropertyTest, CursorsTravelAsStockNumbersAndLiveAsPlatformCursors) {
 
     // The component shows it over its client area.
     HWND h = component_handle(kButton);
-    EXPECT_EQ(SendMessageA(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+    EXPECT_EQ(SendMessageW(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
     EXPECT_EQ(GetCursor(), reinterpret_cast<HCURSOR>(v.cursor_slot));
 
     // Stock number 0 is the default pointer: no cursor of ours.
@@ -181,8 +183,8 @@ TEST_F(PropertyTest, CursorsTravelAsStockNumbersAndLiveAsPlatformCursors) {
     forms::release_cursor(from_file);
     forms::release_cursor(after_key);
     EXPECT_FALSE(GetIconInfo(from_file, &info)) << "ours are destroyed";
-    forms::release_cursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
-    EXPECT_NE(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), nullptr) << "shared ones are left alone";
+    forms::release_cursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+    EXPECT_NE(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)), nullptr) << "shared ones are left alone";
 
     // Data that is neither a stock number nor a cursor image makes no cursor.
     EXPECT_EQ(forms::make_cursor(forms::ByteBlock{0x39, 0x30, 0, 0}), nullptr);
@@ -208,9 +210,7 @@ TEST_F(PropertyTest, ValuesConvertByTypeCode) {
     EXPECT_EQ(read_text(kButton, kTestCaption), "");
     write(kButton, kTestCaption, reinterpret_cast<u32>("新标题"));
     EXPECT_EQ(read_text(kButton, kTestCaption), "新标题");
-    char shown[16];
-    GetWindowTextA(component_handle(kButton), shown, sizeof shown);
-    EXPECT_STREQ(shown, "新标题");
+    EXPECT_EQ(forms::window_text(component_handle(kButton)), rt::to_platform("新标题"));
 
     write(kButton, kTestUnknownCode, reinterpret_cast<u32>("文本"));
     EXPECT_EQ(read_text(kButton, kTestUnknownCode), "文本") << "unlisted codes travel as texts";
@@ -310,7 +310,7 @@ TEST_F(PropertyTest, ARebuildReplacesTheComponentInPlaceWithoutEvents) {
     EXPECT_TRUE(event_log().empty()) << "the created notice and the focus moves reach no handler";
 
     // Its events still arrive.
-    SendMessageA(fresh, BM_CLICK, 0, 0);
+    SendMessageW(fresh, BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(0), {{0, kButton}}));
 }
 
@@ -323,7 +323,7 @@ TEST_F(PropertyTest, ARebuiltContainerTakesItsChildrenAlong) {
     EXPECT_EQ(component_handle(kInBox), child);
     // Clicks inside the new container still reach the child's handler.
     event_log().clear();
-    SendMessageA(child, BM_CLICK, 0, 0);
+    SendMessageW(child, BM_CLICK, 0, 0);
     EXPECT_TRUE(events_are(logged(0), {{0, kInBox}}));
 }
 

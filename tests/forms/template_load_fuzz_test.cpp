@@ -75,7 +75,7 @@ void load_and_close_all() {
     for (u32 id : ids) forms::load_window(id, nullptr, false);
     drain_messages();
     for (u32 id : ids)
-        if (forms::WindowObject* w = forms::WindowObject::of(id)) SendMessageA(w->hwnd(), WM_CLOSE, 0, 0);
+        if (forms::WindowObject* w = forms::WindowObject::of(id)) SendMessageW(w->hwnd(), WM_CLOSE, 0, 0);
     forms::WindowObject::destroy_all();
     drain_messages();
 }
@@ -85,7 +85,7 @@ void load_and_close_all() {
 TRIVANE_CHILD_SCENARIO(load_corruptions) {
     // Thousands of windows come and go here, each taking the activation: on a desktop
     // of their own they leave the focus of other test programs alone.
-    HDESK desktop = CreateDesktopA("TrivaneTemplateFuzz", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    HDESK desktop = CreateDesktopW(L"TrivaneTemplateFuzz", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
     if (!desktop || !SetThreadDesktop(desktop)) {
         child_report("no desktop of its own: " + std::to_string(GetLastError()) + "\n");
         ExitProcess(1);

@@ -4,6 +4,7 @@
 #include "forms/common_properties.h"
 #include "forms/component_object.h"
 #include "forms/property_archive.h"
+#include "forms/window_text.h"
 #include "runtime/texts.h"
 #include "tests/support/event_log.h"
 
@@ -123,7 +124,7 @@ u32 set_property(ComponentObject* o, i32 index, const ValueRecord* v, u32) {
     switch (index + 8) {
     case kTestCaption:
         s.caption = reinterpret_cast<const char*>(v->value);
-        SetWindowTextA(o->hwnd(), s.caption.c_str());
+        forms::set_window_text(o->hwnd(), s.caption);
         return 0;
     case kTestKind: s.kind = v->value > 1 ? 1 : v->value; return 0;
     case kTestFlag: s.flag = v->value; return 0;

@@ -8,9 +8,11 @@
 #include "forms/display_scale.h"
 #include "forms/loader.h"
 #include "forms/window_registry.h"
+#include "forms/window_text.h"
 #include "runtime/application.h"
 #include "runtime/library_service.h"
 #include "runtime/memory.h"
+#include "runtime/platform_text.h"
 #include "runtime/texts.h"
 #include "tests/forms/forms_test_program.h"
 
@@ -90,36 +92,36 @@ TEST_F(WindowCreationTest, CentresOnTheScreenOrKeepsTheStoredPlace) {
 TEST_F(WindowCreationTest, WindowsOffTheTaskbarHangOnTheHiddenOwner) {
     HWND w = load_with(with({{forms::kWordInTaskbar, 0}}));
     EXPECT_EQ(GetWindow(w, GW_OWNER), rt::app().hidden_owner);
-    EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & WS_POPUP);  // still an overlapped window
+    EXPECT_FALSE(GetWindowLongW(w, GWL_STYLE) & WS_POPUP);  // still an overlapped window
     forms::WindowObject::destroy_all();
     w = load_with(with({}));
     EXPECT_EQ(GetWindow(w, GW_OWNER), nullptr);
 }
 
 TEST_F(WindowCreationTest, RegistersTheNamedClassOrItsOwn) {
-    char name[64];
+    wchar_t name[64];
     HWND w = load_with(with({}));
-    GetClassNameA(w, name, sizeof name);
-    EXPECT_STREQ(name, "KRWindow");
+    GetClassNameW(w, name, 64);
+    EXPECT_STREQ(name, L"KRWindow");
     forms::WindowObject::destroy_all();
 
     WindowProperties p = with({});
-    p.class_name = "TrivaneTestClass";
+    p.class_name = "测试窗口类";
     w = load_with(p);
-    GetClassNameA(w, name, sizeof name);
-    EXPECT_STREQ(name, "TrivaneTestClass");
-    WNDCLASSA wc;
-    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "TrivaneTestClass", &wc));
+    GetClassNameW(w, name, 64);
+    EXPECT_EQ(std::wstring(name), rt::to_platform("测试窗口类"));
+    WNDCLASSW wc;
+    ASSERT_TRUE(GetClassInfoW(GetModuleHandleW(nullptr), rt::to_platform("测试窗口类").c_str(), &wc));
     EXPECT_EQ(wc.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
 }
 
 TEST_F(WindowCreationTest, TopmostImmovableShapedAndWithTheDefaultFont) {
     HWND w = load_with(with({{forms::kWordTopmost, 1}, {forms::kWordMovable, 0}, {forms::kWordShape, forms::kShapeEllipse}}));
-    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetMenuState(GetSystemMenu(w, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(w, region), COMPLEXREGION);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
 
     // Back to a movable rectangle through the properties.
     write(0, forms::kWindowMovable, 1);
@@ -127,7 +129,7 @@ TEST_F(WindowCreationTest, TopmostImmovableShapedAndWithTheDefaultFont) {
     write(0, forms::kWindowTopmost, 0);
     EXPECT_NE(GetMenuState(GetSystemMenu(w, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_EQ(GetWindowRgn(w, region), ERROR);
-    EXPECT_FALSE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
     DeleteObject(region);
 }
 
@@ -136,14 +138,14 @@ TEST_F(WindowCreationTest, UsesTheProgramIconUnlessTheIconPropertyHasOne) {
     HICON defaults[2] = {nullptr, nullptr};
     rt::library_service(rt::kSvcDefaultIcons, reinterpret_cast<u32>(defaults), 0);
     ASSERT_NE(defaults[0], nullptr);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_BIG, 0)), defaults[0]);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL, 0)), defaults[1]);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, ICON_BIG, 0)), defaults[0]);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, ICON_SMALL, 0)), defaults[1]);
 
     const forms::ByteBlock icon = image_file(false);
     rt::ByteSetHeader* set = rt::make_byte_set(icon.data(), static_cast<i32>(icon.size()));
     write(0, forms::kWindowIcon, reinterpret_cast<u32>(set));
     rt::release(set);
-    HICON now = reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL, 0));
+    HICON now = reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, ICON_SMALL, 0));
     EXPECT_NE(now, nullptr);
     EXPECT_NE(now, defaults[1]);
     EXPECT_EQ(read_bytes(0, forms::kWindowIcon), icon);
@@ -167,16 +169,16 @@ TEST_F(WindowCreationTest, IconsAndTheDefaultFontAreMadeForTheWindowsDpi) {
     } icons[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
     for (const auto& i : icons) {
         ICONINFO info = {};
-        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, i.which, 0)), &info));
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, i.which, 0)), &info));
         BITMAP colour = {};
-        GetObjectA(info.hbmColor, sizeof colour, &colour);
+        GetObjectW(info.hbmColor, sizeof colour, &colour);
         EXPECT_EQ(colour.bmWidth, 2 * GetSystemMetrics(i.metric));
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
     }
-    LOGFONTA stock = {}, shown = {};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    LOGFONTW stock = {}, shown = {};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), sizeof shown, &shown);
     EXPECT_EQ(shown.lfHeight, 2 * stock.lfHeight);
     EXPECT_STREQ(shown.lfFaceName, stock.lfFaceName);
 }
@@ -185,17 +187,15 @@ TEST_F(WindowCreationTest, WindowPropertiesReadAndWriteWhileLoaded) {
     HWND w = load_with(with({{forms::kWordBorder, forms::kBorderResizable}}, "旧标题"));
     EXPECT_EQ(read_text(0, forms::kWindowTitle), "旧标题");
     write(0, forms::kWindowTitle, reinterpret_cast<u32>("新标题"));
-    char title[32];
-    GetWindowTextA(w, title, sizeof title);
-    EXPECT_STREQ(title, "新标题");
+    EXPECT_EQ(forms::window_text(w), rt::to_platform("新标题"));
 
     // The border takes effect at once; a choice above its range is clamped.
     write(0, forms::kWindowBorder, 99);
     EXPECT_EQ(read(0, forms::kWindowBorder), static_cast<rt::u64>(forms::kBorderFixedSunken));
-    EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & WS_THICKFRAME);
-    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(GetWindowLongW(w, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_TRUE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     write(0, forms::kWindowBorder, forms::kBorderNone);
-    EXPECT_FALSE((GetWindowLongA(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION);
+    EXPECT_FALSE((GetWindowLongW(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION);
 
     // The start position reads back as the window's state.
     EXPECT_EQ(read(0, forms::kWindowStartPosition), 0u);
@@ -216,7 +216,7 @@ TEST_F(WindowCreationTest, TheBackgroundIsErasedInItsColourOrTheButtonFace) {
         HDC dc = CreateCompatibleDC(screen);
         HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 300);
         HGDIOBJ old = SelectObject(dc, bitmap);
-        EXPECT_NE(SendMessageA(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+        EXPECT_NE(SendMessageW(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
         const COLORREF expected = colour == forms::kDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour;
         EXPECT_EQ(GetPixel(dc, 20, 20), expected);
         SelectObject(dc, old);

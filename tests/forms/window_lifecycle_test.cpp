@@ -7,9 +7,9 @@
 #include "forms/record_fields.h"
 #include "forms/window_registry.h"
 #include "forms/window_system_install.h"
+#include "logic/calls.h"
 #include "runtime/application.h"
 #include "runtime/library_service.h"
-#include "logic/calls.h"
 #include "tests/forms/forms_test_program.h"
 
 namespace forms_test {
@@ -25,7 +25,7 @@ void load_simple_window() {
 
 bool quit_waiting() {
     MSG m;
-    return PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+    return PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
 using WindowLifecycleTest = FormsTest;
@@ -46,7 +46,7 @@ TEST_F(WindowLifecycleTest, CloseRequestedAndMayCloseCanEachRefuse) {
         load_simple_window();
         event_answers() = c.answers;
         const HWND w = window_handle();
-        SendMessageA(w, WM_CLOSE, 0, 0);
+        SendMessageW(w, WM_CLOSE, 0, 0);
         EXPECT_EQ(IsWindow(w) != FALSE, !c.closes);
         EXPECT_TRUE(events_are(logged({12, 1, 2}), c.events));
         forms::WindowObject::destroy_all();
@@ -57,9 +57,9 @@ TEST_F(WindowLifecycleTest, CloseRequestedAndMayCloseCanEachRefuse) {
 TEST_F(WindowLifecycleTest, LogOffAsksMayCloseAndItsFalseVetoes) {
     load_simple_window();
     event_answers()[forms::kWindowMayClose] = 0;
-    EXPECT_EQ(SendMessageA(window_handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(SendMessageW(window_handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
     event_answers()[forms::kWindowMayClose] = 1;
-    EXPECT_EQ(SendMessageA(window_handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(SendMessageW(window_handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_EQ(logged(forms::kWindowMayClose).size(), 2u);
     EXPECT_TRUE(logged(forms::kWindowCloseRequested).empty());
 }
@@ -76,7 +76,7 @@ TEST_F(WindowLifecycleTest, ChangesMadeWhileLoadedAreDroppedAndEarlierOnesSurviv
     write(kButton, 1, 44);
     EXPECT_EQ(read_text(kButton, 4), "during the load");
     const HWND button_window = component_handle(kButton);
-    SendMessageA(window_handle(), WM_CLOSE, 0, 0);
+    SendMessageW(window_handle(), WM_CLOSE, 0, 0);
     ASSERT_FALSE(IsWindow(button_window));
 
     EXPECT_EQ(read_text(kButton, 4), "before");
@@ -125,15 +125,15 @@ TEST_F(WindowLifecycleTest, TheLastWindowPostsQuitOnlyOnceTheLoopWasEntered) {
     install_windows({window_entry(kWindowId, {window_part(plain_window())}),
                      window_entry(kSecondWindowId, {window_part(plain_window("二"), 300, 300, 200, 150)})});
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
-    SendMessageA(window_handle(), WM_CLOSE, 0, 0);
+    SendMessageW(window_handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(quit_waiting()) << "the loop was never entered";
 
     rt::g_loop_entered = true;
     ASSERT_TRUE(forms::load_window(kWindowId, nullptr, false));
     ASSERT_TRUE(forms::load_window(kSecondWindowId, nullptr, false));
-    SendMessageA(window_handle(kSecondWindowId), WM_CLOSE, 0, 0);
+    SendMessageW(window_handle(kSecondWindowId), WM_CLOSE, 0, 0);
     EXPECT_FALSE(quit_waiting()) << "another window is still loaded";
-    SendMessageA(window_handle(kWindowId), WM_CLOSE, 0, 0);
+    SendMessageW(window_handle(kWindowId), WM_CLOSE, 0, 0);
     EXPECT_TRUE(quit_waiting());
 }
 
@@ -152,12 +152,12 @@ TEST_F(WindowLifecycleTest, AWindowNamesItsObjectOnlyWhileItStands) {
     EXPECT_NE(object_by_id(0), object_by_id(kButton));
 
     // A window the runtime did not make has none, nor has no window.
-    const HWND plain = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, window, nullptr, nullptr, nullptr);
+    const HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, window, nullptr, nullptr, nullptr);
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(forms::ComponentObject::from_window(plain), nullptr);
     EXPECT_EQ(forms::ComponentObject::from_window(nullptr), nullptr);
 
-    SendMessageA(window, WM_CLOSE, 0, 0);
+    SendMessageW(window, WM_CLOSE, 0, 0);
     ASSERT_FALSE(IsWindow(window));
     EXPECT_EQ(forms::ComponentObject::from_window(window), nullptr);
     EXPECT_EQ(forms::ComponentObject::from_window(child), nullptr);
@@ -202,7 +202,7 @@ TEST_F(WindowLifecycleTest, TheStartWindowRunsTheLoopUntilItIsClosed) {
     EXPECT_FALSE(g_window_stood_at_preparation);
     ASSERT_NE(window_handle(), nullptr);
     // Escape reaches the window through the loop's keyboard handling and closes it.
-    PostMessageA(component_handle(kButton), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(component_handle(kButton), WM_KEYDOWN, VK_ESCAPE, 1);
     logic::run_message_loop();
     EXPECT_TRUE(rt::g_loop_entered);
     EXPECT_FALSE(forms::any_window_alive());

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "logic/calls.h"
 #include "runtime/application.h"
 #include "runtime/at_exit.h"
-#include "logic/calls.h"
 #include "runtime/message_loop.h"
 #include "runtime/window_system.h"
 #include "tests/runtime/test_program.h"
@@ -18,10 +18,13 @@ namespace {
 
 using testing_support::child_report;
 
-// A plain window whose procedure counts WM_USER and may run one action on it.
+// A plain window whose procedure counts WM_USER and may run one action on it, and
+// keeps the characters it receives.
 int g_user_messages = 0;
 void (*g_on_user)() = nullptr;
+std::wstring g_characters;
 LRESULT CALLBACK counting_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_CHAR) g_characters += static_cast<wchar_t>(wp);
     if (m == WM_USER) {
         ++g_user_messages;
         if (g_on_user) g_on_user();
@@ -76,6 +79,34 @@ TEST(ModalLoop, ReturnsWhenTheModalWindowIdIsClearedAndRestoresTheOldId) {
     EXPECT_EQ(g_user_messages, 3);  // returned right after the message that cleared it
     EXPECT_EQ(a.modal_window_id, 0x52010009u);
     rt::process_pending_messages();
+    a.modal_window_id = 0;
+    DestroyWindow(w);
+}
+
+// A character reaches a Unicode window through either form of the loop as it was
+// queued, also one that the system's code page cannot hold (한) or holds in two
+// bytes (乗).
+TEST(MessageLoop, CharactersReachTheWindowAsTheyWereQueued) {
+    rt::Application& a = rt::app();
+    HWND w = make_window();
+    ASSERT_TRUE(IsWindowUnicode(w));
+    const std::wstring typed = L"a\u4E57\uD55C";
+    const struct {
+        const char* loop;
+        void (*run)();
+    } loops[] = {
+        {"pending messages", [] { rt::process_pending_messages(); }},
+        {"modal loop", [] { rt::run_modal_loop(0x52010002); }},
+    };
+    for (const auto& l : loops) {
+        g_characters.clear();
+        g_on_user = [] { rt::app().modal_window_id = 0; };
+        for (wchar_t c : typed) PostMessageW(w, WM_CHAR, c, 1);
+        PostMessageW(w, WM_USER, 0, 0);
+        l.run();
+        g_on_user = nullptr;
+        EXPECT_EQ(g_characters, typed) << l.loop;
+    }
     a.modal_window_id = 0;
     DestroyWindow(w);
 }
