@@ -75,7 +75,6 @@ void add_program_files_folders(FolderList& list) {
     for (const wchar_t* value : kProgramFilesValues) {
         wchar_t* path = list.next();
         if (!path) break;
-        wchar_t wide[kMaxPath] = {};
         rt::u32 type = 0;
         rt::u32 size = (kMaxPath - 1) * sizeof(wchar_t);  // in bytes
         const bool read = dll::RegQueryValueExW(key, value, nullptr, &type, path, &size, at(3)) == 0;

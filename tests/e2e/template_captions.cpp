@@ -73,7 +73,9 @@ std::wstring template_caption(const std::string& code) {
         return {};
     }
     const size_t next_record = text.find("\"code\": \"", record + 1);
-    for (const char* key : {"\"caption\": \"", "\"title\": \""}) {
+    // The types' own property names: the window's and most types' "caption", the super
+    // button's "Caption".
+    for (const char* key : {"\"caption\": \"", "\"Caption\": \""}) {
         const size_t at = text.find(key, record);
         if (at < next_record) {
             std::wstring caption;
