@@ -14,6 +14,7 @@ constexpr rt::u32 kAttributeReparsePoint = 0x400;
 
 // Access rights.
 constexpr rt::u32 kReadData = 0x1;
+constexpr rt::u32 kListDirectory = 0x1;  // the same bit, on a folder
 constexpr rt::u32 kAppendData = 0x4;
 constexpr rt::u32 kReadAttributes = 0x80;
 constexpr rt::u32 kDelete = 0x10000;

@@ -10,6 +10,7 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/held_folder.h"
+#include "tuner/held_listing.h"
 #include "tuner/kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/platform_error.h"
@@ -59,9 +60,9 @@ void record_deletion(const Deletion& d, const wchar_t* subject, bool deleted, rt
 
 // One folder, on whichever thread visits it: its matching files go before its
 // subfolders are handed to the walk (not those named with a leading dot, nor reparse
-// points). The folder is held while its files go, and one that is not where its path
-// says (a link swapped in after it was listed) is left whole with a failed line; one
-// gone meanwhile has nothing left to delete. Each file goes on a checked handle of its
+// points). The folder is held, and listed through the held handle, while its files
+// go; one that is not where its path says (a link swapped in after it was listed) is
+// left whole with a failed line; one gone meanwhile has nothing left to delete. Each file goes on a checked handle of its
 // own (held_folder.h), and its line is handed to the system before the next file goes,
 // so an abrupt end leaves at most the deletions under way without one.
 void delete_in_folder(const wchar_t* folder, FolderVisit& visit, const void* deletion) {
@@ -71,7 +72,7 @@ void delete_in_folder(const wchar_t* folder, FolderVisit& visit, const void* del
         if (!held.missing()) record_deletion(d, folder, false, held.error());
         return;
     }
-    DirectoryListing listing(folder, kRoutineDeleteFiles);
+    HeldListing listing(held, kRoutineDeleteFiles);
     while (!d.stop->load(std::memory_order_relaxed) && listing.next()) {
         if (listing.is_directory()) {
             if (d.recurse && !listing.is_reparse_point() && listing.name()[0] != L'.')

@@ -124,7 +124,8 @@ HeldFolder HeldFolder::open(const char* path) {
 
 HeldFolder HeldFolder::open(const wchar_t* path) {
     HeldFolder folder;
-    folder.handle_ = open_checked(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, folder.error_);
+    folder.handle_ =
+        open_checked(path, kListDirectory | kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, folder.error_);
     return folder;
 }
 

@@ -37,6 +37,9 @@ public:
     // Refused because nothing is there: a step goes on as without the folder.
     bool missing() const;
 
+    // The folder's own handle (it may list the folder), while this holds it.
+    rt::u32 handle() const { return handle_.get(); }
+
 private:
     KernelHandle handle_;
     rt::u32 error_ = 0;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +18,10 @@
 #include "tests/tuner/wide_names.h"
 #include "tuner/file_replace.h"
 #include "tuner/file_routines.h"
+#include "tuner/directory_listing.h"
 #include "tuner/held_folder.h"
+#include "tuner/held_listing.h"
+#include "tuner/routines.h"
 
 namespace {
 
@@ -65,6 +69,35 @@ TEST_F(CheckedPaths, TheFolderItselfIsHeldWhateverTheSpelling) {
         const tuner::HeldFolder held = tuner::HeldFolder::open(path.c_str());
         EXPECT_TRUE(held) << path << " " << held.error();
     }
+}
+
+// The log cleanup lists a held folder through its handle: the same entries as its
+// path lists, over several of the platform's blocks, names beyond GBK and links included.
+TEST_F(CheckedPaths, AHeldFolderListsThroughItsHandleWhatItsPathLists) {
+    const std::wstring folder = tuner_tests::wide(client()) + L"\\Many";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    for (int i = 0; i < 1200; ++i)
+        ASSERT_TRUE(tuner_tests::write_wide_file(folder, L"entry_with_a_longer_name_" + std::to_wstring(i) + L".log"));
+    for (const wchar_t* name : {L"\uD55C\uAD6D\uC5B4.log", L"\U0001F600.log", L"Sub\\inner.log"})
+        ASSERT_TRUE(tuner_tests::write_wide_file(folder, name));
+    link("Many\\Outward", outside());
+
+    using Entries = std::map<std::wstring, std::pair<bool, bool>>;  // directory, link
+    Entries by_path, by_handle;
+    tuner::DirectoryListing path_listing((folder + L"\\").c_str(), tuner::kRoutineDeleteFiles);
+    while (path_listing.next())
+        by_path[path_listing.name()] = {path_listing.is_directory(), path_listing.is_reparse_point()};
+    const tuner::HeldFolder held = tuner::HeldFolder::open(folder.c_str());
+    ASSERT_TRUE(held) << held.error();
+    tuner::HeldListing listing(held, tuner::kRoutineDeleteFiles);
+    while (listing.next()) by_handle[listing.name()] = {listing.is_directory(), listing.is_reparse_point()};
+    EXPECT_FALSE(listing.next());  // stays ended
+
+    EXPECT_EQ(by_handle.size(), 1200u + 4u);
+    EXPECT_TRUE(by_handle == by_path);
+    EXPECT_EQ(by_handle[L"Sub"], std::make_pair(true, false));
+    EXPECT_TRUE(by_handle[L"Outward"].second);
+    EXPECT_EQ(by_handle.count(L"\uD55C\uAD6D\uC5B4.log") + by_handle.count(L"\U0001F600.log"), 2u);
 }
 
 TEST_F(CheckedPaths, AFolderThatIsNotWhereItsPathSaysIsRefused) {
