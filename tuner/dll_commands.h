@@ -33,7 +33,8 @@ namespace tuner {
       u32(const wchar_t* name, u32 object_type, u32 information, void* owner, void* group, void* access_list,    \
           void* audit_list))                                                                                     \
     X(kLocalFree, LocalFree, "kernel32.dll", Standard, void*(void* block))                                       \
-    X(kCopyFileA, CopyFileA, "kernel32.dll", Standard, bool(const char* from, const char* to, bool keep_existing)) \
+    X(kCopyFileW, CopyFileW, "kernel32.dll", Standard,                                                           \
+      bool(const wchar_t* from, const wchar_t* to, bool keep_existing))                                          \
     /* The directory's attributes (16) for a directory, not a plain true. */                                    \
     X(kPathIsDirectoryW, PathIsDirectoryW, "shlwapi.dll", Standard, u32(const wchar_t* path))                    \
     X(kCreateDirectoryW, CreateDirectoryW, "Kernel32.dll", Standard, bool(const wchar_t* path, void* security))  \
@@ -54,7 +55,7 @@ namespace tuner {
     X(kWideCharToMultiByte, WideCharToMultiByte, "kernel32.dll", Standard,                                       \
       i32(u32 code_page, u32 flags, const wchar_t* source, i32 source_length, char* target, i32 target_length,   \
           const char* default_char, i32* used_default))                                                          \
-    X(kPathMakeSystemFolderA, PathMakeSystemFolderA, "shlwapi.dll", Standard, bool(const char* path))            \
+    X(kPathMakeSystemFolderW, PathMakeSystemFolderW, "shlwapi.dll", Standard, bool(const wchar_t* path))         \
     X(kCreateThread, CreateThread, "kernel32.dll", Standard,                                                     \
       u32(void* security, u32 stack_size, ThreadRoutine start, void* parameter, u32 flags, u32* thread_id))      \
     X(kPeekMessageW, PeekMessageW, "user32.dll", Standard,                                                       \
@@ -78,11 +79,6 @@ namespace tuner {
     /* Ends the process when searches outlive the window's closing by too long. */                              \
     X(kExitProcess, ExitProcess, "kernel32.dll", Standard, void(u32 exit_code))                                  \
     /* Replacing a client file through a temporary sibling. */                                                  \
-    X(kGetFileAttributesA, GetFileAttributesA, "kernel32.dll", Standard, u32(const char* path))                  \
-    X(kGetTempFileNameA, GetTempFileNameA, "kernel32.dll", Standard,                                             \
-      u32(const char* folder, const char* prefix, u32 unique, char* name))                                       \
-    X(kCreateFileA, CreateFileA, "kernel32.dll", Standard,                                                       \
-      u32(const char* path, u32 access, u32 share, void* security, u32 disposition, u32 flags, u32 template_file)) \
     X(kWriteFile, WriteFile, "kernel32.dll", Standard,                                                           \
       bool(u32 file, const void* data, u32 length, u32* written, void* overlapped))                              \
     X(kReadFile, ReadFile, "kernel32.dll", Standard,                                                             \
@@ -98,7 +94,6 @@ namespace tuner {
     X(kGetLocalTime, GetLocalTime, "kernel32.dll", Standard, void(void* time))                                   \
     X(kSHGetFolderPathW, SHGetFolderPathW, "shell32.dll", Standard,                                              \
       u32(u32 owner, u32 folder, u32 token, u32 flags, wchar_t* path))                                           \
-    X(kCreateDirectoryA, CreateDirectoryA, "kernel32.dll", Standard, bool(const char* path, void* security))     \
     X(kGetFileInformationByHandleEx, GetFileInformationByHandleEx, "kernel32.dll", Standard,                     \
       bool(u32 file, u32 information_class, void* information, u32 size))                                        \
     X(kGetSystemMenu, GetSystemMenu, "user32.dll", Standard, u32(u32 window, bool revert))                       \

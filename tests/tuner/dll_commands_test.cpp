@@ -51,9 +51,9 @@ BOOL WINAPI exit_code_of(HANDLE thread, DWORD* code) {
     return thread == reinterpret_cast<HANDLE>(1) ? 2 : FALSE;
 }
 
-BOOL WINAPI copy_file(const char* from, const char* to, BOOL keep_existing) {
+BOOL WINAPI copy_file(const wchar_t* from, const wchar_t* to, BOOL keep_existing) {
     g_seen = {};
-    g_seen.text = std::string(from) + ">" + to;
+    g_seen.wide_text = std::wstring(from) + L">" + to;
     g_seen.words[0] = static_cast<DWORD>(keep_existing);
     return TRUE;
 }
@@ -87,11 +87,11 @@ TEST(DllCommandTable, TypedCallsPassTheirWordsInOrderAndReadTheDeclaredResult) {
         EXPECT_EQ(code, 42u);
     }
     {
-        StandIn stand_in(tuner::kCopyFileA, reinterpret_cast<void*>(copy_file));
-        EXPECT_TRUE(tuner::dll::CopyFileA("a", "b", true, site));
-        EXPECT_EQ(g_seen.text, "a>b");
+        StandIn stand_in(tuner::kCopyFileW, reinterpret_cast<void*>(copy_file));
+        EXPECT_TRUE(tuner::dll::CopyFileW(L"a", L"\u82F1", true, site));
+        EXPECT_EQ(g_seen.wide_text, L"a>\u82F1");
         EXPECT_EQ(g_seen.words[0], 1u);
-        EXPECT_TRUE(tuner::dll::CopyFileA("c", "d", false, site));
+        EXPECT_TRUE(tuner::dll::CopyFileW(L"c", L"d", false, site));
         EXPECT_EQ(g_seen.words[0], 0u);
     }
     {
