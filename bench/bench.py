@@ -9,6 +9,7 @@ import argparse
 import datetime
 import os
 import platform
+import re
 import shutil
 import statistics
 import subprocess
@@ -22,7 +23,14 @@ from settle import settle
 NOT_FOUND = "未找到LOL安装目录，请重新选择驱动器"
 LOGS_CLEARED = "Log日志文件已清除，感谢你的使用！"
 CLIENT_NAME = "英雄联盟"
-TOOL_TITLE, TOOL_CLASS = "Trivane1.5.1", "KRWindow"
+def program_version():
+    """The version the program's title carries, from the one place it stands."""
+    header = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data", "version.h")
+    with open(header, encoding="utf-8") as f:
+        return re.search(r'^#define TRIVANE_VERSION_TEXT "([0-9.]+)"$', f.read(), re.M).group(1)
+
+
+TOOL_TITLE, TOOL_CLASS = "Trivane" + program_version(), "KRWindow"
 MINIMAL_TITLE, MINIMAL_CLASS = "Trivane minimal", "TrivaneMinimal"
 USUAL_FOLDER = "WeGameApps"
 

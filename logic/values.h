@@ -44,8 +44,8 @@ public:
     Text& operator=(const Text&) = delete;
     ~Text() { reset(); }
 
-    void reset() { release(std::exchange(p_, nullptr)); }
-    char* release_ownership() { return std::exchange(p_, nullptr); }
+    void reset() { logic::release(std::exchange(p_, nullptr)); }
+    char* release() { return std::exchange(p_, nullptr); }
     const char* get() const { return p_; }
     char* data() { return p_; }
     const char* c_str() const { return p_ ? p_ : ""; }
@@ -95,7 +95,7 @@ public:
     Bytes& operator=(const Bytes&) = delete;
     ~Bytes() { reset(); }
 
-    void reset() { release(std::exchange(p_, nullptr)); }
+    void reset() { logic::release(std::exchange(p_, nullptr)); }
     const rt::ByteSetHeader* get() const { return p_; }
     i32 size() const { return p_ ? p_->length : 0; }
     const unsigned char* data() const { return p_ ? reinterpret_cast<const unsigned char*>(p_ + 1) : nullptr; }
@@ -148,8 +148,8 @@ public:
         grown->sizes[0] = n + 1;
         char** slots = reinterpret_cast<char**>(grown + 1);
         if (n > 0) std::memcpy(slots, elements(), 4u * static_cast<u32>(n));
-        slots[n] = Text::copy(text).release_ownership();
-        release(std::exchange(p_, grown));
+        slots[n] = Text::copy(text).release();
+        logic::release(std::exchange(p_, grown));
     }
     void clear() { free_all(); *this = TextArray(); }
 
@@ -158,8 +158,8 @@ private:
     void free_all() {
         if (!p_) return;
         const i32 n = size();
-        for (i32 i = 0; i < n; ++i) release(elements()[i]);
-        release(std::exchange(p_, nullptr));
+        for (i32 i = 0; i < n; ++i) logic::release(elements()[i]);
+        logic::release(std::exchange(p_, nullptr));
     }
     rt::ArrayHeader* p_;
 };

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runtime/handle_owners.h"
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace rt {
 

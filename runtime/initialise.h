@@ -1,6 +1,6 @@
 // Runtime initialisation from the program information block (helper 6).
 #pragma once
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace rt {
 

@@ -1,7 +1,7 @@
 // A support library's link back to the runtime: the library service function it
 // receives with notification 1 and uses for every service call after that.
 #pragma once
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace rt {
 

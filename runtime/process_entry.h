@@ -1,6 +1,6 @@
 // The process entry: what the platform's framework does around the program entry.
 #pragma once
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace rt {
 

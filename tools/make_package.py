@@ -2,7 +2,7 @@
 """Writes the release archive: the program and the players' read-me.
 
     python3 tools/make_package.py --program build-release/tuner/Trivane.exe \\
-        --readme package/README.txt --output dist/Trivane-1.5.1.zip
+        --readme package/README.txt --output dist/Trivane-<version>.zip
 
 The read-me is kept in UTF-8 with LF line ends; players open it in Notepad on a
 Chinese Windows, so the archive holds it in GBK with CR LF line ends. A character

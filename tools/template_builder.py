@@ -19,6 +19,29 @@ import template_format as tf  # noqa: E402
 DEFAULT_INPUT = tf.DEFAULT_DESCRIPTION
 DEFAULT_OUTPUT = os.path.join(tf.ROOT, "data", "main_window.tpl")
 DEFAULT_IDS = os.path.join(tf.ROOT, "tuner", "main_window_ids.h")
+VERSION_HEADER = os.path.join(tf.ROOT, "data", "version.h")
+# Stands in a description's texts for the program's version, which data/version.h holds.
+VERSION_TOKEN = "{version}"
+
+
+def program_version():
+    with open(VERSION_HEADER, encoding="utf-8") as f:
+        for line in f:
+            parts = line.split()
+            if parts[:2] == ["#define", "TRIVANE_VERSION_TEXT"]:
+                return parts[2].strip('"')
+    sys.exit("template_builder: no TRIVANE_VERSION_TEXT in %s" % VERSION_HEADER)
+
+
+def with_version(value, version):
+    """The description with every text's version token replaced."""
+    if isinstance(value, str):
+        return value.replace(VERSION_TOKEN, version)
+    if isinstance(value, list):
+        return [with_version(v, version) for v in value]
+    if isinstance(value, dict):
+        return {k: with_version(v, version) for k, v in value.items()}
+    return value
 
 
 def ids_header(desc):
@@ -93,6 +116,7 @@ def main():
     else:
         with open(args.input, encoding="utf-8") as f:
             desc = json.load(f)
+    desc = with_version(desc, program_version())
     ids_path = args.ids or (DEFAULT_IDS if args.input == DEFAULT_INPUT else None)
     try:
         if "handlers" in desc:

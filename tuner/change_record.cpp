@@ -5,7 +5,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/program_start.h"
 #include "tuner/routines.h"
@@ -159,7 +159,7 @@ void ChangeRecord::move_aside(rt::u32 length) {
     unflushed_ = false;
     handle_.close();
     const RecordFolder again = RecordFolder::open(folder_path_.c_str());
-    KernelHandle renaming = open_record_to_rename(record_.c_str());
+    ToolKernelHandle renaming = open_record_to_rename(record_.c_str());
     rt::u64 size = 0;
     if (!again.same_as(folder_) || !renaming || !plain_record_size(renaming.get(), folder_, &size) || size == 0 ||
         (size + length <= kRecordLimit && begins_with_mark(renaming.get(), size)))
@@ -236,7 +236,7 @@ void record_change(Change change, const char* subject, bool done, rt::u32 error)
 }
 
 void record_outcome(Change change, const char* subject, bool done) {
-    record_change(change, subject, done, done ? 0 : last_error());
+    record_change(change, subject, done, done ? 0 : last_error(at(90)));
 }
 
 void show_change_record(const char* record) {

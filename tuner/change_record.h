@@ -13,7 +13,7 @@
 #include <string>
 
 #include "logic/values.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/record_handles.h"
 
 namespace tuner {
@@ -82,7 +82,7 @@ private:
     bool earlier_encoding_ = false;  // the open record has no mark: moved aside before the next line
     std::mutex mutex_;      // the lines of this object's threads, one at a time
     RecordFolder folder_;
-    KernelHandle handle_;
+    ToolKernelHandle handle_;
     rt::u64 end_ = kUnknownEnd;  // where this object's last whole line ended
     bool lock_waited_out_ = false;
     rt::u32 flush_interval_ = 0;

@@ -10,7 +10,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace tuner {
 namespace {
@@ -150,7 +150,7 @@ private:
     std::condition_variable changed_;
     std::unique_ptr<Folder> cursor_;
     bool finished_ = false;
-    KernelHandle helpers_[kHelpers];
+    ToolKernelHandle helpers_[kHelpers];
 };
 
 // Called and left with the lock held; the visit itself runs without it.
@@ -197,14 +197,14 @@ rt::u32 __stdcall FolderWalk::help(void* walk_pointer) {
 }
 
 void FolderWalk::start_helpers() {
-    for (KernelHandle& helper : helpers_)
-        helper = KernelHandle(dll::CreateThread(nullptr, 0, &FolderWalk::help, this, 0, nullptr, {routine_, 11}),
+    for (ToolKernelHandle& helper : helpers_)
+        helper = ToolKernelHandle(dll::CreateThread(nullptr, 0, &FolderWalk::help, this, 0, nullptr, {routine_, 11}),
                               {routine_, 13});
 }
 
 // Helpers only leave once they see the walk finished; their handles close here.
 void FolderWalk::join_helpers() {
-    for (KernelHandle& helper : helpers_) {
+    for (ToolKernelHandle& helper : helpers_) {
         if (!helper) continue;
         for (;;) {
             rt::u32 code = 0;
@@ -241,7 +241,7 @@ WalkOutcome FolderWalk::run() {
         if (folder->state == FolderState::Waiting) visit(folder, lock);
         outcome.count += folder->visit.count;
         if (folder->visit.found.get()) {
-            outcome.found = folder->visit.found.release_ownership();
+            outcome.found = folder->visit.found.release();
             break;
         }
         cursor_ = std::move(folder->next);

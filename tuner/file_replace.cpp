@@ -6,7 +6,7 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/held_folder.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/temp_file.h"
@@ -32,13 +32,13 @@ bool move_file(const char* from, const char* to, rt::u32* error, logic::Site sit
     const WideText wide_from(from);
     const WideText wide_to(to);
     if (dll::MoveFileExW(wide_from.get(), wide_to.get(), kMoveWriteThrough, site)) return true;
-    if (error) *error = last_error();
+    if (error) *error = last_error(at(90));
     return false;
 }
 
 // Keeps the platform's code for the step that just failed.
 bool failed(rt::u32& error) {
-    error = last_error();
+    error = last_error(at(91));
     return false;
 }
 
@@ -48,7 +48,7 @@ bool refused(rt::u32& error) {
 }
 
 // An open file, closed exactly once.
-KernelHandle file_handle(rt::u32 handle) { return KernelHandle(handle, at(2)); }
+ToolKernelHandle file_handle(rt::u32 handle) { return ToolKernelHandle(handle, at(2)); }
 
 bool write_all(rt::u32 file, const unsigned char* data, rt::u32 length, rt::u32& error) {
     while (length > 0) {
@@ -70,9 +70,9 @@ struct BasicInformation {
 
 // `path` opened for reading on a handle that is a regular file: the open does not
 // follow a link, and what it opened is checked, not the name.
-KernelHandle open_regular_file(const char* path, rt::u32& error) {
+ToolKernelHandle open_regular_file(const char* path, rt::u32& error) {
     const WideText wide(path);
-    KernelHandle file = file_handle(
+    ToolKernelHandle file = file_handle(
         dll::CreateFileW(wide.get(), kGenericRead, kShareRead, nullptr, kOpenExisting, kOpenReparsePoint, 0, at(12)));
     if (!file) {
         failed(error);
@@ -81,16 +81,16 @@ KernelHandle open_regular_file(const char* path, rt::u32& error) {
     BasicInformation info = {};
     if (!dll::GetFileInformationByHandleEx(file.get(), kBasicInformation, &info, sizeof info, at(14))) {
         failed(error);
-        return KernelHandle();
+        return ToolKernelHandle();
     }
     if (info.attributes & (kAttributeDirectory | kAttributeReparsePoint)) {
         refused(error);
-        return KernelHandle();
+        return ToolKernelHandle();
     }
     // A platform that follows a link on this open still names where it led.
     if (!final_path_is(file.get(), wide.get())) {
         error = kStoppedOnLink;
-        return KernelHandle();
+        return ToolKernelHandle();
     }
     return file;
 }
@@ -110,7 +110,7 @@ bool copy_all(rt::u32 from, rt::u32 to, rt::u32& error) {
 // was made, so the caller deletes it on failure.
 template <typename Fill>
 bool write_temp_file(const char* folder, char (&temp)[kMaxPath], rt::u32& error, Fill fill) {
-    KernelHandle file = file_handle(create_temp_file(folder, temp, error));
+    ToolKernelHandle file = file_handle(create_temp_file(folder, temp, error));
     if (!file) return false;
     const bool written = fill(file.get()) && (dll::FlushFileBuffers(file.get(), at(11)) || failed(error));
     return (file.close() || failed(error)) && written;
@@ -180,7 +180,7 @@ bool replace_file_contents(const char* target, const void* data, rt::u32 length,
 bool replace_file_with_copy(const char* source, const char* target, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = code_in(error, ignored);
-    const KernelHandle from = open_regular_file(source, code);
+    const ToolKernelHandle from = open_regular_file(source, code);
     if (!from) return false;
     return replace_with(target, code, [&](rt::u32 file) { return copy_all(from.get(), file, code); });
 }
@@ -189,7 +189,7 @@ bool make_backup(const char* source, const char* backup, rt::u32* error) {
     rt::u32 ignored = 0;
     rt::u32& code = code_in(error, ignored);
     const logic::Text folder = cleared_folder_of(backup);
-    const KernelHandle from = open_regular_file(source, code);
+    const ToolKernelHandle from = open_regular_file(source, code);
     if (!from) return false;
     char temp[kMaxPath] = {};
     // Without the replace flag the rename never takes the place of a backup that
@@ -206,7 +206,7 @@ bool rewrite_through_copy(const char* target, Rewrite rewrite, const void* conte
     rt::u32& code = code_in(error, ignored);
     const logic::Text folder = cleared_folder_of(target);
     if (!writable_target(target, code)) return false;
-    KernelHandle from;
+    ToolKernelHandle from;
     if (attributes_of(target) != kNoAttributes && !(from = open_regular_file(target, code))) return false;
     char temp[kMaxPath] = {};
     const auto copy = [&](rt::u32 file) { return !from || copy_all(from.get(), file, code); };
@@ -216,7 +216,7 @@ bool rewrite_through_copy(const char* target, Rewrite rewrite, const void* conte
     if (done) {
         // What the rewrite wrote reaches the disk before the copy takes the target's place.
         const WideText wide_temp(temp);
-        KernelHandle file = file_handle(
+        ToolKernelHandle file = file_handle(
             dll::CreateFileW(wide_temp.get(), kGenericWrite, 0, nullptr, kOpenExisting, kAttributeNormal, 0, at(16)));
         done = (file || failed(code)) && (dll::FlushFileBuffers(file.get(), at(17)) || failed(code)) &&
                (file.close() || failed(code)) && swap_in(temp, target, code);

@@ -11,7 +11,7 @@
 #include "tuner/file_constants.h"
 #include "tuner/held_folder.h"
 #include "tuner/held_listing.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
@@ -132,7 +132,7 @@ rt::i32 delete_matching_files(const char* directory, const char* pattern, bool r
     utf8_from_wide(wide_pattern.get());
     const Deletion deletion = {wide_pattern.get(), recurse, &stop, &record, &record_lock};
     const FolderWalkSteps steps = {delete_in_folder, nullptr};
-    last_error();  // bound on this thread, before the walk's helpers read it
+    last_error({kRoutineDeleteFiles, 90});  // bound on this thread, before the walk's helpers read it
     return walk_folders(wide_directory.get(), steps, &deletion, stop, kRoutineDeleteFiles).count;
 }
 

@@ -5,6 +5,7 @@
 #include "tuner/main_window.h"
 #include "tuner/platform_error.h"
 #include "tuner/record_menu.h"
+#include "tuner/routines.h"
 #include "tuner/search_handlers.h"
 #include "tuner/steps.h"
 
@@ -22,7 +23,7 @@ rt::u32 handler(const rt::u32*, rt::i32, bool* returned_value) {
 // Binds the error code reader before any change can want it, and adds the change
 // record's system menu item.
 void on_window_created() {
-    last_error();
+    last_error({kRoutineProgramEntry, 90});
     add_record_menu_item();
 }
 

@@ -59,7 +59,7 @@ rt::u32 normalised(const wchar_t* path, wchar_t* out, rt::u32 capacity) {
 bool kind_is(rt::u32 handle, bool folder, rt::u32& error) {
     AttributeInformation kind = {};
     if (!dll::GetFileInformationByHandleEx(handle, kAttributeInformation, &kind, sizeof kind, at(2))) {
-        error = last_error();
+        error = last_error(at(90));
         return false;
     }
     if (kind.attributes & kAttributeReparsePoint) {
@@ -76,26 +76,26 @@ bool kind_is(rt::u32 handle, bool folder, rt::u32& error) {
 // Opened without following a link, then checked: its kind on the handle, no link by
 // its path (a platform that follows links on such an open still shows them by path),
 // and its final path the one meant.
-KernelHandle open_checked(const wchar_t* path, rt::u32 access, rt::u32 share, bool folder, rt::u32& error) {
+ToolKernelHandle open_checked(const wchar_t* path, rt::u32 access, rt::u32 share, bool folder, rt::u32& error) {
     if (!path) {
         error = kPathNotFound;
-        return KernelHandle();
+        return ToolKernelHandle();
     }
     const rt::u32 flags = kOpenReparsePoint | (folder ? kBackupSemantics : kAttributeNormal);
-    KernelHandle handle(dll::CreateFileW(path, access, share, nullptr, kOpenExisting, flags, 0, at(1)), at(3));
+    ToolKernelHandle handle(dll::CreateFileW(path, access, share, nullptr, kOpenExisting, flags, 0, at(1)), at(3));
     if (!handle) {
-        error = last_error();
+        error = last_error(at(91));
         return handle;
     }
-    if (!kind_is(handle.get(), folder, error)) return KernelHandle();
+    if (!kind_is(handle.get(), folder, error)) return ToolKernelHandle();
     const rt::u32 by_path = dll::GetFileAttributesW(path, at(4));
     if (by_path != kNoAttributes && (by_path & kAttributeReparsePoint)) {
         error = kStoppedOnLink;
-        return KernelHandle();
+        return ToolKernelHandle();
     }
     if (!final_path_is(handle.get(), path)) {
         error = kStoppedOnLink;
-        return KernelHandle();
+        return ToolKernelHandle();
     }
     return handle;
 }
@@ -132,19 +132,19 @@ HeldFolder HeldFolder::open(const wchar_t* path) {
 bool HeldFolder::missing() const { return !handle_ && (error_ == kFileNotFound || error_ == kPathNotFound); }
 
 bool delete_checked_file(const wchar_t* path, rt::u32& error) {
-    const KernelHandle file = open_checked(path, kDelete | kReadAttributes | kSynchronize, 0, false, error);
+    const ToolKernelHandle file = open_checked(path, kDelete | kReadAttributes | kSynchronize, 0, false, error);
     unsigned char delete_it = 1;  // the platform's FILE_DISPOSITION_INFO
     if (!file) return false;
     if (dll::SetFileInformationByHandle(file.get(), kDispositionInformation, &delete_it, sizeof delete_it, at(6)))
         return true;
-    error = last_error();
+    error = last_error(at(92));
     return false;
 }
 
 bool rename_checked_folder(const char* path, const char* new_path, rt::u32& error) {
     const WideText wide_path(path);
     const WideText wide_new_path(new_path);
-    const KernelHandle folder =
+    const ToolKernelHandle folder =
         open_checked(wide_path.get(), kDelete | kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, error);
     if (!folder) return false;
     RenameInformation rename = {};
@@ -160,14 +160,14 @@ bool rename_checked_folder(const char* path, const char* new_path, rt::u32& erro
                                         offsetof(RenameInformation, name) + rename.name_bytes + sizeof(wchar_t),
                                         at(7)))
         return true;
-    error = last_error();
+    error = last_error(at(93));
     return false;
 }
 
 bool checked_or_absent(const char* path, rt::u32& error) {
     const WideText wide(path);
     if (dll::GetFileAttributesW(wide.get(), at(8)) == kNoAttributes) {
-        const rt::u32 code = last_error();
+        const rt::u32 code = last_error(at(94));
         if (code == kFileNotFound || code == kPathNotFound) return true;
     }
     return static_cast<bool>(open_checked(wide.get(), kReadAttributes | kSynchronize, kShareRead | kShareWrite | kShareDelete,

@@ -6,7 +6,7 @@
 // link leads, must equal that path.
 #pragma once
 #include "logic/values.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 
 namespace tuner {
@@ -41,7 +41,7 @@ public:
     rt::u32 handle() const { return handle_.get(); }
 
 private:
-    KernelHandle handle_;
+    ToolKernelHandle handle_;
     rt::u32 error_ = 0;
 };
 

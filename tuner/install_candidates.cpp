@@ -7,7 +7,7 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/process_check.h"
 #include "tuner/process_owner.h"
@@ -145,7 +145,7 @@ logic::Text registry_install_path(rt::u32 root_key) {
 // The full image path of a process of the tool's user, or empty when it is another
 // user's or cannot be read.
 logic::Text image_path_of(rt::u32 process_id) {
-    KernelHandle process(dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5)), at(7));
+    ToolKernelHandle process(dll::OpenProcess(kQueryLimitedInformation, false, process_id, at(5)), at(7));
     if (!process || !runs_as_tool_user(process.get())) return {};
     WideBuffer path;
     rt::u32 size = kLongestReadText;  // in units, past the closing NUL
@@ -199,7 +199,7 @@ char* normalise_candidate(const char* path, char drive) {
         length += part;
     }
     out[length] = '\0';
-    return logic::Text::copy(out).release_ownership();
+    return logic::Text::copy(out).release();
 }
 
 char* install_of_client_program(const char* image_path) {
@@ -212,7 +212,7 @@ char* install_of_client_program(const char* image_path) {
             last = i;
         }
     }
-    return last == 0 ? nullptr : logic::Text::first_bytes(image_path, static_cast<rt::u32>(last)).release_ownership();
+    return last == 0 ? nullptr : logic::Text::first_bytes(image_path, static_cast<rt::u32>(last)).release();
 }
 
 char* find_usual_install(char drive, const std::atomic<bool>& stop) {
@@ -220,20 +220,20 @@ char* find_usual_install(char drive, const std::atomic<bool>& stop) {
         if (stop.load(std::memory_order_relaxed)) return nullptr;
         const logic::Text value = registry_install_path(root_key);
         logic::Text found = try_launcher_value(value.get(), drive);
-        if (!found.empty()) return found.release_ownership();
+        if (!found.empty()) return found.release();
     }
 
     if (stop.load(std::memory_order_relaxed)) return nullptr;
     ClientProcessSearch search = {drive, stop, {}};
     first_process(pick_client_process, &search);
-    if (!search.found.empty()) return search.found.release_ownership();
+    if (!search.found.empty()) return search.found.release();
 
     const char drive_name[] = {drive, ':', '\0'};
     for (const char* folder : kUsualFolders) {
         if (stop.load(std::memory_order_relaxed)) return nullptr;
         const logic::Text path = logic::join({drive_name, folder});
         logic::Text found = probe(path.get());
-        if (!found.empty()) return found.release_ownership();
+        if (!found.empty()) return found.release();
     }
     return nullptr;
 }

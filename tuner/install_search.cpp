@@ -95,7 +95,7 @@ char* install_directory_of(const char* config_path) {
     const size_t n = std::strlen(config_path);
     const size_t marker = std::strlen(kSystemYaml);
     if (n <= marker) return nullptr;
-    return logic::Text::first_bytes(config_path, static_cast<rt::u32>(n - marker)).release_ownership();
+    return logic::Text::first_bytes(config_path, static_cast<rt::u32>(n - marker)).release();
 }
 
 SearchWalk replace_search_walk(SearchWalk walk) {

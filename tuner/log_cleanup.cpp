@@ -3,7 +3,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_routines.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
@@ -24,7 +24,7 @@ bool clean_logs(logic::Text& install_directory) {
     CleanupJob job;
     job.directory = logic::Text::copy(install_directory.get());
     s.cleanup = &job;
-    KernelHandle thread(
+    ToolKernelHandle thread(
         dll::CreateThread(nullptr, 0, &run_cleanup, &job, 0, nullptr, {kRoutineDeleteFiles, 30}),
         {kRoutineDeleteFiles, 31});
     if (thread) {

@@ -7,7 +7,7 @@
 #include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
@@ -58,7 +58,7 @@ private:
 
 // Opens the folder `path` itself, refusing a reparse point; on failure `error` holds
 // the code.
-KernelHandle open_folder(const wchar_t* path, rt::u32 access, rt::u32* error) {
+ToolKernelHandle open_folder(const wchar_t* path, rt::u32 access, rt::u32* error) {
     if (!path) {
         *error = kPathNotFound;
         return {};
@@ -70,7 +70,7 @@ KernelHandle open_folder(const wchar_t* path, rt::u32 access, rt::u32* error) {
         *error = dll::GetLastError(at(8));
         return {};
     }
-    KernelHandle folder(dll::CreateFileW(path, access, kShareReadWrite, nullptr, kOpenExisting,
+    ToolKernelHandle folder(dll::CreateFileW(path, access, kShareReadWrite, nullptr, kOpenExisting,
                                          kOpenLinkItselfAsFolder, 0, at(9)),
                         at(10));
     if (!folder) {
@@ -123,9 +123,9 @@ PermissionGrant grant_permission(const char* path, const char* trustee, rt::u32 
 
     // The folder holding it stays open first, so neither can be swapped for a link
     // between the checks and the grant.
-    const KernelHandle parent = open_folder(wide_parent.get(), kReadAttributes, &grant.error);
+    const ToolKernelHandle parent = open_folder(wide_parent.get(), kReadAttributes, &grant.error);
     if (!parent) return grant;
-    const KernelHandle folder = open_folder(wide_path.get(), kReadControl | kWriteDac, &grant.error);
+    const ToolKernelHandle folder = open_folder(wide_path.get(), kReadControl | kWriteDac, &grant.error);
     if (!folder) return grant;
 
     void* existing = nullptr;

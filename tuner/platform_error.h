@@ -9,10 +9,9 @@ namespace tuner {
 // code of a step refused because a link stood where a file or folder of the client was.
 inline constexpr rt::u32 kStoppedOnLink = 681;
 
-// Read it before any other platform call. Its first call binds the reader, which may
-// itself touch the code, so start-up and each walk call it once beforehand.
-rt::u32 last_error();
-// The same, reported from the caller's routine and site should the call itself fail.
+// Read it before any other platform call; `site` is the caller's, should the read
+// itself fail. Its first call binds the reader, which may itself touch the code, so
+// start-up and each walk call it once beforehand.
 rt::u32 last_error(logic::Site site);
 
 }  // namespace tuner

@@ -5,7 +5,7 @@
 #include "logic/commands.h"
 #include "logic/records.h"
 #include "tuner/dll_commands.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
 
@@ -70,7 +70,7 @@ bool step(Step next, rt::u32 snapshot, ProcessEntry& entry, rt::i32 site) {
 
 rt::u32 first_process(ProcessPick pick, void* context) {
     constexpr rt::u32 kProcesses = 2;
-    KernelHandle snapshot(dll::CreateToolhelp32Snapshot(kProcesses, 0, at(1)), at(5));
+    ToolKernelHandle snapshot(dll::CreateToolhelp32Snapshot(kProcesses, 0, at(1)), at(5));
     if (!snapshot) return 0;
 
     ProcessEntryRecord record;

@@ -2,7 +2,7 @@
 
 #include "logic/calls.h"
 #include "tuner/dll_commands.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/routines.h"
 
 namespace tuner {
@@ -30,7 +30,7 @@ struct TokenUser {
 bool read_token_user(rt::u32 process, TokenUser& user) {
     rt::u32 token = 0;
     if (!dll::OpenProcessToken(process, kTokenQuery, &token, at(1))) return false;
-    KernelHandle owned(token, at(3));
+    ToolKernelHandle owned(token, at(3));
     rt::u32 returned = 0;
     return dll::GetTokenInformation(owned.get(), kTokenUserClass, user.words, sizeof user.words, &returned, at(2));
 }

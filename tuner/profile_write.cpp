@@ -8,7 +8,7 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/file_replace.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
@@ -94,7 +94,7 @@ struct StandardInformation {
 
 // The size of `path`; zero when it cannot be opened.
 rt::u64 size_of(const wchar_t* path) {
-    const KernelHandle file(dll::CreateFileW(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
+    const ToolKernelHandle file(dll::CreateFileW(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
     StandardInformation info = {};
     return file && dll::GetFileInformationByHandleEx(file.get(), kStandardInformation, &info, sizeof info, at(6))
                ? info.size
@@ -161,7 +161,7 @@ bool write_item(const char* original, const char* copy, const void* context, rt:
     // left over from an earlier call.
     dll::SetLastError(0, at(3));
     const bool written = logic::write_configuration_item(copy, item.section, item.key, item.value);
-    const rt::u32 code = last_error();
+    const rt::u32 code = last_error(at(90));
     if (written && only_item_changed(original, copy, item)) return true;
     error = code ? code : kWriteFault;
     return false;

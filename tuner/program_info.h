@@ -1,6 +1,6 @@
 // The tool's program information block: what the runtime reads once at start.
 #pragma once
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 #include "tuner/main_window_ids.h"
 
 namespace tuner {

@@ -71,12 +71,12 @@ StartedProgram start_program(const ProgramCommand& command, logic::Site where) {
         result.error = dll::GetLastError(where);
         return result;
     }
-    const KernelHandle thread(started.thread, where);
-    result.process = KernelHandle(started.process, where);
+    const ToolKernelHandle thread(started.thread, where);
+    result.process = ToolKernelHandle(started.process, where);
     return result;
 }
 
-ProgramEnd wait_for_program(const KernelHandle& process, rt::u32 limit_ms, logic::Site where) {
+ProgramEnd wait_for_program(const ToolKernelHandle& process, rt::u32 limit_ms, logic::Site where) {
     const rt::u32 handle = process.get();
     const rt::u32 start = dll::GetTickCount(where);
     for (rt::u32 waited = 0; waited < limit_ms; waited = dll::GetTickCount(where) - start) {

@@ -6,7 +6,7 @@
 #pragma once
 #include "logic/entries.h"
 #include "logic/values.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace tuner {
 
@@ -22,7 +22,7 @@ struct ProgramCommand {
 ProgramCommand system_program(const char* program, const char* arguments, logic::Site where);
 
 struct StartedProgram {
-    KernelHandle process;  // none when it could not be started
+    ToolKernelHandle process;  // none when it could not be started
     rt::u32 error = 0;     // then the platform's code
 };
 
@@ -37,6 +37,6 @@ struct ProgramEnd {
 // Waits at most `limit_ms` for `process` to end, processing the window's events
 // meanwhile; once the window has closed, the process ends at the close deadline. A program still running at the limit is ended: nothing the tool
 // started elevated keeps running unwatched, and the next command does not overlap it.
-ProgramEnd wait_for_program(const KernelHandle& process, rt::u32 limit_ms, logic::Site where);
+ProgramEnd wait_for_program(const ToolKernelHandle& process, rt::u32 limit_ms, logic::Site where);
 
 }  // namespace tuner

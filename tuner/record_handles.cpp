@@ -71,10 +71,10 @@ rt::u32 wide_length(const wchar_t* text) {
 
 // Opens with `disposition`, trying again while another program holds the file in
 // a way that excludes this open; a failure leaves its code in `error`.
-KernelHandle open_while_busy(const wchar_t* path, rt::u32 access, rt::u32 share, rt::u32 disposition, rt::u32* error) {
+ToolKernelHandle open_while_busy(const wchar_t* path, rt::u32 access, rt::u32 share, rt::u32 disposition, rt::u32* error) {
     const rt::u32 start = dll::GetTickCount(at(15));
     for (;;) {
-        KernelHandle file(dll::CreateFileW(path, access, share, nullptr, disposition, kAttributeNormal | kOpenReparsePoint,
+        ToolKernelHandle file(dll::CreateFileW(path, access, share, nullptr, disposition, kAttributeNormal | kOpenReparsePoint,
                                            0, at(4)),
                           at(3));
         if (file) return file;
@@ -103,7 +103,7 @@ RecordFolder& RecordFolder::operator=(RecordFolder&& other) noexcept {
 
 RecordFolder RecordFolder::open(const wchar_t* path) {
     RecordFolder folder;
-    KernelHandle handle(dll::CreateFileW(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, nullptr,
+    ToolKernelHandle handle(dll::CreateFileW(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, nullptr,
                                          kOpenExisting, kBackupSemantics | kOpenReparsePoint, 0, at(18)),
                         at(19));
     if (!handle) return folder;
@@ -146,14 +146,14 @@ bool RecordFolder::path_of(const wchar_t* name, wchar_t* out, rt::u32 capacity) 
     return true;
 }
 
-KernelHandle open_record_to_append(const wchar_t* path) {
+ToolKernelHandle open_record_to_append(const wchar_t* path) {
     constexpr rt::u32 kAccess = kAppendData | kReadData | kReadAttributes | kSynchronize;
     constexpr rt::u32 kShare = kShareRead | kShareWrite;
     // A new record only where no name is taken at all: an existing name that does not
     // open (a link naming nothing) is never made into a file elsewhere.
     rt::u32 error = 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        KernelHandle file = open_while_busy(path, kAccess, kShare, kOpenExisting, &error);
+        ToolKernelHandle file = open_while_busy(path, kAccess, kShare, kOpenExisting, &error);
         if (file || error != kErrorFileNotFound) return file;
         file = open_while_busy(path, kAccess, kShare, kCreateNew, &error);
         if (file || error != kErrorFileExists) return file;
@@ -161,8 +161,8 @@ KernelHandle open_record_to_append(const wchar_t* path) {
     return {};
 }
 
-KernelHandle open_record_to_rename(const wchar_t* path) {
-    return KernelHandle(dll::CreateFileW(path, kDelete | kReadData | kReadAttributes | kSynchronize,
+ToolKernelHandle open_record_to_rename(const wchar_t* path) {
+    return ToolKernelHandle(dll::CreateFileW(path, kDelete | kReadData | kReadAttributes | kSynchronize,
                                          kShareRead | kShareWrite, nullptr, kOpenExisting,
                                          kAttributeNormal | kOpenReparsePoint, 0, at(4)),
                         at(3));

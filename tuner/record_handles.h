@@ -5,7 +5,7 @@
 // checked on its own handle to lie in it.
 #pragma once
 #include "logic/values.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace tuner {
 
@@ -36,7 +36,7 @@ public:
     static constexpr rt::u32 kPathCapacity = 512;
 
 private:
-    KernelHandle handle_;
+    ToolKernelHandle handle_;
     wchar_t path_[kPathCapacity] = {};  // final path, without a trailing backslash
     rt::u32 length_ = 0;
 };
@@ -45,9 +45,9 @@ private:
 // with deletion, so no one renames it away while it is written); an existing file is
 // opened, a missing one made new, never through a link left dangling in its place.
 // Busy files are tried again for a short while. None when it cannot be opened.
-KernelHandle open_record_to_append(const wchar_t* path);
+ToolKernelHandle open_record_to_append(const wchar_t* path);
 // The record opened for renaming (and reading its start): only when no one else holds it.
-KernelHandle open_record_to_rename(const wchar_t* path);
+ToolKernelHandle open_record_to_rename(const wchar_t* path);
 
 // The size of a plain record in `folder`: no reparse point, no other hard link. False
 // for anything else.

@@ -6,7 +6,7 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/install_search.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/log_cleanup.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
@@ -61,7 +61,7 @@ void on_drive_changed() {
     job->root[0] = drive.empty() ? 'C' : drive.c_str()[0];
     std::memcpy(job->root + 1, kDriveRootSuffix, 3);
     s.newest_search = job.get();
-    KernelHandle thread(dll::CreateThread(nullptr, 0, &run_search, job.get(), 0, nullptr, {kRoutineDriveChanged, 1}),
+    ToolKernelHandle thread(dll::CreateThread(nullptr, 0, &run_search, job.get(), 0, nullptr, {kRoutineDriveChanged, 1}),
                         {kRoutineDriveChanged, 3});
 
     if (thread) {

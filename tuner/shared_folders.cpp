@@ -5,7 +5,7 @@
 #include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
@@ -110,7 +110,7 @@ struct FolderIdentity {
 };
 
 FolderIdentity identity_of(const wchar_t* folder) {
-    const KernelHandle handle(
+    const ToolKernelHandle handle(
         dll::CreateFileW(folder, kReadAttributes, kShareAll, nullptr, kOpenExisting, kBackupSemantics, 0, at(5)), at(7));
     FolderIdentity identity;
     if (!handle) return identity;

@@ -1,7 +1,7 @@
 // The two support libraries the tool uses: the core library (its commands and the
 // basic component types) and the interface extension library.
 #pragma once
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace tuner {
 

@@ -7,7 +7,7 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
@@ -32,7 +32,7 @@ constexpr logic::Site at(rt::i32 site) { return {kRoutineFileReplace, 20 + site}
 // later run while an unrelated program holds its id.
 bool still_running(rt::u32 process_id) {
     if (process_id == dll::GetCurrentProcessId(at(1))) return false;  // ours are never left while we write
-    const KernelHandle process(dll::OpenProcess(kSynchronize, false, process_id, at(2)), at(3));
+    const ToolKernelHandle process(dll::OpenProcess(kSynchronize, false, process_id, at(2)), at(3));
     return process && dll::WaitForSingleObject(process.get(), 0, at(4)) == kWaitTimeout;
 }
 
@@ -75,7 +75,7 @@ rt::u32 create_named(const char* folder, const char* tail, char (&name)[kMaxPath
         const rt::u32 file =
             dll::CreateFileW(wide_name.get(), kGenericWrite, 0, nullptr, kCreateNew, kAttributeNormal, 0, at(7));
         if (file != kInvalidHandle) return file;
-        error = last_error();
+        error = last_error(at(90));
     }
     name[0] = '\0';  // names no file of ours
     return kInvalidHandle;
@@ -111,12 +111,12 @@ bool reserve_aside_name(const char* target, char (&name)[kMaxPath], rt::u32& err
     const logic::Text folder = folder_of(target);
     char tail[kMaxPath] = {kAsideMark};
     std::snprintf(tail + 1, sizeof tail - 1, "%s", target + name_start(target));
-    KernelHandle file(create_named(folder.get(), tail, name, error), at(8));
+    ToolKernelHandle file(create_named(folder.get(), tail, name, error), at(8));
     // Where the target's name makes the path too long, the aside is a plain one of ours.
-    if (!file && error == kNameTooLong) file = KernelHandle(create_named(folder.get(), kCopySuffix, name, error), at(8));
+    if (!file && error == kNameTooLong) file = ToolKernelHandle(create_named(folder.get(), kCopySuffix, name, error), at(8));
     if (!file) return false;
     if (file.close()) return true;
-    error = last_error();
+    error = last_error(at(91));
     logic::delete_file(name);
     return false;
 }

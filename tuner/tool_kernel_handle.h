@@ -9,16 +9,16 @@
 
 namespace tuner {
 
-class KernelHandle {
+class ToolKernelHandle {
 public:
-    KernelHandle() = default;
+    ToolKernelHandle() = default;
     // `close_site` is where the closing call reports a runtime error from.
-    KernelHandle(rt::u32 handle, logic::Site close_site)
+    ToolKernelHandle(rt::u32 handle, logic::Site close_site)
         : handle_(valid(handle) ? handle : 0), close_site_(close_site) {}
-    ~KernelHandle() { close(); }
-    KernelHandle(KernelHandle&& other) noexcept
+    ~ToolKernelHandle() { close(); }
+    ToolKernelHandle(ToolKernelHandle&& other) noexcept
         : handle_(std::exchange(other.handle_, 0)), close_site_(other.close_site_) {}
-    KernelHandle& operator=(KernelHandle&& other) noexcept {
+    ToolKernelHandle& operator=(ToolKernelHandle&& other) noexcept {
         if (this != &other) {
             close();
             handle_ = std::exchange(other.handle_, 0);
@@ -26,8 +26,8 @@ public:
         }
         return *this;
     }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
+    ToolKernelHandle(const ToolKernelHandle&) = delete;
+    ToolKernelHandle& operator=(const ToolKernelHandle&) = delete;
 
     // Zero when there is none; a failed open (zero or INVALID_HANDLE_VALUE) gives none.
     rt::u32 get() const { return handle_; }

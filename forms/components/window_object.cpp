@@ -395,8 +395,6 @@ bool WindowObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
 }
 
 void WindowObject::on_destroyed() {
-    if (accelerator_) DestroyAcceleratorTable(accelerator_);
-    accelerator_ = nullptr;
     if (WindowDescriptor* window = find_descriptor(window_id())) {
         for (ByteBlock& record : window->live.records) {
             release_cursor(reinterpret_cast<HCURSOR>(read_fixed(record, Fixed::Cursor)));

@@ -68,7 +68,6 @@ private:
     bool modal_ = false;
     std::vector<std::pair<HWND, bool>> disabled_windows_;  // handle, was enabled
     bool first_activation_seen_ = false;
-    HACCEL accelerator_ = nullptr;
     rt::OwnedIcon big_icon_;    // made from the icon property
     rt::OwnedIcon small_icon_;
     bool help_shown_ = false;

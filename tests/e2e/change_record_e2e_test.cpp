@@ -10,6 +10,7 @@
 #include "tests/e2e/sample_client.h"
 #include "tests/e2e/trivane_driver.h"
 #include "tests/support/change_record_tail.h"
+#include "tests/support/code_pages.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/temp_dir.h"
 
@@ -27,13 +28,6 @@ std::string read_as_notepad_does(const std::string& path) {
     while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
     CloseHandle(file);
     return content;
-}
-
-std::wstring wide(const std::string& gbk) {
-    std::wstring text(gbk.size() + 1, L'\0');
-    const int n = MultiByteToWideChar(936, 0, gbk.c_str(), -1, &text[0], static_cast<int>(text.size()));
-    text.resize(n > 0 ? n - 1 : 0);
-    return text;
 }
 
 TEST(ChangeRecordEndToEnd, BetweenActionsNotepadOpensTheRecordAndReadsItsLines) {
@@ -61,9 +55,9 @@ TEST(ChangeRecordEndToEnd, BetweenActionsNotepadOpensTheRecordAndReadsItsLines) 
     std::wstring record;
     ASSERT_TRUE(testing_support::ChangeRecordTail::decode(
         read_as_notepad_does(testing_support::ChangeRecordTail::path()), record));
-    EXPECT_NE(record.find(wide("\t写入\t" + config + "\t成功\r\n")), std::wstring::npos);
+    EXPECT_NE(record.find(testing_support::wide_from_gbk("\t写入\t" + config + "\t成功\r\n")), std::wstring::npos);
     for (const std::string& log : client.logs)
-        EXPECT_NE(record.find(wide("\t删除\t" + log + "\t成功\r\n")), std::wstring::npos) << log;
+        EXPECT_NE(record.find(testing_support::wide_from_gbk("\t删除\t" + log + "\t成功\r\n")), std::wstring::npos) << log;
     EXPECT_EQ(tool.close(), 0u);
 }
 

@@ -22,6 +22,7 @@
 
 namespace {
 
+using e2e::ClickInBackground;
 using e2e::Trivane;
 using testing_support::ChangeRecordTail;
 
@@ -29,37 +30,6 @@ constexpr char kClientDrive[] = "T:\\";
 const std::string kCleaned = "Log日志文件已清除，感谢你的使用！";
 const std::string kCleaning = "正在清理，请稍后...";
 const std::string kTip = "友情提示：";
-
-// A click sent from a thread of its own: it returns once the press's handler has run
-// to its end, cleanup included, while the test goes on.
-class ClickInBackground {
-public:
-    ClickInBackground(const Trivane& tool, int id) : tool_(tool), id_(id) {
-        thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
-    }
-    ~ClickInBackground() { finished(30000); }
-    ClickInBackground(const ClickInBackground&) = delete;
-    ClickInBackground& operator=(const ClickInBackground&) = delete;
-
-    // True once the handler has returned, within `timeout_ms`.
-    bool finished(DWORD timeout_ms) {
-        if (!thread_) return true;
-        if (WaitForSingleObject(thread_, timeout_ms) != WAIT_OBJECT_0) return false;
-        CloseHandle(thread_);
-        thread_ = nullptr;
-        return true;
-    }
-
-private:
-    static DWORD WINAPI run(void* self) {
-        auto* c = static_cast<ClickInBackground*>(self);
-        c->tool_.click(c->id_);
-        return 0;
-    }
-    const Trivane& tool_;
-    int id_;
-    HANDLE thread_ = nullptr;
-};
 
 LONGLONG size_of(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;

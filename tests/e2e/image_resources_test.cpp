@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/version.h"
 #include "tests/e2e/program_path.h"
 
 namespace {
@@ -56,8 +57,8 @@ TEST_F(VersionResource, FileAndProductAre151) {
     EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(5, 1));
     EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(0, 1));
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
-    EXPECT_EQ(text("FileVersion"), "1.5.1");
-    EXPECT_EQ(text("ProductVersion"), "1.5.1");
+    EXPECT_EQ(text("FileVersion"), TRIVANE_VERSION_TEXT);
+    EXPECT_EQ(text("ProductVersion"), TRIVANE_VERSION_TEXT);
 }
 
 TEST_F(VersionResource, NamesAreSimplifiedChineseInCodePage936) {

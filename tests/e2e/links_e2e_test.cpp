@@ -19,6 +19,7 @@
 
 namespace {
 
+using e2e::ClickInBackground;
 using e2e::Trivane;
 using testing_support::ChangeRecordTail;
 
@@ -44,31 +45,6 @@ std::map<std::string, std::string> outside_files() {
     snapshot("U:", files);
     return files;
 }
-
-// A click from a thread of its own, which returns once the press has ended.
-class ClickInBackground {
-public:
-    ClickInBackground(const Trivane& tool, int id) : tool_(tool), id_(id) {
-        thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
-    }
-    ~ClickInBackground() {
-        if (!thread_) return;
-        WaitForSingleObject(thread_, 60000);
-        CloseHandle(thread_);
-    }
-    ClickInBackground(const ClickInBackground&) = delete;
-    ClickInBackground& operator=(const ClickInBackground&) = delete;
-
-private:
-    static DWORD WINAPI run(void* self) {
-        auto* c = static_cast<ClickInBackground*>(self);
-        c->tool_.click(c->id_);
-        return 0;
-    }
-    const Trivane& tool_;
-    int id_;
-    HANDLE thread_ = nullptr;
-};
 
 bool is_link(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "data/version.h"
 #include "tests/support/code_pages.h"
 #include "tests/support/temp_dir.h"
 
@@ -80,6 +81,10 @@ std::wstring template_caption(const std::string& code) {
         if (at < next_record) {
             std::wstring caption;
             EXPECT_TRUE(testing_support::wide_from_utf8(json_string(text, at + std::strlen(key)), &caption)) << code;
+            // The description names the program's version by a token the builder fills.
+            const std::wstring token = L"{version}";
+            if (const size_t v = caption.find(token); v != std::wstring::npos)
+                caption.replace(v, token.size(), testing_support::wide_from_gbk(TRIVANE_VERSION_TEXT));
             return caption;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "data/version.h"
 #include "tests/e2e/program_path.h"
 
 namespace e2e {
@@ -32,7 +33,7 @@ BOOL CALLBACK find_main_window(HWND window, LPARAM lparam) {
     GetWindowThreadProcessId(window, &pid);
     char title[64] = {};
     GetWindowTextA(window, title, sizeof title);
-    if (pid == search->pid && IsWindowVisible(window) && std::string(title) == "Trivane1.5.1") {
+    if (pid == search->pid && IsWindowVisible(window) && std::string(title) == "Trivane" TRIVANE_VERSION_TEXT) {
         search->found = window;
         return FALSE;
     }
@@ -197,6 +198,24 @@ DWORD Trivane::close() {
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
+}
+
+ClickInBackground::ClickInBackground(const Trivane& tool, int id) : tool_(tool), id_(id) {
+    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
+}
+
+bool ClickInBackground::finished(DWORD timeout_ms) {
+    if (!thread_) return true;
+    if (WaitForSingleObject(thread_, timeout_ms) != WAIT_OBJECT_0) return false;
+    CloseHandle(thread_);
+    thread_ = nullptr;
+    return true;
+}
+
+DWORD WINAPI ClickInBackground::run(void* self) {
+    auto* c = static_cast<ClickInBackground*>(self);
+    c->tool_.click(c->id_);
+    return 0;
 }
 
 }  // namespace e2e

@@ -74,6 +74,25 @@ private:
     HWND window_ = nullptr;
 };
 
+// A click sent from a thread of its own: it returns once the press's handler has run
+// to its end (a log cleanup included), while the test goes on.
+class ClickInBackground {
+public:
+    ClickInBackground(const Trivane& tool, int id);
+    ~ClickInBackground() { finished(60000); }
+    ClickInBackground(const ClickInBackground&) = delete;
+    ClickInBackground& operator=(const ClickInBackground&) = delete;
+
+    // True once the handler has returned, within `timeout_ms`.
+    bool finished(DWORD timeout_ms);
+
+private:
+    static DWORD WINAPI run(void* self);
+    const Trivane& tool_;
+    int id_;
+    HANDLE thread_ = nullptr;
+};
+
 // Where the stand-ins were built (powercfg.exe, planted_library.dll), as a Windows path.
 std::string standins_directory();
 

@@ -18,6 +18,7 @@
 #include "tests/e2e/system_standin.h"
 #include "tests/e2e/tool_boxes.h"
 #include "tests/e2e/trivane_driver.h"
+#include "tests/support/unix_link.h"
 #include "tests/support/box_look.h"
 #include "tests/support/change_record_tail.h"
 #include "tests/support/child_process.h"
@@ -391,18 +392,6 @@ TEST_F(EndToEnd, ClosingWhilePowercfgHangsEndsTheProgramAtTheCloseDeadline) {
     EXPECT_EQ(recorded_runs(0).size(), 1u) << "a second command started after the window closed";
 }
 
-// The Unix path of a Windows path, through Wine's own conversion.
-std::string unix_path(const std::string& path) {
-    using ToUnix = char*(__cdecl*)(const WCHAR*);
-    const auto to_unix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    std::wstring wide(path.begin(), path.end());
-    char* converted = to_unix ? to_unix(wide.c_str()) : nullptr;
-    const std::string result = converted ? converted : "";
-    if (converted) HeapFree(GetProcessHeap(), 0, converted);
-    return result;
-}
-
 // Starts a program of the Unix host (Wine starts those too, though it neither waits
 // for them nor tells their exit code); false when it could not be started. The
 // handle values Wine hands back for such a program are already closed, and their
@@ -442,12 +431,14 @@ TEST_F(EndToEnd, TheDx11GrantRefusesAGameFolderThatIsALink) {
     ASSERT_TRUE(CreateDirectoryA((target + "\\Config").c_str(), nullptr));
     ASSERT_TRUE(CopyFileA(e2e::trivane_exe().c_str(), (folder + "\\Trivane.exe").c_str(), FALSE));
     const std::string link = folder + "\\Game";
-    ASSERT_TRUE(run_on_host("Z:\\bin\\ln", "-s " + unix_path(target) + " " + unix_path(folder) + "/Game"));
+    const std::string unix_target = testing_support::unix_path_of(target);
+    const std::string unix_folder = testing_support::unix_path_of(folder);
+    ASSERT_TRUE(run_on_host("Z:\\bin\\ln", "-s " + unix_target + " " + unix_folder + "/Game"));
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     for (int i = 0; i < 100 && attributes == INVALID_FILE_ATTRIBUTES; ++i, Sleep(50))  // the host program runs apart
         attributes = GetFileAttributesA(link.c_str());
     ASSERT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        << unix_path(target) << " " << unix_path(folder) << " " << attributes;
+        << unix_target << " " << unix_folder << " " << attributes;
     const std::string before = access_list_of(target + "\\Config");
     const testing_support::ChangeRecordTail tail;
 
@@ -463,7 +454,7 @@ TEST_F(EndToEnd, TheDx11GrantRefusesAGameFolderThatIsALink) {
     EXPECT_EQ(tail.lines_with(link), std::vector<std::string>{"权限\t" + link + "\\Config\t失败 681"});
     EXPECT_EQ(access_list_of(target + "\\Config"), before);
     EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
-    run_on_host("Z:\\bin\\rm", unix_path(folder) + "/Game");  // the link only, before the folders go
+    run_on_host("Z:\\bin\\rm", unix_folder + "/Game");  // the link only, before the folders go
 }
 
 TEST_F(EndToEnd, HomePageReplaceKeepsTheFirstBackupAndRestoreBringsItBack) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/version.h"
 #include "forms/components/template_layouts.h"
 #include "forms/template_archive.h"
 #include "forms/template_model.h"
@@ -169,7 +170,7 @@ TEST_F(MainWindowTemplate, WindowRecordComesFirstWithItsGeometryEventsAndPropert
     EXPECT_EQ(v.events[1].handler, handler_offset(tuner::kHandlerWindowDestroy));
 
     Decoded d = decode(kTypeWindow, v.property_data);
-    EXPECT_EQ(d.caption, "Trivane1.5.1");
+    EXPECT_EQ(d.caption, "Trivane" TRIVANE_VERSION_TEXT);
     // Words in stored order: border, picture placement, background, maximise, minimise,
     // control box, start position, movable, music mode, Enter, Escape, F1, help context,
     // taskbar, label drag, shape, topmost, always-active title.

@@ -20,6 +20,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 SPLIT_SCRIPT = os.path.join(ROOT, "cmake", "split_debug.cmake")
 MAKE_PACKAGE = os.path.join(ROOT, "tools", "make_package.py")
 README = os.path.join(ROOT, "package", "README.txt")
+with open(os.path.join(ROOT, "data", "version.h"), encoding="utf-8") as _header:
+    VERSION = re.search(r'^#define TRIVANE_VERSION_TEXT "([0-9.]+)"$', _header.read(), re.M).group(1)
+ARCHIVE = f"Trivane-{VERSION}.zip"
 PROGRAM = os.environ["TRIVANE_PROGRAM"]
 OBJCOPY = os.environ["TRIVANE_OBJCOPY"]
 OBJDUMP = os.environ["TRIVANE_OBJDUMP"]
@@ -85,7 +88,7 @@ class Archive(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="package-")
         self.addCleanup(shutil.rmtree, self.folder)
-        self.output = os.path.join(self.folder, "dist", "Trivane-1.5.1.zip")
+        self.output = os.path.join(self.folder, "dist", ARCHIVE)
 
     def make(self, readme=README):
         return subprocess.run([sys.executable, MAKE_PACKAGE, "--program", PROGRAM, "--readme", readme,
@@ -119,7 +122,7 @@ class Archive(unittest.TestCase):
         self.assertNotEqual(failed.returncode, 0)
         self.assertIn("GBK", failed.stderr)
         self.assertEqual(read(self.output), earlier)
-        self.assertEqual(os.listdir(os.path.dirname(self.output)), ["Trivane-1.5.1.zip"])
+        self.assertEqual(os.listdir(os.path.dirname(self.output)), [ARCHIVE])
 
 
 if __name__ == "__main__":

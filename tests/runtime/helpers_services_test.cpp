@@ -12,7 +12,7 @@
 #include "logic/calls.h"
 #include "runtime/memory.h"
 #include "runtime/platform_text.h"
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 #include "tests/support/child_process.h"
 #include "tests/support/code_page_child.h"
 #include "tests/support/temp_dir.h"

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace runtime_tests {
 

@@ -130,7 +130,7 @@ rt::ArrayHeader* array_block(std::initializer_list<rt::i32> sizes, std::initiali
     words[0] = static_cast<rt::i32>(sizes.size());
     std::copy(sizes.begin(), sizes.end(), words + 1);
     char** slots = reinterpret_cast<char**>(words + header_words);
-    for (const char* text : texts) *slots++ = logic::Text::copy(text).release_ownership();
+    for (const char* text : texts) *slots++ = logic::Text::copy(text).release();
     return reinterpret_cast<rt::ArrayHeader*>(words);
 }
 

@@ -1,6 +1,7 @@
 #include "tests/support/code_page_child.h"
 
 #include "runtime/platform_text.h"
+#include "tests/support/temp_dir.h"
 
 namespace testing_support {
 namespace {
@@ -19,18 +20,6 @@ std::wstring new_report_file() {
     GetTempPathW(MAX_PATH, directory);
     GetTempFileNameW(directory, L"trv", 0, path);
     return path;
-}
-
-std::string whole_file(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string content;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) content.append(buffer, n);
-    CloseHandle(file);
-    return content;
 }
 
 bool ends_with(const std::string& text, const std::string& end) {
@@ -64,7 +53,7 @@ std::string run_child_in_locale(const std::wstring& program, const char* scenari
         if (started.hThread) CloseHandle(started.hThread);
         if (started.hProcess) CloseHandle(started.hProcess);
         const DWORD start = GetTickCount();
-        while (!ends_with(text = whole_file(report), kEndLine) && GetTickCount() - start < timeout_ms) Sleep(50);
+        while (!ends_with(text = read_whole_file(report), kEndLine) && GetTickCount() - start < timeout_ms) Sleep(50);
     }
     DeleteFileW(report.c_str());
     if (!ends_with(text, kEndLine)) return text + "(unfinished)";

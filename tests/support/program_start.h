@@ -2,7 +2,7 @@
 // from the program's information block, once per process (in the test process before
 // the tests, in a child scenario first).
 #pragma once
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 
 namespace testing_support {
 

@@ -60,7 +60,7 @@ std::string unix_path_of(const std::string& windows_path) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (!unix_name) return {};
     std::wstring wide(windows_path.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, windows_path.c_str(), -1, wide.data(), static_cast<int>(wide.size())));
+    wide.resize(MultiByteToWideChar(936, 0, windows_path.c_str(), -1, wide.data(), static_cast<int>(wide.size())));
     char* name = unix_name(wide.c_str());
     if (!name) return {};
     std::string path = name;

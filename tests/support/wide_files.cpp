@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/platform_text.h"
+#include "tests/support/temp_dir.h"
 
 namespace testing_support {
 namespace {
@@ -63,15 +64,7 @@ bool WideTempDir::exists(const std::wstring& relative) const {
 }
 
 std::string WideTempDir::read(const std::wstring& relative) const {
-    HANDLE file = CreateFileW((*this / relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "(missing)";
-    std::string content;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) content.append(buffer, n);
-    CloseHandle(file);
-    return content;
+    return exists(relative) ? read_whole_file(*this / relative) : "(missing)";
 }
 
 }  // namespace testing_support

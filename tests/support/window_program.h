@@ -13,7 +13,7 @@
 #include "forms/components/window_properties.h"
 #include "forms/event_handler.h"
 #include "forms/template_model.h"
-#include "runtime/program_info.h"
+#include "runtime/startup_record.h"
 #include "tests/support/event_log.h"
 
 namespace testing_support {

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "data/version.h"
 #include "forms/window_system_install.h"
 #include "logic/calls.h"
 #include "tests/support/box_look.h"
@@ -237,7 +238,7 @@ TRIVANE_CHILD_SCENARIO(record_menu_item) {
     tuner_tests::start_tool_runtime();
     logic::load_start_window(tuner::kMainWindowId);  // its created event adds the item
     char text[64] = {};
-    GetMenuStringA(GetSystemMenu(FindWindowA(nullptr, "Trivane1.5.1"), FALSE), tuner::kShowRecordCommand, text,
+    GetMenuStringA(GetSystemMenu(FindWindowA(nullptr, "Trivane" TRIVANE_VERSION_TEXT), FALSE), tuner::kShowRecordCommand, text,
                    sizeof text, MF_BYCOMMAND);
     child_report(std::string("item: ") + text + "\n");
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/version.h"
 #include "forms/window_system_install.h"
 #include "logic/calls.h"
 #include "tests/support/change_record_tail.h"
@@ -15,7 +16,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/tuner/stand_in.h"
 #include "tests/tuner/tuner_test_program.h"
-#include "tests/tuner/wide_files.h"
+#include "tests/tuner/wide_names.h"
 #include "tuner/change_record.h"
 #include "tuner/main_window_ids.h"
 #include "tuner/program_start.h"
@@ -127,7 +128,7 @@ TRIVANE_CHILD_SCENARIO(record_menu_opens_the_record) {
     forms::install_window_system();
     tuner_tests::start_tool_runtime();
     logic::load_start_window(tuner::kMainWindowId);  // its created event adds the item
-    const HWND window = FindWindowW(nullptr, L"Trivane1.5.1");
+    const HWND window = FindWindowW(nullptr, tuner_tests::wide("Trivane" TRIVANE_VERSION_TEXT).c_str());
     wchar_t text[64] = {};
     GetMenuStringW(GetSystemMenu(window, FALSE), tuner::kShowRecordCommand, text, 64, MF_BYCOMMAND);
     child_report("item: " + utf8(text) + "\n");

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "tests/tuner/tuner_test_program.h"
-#include "tuner/kernel_handle.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/routines.h"
 
 namespace {
@@ -25,11 +25,11 @@ TEST(ToolKernelHandle, ClosesOnceThroughTheDllCommandAndMovesHandItOver) {
     const rt::u32 event = new_event();
     ASSERT_NE(event, 0u);
     {
-        tuner::KernelHandle first(event, kSite);
-        tuner::KernelHandle second(std::move(first));
+        tuner::ToolKernelHandle first(event, kSite);
+        tuner::ToolKernelHandle second(std::move(first));
         EXPECT_FALSE(first);
         EXPECT_EQ(second.get(), event);
-        tuner::KernelHandle third;
+        tuner::ToolKernelHandle third;
         third = std::move(second);
         EXPECT_FALSE(second);
         EXPECT_TRUE(open(event)) << "an emptied owner closed the handle";
@@ -37,15 +37,15 @@ TEST(ToolKernelHandle, ClosesOnceThroughTheDllCommandAndMovesHandItOver) {
     EXPECT_FALSE(open(event));
 
     const rt::u32 other = new_event();
-    tuner::KernelHandle owner(other, kSite);
+    tuner::ToolKernelHandle owner(other, kSite);
     EXPECT_TRUE(owner.close());
     EXPECT_FALSE(open(other));
     EXPECT_FALSE(owner);
     EXPECT_TRUE(owner.close());  // nothing left to close
 
     // Failed opens give zero or INVALID_HANDLE_VALUE: neither is a handle to close.
-    EXPECT_FALSE(tuner::KernelHandle(0, kSite));
-    EXPECT_FALSE(tuner::KernelHandle(0xFFFFFFFF, kSite));
+    EXPECT_FALSE(tuner::ToolKernelHandle(0, kSite));
+    EXPECT_FALSE(tuner::ToolKernelHandle(0xFFFFFFFF, kSite));
 }
 
 }  // namespace
