@@ -6,6 +6,7 @@
 
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/file_information.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
 
@@ -21,23 +22,6 @@ constexpr rt::u32 kPathCapacity = 1024;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineCheckedPaths, site}; }
 
-// The platform's FILE_ATTRIBUTE_TAG_INFO, by its class number.
-struct AttributeInformation {
-    rt::u32 attributes;
-    rt::u32 reparse_tag;
-};
-constexpr rt::u32 kAttributeInformation = 9;
-constexpr rt::u32 kDispositionInformation = 4;
-constexpr rt::u32 kRenameInformation = 3;
-
-// The platform's FILE_RENAME_INFO for a 32-bit process.
-struct RenameInformation {
-    rt::u32 replace_if_exists;
-    rt::u32 root_directory;
-    rt::u32 name_bytes;
-    wchar_t name[kPathCapacity];
-};
-static_assert(offsetof(RenameInformation, name) == 12, "the platform's layout");
 
 wchar_t fold(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
@@ -147,7 +131,7 @@ bool rename_checked_folder(const char* path, const char* new_path, rt::u32& erro
     const ToolKernelHandle folder =
         open_checked(wide_path.get(), kDelete | kReadAttributes | kSynchronize, kShareRead | kShareWrite, true, error);
     if (!folder) return false;
-    RenameInformation rename = {};
+    RenameInformation<kPathCapacity> rename = {};
     // The rename takes the system's own form of a full path, \??\C:\...
     std::memcpy(rename.name, L"\\??\\", 4 * sizeof(wchar_t));
     const rt::u32 n = normalised(wide_new_path.get(), rename.name + 4, kPathCapacity - 4);
@@ -156,9 +140,7 @@ bool rename_checked_folder(const char* path, const char* new_path, rt::u32& erro
         return false;
     }
     rename.name_bytes = (n + 4) * sizeof(wchar_t);
-    if (dll::SetFileInformationByHandle(folder.get(), kRenameInformation, &rename,
-                                        offsetof(RenameInformation, name) + rename.name_bytes + sizeof(wchar_t),
-                                        at(7)))
+    if (dll::SetFileInformationByHandle(folder.get(), kRenameInformation, &rename, rename.size(), at(7)))
         return true;
     error = last_error(at(93));
     return false;

@@ -7,18 +7,17 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/file_information.h"
 #include "tuner/file_replace.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
 
 constexpr rt::u32 kWriteFault = 29;  // when the writer left no code of its own
-constexpr rt::u32 kShareRead = 0x1;
-constexpr rt::u32 kStandardInformation = 1;
 // A game.cfg is a few KB; a file beyond this is not rewritten.
 constexpr rt::u32 kMostRoom = 64u << 20;
 
@@ -82,19 +81,10 @@ private:
     std::vector<wchar_t> buffer_;  // a file's text has no more characters than bytes
 };
 
-// The platform's standard information record of an open file.
-struct StandardInformation {
-    rt::u64 allocated;
-    rt::u64 size;
-    rt::u32 links;
-    unsigned char deleting;
-    unsigned char directory;
-    unsigned short padding;
-};
-
 // The size of `path`; zero when it cannot be opened.
 rt::u64 size_of(const wchar_t* path) {
-    const ToolKernelHandle file(dll::CreateFileW(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)), at(5));
+    const ToolKernelHandle file(dll::CreateFileW(path, 0, kShareRead | kShareWrite, nullptr, kOpenExisting, 0, 0, at(4)),
+                                at(5));
     StandardInformation info = {};
     return file && dll::GetFileInformationByHandleEx(file.get(), kStandardInformation, &info, sizeof info, at(6))
                ? info.size

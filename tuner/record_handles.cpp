@@ -6,12 +6,12 @@
 
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
+#include "tuner/file_information.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 
 namespace tuner {
 namespace {
-
 
 constexpr rt::u32 kErrorFileNotFound = 2;
 constexpr rt::u32 kErrorSharingViolation = 32;
@@ -23,32 +23,6 @@ constexpr rt::u32 kErrorFileExists = 80;
 constexpr rt::u32 kBusyWaitMs = 250;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineChangeRecord, site}; }
-
-// The platform's FILE_STANDARD_INFO and FILE_ATTRIBUTE_TAG_INFO, by their class numbers.
-struct StandardInformation {
-    rt::u64 allocation_size;
-    rt::u64 size;
-    rt::u32 links;
-    unsigned char delete_pending;
-    unsigned char directory;
-};
-static_assert(sizeof(StandardInformation) == 24, "the platform's layout");
-constexpr rt::u32 kStandardInformation = 1;
-struct AttributeInformation {
-    rt::u32 attributes;
-    rt::u32 reparse_tag;
-};
-constexpr rt::u32 kAttributeInformation = 9;
-
-// The platform's FILE_RENAME_INFO for a 32-bit process, with room for a long name.
-struct RenameInformation {
-    rt::u32 replace_if_exists;
-    rt::u32 root_directory;
-    rt::u32 name_bytes;
-    wchar_t name[RecordFolder::kPathCapacity + kMaxPath];
-};
-static_assert(offsetof(RenameInformation, name) == 12, "the platform's layout");
-constexpr rt::u32 kRenameInformation = 3;
 
 // The platform's OVERLAPPED, which carries the offset of a lock or a read.
 struct Overlapped {
@@ -75,8 +49,8 @@ ToolKernelHandle open_while_busy(const wchar_t* path, rt::u32 access, rt::u32 sh
     const rt::u32 start = dll::GetTickCount(at(15));
     for (;;) {
         ToolKernelHandle file(dll::CreateFileW(path, access, share, nullptr, disposition, kAttributeNormal | kOpenReparsePoint,
-                                           0, at(4)),
-                          at(3));
+                                               0, at(4)),
+                              at(3));
         if (file) return file;
         *error = last_error(at(16));
         if (*error != kErrorSharingViolation && *error != kErrorLockViolation) return {};
@@ -104,8 +78,8 @@ RecordFolder& RecordFolder::operator=(RecordFolder&& other) noexcept {
 RecordFolder RecordFolder::open(const wchar_t* path) {
     RecordFolder folder;
     ToolKernelHandle handle(dll::CreateFileW(path, kReadAttributes | kSynchronize, kShareRead | kShareWrite, nullptr,
-                                         kOpenExisting, kBackupSemantics | kOpenReparsePoint, 0, at(18)),
-                        at(19));
+                                             kOpenExisting, kBackupSemantics | kOpenReparsePoint, 0, at(18)),
+                            at(19));
     if (!handle) return folder;
     AttributeInformation kind = {};
     if (!dll::GetFileInformationByHandleEx(handle.get(), kAttributeInformation, &kind, sizeof kind, at(20)) ||
@@ -163,9 +137,9 @@ ToolKernelHandle open_record_to_append(const wchar_t* path) {
 
 ToolKernelHandle open_record_to_rename(const wchar_t* path) {
     return ToolKernelHandle(dll::CreateFileW(path, kDelete | kReadData | kReadAttributes | kSynchronize,
-                                         kShareRead | kShareWrite, nullptr, kOpenExisting,
-                                         kAttributeNormal | kOpenReparsePoint, 0, at(4)),
-                        at(3));
+                                             kShareRead | kShareWrite, nullptr, kOpenExisting,
+                                             kAttributeNormal | kOpenReparsePoint, 0, at(4)),
+                            at(3));
 }
 
 bool plain_record_size(rt::u32 file, const RecordFolder& folder, rt::u64* size) {
@@ -217,15 +191,14 @@ bool at_line_start(rt::u32 file, rt::u64 size) {
 bool rename_in_folder(rt::u32 file, const RecordFolder& folder, const wchar_t* name) {
     // By the folder's checked full path: the platform may not take a name relative to
     // the folder's handle, and the held folder cannot change under that path.
-    RenameInformation rename = {};
+    // Room for the folder's path and a long name in it.
+    RenameInformation<RecordFolder::kPathCapacity + kMaxPath> rename = {};
     rename.replace_if_exists = 1;
     if (!folder.path_of(name, rename.name, sizeof rename.name / sizeof rename.name[0])) return false;
     // The final path reads \\?\C:\...; the rename takes the system's own form, \??\C:\...
     if (rename.name[0] == L'\\' && rename.name[1] == L'\\' && rename.name[2] == L'?') rename.name[1] = L'?';
     rename.name_bytes = wide_length(rename.name) * sizeof(wchar_t);
-    return dll::SetFileInformationByHandle(file, kRenameInformation, &rename,
-                                           offsetof(RenameInformation, name) + rename.name_bytes + sizeof(wchar_t),
-                                           at(6));
+    return dll::SetFileInformationByHandle(file, kRenameInformation, &rename, rename.size(), at(6));
 }
 
 RecordLock::RecordLock(rt::u32 file, bool wait) : file_(file) {
