@@ -5,11 +5,11 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/program_start.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "logic/values.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/record_handles.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace tuner {
 

@@ -6,10 +6,10 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/held_folder.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/temp_file.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {

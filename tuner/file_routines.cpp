@@ -11,11 +11,11 @@
 #include "tuner/file_constants.h"
 #include "tuner/held_folder.h"
 #include "tuner/held_listing.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {

@@ -6,8 +6,8 @@
 // link leads, must equal that path.
 #pragma once
 #include "logic/values.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/platform_error.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace tuner {
 

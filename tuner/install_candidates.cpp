@@ -7,12 +7,12 @@
 #include "tuner/directory_listing.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/process_check.h"
 #include "tuner/process_owner.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {

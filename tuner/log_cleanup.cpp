@@ -3,10 +3,10 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_routines.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/tool_state.h"
 #include "tuner/worker_wait.h"
 

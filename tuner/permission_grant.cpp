@@ -7,9 +7,9 @@
 #include "tuner/change_record.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/routines.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {
@@ -71,8 +71,8 @@ ToolKernelHandle open_folder(const wchar_t* path, rt::u32 access, rt::u32* error
         return {};
     }
     ToolKernelHandle folder(dll::CreateFileW(path, access, kShareReadWrite, nullptr, kOpenExisting,
-                                         kOpenLinkItselfAsFolder, 0, at(9)),
-                        at(10));
+                                             kOpenLinkItselfAsFolder, 0, at(9)),
+                            at(10));
     if (!folder) {
         *error = dll::GetLastError(at(9));
         return {};

@@ -5,8 +5,8 @@
 #include "logic/commands.h"
 #include "logic/records.h"
 #include "tuner/dll_commands.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/routines.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {

@@ -2,8 +2,8 @@
 
 #include "logic/calls.h"
 #include "tuner/dll_commands.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/routines.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace tuner {
 namespace {

@@ -6,11 +6,11 @@
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
 #include "tuner/install_search.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/log_cleanup.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/tool_state.h"
 #include "tuner/worker_wait.h"
 
@@ -62,7 +62,7 @@ void on_drive_changed() {
     std::memcpy(job->root + 1, kDriveRootSuffix, 3);
     s.newest_search = job.get();
     ToolKernelHandle thread(dll::CreateThread(nullptr, 0, &run_search, job.get(), 0, nullptr, {kRoutineDriveChanged, 1}),
-                        {kRoutineDriveChanged, 3});
+                            {kRoutineDriveChanged, 3});
 
     if (thread) {
         wait_for_worker(thread.get());

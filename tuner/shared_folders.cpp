@@ -5,9 +5,9 @@
 #include "logic/calls.h"
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/path_parts.h"
 #include "tuner/routines.h"
+#include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {

@@ -69,12 +69,8 @@ protected:
     }
 
     std::unique_ptr<Trivane> start() {
-        auto tool = std::make_unique<Trivane>(e2e::Launch{e2e::trivane_exe(), "", ""});
-        EXPECT_TRUE(tool->started());
-        if (!tool->started()) return tool;
-        EXPECT_TRUE(tool->choose_drive('T'));
-        EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install)) << tool->text(e2e::kPromptLabel);
-        tool->click(e2e::kLogBox);
+        auto tool = e2e::start_on('T', client_.install);
+        if (tool->started()) tool->click(e2e::kLogBox);
         return tool;
     }
 

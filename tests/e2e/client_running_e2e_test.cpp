@@ -72,12 +72,9 @@ protected:
     }
 
     std::unique_ptr<e2e::Trivane> start(bool choose_client_drive) {
+        if (choose_client_drive) return e2e::start_on('T', client_.install, temp_ / "standins.log");
         auto tool = std::make_unique<e2e::Trivane>(e2e::Launch{e2e::trivane_exe(), "", temp_ / "standins.log"});
         EXPECT_TRUE(tool->started());
-        if (choose_client_drive && tool->started()) {
-            EXPECT_TRUE(tool->choose_drive('T'));
-            EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install)) << tool->text(e2e::kPromptLabel);
-        }
         return tool;
     }
 

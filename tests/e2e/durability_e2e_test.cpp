@@ -37,15 +37,6 @@ std::vector<std::string> ours_in(const std::string& folder) {
     return found;
 }
 
-std::unique_ptr<Trivane> start_on(char drive, const std::string& install, const std::string& standin_log) {
-    auto tool = std::make_unique<Trivane>(e2e::Launch{e2e::trivane_exe(), "", standin_log});
-    EXPECT_TRUE(tool->started());
-    if (!tool->started()) return tool;
-    EXPECT_TRUE(tool->choose_drive(drive));
-    EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, install)) << tool->text(e2e::kPromptLabel);
-    return tool;
-}
-
 std::vector<AnsweredBox> press(Trivane& tool, int button) {
     BoxAnswerer answerer(IDOK, tool.pid());
     tool.click(button);
@@ -108,7 +99,7 @@ void expect_one_box(const std::vector<AnsweredBox>& boxes, const std::string& te
 
 TEST_F(FullDisk, EveryWriteThatDoesNotFitLeavesTheFileAsItWasAndSaysWhy) {
     const std::string disk_full = "失败 112";
-    auto tool = start_on('W', kSmallInstall, temp_ / "standins.log");
+    auto tool = e2e::start_on('W', kSmallInstall, temp_ / "standins.log");
     ASSERT_TRUE(tool->started());
     tool->click(e2e::kDx11Box);
 
@@ -223,7 +214,7 @@ protected:
 
     // The tool with the client on T: found, and the DX11 box ticked when asked.
     std::unique_ptr<Trivane> ready(bool dx11_box = false) {
-        auto tool = start_on('T', client_.install, temp_ / "standins.log");
+        auto tool = e2e::start_on('T', client_.install, temp_ / "standins.log");
         if (dx11_box && tool->started()) tool->click(e2e::kDx11Box);
         return tool;
     }

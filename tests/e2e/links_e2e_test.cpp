@@ -126,12 +126,7 @@ protected:
     void TearDown() override { e2e::empty_folder(kOutsideDrive); }
 
     std::unique_ptr<Trivane> start() {
-        auto tool = std::make_unique<Trivane>(e2e::Launch{e2e::trivane_exe(), "", ""});
-        EXPECT_TRUE(tool->started());
-        if (!tool->started()) return tool;
-        EXPECT_TRUE(tool->choose_drive('T'));
-        EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install)) << tool->text(e2e::kPromptLabel);
-        return tool;
+        return e2e::start_on('T', client_.install);
     }
 
     // The record's lines about the client's `relative` path and what lies below it

@@ -1,5 +1,7 @@
 #include "tests/e2e/trivane_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "data/version.h"
@@ -198,6 +200,15 @@ DWORD Trivane::close() {
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
+}
+
+std::unique_ptr<Trivane> start_on(char drive, const std::string& install, const std::string& standin_log) {
+    auto tool = std::make_unique<Trivane>(Launch{trivane_exe(), "", standin_log});
+    EXPECT_TRUE(tool->started());
+    if (!tool->started()) return tool;
+    EXPECT_TRUE(tool->choose_drive(drive));
+    EXPECT_TRUE(tool->wait_for_text(kPromptLabel, install)) << tool->text(kPromptLabel);
+    return tool;
 }
 
 ClickInBackground::ClickInBackground(const Trivane& tool, int id) : tool_(tool), id_(id) {

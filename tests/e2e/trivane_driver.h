@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,11 @@ private:
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };
+
+// Trivane as shipped (its stand-ins' log `standin_log`), with drive `drive` chosen and
+// the client at `install` found there; each step is checked, and the tool is handed
+// back whatever failed, for the test to close.
+std::unique_ptr<Trivane> start_on(char drive, const std::string& install, const std::string& standin_log = "");
 
 // A click sent from a thread of its own: it returns once the press's handler has run
 // to its end (a log cleanup included), while the test goes on.

@@ -143,12 +143,9 @@ protected:
 
     // Starts the tool and, for most tests, lets it find the client on T:.
     std::unique_ptr<Trivane> start(bool choose_client_drive = true) {
+        if (choose_client_drive) return e2e::start_on('T', client_.install, standin_log_);
         auto tool = std::make_unique<Trivane>(e2e::Launch{e2e::trivane_exe(), "", standin_log_});
         EXPECT_TRUE(tool->started());
-        if (choose_client_drive && tool->started()) {
-            EXPECT_TRUE(tool->choose_drive('T'));
-            EXPECT_TRUE(tool->wait_for_text(e2e::kPromptLabel, client_.install)) << tool->text(e2e::kPromptLabel);
-        }
         return tool;
     }
 

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "tests/tuner/tuner_test_program.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/routines.h"
+#include "tuner/tool_kernel_handle.h"
 
 namespace {
 
