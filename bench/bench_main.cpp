@@ -142,12 +142,22 @@ int place_usual(char** args) {
     return 0;
 }
 
-DWORD WINAPI search_thread(void* job) { return tuner::run_search(job); }
+struct DriveSearch {
+    char root[4] = {};
+    std::atomic<bool> stop{false};
+    char* found = nullptr;
+};
+
+DWORD WINAPI search_thread(void* job_pointer) {
+    auto& job = *static_cast<DriveSearch*>(job_pointer);
+    job.found = tuner::search_drive(job.root, job.stop);
+    return 0;
+}
 
 // The window's search as the drive box starts it: on a thread of its own, from the
 // drive's root, until it hands back its result.
 int usual_folder(char** args) {
-    tuner::SearchJob job;
+    DriveSearch job;
     if (lstrlenA(args[0]) != 3) return 64;
     lstrcpynA(job.root, args[0], sizeof job.root);
     const bench::Stopwatch clock;

@@ -39,8 +39,8 @@ double round_trip_ms(const ProgramWindow& tool) {
     return answered ? trip.milliseconds() : 5000.0;
 }
 
-// The press is sent from a thread of its own: its handler returns only once the
-// cleanup has ended, while the samples go on.
+// The press is sent from a thread of its own: a handler that kept the window busy until
+// the cleanup ended would show in the samples rather than stop them.
 DWORD WINAPI press(void* button) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(static_cast<HWND>(button), BM_CLICK, 0, 0, SMTO_NORMAL, 600000, &ignored);

@@ -109,6 +109,12 @@ inline u64 helper(i32 index, u32 a0 = 0, u32 a1 = 0, u32 a2 = 0, u32 a3 = 0, u32
 
 inline void initialise_runtime() { helper(rt::kHelperInitialise); }
 inline void register_at_exit(void (*routine)(i32)) { helper(rt::kHelperRegisterAtExit, reinterpret_cast<u32>(routine)); }
+// A worker thread's hand-over: a number posted on any thread reaches the receiver on the
+// main thread, through the main thread's messages.
+inline void set_result_receiver(void (*receiver)(u32)) {
+    helper(rt::kHelperSetResultReceiver, reinterpret_cast<u32>(receiver));
+}
+inline bool post_result(u32 number) { return helper(rt::kHelperPostResult, number) != 0; }
 
 // One file search, closed when the owner goes out of scope.
 class FileSearch {

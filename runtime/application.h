@@ -82,5 +82,6 @@ extern bool g_loop_entered;
 
 // Private messages of the hidden owner window.
 inline constexpr UINT kMsgEndFromOtherThread = 0x83E7;
+inline constexpr UINT kMsgWorkerResult = 0x83E8;  // wparam: the number a worker posted
 
 }  // namespace rt

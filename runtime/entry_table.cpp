@@ -10,6 +10,7 @@
 #include "runtime/memory.h"
 #include "runtime/message_loop.h"
 #include "runtime/window_system.h"
+#include "runtime/worker_results.h"
 
 namespace rt {
 namespace {
@@ -62,6 +63,8 @@ u64 call_helper(i32 index, u32 a0, u32 a1, u32 a2, u32 a3, u32 a4, u32 a5) {
         return 0;
     }
     case kHelperInitialise: initialise_runtime(); return 0;
+    case kHelperSetResultReceiver: set_result_receiver(reinterpret_cast<ResultReceiver>(a0)); return 0;
+    case kHelperPostResult: return post_result(a0) ? 1 : 0;
     default: return 0;
     }
 }

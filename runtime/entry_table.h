@@ -49,7 +49,9 @@ enum HelperIndex : i32 {
     kHelperReadReferenceProperty = 4,
     kHelperWriteReferenceProperty = 5,
     kHelperInitialise = 6,
-    kHelperCount = 7,
+    kHelperSetResultReceiver = 7,
+    kHelperPostResult = 8,
+    kHelperCount = 9,
 };
 
 const EntryTable& entry_table();

@@ -13,6 +13,7 @@
 #include "runtime/memory.h"
 #include "runtime/platform_text.h"
 #include "runtime/window_system.h"
+#include "runtime/worker_results.h"
 
 namespace rt {
 namespace {
@@ -21,6 +22,10 @@ constexpr const wchar_t kHiddenOwnerClass[] = L"_QX_HideOwner";
 
 LRESULT CALLBACK hidden_owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == kMsgEndFromOtherThread) end_program(static_cast<i32>(wparam));
+    if (message == kMsgWorkerResult) {
+        deliver_result(static_cast<u32>(wparam));
+        return 0;
+    }
     return DefWindowProcW(window, message, wparam, lparam);
 }
 

@@ -59,8 +59,7 @@ void run_cross_step() {
     if (s.install_directory.empty()) return;  // a search still running or without result: nothing to work on
     if (refuse_at_drive_root()) return;
     if (caption_of(kPromptLabel) == s.install_directory) move_cross_aside(s.install_directory.get());
-    if (!clean_logs(s.install_directory)) return;
-    show_result(kCrossDone, kBlue);
+    clean_logs(s.install_directory, [] { show_result(kCrossDone, kBlue); });
 }
 
 void run_log_cleanup_step() {
@@ -71,8 +70,7 @@ void run_log_cleanup_step() {
         return;
     }
     if (refuse_at_drive_root()) return;
-    if (!clean_logs(s.install_directory)) return;
-    show_result(kLogsCleared, kTeal);
+    clean_logs(s.install_directory, [] { show_result(kLogsCleared, kTeal); });
 }
 
 }  // namespace tuner

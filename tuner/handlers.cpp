@@ -8,14 +8,17 @@
 #include "tuner/routines.h"
 #include "tuner/search_handlers.h"
 #include "tuner/steps.h"
+#include "tuner/workers.h"
 
 namespace tuner {
 namespace {
 
-// Every handler of this window takes no argument and returns nothing.
+// Every handler of this window takes no argument and returns nothing. A worker's
+// result that arrives meanwhile is taken once the handler has returned.
 template <void (*Action)()>
 rt::u32 handler(const rt::u32*, rt::i32, bool* returned_value) {
     *returned_value = false;
+    const HandlerUnderWay under_way;
     Action();
     return 0;
 }
@@ -41,8 +44,8 @@ void on_home_page_restore_after_search() {
     on_home_page_restore();
 }
 
-// While a log cleanup runs (its press waits for it, the window live), the actions
-// wait too: none starts on a client half cleaned, nor runs beside the press.
+// While a log cleanup runs (its press goes on when it ends), the actions wait: none
+// starts on a client half cleaned, nor runs beside the press.
 template <void (*Action)()>
 void unless_cleaning() {
     if (!refuse_while_cleaning()) Action();

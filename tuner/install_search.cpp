@@ -104,13 +104,10 @@ SearchWalk replace_search_walk(SearchWalk walk) {
     return old;
 }
 
-rt::u32 __stdcall run_search(void* job_pointer) {
-    auto* job = static_cast<SearchJob*>(job_pointer);
+char* search_drive(const char* root, const std::atomic<bool>& stop) {
     // A client in one of its usual places spares the walk of the whole drive.
-    job->found = find_usual_install(job->root[0], job->stop);
-    if (!job->found) job->found = g_walk(job->root, job->stop);
-    job->done.store(true, std::memory_order_release);
-    return 0;
+    if (char* usual = find_usual_install(root[0], stop)) return usual;
+    return g_walk(root, stop);
 }
 
 }  // namespace tuner

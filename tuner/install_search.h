@@ -8,19 +8,11 @@
 
 namespace tuner {
 
-// Owned by the UI thread's drive change handler, which makes, waits for and frees it;
-// the search thread borrows it, only reads `root` and `stop` and writes `found`
-// before `done`.
-struct SearchJob {
-    char root[4] = {};              // "D:\"
-    std::atomic<bool> stop{false};  // a newer drive choice or the window closing
-    std::atomic<bool> done{false};
-    char* found = nullptr;          // the qualifying system.yaml path, a heap text
-};
-
-// The search thread's start routine: a client found in a usual place on the drive is
-// the result; only when there is none does the walk run.
-rt::u32 __stdcall run_search(void* job);
+// The search of the drive at `root` ("D:\"), on the thread that calls it: a client
+// found in a usual place on the drive is the result; only when there is none does the
+// walk run. Returns the qualifying system.yaml path as a new text, or null (also once
+// `stop` is set).
+char* search_drive(const char* root, const std::atomic<bool>& stop);
 
 // What a search thread runs on its root: find_client_config. Replaceable so that tests
 // can stand in a walk that behaves worse than the real one; null puts the real one

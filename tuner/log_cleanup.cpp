@@ -1,40 +1,49 @@
 #include "tuner/log_cleanup.h"
 
+#include <memory>
+
 #include "logic/commands.h"
-#include "tuner/dll_commands.h"
 #include "tuner/file_routines.h"
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
+#include "tuner/steps.h"
 #include "tuner/texts.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/tool_state.h"
-#include "tuner/worker_wait.h"
+#include "tuner/workers.h"
 
 namespace tuner {
+namespace {
 
-rt::u32 __stdcall run_cleanup(void* job_pointer) {
-    auto& job = *static_cast<CleanupJob*>(job_pointer);
-    delete_matching_files(job.directory.get(), kLogPattern, true, job.stop);
-    return 0;
-}
+class LogCleanup final : public WorkerJob {
+public:
+    LogCleanup(const char* directory, void (*after)()) : directory_(logic::Text::copy(directory)), after_(after) {}
 
-bool clean_logs(logic::Text& install_directory) {
-    ToolState& s = state();
-    if (!prepare_deletion(install_directory, kLogPattern)) return !s.window_gone;
-    CleanupJob job;
-    job.directory = logic::Text::copy(install_directory.get());
-    s.cleanup = &job;
-    ToolKernelHandle thread(
-        dll::CreateThread(nullptr, 0, &run_cleanup, &job, 0, nullptr, {kRoutineDeleteFiles, 30}),
-        {kRoutineDeleteFiles, 31});
-    if (thread) {
-        wait_for_worker(thread.get());
-        thread.close();
-    } else {
-        run_cleanup(&job);  // no thread to spare: the window waits, the logs still go
+    void run() override { delete_matching_files(directory_.get(), kLogPattern, true, stop); }
+    // No thread to spare: the window waits, the logs still go.
+    void run_without_thread() override { run(); }
+
+    void finish() override {
+        state().cleanup = nullptr;
+        after_();
+        continue_press();
     }
-    s.cleanup = nullptr;
-    return !s.window_gone;
+
+private:
+    const logic::Text directory_;  // ends in a backslash; the cleanup thread only reads it
+    void (*const after_)();
+};
+
+}  // namespace
+
+void clean_logs(logic::Text& install_directory, void (*after)()) {
+    ToolState& s = state();
+    if (!prepare_deletion(install_directory, kLogPattern)) {
+        if (!s.window_gone) after();
+        return;
+    }
+    auto job = std::make_unique<LogCleanup>(install_directory.get(), after);
+    s.cleanup = job.get();
+    start_worker(std::move(job), {kRoutineDeleteFiles, 30});
 }
 
 bool cleanup_running() { return state().cleanup != nullptr; }
@@ -43,10 +52,6 @@ bool refuse_while_cleaning() {
     if (!cleanup_running()) return false;
     logic::message_box(kCleaning, kErrorStyle, kFriendlyTip);
     return true;
-}
-
-void stop_cleanup() {
-    if (CleanupJob* job = state().cleanup) job->stop = true;
 }
 
 }  // namespace tuner

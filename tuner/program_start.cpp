@@ -4,7 +4,7 @@
 #include "tuner/dll_commands.h"
 #include "tuner/system_directory.h"
 #include "tuner/wide_text.h"
-#include "tuner/worker_wait.h"
+#include "tuner/workers.h"
 
 namespace tuner {
 namespace {

@@ -10,25 +10,41 @@
 #include "tuner/main_window.h"
 #include "tuner/routines.h"
 #include "tuner/texts.h"
-#include "tuner/tool_kernel_handle.h"
 #include "tuner/tool_state.h"
-#include "tuner/worker_wait.h"
+#include "tuner/workers.h"
 
 namespace tuner {
 namespace {
 
-// The search thread keeps nothing of the UI's: its result is taken here, on the UI
-// thread, and only when no newer drive choice superseded it.
-void take_result(SearchJob& job) {
-    ToolState& s = state();
-    if (job.found) {
-        s.search_results.append(job.found);
-        s.install_directory = logic::Text::adopt(install_directory_of(job.found));
-        set_caption(kPromptLabel, s.install_directory.get());
-    } else {
-        set_caption(kPromptLabel, kNotFound);
+// One drive's search. The search thread keeps nothing of the UI's: its result is taken
+// on the UI thread, and only when no newer drive choice superseded it.
+class DriveSearch final : public WorkerJob {
+public:
+    explicit DriveSearch(char drive) {
+        root_[0] = drive;
+        std::memcpy(root_ + 1, kDriveRootSuffix, 3);
     }
-}
+    ~DriveSearch() override { logic::release(found_); }
+
+    void run() override { found_ = search_drive(root_, stop); }
+
+    void finish() override {
+        ToolState& s = state();
+        if (s.newest_search != this) return;
+        s.newest_search = nullptr;
+        if (found_) {
+            s.search_results.append(found_);
+            s.install_directory = logic::Text::adopt(install_directory_of(found_));
+            set_caption(kPromptLabel, s.install_directory.get());
+        } else {
+            set_caption(kPromptLabel, kNotFound);
+        }
+    }
+
+private:
+    char root_[4] = {};      // "D:\"
+    char* found_ = nullptr;  // the qualifying system.yaml path, a heap text
+};
 
 }  // namespace
 
@@ -48,32 +64,14 @@ void on_drive_changed() {
         s.drive_choice_waiting = true;
         return;
     }
-    logic::Text drive = kMainWindow.read_text(kDriveBox, kCurrentDrive);
+    const logic::Text drive = kMainWindow.read_text(kDriveBox, kCurrentDrive);
 
     set_caption(kPromptLabel, kSearching);
     s.install_directory.reset();  // no step works on the client of an earlier choice
-    if (s.newest_search) s.newest_search->stop = true;
-
-    // This handler owns the job to its end. The state only points at it while it is
-    // the newest search, and the search thread borrows it: the wait below outlasts
-    // the thread, and a thread past the close deadline ends with the process.
-    const auto job = std::make_unique<SearchJob>();
-    job->root[0] = drive.empty() ? 'C' : drive.c_str()[0];
-    std::memcpy(job->root + 1, kDriveRootSuffix, 3);
+    if (s.newest_search) s.newest_search->stop = true;  // it goes on to its end, reporting to no one
+    auto job = std::make_unique<DriveSearch>(drive.empty() ? 'C' : drive.c_str()[0]);
     s.newest_search = job.get();
-    ToolKernelHandle thread(dll::CreateThread(nullptr, 0, &run_search, job.get(), 0, nullptr, {kRoutineDriveChanged, 1}),
-                            {kRoutineDriveChanged, 3});
-
-    if (thread) {
-        wait_for_worker(thread.get());
-        thread.close();
-    }
-
-    if (s.newest_search == job.get()) {
-        s.newest_search = nullptr;
-        if (!s.window_gone) take_result(*job);
-    }
-    logic::release(job->found);
+    start_worker(std::move(job), {kRoutineDriveChanged, 1});
 }
 
 void search_for_waiting_drive_choice() {
@@ -84,13 +82,13 @@ void search_for_waiting_drive_choice() {
 }
 
 void on_window_destroy() {
-    // Every search or cleanup still running has its handler below this one on the
-    // stack, waiting for it: those waits see the flags set here and honour the deadline.
     ToolState& s = state();
     s.window_gone = true;
     s.closed_at = dll::GetTickCount({kRoutineWindowDestroy, 2});
-    if (s.newest_search) s.newest_search->stop = true;  // older ones were stopped when superseded
-    stop_cleanup();
+    stop_workers();
+    s.newest_search = nullptr;
+    s.cleanup = nullptr;
+    s.press.reset();  // a press waiting for its cleanup ends here
 }
 
 }  // namespace tuner

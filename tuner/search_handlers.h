@@ -1,5 +1,6 @@
-// The drive box's handler, which runs a search for the client, and the window's
-// destroy handler, which stops one that is still running.
+// The drive box's handler, which starts a search for the client and returns (the
+// newest search's result shows when it arrives), and the window's destroy handler,
+// which stops the workers still running.
 #pragma once
 #include "runtime/values.h"
 

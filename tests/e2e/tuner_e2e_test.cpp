@@ -230,7 +230,7 @@ TEST_F(EndToEnd, CrossBoostMovesTheCacheAsideAndCleansLogs) {
         auto tool = start();
         tool->click(e2e::kCrossBox);
         EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
-        EXPECT_EQ(tool->text(e2e::kResultLabel), "优化已成功，感谢你的使用！");
+        EXPECT_TRUE(tool->wait_for_text(e2e::kResultLabel, "优化已成功，感谢你的使用！"));
         expect_colour(*tool, e2e::kResultLabel, 0xFF0000);
         EXPECT_EQ(tool->close(), 0u);
     }
@@ -253,7 +253,7 @@ TEST_F(EndToEnd, LogCleanupDeletesLogsAtEveryDepthOnly) {
     auto tool = start();
     tool->click(e2e::kLogBox);
     EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
-    EXPECT_EQ(tool->text(e2e::kResultLabel), "Log日志文件已清除，感谢你的使用！");
+    EXPECT_TRUE(tool->wait_for_text(e2e::kResultLabel, "Log日志文件已清除，感谢你的使用！"));
     expect_colour(*tool, e2e::kResultLabel, 0x808000);
     for (const std::string& log : client_.logs) EXPECT_FALSE(e2e::file_exists(log)) << log;
     for (const std::string& kept : client_.non_logs) EXPECT_TRUE(e2e::file_exists(kept)) << kept;
@@ -265,7 +265,7 @@ TEST_F(EndToEnd, SelectAllTicksEveryBoxAndRunsAllButThePowerPlan) {
     tool->click(e2e::kSelectAllBox);
     for (int box : {e2e::kDx11Box, e2e::kCrossBox, e2e::kLogBox, e2e::kPowerBox}) EXPECT_TRUE(tool->checked(box)) << box;
     EXPECT_TRUE(press(*tool, e2e::kOptimizeButton).empty());
-    EXPECT_EQ(tool->text(e2e::kResultLabel), "此次优化已成功，感谢你的使用！");
+    EXPECT_TRUE(tool->wait_for_text(e2e::kResultLabel, "此次优化已成功，感谢你的使用！"));
     expect_colour(*tool, e2e::kResultLabel, 0x808000);
     EXPECT_NE(e2e::read_file(path("\\Game\\Config\\game.cfg")).find("DX11BetaTest=1"), std::string::npos);
     EXPECT_TRUE(e2e::directory_exists(path("\\Crossbak")));

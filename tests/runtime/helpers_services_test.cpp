@@ -13,6 +13,7 @@
 #include "runtime/memory.h"
 #include "runtime/platform_text.h"
 #include "runtime/startup_record.h"
+#include "tests/runtime/test_program.h"
 #include "tests/support/child_process.h"
 #include "tests/support/code_page_child.h"
 #include "tests/support/temp_dir.h"
@@ -201,6 +202,44 @@ TEST(Services, IdleCallbacksIgnoreNullDeadAndRepeatedWindows) {
     rt::library_service(rt::kSvcRemoveIdleCallback, reinterpret_cast<rt::u32>(live), 0);
     EXPECT_TRUE(a.idle_callbacks.empty());
     DestroyWindow(live);
+}
+
+DWORD g_main_thread = 0;
+
+void take_result(rt::u32 number) {
+    testing_support::child_report(std::to_string(number) +
+                                  (GetCurrentThreadId() == g_main_thread ? " on main\n" : " elsewhere\n"));
+}
+
+DWORD WINAPI post_three_results(void*) {
+    for (rt::u32 number : {5u, 0x80000006u, 7u}) logic::post_result(number);
+    return 0;
+}
+
+void pump_messages() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+}
+
+TRIVANE_CHILD_SCENARIO(worker_results) {
+    runtime_tests::start_test_runtime();
+    g_main_thread = GetCurrentThreadId();
+    logic::set_result_receiver(take_result);
+    const HANDLE worker = CreateThread(nullptr, 0, post_three_results, nullptr, 0, nullptr);
+    WaitForSingleObject(worker, 5000);
+    CloseHandle(worker);
+    testing_support::child_report("posted\n");
+    pump_messages();
+    logic::set_result_receiver(nullptr);
+    testing_support::child_report(logic::post_result(8) ? "8 posted\n" : "8 refused\n");
+    pump_messages();
+}
+
+// A worker's numbers reach the receiver on the main thread, whole and in order, and
+// only through the main thread's messages; without a receiver they are dropped.
+TEST(WorkerResults, NumbersPostedOnAnyThreadReachTheReceiverOnTheMainThread) {
+    EXPECT_EQ(testing_support::run_child("worker_results").report,
+              "notify 1 service 0\nposted\n5 on main\n2147483654 on main\n7 on main\n8 posted\n");
 }
 
 TEST(AtExit, ARoutineIsRegisteredOnce) {

@@ -20,6 +20,7 @@
 #include "tuner/file_routines.h"
 #include "tuner/program_info.h"
 #include "tuner/record_menu.h"
+#include "tuner/tool_state.h"
 
 namespace {
 
@@ -236,6 +237,7 @@ TEST(ChangeRecord, TheLogCleanupRecordsEveryDeletionAndEachFailureWithItsCode) {
 TRIVANE_CHILD_SCENARIO(record_menu_item) {
     forms::install_window_system();
     tuner_tests::start_tool_runtime();
+    tuner::create_tool_state();  // the window's handlers share it
     logic::load_start_window(tuner::kMainWindowId);  // its created event adds the item
     char text[64] = {};
     GetMenuStringA(GetSystemMenu(FindWindowA(nullptr, "Trivane" TRIVANE_VERSION_TEXT), FALSE), tuner::kShowRecordCommand, text,

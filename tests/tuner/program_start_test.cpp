@@ -127,6 +127,7 @@ TRIVANE_CHILD_SCENARIO(record_menu_opens_the_record) {
     users_record();
     forms::install_window_system();
     tuner_tests::start_tool_runtime();
+    tuner::create_tool_state();  // the window's handlers share it
     logic::load_start_window(tuner::kMainWindowId);  // its created event adds the item
     const HWND window = FindWindowW(nullptr, tuner_tests::wide("Trivane" TRIVANE_VERSION_TEXT).c_str());
     wchar_t text[64] = {};
