@@ -389,6 +389,19 @@ TEST_F(EndToEnd, ClosingWhilePowercfgHangsEndsTheProgramAtTheCloseDeadline) {
     EXPECT_EQ(recorded_runs(0).size(), 1u) << "a second command started after the window closed";
 }
 
+// A second press while the first waits for powercfg says to wait: it would start a
+// second command on the same plans beside the first.
+TEST_F(EndToEnd, ASecondPressWhilePowercfgRunsSaysToWait) {
+    const ScopedVariable hang("TRIVANE_STANDIN_HANG_ON", kDuplicate);
+    auto tool = start();
+    tool->click(e2e::kPowerBox);
+    PostMessageA(tool->control(e2e::kOptimizeButton), BM_CLICK, 0, 0);
+    ASSERT_EQ(recorded_runs(1).size(), 1u) << "the first command never started";
+    expect_box(press(*tool, e2e::kOptimizeButton), "正在清理，请稍后...", kTip);
+    EXPECT_EQ(recorded_runs(0).size(), 1u) << "a second command started beside the first";
+    EXPECT_EQ(tool->close(), 0u);
+}
+
 // Starts a program of the Unix host (Wine starts those too, though it neither waits
 // for them nor tells their exit code); false when it could not be started. The
 // handle values Wine hands back for such a program are already closed, and their
