@@ -144,8 +144,8 @@ ComponentObject* create_drive_box(const CreateRequest& request) {
     PlatformWindow window =
         component_window(request, "COMBOBOX", nullptr, WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL);
     window.height = std::max(window.height, kLeastHeight);
-    DriveBoxObject* box =
-        ComponentObject::create(std::make_unique<DriveBoxObject>(&kDriveBoxType, request, std::move(properties)), window);
+    auto made = std::make_unique<DriveBoxObject>(&kDriveBoxType, request, std::move(properties));
+    DriveBoxObject* box = ComponentObject::create(std::move(made), window);
     if (box) box->apply_after_create();
     return box;
 }
