@@ -120,8 +120,9 @@ inline constexpr auto member = reach_of<typename MemberOf<decltype(Member)>::Own
 
 // The accessor of one element of an array member: element<&P::words, 3>.
 template <auto Array, std::size_t Index>
-inline constexpr auto element = reach_of<typename MemberOf<decltype(Array)>::Owner,
-                                         ElementOf<typename MemberOf<decltype(Array)>::Type>, ElementReach<Array, Index>>;
+inline constexpr auto element =
+    reach_of<typename MemberOf<decltype(Array)>::Owner, ElementOf<typename MemberOf<decltype(Array)>::Type>,
+             ElementReach<Array, Index>>;
 
 template <class P, class E>
 const PropertyField<P, E>* find_field(const PropertyTable<P, E>& table, i32 property) {
