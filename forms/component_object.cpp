@@ -41,31 +41,34 @@ ComponentObject* ComponentObject::from_window(HWND window) {
     return object_of(window);
 }
 
-HWND ComponentObject::create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x,
-                                    int y, int width, int height, HWND parent, HMENU menu_or_id) {
-    if (style & WS_CHILD) {
+PlatformWindow component_window(const CreateRequest& request, const char* class_name, const char* text, DWORD style,
+                                DWORD ex_style) {
+    const DWORD child_style = request.style | WS_CHILD | WS_CLIPSIBLINGS | style;
+    return {ex_style, class_name, text, child_style, request.left, request.top, request.width, request.height,
+            request.parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id))};
+}
+
+HWND ComponentObject::make_window(std::unique_ptr<ComponentObject> object, PlatformWindow w) {
+    if (w.style & WS_CHILD) {
         // A component is placed in template pixels; its platform window sits at its parent's DPI.
-        const int dpi = dpi_of(parent);
-        x = to_device(x, dpi);
-        y = to_device(y, dpi);
-        width = to_device(width, dpi);
-        height = to_device(height, dpi);
+        const int dpi = dpi_of(w.parent);
+        w.x = to_device(w.x, dpi);
+        w.y = to_device(w.y, dpi);
+        w.width = to_device(w.width, dpi);
+        w.height = to_device(w.height, dpi);
     }
-    const std::wstring platform_class = rt::to_platform(class_name), platform_text = rt::to_platform(text);
-    creating_ = true;
-    HWND window = CreateWindowExW(ex_style, platform_class.c_str(), text ? platform_text.c_str() : nullptr, style, x,
-                                  y, width, height, parent, menu_or_id, GetModuleHandleW(nullptr), this);
-    creating_ = false;
-    if (!window) {
-        // Creation can fail after WM_NCCREATE attached us: the window is gone, we are not.
-        hwnd_ = nullptr;
-        return nullptr;
-    }
-    if (!hwnd_) {
+    const std::wstring platform_class = rt::to_platform(w.class_name), platform_text = rt::to_platform(w.text);
+    // A class of ours takes the object out of `object` at WM_NCCREATE.
+    HWND window = CreateWindowExW(w.ex_style, platform_class.c_str(), w.text ? platform_text.c_str() : nullptr,
+                                  w.style, w.x, w.y, w.width, w.height, w.parent, w.menu_or_id,
+                                  GetModuleHandleW(nullptr), &object);
+    if (!window) return nullptr;
+    if (object) {
         WNDPROC platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-        attach(window, platform);
+        ComponentObject* taken = object.release();
+        taken->attach(window, platform);
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
-        subclassed_ = true;
+        taken->subclassed_ = true;
     }
     return window;
 }
@@ -78,8 +81,10 @@ void ComponentObject::attach(HWND window, WNDPROC platform) {
 
 LRESULT CALLBACK ComponentObject::class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE && !from_window(window)) {
-        auto* object = static_cast<ComponentObject*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-        if (object) object->attach(window, DefWindowProcW);
+        // The window owns the object from here on: WM_NCDESTROY frees it.
+        auto* pending =
+            static_cast<std::unique_ptr<ComponentObject>*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        if (pending && *pending) pending->release()->attach(window, DefWindowProcW);
     }
     return procedure(window, message, wparam, lparam);
 }
@@ -159,10 +164,7 @@ void ComponentObject::finish() {
     forget_object(hwnd_);
     on_destroyed();
     component_gone(this);
-    if (creating_)
-        hwnd_ = nullptr;  // create_window reports the failure; its caller frees us
-    else
-        delete this;
+    delete this;
 }
 
 bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {

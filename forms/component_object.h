@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <memory>
 
 #include "forms/component_type.h"
 #include "forms/event_handler.h"
@@ -21,6 +22,24 @@ inline constexpr UINT kMsgComponentCreated = 0x806F;  // the load placed and wir
 inline constexpr UINT kMsgPrepareFocus = 0x8076;      // the window is about to take input
 inline constexpr UINT kMsgWindowDeactivated = 0x8077;  // to every component: its window lost the activation
 
+// What the platform window of a component or a window is made from, in the order
+// CreateWindowEx takes it. The class name and text are GBK texts (a null text gives
+// the window none); a child is placed in template pixels.
+struct PlatformWindow {
+    DWORD ex_style;
+    const char* class_name;
+    const char* text;
+    DWORD style;
+    int x, y, width, height;
+    HWND parent;
+    HMENU menu_or_id;
+};
+
+// A component's platform window: a child of the request's parent at the request's
+// place, under its control id, with the request's style bits and the type's own.
+PlatformWindow component_window(const CreateRequest& request, const char* class_name, const char* text, DWORD style,
+                                DWORD ex_style = 0);
+
 class ComponentObject {
 public:
     ComponentObject(const rt::ComponentType* type, u32 window_id, u32 component_id);
@@ -33,13 +52,18 @@ public:
     u32 window_id() const { return window_id_; }
     u32 component_id() const { return component_id_; }
 
-    // Creates the platform window with this object attached; the class name and text
-    // are GBK texts (a null text gives the window none). From then on the window
-    // owns the object and deletes it when destroyed. Null on failure, when the caller
-    // still owns the object. A class whose procedure is class_procedure() gets the
-    // object at WM_NCCREATE; any other class is subclassed right after creation.
-    HWND create_window(DWORD ex_style, const char* class_name, const char* text, DWORD style, int x, int y,
-                       int width, int height, HWND parent, HMENU menu_or_id);
+    // Makes the platform window and hands it the object, the way the platform's own
+    // controls keep their state: a class whose procedure is class_procedure() takes
+    // the object at WM_NCCREATE, any other class right after creation (and is
+    // subclassed). From then on the window owns the object and frees it at
+    // WM_NCDESTROY, also when it dies inside its own creation. Returns the object,
+    // now the window's, or null when no window came to be; an object no window took
+    // goes with the unique_ptr.
+    template <class Object>
+    static Object* create(std::unique_ptr<Object> object, const PlatformWindow& window) {
+        Object* created = object.get();
+        return make_window(std::move(object), window) ? created : nullptr;
+    }
 
     static ComponentObject* from_window(HWND window);
     static LRESULT CALLBACK class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -73,6 +97,7 @@ protected:
 
 private:
     friend bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+    static HWND make_window(std::unique_ptr<ComponentObject> object, PlatformWindow window);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void attach(HWND window, WNDPROC platform);
@@ -85,7 +110,6 @@ private:
     HWND hwnd_ = nullptr;
     WNDPROC platform_ = nullptr;
     bool subclassed_ = false;
-    bool creating_ = false;  // a window that dies inside CreateWindowEx leaves us to the caller
     bool focus_event_raised_ = false;
 };
 

@@ -3,12 +3,15 @@
 // its names and type code, the block version that added it, how a written value is kept, what setting it does
 // and when it applies. Reading, writing, getting and setting follow from it.
 //
-// A type's record is its own struct P; a field reaches its member through an
-// accessor: member<&P::name> for a named member, or any function of the same shape.
+// A type's record is its own struct P; a field reaches its place in the record through
+// an accessor: member<&P::name> for a named member, element<&P::array, i> for one
+// element of an array member.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "forms/component_type.h"
@@ -31,15 +34,34 @@ constexpr PropertyDescriptor described(const char* name, const char* english_nam
     return {name, english_name, nullptr, property_type(code), 0};
 }
 
+// Where a record keeps one field: the same place, reached from a record being set and
+// from one that is only read.
+template <class P, class T>
+struct FieldAccess {
+    T& (*place)(P&) = nullptr;
+    const T& (*value)(const P&) = nullptr;
+
+    T& operator()(P& record) const { return place(record); }
+    const T& operator()(const P& record) const { return value(record); }
+    constexpr explicit operator bool() const { return place != nullptr; }
+};
+
+// The accessor of the place Reach{}(record) names, whichever the record's constness.
+template <class P, class T, class Reach>
+inline constexpr FieldAccess<P, T> reach_of = {
+    [](P& record) -> T& { return Reach{}(record); },
+    [](const P& record) -> const T& { return Reach{}(record); },
+};
+
 template <class P, class Effect = int>
 struct PropertyField {
     i32 property;  // the full index, kCommonPropertyCount and up
     PropertyDescriptor describe;
     // Exactly one accessor is set; it says the kind.
-    u32& (*word)(P&) = nullptr;
-    char& (*byte)(P&) = nullptr;
-    ByteBlock& (*block)(P&) = nullptr;
-    std::string& (*text)(P&) = nullptr;
+    FieldAccess<P, u32> word = {};
+    FieldAccess<P, char> byte = {};
+    FieldAccess<P, ByteBlock> block = {};
+    FieldAccess<P, std::string> text = {};
     u32 since = 1;  // the first block version that stores the field
     Keep keep = Keep::AsIs;
     u32 limit = 0;
@@ -75,11 +97,32 @@ struct MemberOf<M C::*> {
     using Type = M;
 };
 
-// The accessor of a named member: &member<&P::name>.
+// What one element of an array (a plain one or std::array) is.
+template <class A>
+using ElementOf = std::remove_cvref_t<decltype(std::declval<A&>()[0])>;
+
 template <auto Member>
-typename MemberOf<decltype(Member)>::Type& member(typename MemberOf<decltype(Member)>::Owner& record) {
-    return record.*Member;
-}
+struct MemberReach {
+    template <class R>
+    constexpr auto& operator()(R& record) const { return record.*Member; }
+};
+
+template <auto Array, std::size_t Index>
+struct ElementReach {
+    template <class R>
+    constexpr auto& operator()(R& record) const { return (record.*Array)[Index]; }
+};
+
+// The accessor of a named member: member<&P::name>.
+template <auto Member>
+inline constexpr auto member = reach_of<typename MemberOf<decltype(Member)>::Owner,
+                                        typename MemberOf<decltype(Member)>::Type, MemberReach<Member>>;
+
+// The accessor of one element of an array member: element<&P::words, 3>.
+template <auto Array, std::size_t Index>
+inline constexpr auto element =
+    reach_of<typename MemberOf<decltype(Array)>::Owner, ElementOf<typename MemberOf<decltype(Array)>::Type>,
+             ElementReach<Array, Index>>;
 
 template <class P, class E>
 const PropertyField<P, E>* find_field(const PropertyTable<P, E>& table, i32 property) {
@@ -117,16 +160,15 @@ bool read_properties(const PropertyTable<P, E>& table, const std::uint8_t* data,
 // write their own, tests and tools older ones.
 template <class P, class E>
 ByteBlock write_properties(const PropertyTable<P, E>& table, const P& record, u32 version) {
-    P& p = const_cast<P&>(record);  // the accessors are shared with set: nothing is changed here
     PropertyWriter out;
     out.u32_word(version);
     for (const PropertyField<P, E>& f : table.fields) {
         if (version < f.since) continue;
         switch (f.kind()) {
-        case FieldKind::Word: out.u32_word(f.word(p)); break;
-        case FieldKind::Byte: out.byte(static_cast<std::uint8_t>(f.byte(p))); break;
-        case FieldKind::Block: out.block(f.block(p)); break;
-        case FieldKind::Text: out.text(f.text(p)); break;
+        case FieldKind::Word: out.u32_word(f.word(record)); break;
+        case FieldKind::Byte: out.byte(static_cast<std::uint8_t>(f.byte(record))); break;
+        case FieldKind::Block: out.block(f.block(record)); break;
+        case FieldKind::Text: out.text(f.text(record)); break;
         }
     }
     return out.bytes();
@@ -142,16 +184,15 @@ template <class P, class E>
 bool get_property(const PropertyTable<P, E>& table, const P& record, i32 property, ValueRecord* out) {
     const PropertyField<P, E>* f = find_field(table, property);
     if (!f) return false;
-    P& p = const_cast<P&>(record);  // read only
     switch (f->kind()) {
-    case FieldKind::Word: *out = {f->word(p), 0}; break;
-    case FieldKind::Byte: *out = {static_cast<std::uint8_t>(f->byte(p)), 0}; break;
+    case FieldKind::Word: *out = {f->word(record), 0}; break;
+    case FieldKind::Byte: *out = {static_cast<std::uint8_t>(f->byte(record)), 0}; break;
     case FieldKind::Block: {
-        const ByteBlock& b = f->block(p);
+        const ByteBlock& b = f->block(record);
         *out = {b.empty() ? 0u : reinterpret_cast<u32>(b.data()), static_cast<u32>(b.size())};
         break;
     }
-    case FieldKind::Text: *out = {reinterpret_cast<u32>(f->text(p).c_str()), 0}; break;
+    case FieldKind::Text: *out = {reinterpret_cast<u32>(f->text(record).c_str()), 0}; break;
     }
     return true;
 }

@@ -25,6 +25,11 @@ DWORD ButtonObject::platform_style() const {
            vertical_alignment_style(stored_.word(kButtonWordVerticalAlignment)) | picture_.style();
 }
 
+void ButtonObject::apply_after_create() {
+    font_.apply(hwnd(), stored_.block(kButtonBlockFont), dpi_of(hwnd()));
+    picture_.show_on(hwnd());
+}
+
 bool ButtonObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
     if (message != WM_COMMAND || HIWORD(wparam) != BN_CLICKED) return false;
     raise(kEventClicked);
@@ -49,19 +54,7 @@ u32 ButtonObject::apply(const PropertyRow& row) {
 }
 
 ComponentObject* create_button(const CreateRequest& request) {
-    StoredBlock stored;
-    if (!read_request_block(kButtonLayout, request, &stored)) return nullptr;
-    auto* button = new ButtonObject(request, std::move(stored));
-    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | button->platform_style();
-    if (!button->create_window(0, "BUTTON", button->stored().caption.c_str(), style, request.left, request.top,
-                               request.width, request.height, request.parent,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
-        delete button;
-        return nullptr;
-    }
-    button->font_.apply(button->hwnd(), button->stored().block(kButtonBlockFont), dpi_of(button->hwnd()));
-    button->picture_.show_on(button->hwnd());
-    return button;
+    return create_block_component<ButtonObject>(request, kButtonLayout, "BUTTON");
 }
 
 }  // namespace forms

@@ -12,8 +12,8 @@ public:
     ButtonObject(const CreateRequest& request, StoredBlock stored);
 
     bool is_default_button() const { return stored_.word(kButtonWordKind) == kButtonDefault; }
-    // The platform style its properties ask for, besides the loader's bits.
-    DWORD platform_style() const;
+    DWORD platform_style() const override;
+    void apply_after_create() override;
 
 protected:
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
@@ -22,7 +22,6 @@ protected:
     void rescale(int dpi) override;
 
 private:
-    friend ComponentObject* create_button(const CreateRequest& request);
     ControlFont font_;
     ButtonPicture picture_;
 };

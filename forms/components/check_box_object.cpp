@@ -18,7 +18,7 @@ void set_button_type(HWND window, DWORD type) {
 
 }  // namespace
 
-CheckObject::CheckObject(const rt::ComponentType* type, const CreateRequest& request, const BlockLayout& layout,
+CheckObject::CheckObject(const rt::ComponentType* type, const BlockLayout& layout, const CreateRequest& request,
                          StoredBlock stored)
     : BlockObject(type, request, layout, std::move(stored)) {
     background_.set(stored_.word(kCheckWordBackColour));
@@ -39,6 +39,14 @@ DWORD CheckObject::platform_style() const {
            (s.flag(kCheckWordTextOnLeft) ? BS_LEFTTEXT : 0) |
            horizontal_alignment_style(s.word(kCheckWordAlignment)) |
            vertical_alignment_style(s.word(kCheckWordVerticalAlignment)) | picture_.style();
+}
+
+void CheckObject::apply_after_create() {
+    use_classic_look(hwnd());
+    font_.apply(hwnd(), stored_.block(kCheckBlockFont), dpi_of(hwnd()));
+    picture_.show_on(hwnd());
+    // Only the value 1 ticks: template data may hold anything.
+    if (stored_.word(kCheckWordTicked) == 1) set_check(true);
 }
 
 void CheckObject::set_check(bool ticked) {
@@ -109,31 +117,12 @@ u32 CheckObject::apply(const PropertyRow& row) {
     return 0;
 }
 
-ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& layout, const CreateRequest& request) {
-    StoredBlock stored;
-    if (!read_request_block(layout, request, &stored)) return nullptr;
-    auto* check = new CheckObject(type, request, layout, std::move(stored));
-    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | check->platform_style();
-    if (!check->create_window(0, "BUTTON", check->stored().caption.c_str(), style, request.left, request.top,
-                              request.width, request.height, request.parent,
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
-        delete check;
-        return nullptr;
-    }
-    use_classic_look(check->hwnd());
-    check->font_.apply(check->hwnd(), check->stored().block(kCheckBlockFont), dpi_of(check->hwnd()));
-    check->picture_.show_on(check->hwnd());
-    // Only the value 1 ticks: template data may hold anything.
-    if (check->stored().word(kCheckWordTicked) == 1) check->set_check(true);
-    return check;
-}
-
 ComponentObject* create_check_box(const CreateRequest& request) {
-    return create_check(&kCheckBoxType, kCheckBoxLayout, request);
+    return create_block_component<CheckObject>(request, kCheckBoxLayout, "BUTTON", &kCheckBoxType, kCheckBoxLayout);
 }
 
 ComponentObject* create_radio_button(const CreateRequest& request) {
-    return create_check(&kRadioType, kRadioLayout, request);
+    return create_block_component<CheckObject>(request, kRadioLayout, "BUTTON", &kRadioType, kRadioLayout);
 }
 
 }  // namespace forms

@@ -10,12 +10,12 @@ namespace forms {
 
 class CheckObject : public BlockObject {
 public:
-    CheckObject(const rt::ComponentType* type, const CreateRequest& request, const BlockLayout& layout,
+    CheckObject(const rt::ComponentType* type, const BlockLayout& layout, const CreateRequest& request,
                 StoredBlock stored);
 
     bool is_radio() const { return &layout() == &kRadioLayout; }
-    // The platform style its properties ask for, besides the loader's bits.
-    DWORD platform_style() const;
+    DWORD platform_style() const override;
+    void apply_after_create() override;
 
     bool get_property(i32 property, ValueRecord* out) override;
     ByteBlock save() override;
@@ -28,8 +28,6 @@ protected:
     void rescale(int dpi) override;
 
 private:
-    friend ComponentObject* create_check(const rt::ComponentType* type, const BlockLayout& layout,
-                                         const CreateRequest& request);
     // Ticks or clears this control only: other radio buttons keep their state.
     void set_check(bool ticked);
     void refresh_ticked();

@@ -1,6 +1,7 @@
 #include "forms/components/drive_box_object.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "forms/components/combo_box.h"
 #include "forms/components/component_types.h"
@@ -140,15 +141,12 @@ bool DriveBoxObject::get_property(i32 property, ValueRecord* out) {
 ComponentObject* create_drive_box(const CreateRequest& request) {
     DriveBoxProperties properties;
     if (!read_drive_box_properties(request.data, request.length, &properties)) return nullptr;
-    auto* box = new DriveBoxObject(&kDriveBoxType, request, std::move(properties));
-    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
-    if (!box->create_window(0, "COMBOBOX", nullptr, style, request.left, request.top, request.width,
-                            std::max(request.height, kLeastHeight), request.parent,
-                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
-        delete box;
-        return nullptr;
-    }
-    box->apply_after_create();
+    PlatformWindow window =
+        component_window(request, "COMBOBOX", nullptr, WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL);
+    window.height = std::max(window.height, kLeastHeight);
+    auto made = std::make_unique<DriveBoxObject>(&kDriveBoxType, request, std::move(properties));
+    DriveBoxObject* box = ComponentObject::create(std::move(made), window);
+    if (box) box->apply_after_create();
     return box;
 }
 

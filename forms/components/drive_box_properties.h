@@ -41,20 +41,20 @@ enum DriveSetEffect : int {
 inline constexpr PropertyField<DriveBoxProperties> kDriveBoxFields[] = {
     {.property = kDriveCurrent,
      .describe = described("当前驱动器", "Drive", kCodeText),
-     .byte = &member<&DriveBoxProperties::letter>, .keep = Keep::ByType, .effect = kDriveSelectsLetter},
+     .byte = member<&DriveBoxProperties::letter>, .keep = Keep::ByType, .effect = kDriveSelectsLetter},
     {.property = kDriveKinds,
      .describe = described("驱动器类型", "DriveType", kCodeChoice),
-     .word = &member<&DriveBoxProperties::kinds>, .keep = Keep::Choice, .limit = kDrivesRamDisk,
+     .word = member<&DriveBoxProperties::kinds>, .keep = Keep::Choice, .limit = kDrivesRamDisk,
      .effect = kDriveRefills},
     {.property = kDriveTextColour,
      .describe = described("文本颜色", "ForeColor", kCodeTextColour),
-     .word = &member<&DriveBoxProperties::text_colour>, .effect = kDriveRepaints},
+     .word = member<&DriveBoxProperties::text_colour>, .effect = kDriveRepaints},
     {.property = kDriveBackColour,
      .describe = described("背景颜色", "BackColor", kCodeBackColour),
-     .word = &member<&DriveBoxProperties::back_colour>, .effect = kDriveSetsBackground},
+     .word = member<&DriveBoxProperties::back_colour>, .effect = kDriveSetsBackground},
     {.property = kDriveFont,
      .describe = described("字体", "Font", kCodeFont),
-     .block = &member<&DriveBoxProperties::font>, .effect = kDriveSetsFont},
+     .block = member<&DriveBoxProperties::font>, .effect = kDriveSetsFont},
 };
 static_assert(std::size(kDriveBoxFields) == kDrivePropertyCount - kCommonPropertyCount);
 

@@ -12,6 +12,15 @@ GroupBoxObject::GroupBoxObject(const CreateRequest& request, StoredBlock stored)
     background_.set(stored_.word(kGroupWordBackColour));
 }
 
+DWORD GroupBoxObject::platform_style() const {
+    return BS_GROUPBOX | horizontal_alignment_style(stored_.word(kGroupWordAlignment));
+}
+
+void GroupBoxObject::apply_after_create() {
+    use_classic_look(hwnd());
+    font_.apply(hwnd(), stored_.block(kGroupBlockFont), dpi_of(hwnd()));
+}
+
 bool GroupBoxObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
     if (message != WM_ERASEBKGND) return false;
     RECT client;
@@ -47,20 +56,7 @@ u32 GroupBoxObject::apply(const PropertyRow& row) {
 }
 
 ComponentObject* create_group_box(const CreateRequest& request) {
-    StoredBlock stored;
-    if (!read_request_block(kGroupBoxLayout, request, &stored)) return nullptr;
-    auto* box = new GroupBoxObject(request, std::move(stored));
-    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX |
-                        horizontal_alignment_style(box->stored().word(kGroupWordAlignment));
-    if (!box->create_window(0, "BUTTON", box->stored().caption.c_str(), style, request.left, request.top,
-                            request.width, request.height, request.parent,
-                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
-        delete box;
-        return nullptr;
-    }
-    use_classic_look(box->hwnd());
-    box->font_.apply(box->hwnd(), box->stored().block(kGroupBlockFont), dpi_of(box->hwnd()));
-    return box;
+    return create_block_component<GroupBoxObject>(request, kGroupBoxLayout, "BUTTON");
 }
 
 }  // namespace forms

@@ -11,6 +11,9 @@ class GroupBoxObject : public BlockObject {
 public:
     GroupBoxObject(const CreateRequest& request, StoredBlock stored);
 
+    DWORD platform_style() const override;
+    void apply_after_create() override;
+
 protected:
     bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     bool on_reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
@@ -19,7 +22,6 @@ protected:
     void rescale(int dpi) override { font_.rescale(hwnd(), dpi); }
 
 private:
-    friend ComponentObject* create_group_box(const CreateRequest& request);
     ControlFont font_;
     BackgroundBrush background_;
 };

@@ -30,20 +30,20 @@ enum GroupSetEffect : int {
 inline constexpr PropertyRow kGroupBoxFields[] = {
     {.property = kGroupAlignment,
      .describe = described("标题对齐方式", "alignment", kCodeChoice),
-     .word = &stored_word<kGroupAlignment>, .keep = Keep::Choice, .limit = 2,
+     .word = stored_word<kGroupAlignment>, .keep = Keep::Choice, .limit = 2,
      .effect = kGroupSetsAlignment},
     {.property = kGroupCaptionColour,
      .describe = described("标题颜色", "captionColor", kCodeTextColour),
-     .word = &stored_word<kGroupCaptionColour>, .effect = kGroupRepaints},
+     .word = stored_word<kGroupCaptionColour>, .effect = kGroupRepaints},
     {.property = kGroupBackColour,
      .describe = described("背景颜色", "backColor", kCodeBackColour),
-     .word = &stored_word<kGroupBackColour>, .initial = kDefaultColour, .effect = kGroupSetsBackground},
+     .word = stored_word<kGroupBackColour>, .initial = kDefaultColour, .effect = kGroupSetsBackground},
     {.property = kGroupFont,
      .describe = described("字体", "font", kCodeFont),
-     .block = &stored_block<kGroupFont>, .effect = kGroupSetsFont},
+     .block = stored_block<kGroupFont>, .effect = kGroupSetsFont},
     {.property = kGroupCaption,
      .describe = described("标题", "caption", kCodeText),
-     .text = &member<&StoredBlock::caption>, .effect = kGroupSetsCaption},
+     .text = member<&StoredBlock::caption>, .effect = kGroupSetsCaption},
 };
 static_assert(std::size(kGroupBoxFields) == kGroupPropertyCount - kCommonPropertyCount);
 

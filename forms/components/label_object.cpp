@@ -34,6 +34,10 @@ LabelObject::LabelObject(const CreateRequest& request, StoredBlock stored)
     font_.apply(nullptr, stored_.block(kLabelBlockFont), dpi_of(request.parent));
 }
 
+DWORD LabelObject::platform_style() const { return label_frame(stored_.word(kLabelWordBorder)).style; }
+
+DWORD LabelObject::platform_ex_style() const { return label_frame(stored_.word(kLabelWordBorder)).ex_style; }
+
 const Picture* LabelObject::background_picture() {
     if (!picture_decoded_) {
         const ByteBlock& data = stored_.block(kLabelBlockPicture);
@@ -122,18 +126,8 @@ u32 LabelObject::apply(const PropertyRow& row) {
 }
 
 ComponentObject* create_label(const CreateRequest& request) {
-    StoredBlock stored;
-    if (!read_request_block(kLabelLayout, request, &stored) || !ensure_component_class(kLabelClass)) return nullptr;
-    auto* label = new LabelObject(request, std::move(stored));
-    const LabelFrame frame = label_frame(label->stored().word(kLabelWordBorder));
-    const DWORD style = request.style | WS_CHILD | WS_CLIPSIBLINGS | frame.style;
-    if (!label->create_window(frame.ex_style, kLabelClass, label->stored().caption.c_str(), style, request.left,
-                              request.top, request.width, request.height, request.parent,
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
-        delete label;
-        return nullptr;
-    }
-    return label;
+    if (!ensure_component_class(kLabelClass)) return nullptr;
+    return create_block_component<LabelObject>(request, kLabelLayout, kLabelClass);
 }
 
 }  // namespace forms

@@ -13,6 +13,10 @@ class LabelObject : public BlockObject {
 public:
     LabelObject(const CreateRequest& request, StoredBlock stored);
 
+    // Its frame, by the border property.
+    DWORD platform_style() const override;
+    DWORD platform_ex_style() const override;
+
 protected:
     bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
     u32 apply(const PropertyRow& row) override;

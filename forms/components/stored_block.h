@@ -38,15 +38,11 @@ using PropertyRow = PropertyField<StoredBlock>;
 
 // Field accessors: the word and the block of property N.
 template <i32 N>
-u32& stored_word(StoredBlock& b) {
-    static_assert(N >= kCommonPropertyCount && N < kStoredSlots);
-    return b.words[N];
-}
+    requires(N >= kCommonPropertyCount && N < kStoredSlots)
+inline constexpr auto stored_word = element<&StoredBlock::words, N>;
 template <i32 N>
-ByteBlock& stored_block(StoredBlock& b) {
-    static_assert(N >= kCommonPropertyCount && N < kStoredSlots);
-    return b.blocks[N];
-}
+    requires(N >= kCommonPropertyCount && N < kStoredSlots)
+inline constexpr auto stored_block = element<&StoredBlock::blocks, N>;
 
 // What an empty block gives: each word its row's initial value, empty blocks and
 // names, and the type's own caption.

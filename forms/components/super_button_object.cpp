@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <memory>
+
 #include "forms/components/super_button_paint.h"
 #include "forms/components/super_button_sound.h"
 #include "forms/components/super_button_type.h"
@@ -292,16 +294,11 @@ bool SuperButtonObject::on_message(UINT message, WPARAM wparam, LPARAM lparam, L
 ComponentObject* create_super_button(const CreateRequest& request) {
     SuperButtonProperties properties;
     if (!read_super_button_properties(request.data, request.length, &properties)) return nullptr;
-    auto* button = new SuperButtonObject(&kSuperButtonType, request, std::move(properties));
-    const DWORD type = button->is_toggle() ? kToggleType : (button->is_default_button() ? kDefaultType : 0);
-    const DWORD style = request.style | type | WS_CHILD | WS_CLIPSIBLINGS;
-    if (!button->create_window(0, "BUTTON", button->properties().caption.c_str(), style, request.left, request.top,
-                               request.width, request.height, request.parent,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.control_id)))) {
-        delete button;
-        return nullptr;
-    }
-    button->adopt_window();
+    auto made = std::make_unique<SuperButtonObject>(&kSuperButtonType, request, std::move(properties));
+    const DWORD type = made->is_toggle() ? kToggleType : (made->is_default_button() ? kDefaultType : 0);
+    const PlatformWindow window = component_window(request, "BUTTON", made->properties().caption.c_str(), type);
+    SuperButtonObject* button = ComponentObject::create(std::move(made), window);
+    if (button) button->adopt_window();
     return button;
 }
 

@@ -1,10 +1,11 @@
-// The interface operations every component type hands out the same way, from its
-// property table and its run-time object: set, get and save properties, enumerate
-// texts and, when the table has rules for it, whether a property applies.
+// The interface function every component type hands out, from its create function,
+// its property table and its run-time object: create, set, get and save properties,
+// enumerate texts, when the table has rules for it whether a property applies, and
+// for a type that can be its window's default button whether it is.
 //
 // The object offers properties() (its record), set_property and get_property by
-// full property index, and optionally save() when saving must first refresh the
-// record from the platform control.
+// full property index, optionally save() when saving must first refresh the record
+// from the platform control, and is_default_button() when it can be one.
 #pragma once
 #include <type_traits>
 
@@ -23,7 +24,7 @@ Operation0 as_operation(Fn fn) {
 // index.
 constexpr i32 full_property_index(i32 own_index) { return kCommonPropertyCount + own_index; }
 
-template <class Object, const auto& Table>
+template <class Object, const auto& Table, CreateOp Create>
 struct TypeOperations {
     using Record = typename std::remove_cvref_t<decltype(Table)>::Record;
 
@@ -68,9 +69,20 @@ struct TypeOperations {
         return o && property_applies(Table, o->properties(), full_property_index(index));
     }
 
-    // Null for the operations the type has no part in here (create, type-specific ones).
+    static bool is_default_button(ComponentObject* object) {
+        const Object* o = as(object);
+        return o && o->is_default_button();
+    }
+
+    // The type's interface function; null for the operations the type has no part in.
     static Operation0 operation(i32 op) {
         switch (op) {
+        case kOpCreate: return as_operation(Create);
+        case kOpIsDefaultButton:
+            if constexpr (requires(const Object& o) { o.is_default_button(); })
+                return as_operation(static_cast<IsDefaultButtonOp>(is_default_button));
+            else
+                return nullptr;
         case kOpApplies: return has_applies_rules(Table) ? as_operation(static_cast<AppliesOp>(applies)) : nullptr;
         case kOpSetProperty: return as_operation(static_cast<SetPropertyOp>(set));
         case kOpSaveProperties: return as_operation(static_cast<SavePropertiesOp>(save));

@@ -3,6 +3,7 @@
 // window exists.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "forms/components/component_types.h"
@@ -83,13 +84,12 @@ ComponentObject* create_window_component(const CreateRequest& request) {
     const std::string class_name = properties.class_name.empty() ? kDefaultWindowClass : properties.class_name;
     if (!ensure_component_class(class_name.c_str())) return nullptr;
 
-    auto* window = new WindowObject(&kWindowType, request, std::move(properties));
-    HWND hwnd = window->create_window(frame.ex_style, class_name.c_str(), window->properties().title.c_str(),
-                                      frame.style, left, top, size.cx, size.cy, owner, request.menu);
-    if (!hwnd) {
-        delete window;
-        return nullptr;
-    }
+    auto made = std::make_unique<WindowObject>(&kWindowType, request, std::move(properties));
+    const PlatformWindow platform = {frame.ex_style, class_name.c_str(), made->properties().title.c_str(), frame.style,
+                                     left, top, size.cx, size.cy, owner, request.menu};
+    WindowObject* window = ComponentObject::create(std::move(made), platform);
+    if (!window) return nullptr;
+    const HWND hwnd = window->hwnd();
     RECT r;
     GetWindowRect(hwnd, &r);
     // A child window was scaled at creation; a top-level one may have opened on a

@@ -39,19 +39,19 @@ bool colour_applies(const Record& r) { return r.mode != 0; }
 // Stored order differs from property order: the size comes first.
 constexpr Field kFields[] = {
     {.property = kSize, .describe = forms::described("大小", "size", forms::kCodeInteger2),
-     .word = &member<&Record::size>, .keep = Keep::AtLeast, .limit = 5},
+     .word = member<&Record::size>, .keep = Keep::AtLeast, .limit = 5},
     {.property = kMode, .describe = forms::described("方式", "mode", forms::kCodeChoice),
-     .word = &member<&Record::mode>, .keep = Keep::Choice, .limit = 2, .effect = Effect::Redraw},
+     .word = member<&Record::mode>, .keep = Keep::Choice, .limit = 2, .effect = Effect::Redraw},
     {.property = kColour, .describe = forms::described("颜色", "colour", forms::kCodeColour),
-     .word = &member<&Record::colour>, .keep = Keep::AtMost, .limit = 100, .applies = colour_applies},
+     .word = member<&Record::colour>, .keep = Keep::AtMost, .limit = 100, .applies = colour_applies},
     {.property = kLetter, .describe = forms::described("字母", "letter", forms::kCodeText),
-     .byte = &member<&Record::letter>, .keep = Keep::ByType},
+     .byte = member<&Record::letter>, .keep = Keep::ByType},
     {.property = kData, .describe = forms::described("数据", "data", forms::kCodePicture),
-     .block = &member<&Record::data>, .effect = Effect::Rebuild},
+     .block = member<&Record::data>, .effect = Effect::Rebuild},
     {.property = kName, .describe = forms::described("名称", "name", forms::kCodeText),
-     .text = &member<&Record::name>},
+     .text = member<&Record::name>},
     {.property = kLater, .describe = forms::described("后加", "later", forms::kCodeText),
-     .text = &member<&Record::later>, .since = 2},
+     .text = member<&Record::later>, .since = 2},
 };
 
 Record defaults() { return {}; }

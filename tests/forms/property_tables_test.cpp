@@ -74,12 +74,11 @@ template <class Table>
 size_t stored_size(const Table& table, const typename Table::Record& r) {
     size_t size = 4;  // the version word
     for (const auto& f : table.fields) {
-        auto& p = const_cast<typename Table::Record&>(r);
         switch (f.kind()) {
         case FieldKind::Word: size += 4; break;
         case FieldKind::Byte: size += 1; break;
-        case FieldKind::Block: size += 4 + f.block(p).size(); break;
-        case FieldKind::Text: size += 4 + f.text(p).size(); break;
+        case FieldKind::Block: size += 4 + f.block(r).size(); break;
+        case FieldKind::Text: size += 4 + f.text(r).size(); break;
         }
     }
     return size;

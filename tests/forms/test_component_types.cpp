@@ -1,6 +1,8 @@
 #include "forms/components/core_types.h"
 #include "tests/forms/test_component_types.h"
 
+#include <memory>
+
 #include "forms/common_properties.h"
 #include "forms/component_object.h"
 #include "forms/property_archive.h"
@@ -101,13 +103,12 @@ ComponentObject* create(const CreateRequest& r) {
     TestValues values;
     if (!read_values(r.data, r.length, &values)) return nullptr;
     const rt::ComponentType* type = test_library_types()[Number - 1];
-    auto* object = new TestComponent(type, r, std::move(values));
-    const DWORD style = kind.style | r.style | WS_CHILD | WS_CLIPSIBLINGS | (object->values.kind == 1 ? BS_DEFPUSHBUTTON : 0);
-    if (!object->create_window(0, kind.platform_class, object->values.caption.c_str(), style, r.left, r.top, r.width,
-                               r.height, r.parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(r.control_id)))) {
-        delete object;
-        return nullptr;
-    }
+    auto made = std::make_unique<TestComponent>(type, r, std::move(values));
+    const DWORD style = kind.style | (made->values.kind == 1 ? BS_DEFPUSHBUTTON : 0);
+    const forms::PlatformWindow window =
+        forms::component_window(r, kind.platform_class, made->values.caption.c_str(), style);
+    TestComponent* object = ComponentObject::create(std::move(made), window);
+    if (!object) return nullptr;
     test_type_log().push_back({Seen::kCreated, r.component_id, r.control_id});
     return object;
 }
