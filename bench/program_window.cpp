@@ -1,41 +1,9 @@
 #include "bench/program_window.h"
 
 #include "bench/stopwatch.h"
+#include "tests/support/window_find.h"
 
 namespace bench {
-namespace {
-
-struct WindowSearch {
-    DWORD pid;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK match_window(HWND window, LPARAM lparam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lparam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
-    char title[128] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (lstrcmpA(title, search->title) != 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK match_control(HWND child, LPARAM lparam) {
-    auto* search = reinterpret_cast<ControlSearch*>(lparam);
-    if (GetDlgCtrlID(child) != search->id) return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-}  // namespace
 
 ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title, const std::string& window_class) {
     std::string command = "\"" + exe + "\"";
@@ -51,12 +19,10 @@ ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title, c
     // picks the candidates by class, so a look costs it a request or two rather than
     // one per window on the desktop: the starting program shares that server.
     while (clock.milliseconds() < 60000 && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-        WindowSearch search = {pid_, title.c_str(), nullptr};
-        for (HWND w = nullptr; !search.found && (w = FindWindowExA(nullptr, w, window_class.c_str(), nullptr));)
-            match_window(w, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, window_class.c_str(), nullptr));) {
+            if (!testing_support::shown_by(w, pid_) || !testing_support::has_title(w, title)) continue;
             shown_after_ms_ = clock.milliseconds();
-            window_ = search.found;
+            window_ = w;
             return;
         }
         Sleep(1);
@@ -65,11 +31,7 @@ ProgramWindow::ProgramWindow(const std::string& exe, const std::string& title, c
 
 ProgramWindow::~ProgramWindow() { close(); }
 
-HWND ProgramWindow::control(int id) const {
-    ControlSearch search = {id, nullptr};
-    if (window_) EnumChildWindows(window_, match_control, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND ProgramWindow::control(int id) const { return testing_support::find_control(window_, id); }
 
 std::string ProgramWindow::text(int id) const {
     char buffer[1024] = {};

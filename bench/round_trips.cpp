@@ -1,20 +1,21 @@
 #include "bench/round_trips.h"
 
 #include "bench/stopwatch.h"
+#include "tests/e2e/control_ids.h"
+#include "tuner/texts.h"
 
 namespace bench {
 namespace {
 
-// Control ids the window loader gives the drive box and the prompt label.
-constexpr int kOptimizeButton = 110;
-constexpr int kDriveBox = 170;
-constexpr int kPromptLabel = 180;
-constexpr int kResultLabel = 190;
-constexpr int kLogBox = 230;
-const std::string kLogsCleared = "Log日志文件已清除，感谢你的使用！";
-const std::string kDrivePrompt = "友情提示：请选择驱动器，再进行操作";
-const std::string kSearching = "正在寻找LOL安装目录，请稍后...";
-const std::string kNotFound = "未找到LOL安装目录，请重新选择驱动器";
+using e2e::kDriveBox;
+using e2e::kLogBox;
+using e2e::kOptimizeButton;
+using e2e::kPromptLabel;
+using e2e::kResultLabel;
+using tuner::kDrivePrompt;
+using tuner::kLogsCleared;
+using tuner::kNotFound;
+using tuner::kSearching;
 
 bool choose_drive(const ProgramWindow& tool, char letter) {
     HWND box = tool.control(kDriveBox);

@@ -17,6 +17,15 @@ function(trivane_add_googletest)
     endforeach()
 endfunction()
 
+# One of our static libraries: its users include our headers from the project root
+# and link what it links.
+function(trivane_add_library name)
+    cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${L_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${L_LIBS})
+endfunction()
+
 # One test executable = one ctest entry (each Wine process start costs time).
 function(trivane_add_test name)
     cmake_parse_arguments(T "GUI;FOCUS" "" "SOURCES;LIBS" ${ARGN})

@@ -3,7 +3,7 @@
 
 #include "commands/arguments.h"
 #include "commands/blocks.h"
-#include "commands/byte_set_commands.h"
+#include "commands/command_functions.h"
 #include "runtime/texts.h"
 
 namespace commands {

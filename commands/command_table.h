@@ -5,36 +5,47 @@
 
 namespace commands {
 
+// Each row: the index's name (k<Name>) and the command's function. The commands deal
+// with the user and the message queue, texts (ANSI bytes of the system's code page;
+// lengths and positions count bytes, positions from 1), byte sets and conversions,
+// files and folders (thin layers over the platform's file functions), one item or
+// section of a private profile file, and starting a program.
+#define TRIVANE_CORE_COMMANDS(X)                        \
+    X(MessageBox, message_box)                          \
+    X(ToText, to_text)                                  \
+    X(CompareText, compare_text)                        \
+    X(FileExists, file_exists)                          \
+    X(WriteConfigurationItem, write_configuration_item) \
+    X(ProgramDirectory, program_directory)              \
+    X(Delay, delay)                                     \
+    X(ToByteSet, to_byte_set)                           \
+    X(BlankByteSet, blank_byte_set)                     \
+    X(ByteSetLength, byte_set_length)                   \
+    X(PointerToByteSet, pointer_to_byte_set)            \
+    X(MoveFile, move_file)                              \
+    X(FindText, find_text)                              \
+    X(RightText, right_text)                            \
+    X(DeleteFile, delete_file)                          \
+    X(LeftText, left_text)                              \
+    X(ProcessEvents, process_events)                    \
+    X(BlankText, blank_text)                            \
+    X(GetByteSetData, get_byte_set_data)                \
+    X(RunProgram, run_program)                          \
+    X(ToInteger, to_integer)                            \
+    X(SplitText, split_text)                            \
+    X(IntegerDivide, integer_divide)                    \
+    X(ToUpperCase, to_upper_case)                       \
+    X(TextLength, text_length)                          \
+    X(FindTextBackwards, find_text_backwards)           \
+    X(WriteToFile, write_to_file)
+
 enum CommandIndex : rt::i32 {
-    kMessageBox = 0,
-    kToText = 1,
-    kCompareText = 2,
-    kFileExists = 3,
-    kWriteConfigurationItem = 4,
-    kProgramDirectory = 5,
-    kDelay = 6,
-    kToByteSet = 7,
-    kBlankByteSet = 8,
-    kByteSetLength = 9,
-    kPointerToByteSet = 10,
-    kMoveFile = 11,
-    kFindText = 12,
-    kRightText = 13,
-    kDeleteFile = 14,
-    kLeftText = 15,
-    kProcessEvents = 16,
-    kBlankText = 17,
-    kGetByteSetData = 18,
-    kRunProgram = 19,
-    kToInteger = 20,
-    kSplitText = 21,
-    kIntegerDivide = 22,
-    kToUpperCase = 23,
-    kTextLength = 24,
-    kFindTextBackwards = 25,
-    kWriteToFile = 26,
-    kCommandCount = 27,
+#define TRIVANE_COMMAND_INDEX(name, function) k##name,
+    TRIVANE_CORE_COMMANDS(TRIVANE_COMMAND_INDEX)
+#undef TRIVANE_COMMAND_INDEX
+    kCommandCount
 };
+static_assert(kMessageBox == 0 && kWriteToFile == 26, "the program logic's indexes");
 
 // The window type of the core library: a window value passed to a command.
 inline constexpr rt::u32 kWindowTypeTag = 0x10001;

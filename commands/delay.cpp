@@ -2,7 +2,7 @@
 
 #include "commands/arguments.h"
 #include "commands/core_link.h"
-#include "commands/dialog_commands.h"
+#include "commands/command_functions.h"
 #include "runtime/library_service.h"
 
 namespace commands {

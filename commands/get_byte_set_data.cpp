@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "commands/arguments.h"
-#include "commands/byte_set_commands.h"
+#include "commands/command_functions.h"
 #include "commands/core_link.h"
 #include "runtime/texts.h"
 

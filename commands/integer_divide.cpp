@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "commands/arguments.h"
-#include "commands/byte_set_commands.h"
+#include "commands/command_functions.h"
 #include "commands/core_link.h"
 
 namespace commands {

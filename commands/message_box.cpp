@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "commands/arguments.h"
-#include "commands/dialog_commands.h"
+#include "commands/command_functions.h"
 #include "commands/value_format.h"
 #include "commands/window_owner.h"
 #include "runtime/platform_text.h"

@@ -1,4 +1,4 @@
-#include "commands/profile_commands.h"
+#include "commands/command_functions.h"
 
 #include <windows.h>
 

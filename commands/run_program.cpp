@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/arguments.h"
-#include "commands/launch_commands.h"
+#include "commands/command_functions.h"
 #include "runtime/handle_owners.h"
 #include "runtime/platform_text.h"
 

@@ -3,7 +3,7 @@
 
 #include "commands/arguments.h"
 #include "commands/double_byte.h"
-#include "commands/text_commands.h"
+#include "commands/command_functions.h"
 #include "runtime/arrays.h"
 #include "runtime/memory.h"
 #include "runtime/texts.h"

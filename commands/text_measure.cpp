@@ -4,7 +4,7 @@
 #include "commands/arguments.h"
 #include "commands/blocks.h"
 #include "commands/double_byte.h"
-#include "commands/text_commands.h"
+#include "commands/command_functions.h"
 #include "runtime/texts.h"
 
 namespace commands {

@@ -2,7 +2,7 @@
 
 #include "commands/arguments.h"
 #include "commands/double_byte.h"
-#include "commands/text_commands.h"
+#include "commands/command_functions.h"
 
 namespace commands {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/arguments.h"
-#include "commands/byte_set_commands.h"
+#include "commands/command_functions.h"
 #include "commands/half_width.h"
 
 namespace commands {

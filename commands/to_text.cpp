@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "commands/arguments.h"
-#include "commands/byte_set_commands.h"
+#include "commands/command_functions.h"
 #include "commands/value_bytes.h"
 #include "commands/value_format.h"
 #include "runtime/texts.h"

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "commands/arguments.h"
-#include "commands/file_commands.h"
+#include "commands/command_functions.h"
 #include "commands/read_only.h"
 #include "runtime/handle_owners.h"
 #include "runtime/platform_text.h"

@@ -30,25 +30,18 @@ RECT rect_in_parent(HWND window) {
 // parent's DPI, a top-level window's outer size with the frame of its own DPI.
 bool top_level(HWND window) { return !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD); }
 
-RECT template_rect(HWND window, RECT r) {
+// One way or the other: `scale` a child's lengths, `outer` a top-level window's size.
+RECT scaled_rect(HWND window, const RECT& r, int (*scale)(int, int), SIZE (*outer)(SIZE, DWORD, DWORD, int)) {
     const int dpi = dpi_of(top_level(window) ? window : GetAncestor(window, GA_PARENT));
     SIZE size = {r.right - r.left, r.bottom - r.top};
-    size = top_level(window) ? outer_to_template(size, GetWindowLongW(window, GWL_STYLE),
-                                                 GetWindowLongW(window, GWL_EXSTYLE), dpi)
-                             : SIZE{to_template(size.cx, dpi), to_template(size.cy, dpi)};
-    const LONG left = to_template(r.left, dpi), top = to_template(r.top, dpi);
+    size = top_level(window) ? outer(size, GetWindowLongW(window, GWL_STYLE), GetWindowLongW(window, GWL_EXSTYLE), dpi)
+                             : SIZE{scale(size.cx, dpi), scale(size.cy, dpi)};
+    const LONG left = scale(r.left, dpi), top = scale(r.top, dpi);
     return {left, top, left + size.cx, top + size.cy};
 }
 
-RECT device_rect(HWND window, const RECT& r) {
-    const int dpi = dpi_of(top_level(window) ? window : GetAncestor(window, GA_PARENT));
-    SIZE size = {r.right - r.left, r.bottom - r.top};
-    size = top_level(window) ? outer_to_device(size, GetWindowLongW(window, GWL_STYLE),
-                                               GetWindowLongW(window, GWL_EXSTYLE), dpi)
-                             : SIZE{to_device(size.cx, dpi), to_device(size.cy, dpi)};
-    const LONG left = to_device(r.left, dpi), top = to_device(r.top, dpi);
-    return {left, top, left + size.cx, top + size.cy};
-}
+RECT template_rect(HWND window, const RECT& r) { return scaled_rect(window, r, to_template, outer_to_template); }
+RECT device_rect(HWND window, const RECT& r) { return scaled_rect(window, r, to_device, outer_to_device); }
 
 i32 geometry_of(const RECT& r, i32 property) {
     switch (property) {

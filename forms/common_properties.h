@@ -5,20 +5,10 @@
 #include <array>
 
 #include "forms/component_type.h"
+#include "forms/property_indexes.h"
 #include "forms/window_registry.h"
 
 namespace forms {
-
-enum CommonProperty : i32 {
-    kPropLeft = 0,
-    kPropTop = 1,
-    kPropWidth = 2,
-    kPropHeight = 3,
-    kPropTag = 4,
-    kPropVisible = 5,
-    kPropDisabled = 6,
-    kPropCursor = 7,
-};
 
 inline constexpr i32 kPositionLimit = 32627;
 

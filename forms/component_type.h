@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "forms/property_indexes.h"
 #include "runtime/values.h"
 
 namespace forms {
@@ -72,9 +73,6 @@ enum TypeFlag : u32 {
     kFlagTellsParentBuilt = 0x00100000,
     kFlagDragsWindow = 0x04000000,
 };
-
-// The number of common properties every type's table starts with.
-inline constexpr i32 kCommonPropertyCount = 8;
 
 // Colour word meaning "the type's default colour".
 inline constexpr u32 kDefaultColour = 0xFF000000;

@@ -31,19 +31,20 @@ static_assert(sizeof(EventRecord) == 11 * 4);
 // Window events.
 enum WindowEvent : rt::i32 {
     kWindowCreated = 0,
-    kWindowMayClose = 1,
-    kWindowDestroying = 2,
-    kWindowMoved = 3,
-    kWindowResized = 4,
-    kWindowActivated = 5,
-    kWindowDeactivated = 6,
-    kWindowIdle = 7,
-    kWindowFirstActivation = 8,
-    kWindowTrayIcon = 9,
-    kWindowShown = 10,
-    kWindowHidden = 11,
-    kWindowCloseRequested = 12,
+    kWindowMayClose,
+    kWindowDestroying,
+    kWindowMoved,
+    kWindowResized,
+    kWindowActivated,
+    kWindowDeactivated,
+    kWindowIdle,
+    kWindowFirstActivation,
+    kWindowTrayIcon,
+    kWindowShown,
+    kWindowHidden,
+    kWindowCloseRequested,
 };
+static_assert(kWindowCloseRequested == 12, "templates bind window events by number");
 
 // Events common to every component.
 inline constexpr rt::i32 kEventGotFocus = -7;

@@ -14,16 +14,13 @@
 namespace forms {
 namespace {
 
-constexpr u32 kFirstControlId = 100;
-constexpr u32 kControlIdStep = 10;
-
 // What one load keeps while it builds.
 struct Build {
     WindowDescriptor* window;
     HWND owner;
     bool modal;
     std::vector<bool> visible;  // per record, applied once everything is placed
-    u32 next_control_id = kFirstControlId;
+    u32 created = 0;  // components so far
 
     int count() const { return static_cast<int>(window->live.records.size()); }
     ByteBlock& record(int i) { return window->live.records[i]; }
@@ -73,8 +70,7 @@ bool create_object(Build& b, int i) {
         // there afterwards costs the window server a dozen round trips per component.
         const int c = container_of(b, i);
         request.parent = c > i && b.hwnd(c) ? b.hwnd(c) : b.hwnd(0);
-        request.control_id = b.next_control_id;
-        b.next_control_id += kControlIdStep;
+        request.control_id = control_id(b.created++);
     }
     ComponentObject* object = create(request);
     if (!object) return false;

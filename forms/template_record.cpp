@@ -24,78 +24,88 @@ bool find_menu_item_handler(const ByteBlock& record, size_t* at) {
     return in.skip(4);
 }
 
+// The record's fields from its start, into a view.
+class FieldReader {
+public:
+    explicit FieldReader(const ByteBlock& record) : in(record.data(), record.size()) {}
+    void word(u32& w) { in.read_u32(&w); }
+    void word(i32& w) { in.read_i32(&w); }
+    void text(std::string& t) { in.read_inline_text(&t); }
+    void block(ByteBlock& b) { in.read_byte_block(&b); }
+    // A list's count; false when that many items of `each` bytes cannot follow.
+    template <class T>
+    bool count(std::vector<T>& items, size_t each) {
+        u32 n = 0;
+        if (!in.read_u32(&n) || n > in.remaining() / each) return false;
+        items.resize(n);
+        return true;
+    }
+    ArchiveReader in;
+};
+
+// The view's fields, into a record.
+class FieldWriter {
+public:
+    void word(u32 w) { out.put_u32(w); }
+    void word(i32 w) { out.put_i32(w); }
+    void text(const std::string& t) { out.put_inline_text(t); }
+    void block(const ByteBlock& b) { out.put_byte_block(b); }
+    template <class T>
+    bool count(const std::vector<T>& items, size_t) {
+        out.put_u32(static_cast<u32>(items.size()));
+        return true;
+    }
+    ArchiveWriter out;
+};
+
+// The stored order of a record's fields up to its property data, for reading and
+// writing alike.
+template <class Fields, class View>
+bool record_fields(Fields& f, View& v) {
+    f.word(v.type_id);
+    f.word(v.event_link);
+    for (auto& w : v.reserved1) f.word(w);
+    f.text(v.name);
+    f.text(v.second_name);
+    f.word(v.object_slot);
+    f.word(v.left);
+    f.word(v.top);
+    f.word(v.width);
+    f.word(v.height);
+    f.word(v.cursor_slot);
+    f.word(v.container_id);
+    if (!f.count(v.children, 4)) return false;
+    for (auto& id : v.children) f.word(id);
+    f.block(v.cursor_data);
+    f.text(v.tag);
+    f.word(v.reserved_word);
+    f.word(v.state_flags);
+    f.word(v.focus_order);
+    if (!f.count(v.events, kEventBindingSize)) return false;
+    for (auto& e : v.events) {
+        f.word(e.event);
+        f.word(e.handler);
+    }
+    for (auto& w : v.reserved2) f.word(w);
+    return true;
+}
+
 }  // namespace
 
 bool parse_record(const ByteBlock& record, RecordView* out) {
-    ArchiveReader in(record.data(), record.size());
+    FieldReader fields(record);
     RecordView v;
-    in.read_u32(&v.type_id);
-    in.read_u32(&v.event_link);
-    for (u32& w : v.reserved1) in.read_u32(&w);
-    in.read_inline_text(&v.name);
-    in.read_inline_text(&v.second_name);
-    in.read_u32(&v.object_slot);
-    in.read_i32(&v.left);
-    in.read_i32(&v.top);
-    in.read_i32(&v.width);
-    in.read_i32(&v.height);
-    in.read_u32(&v.cursor_slot);
-    in.read_u32(&v.container_id);
-
-    u32 child_count = 0;
-    if (!in.read_u32(&child_count) || child_count > in.remaining() / 4) return false;
-    v.children.resize(child_count);
-    for (u32& id : v.children) in.read_u32(&id);
-
-    in.read_byte_block(&v.cursor_data);
-    in.read_inline_text(&v.tag);
-    in.read_u32(&v.reserved_word);
-    in.read_u32(&v.state_flags);
-    in.read_u32(&v.focus_order);
-
-    u32 event_count = 0;
-    if (!in.read_u32(&event_count) || event_count > in.remaining() / kEventBindingSize) return false;
-    v.events.resize(event_count);
-    for (EventBinding& e : v.events) {
-        in.read_i32(&e.event);
-        in.read_i32(&e.handler);
-    }
-    for (u32& w : v.reserved2) in.read_u32(&w);
-    if (!in.ok()) return false;
-    v.property_data = in.read_rest();
+    if (!record_fields(fields, v) || !fields.in.ok()) return false;
+    v.property_data = fields.in.read_rest();
     *out = std::move(v);
     return true;
 }
 
 ByteBlock build_record(const RecordView& v) {
-    ArchiveWriter out;
-    out.put_u32(v.type_id);
-    out.put_u32(v.event_link);
-    for (u32 w : v.reserved1) out.put_u32(w);
-    out.put_inline_text(v.name);
-    out.put_inline_text(v.second_name);
-    out.put_u32(v.object_slot);
-    out.put_i32(v.left);
-    out.put_i32(v.top);
-    out.put_i32(v.width);
-    out.put_i32(v.height);
-    out.put_u32(v.cursor_slot);
-    out.put_u32(v.container_id);
-    out.put_u32(static_cast<u32>(v.children.size()));
-    for (u32 id : v.children) out.put_u32(id);
-    out.put_byte_block(v.cursor_data);
-    out.put_inline_text(v.tag);
-    out.put_u32(v.reserved_word);
-    out.put_u32(v.state_flags);
-    out.put_u32(v.focus_order);
-    out.put_u32(static_cast<u32>(v.events.size()));
-    for (const EventBinding& e : v.events) {
-        out.put_i32(e.event);
-        out.put_i32(e.handler);
-    }
-    for (u32 w : v.reserved2) out.put_u32(w);
-    out.put_bytes(v.property_data);
-    return out.take();
+    FieldWriter fields;
+    record_fields(fields, v);
+    fields.out.put_bytes(v.property_data);
+    return fields.out.take();
 }
 
 bool find_handler_slots(u32 id, const ByteBlock& record, std::vector<size_t>* slots) {

@@ -6,17 +6,18 @@ namespace rt {
 
 enum ErrorCode : i32 {
     kErrOwnMessage = 0,
-    kErrIndexOutOfRange = 1,
-    kErrNotNumeric = 2,
-    kErrDimensionMismatch = 3,
-    kErrIndexBelowOne = 4,
-    kErrTypeMismatch = 5,
-    kErrDllStack = 6,
-    kErrNoSubResult = 7,
-    kErrCompareOnlyEqual = 8,
-    kErrChoiceIndex = 9,
-    kErrRedimArgument = 10,
-    kErrArgumentType = 11,
+    kErrIndexOutOfRange,
+    kErrNotNumeric,
+    kErrDimensionMismatch,
+    kErrIndexBelowOne,
+    kErrTypeMismatch,
+    kErrDllStack,
+    kErrNoSubResult,
+    kErrCompareOnlyEqual,
+    kErrChoiceIndex,
+    kErrRedimArgument,
+    kErrArgumentType,
 };
+static_assert(kErrArgumentType == 11, "the codes the program logic raises");
 
 }  // namespace rt

@@ -11,14 +11,12 @@ namespace {
 
 TRIVANE_CONSTANT const char kCloseClientFirst[] = "请先关闭英雄联盟客户端，再进行此操作";
 
-// The launcher window, its interface process and the game itself: any of them holds
-// or rewrites the files.
-TRIVANE_CONSTANT const char kClientLauncher[] = "LeagueClient.exe";
-TRIVANE_CONSTANT const char kClientInterface[] = "LeagueClientUx.exe";
 TRIVANE_CONSTANT const char kClientGame[] = "League of Legends.exe";
 
+// The launcher window, its interface process and the game itself: any of them holds
+// or rewrites the files.
 bool client_runs() {
-    for (const char* name : {kClientLauncher, kClientInterface, kClientGame})
+    for (const char* name : {kClientProgram, kClientUxProgram, kClientGame})
         if (find_process(name, false) != 0) return true;
     return false;
 }

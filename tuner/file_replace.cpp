@@ -17,7 +17,6 @@ namespace {
 
 constexpr rt::u32 kBasicInformation = 0;
 constexpr rt::u32 kChunk = 65536;
-constexpr rt::u32 kAccessDenied = 5;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineFileReplace, site}; }
 

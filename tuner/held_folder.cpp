@@ -7,21 +7,16 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/file_information.h"
+#include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/wide_text.h"
 
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kFileNotFound = 2;
-constexpr rt::u32 kPathNotFound = 3;
-constexpr rt::u32 kNotADirectory = 267;
-constexpr rt::u32 kAccessDenied = 5;
-
 constexpr rt::u32 kPathCapacity = 1024;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineCheckedPaths, site}; }
-
 
 wchar_t fold(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 

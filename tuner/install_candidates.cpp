@@ -20,8 +20,6 @@ namespace {
 
 TRIVANE_CONSTANT const char kLauncherKey[] = "Software\\Tencent\\LOL";
 TRIVANE_CONSTANT const char kInstallPathValue[] = "InstallPath";
-TRIVANE_CONSTANT const char kClientProgram[] = "LeagueClient.exe";
-TRIVANE_CONSTANT const char kClientUxProgram[] = "LeagueClientUx.exe";
 TRIVANE_CONSTANT const char kClientFolderMarker[] = "\\LeagueClient\\";
 // Below a candidate named by the registry or a running program: what makes it a client.
 TRIVANE_CONSTANT const char kClientProgramPath[] = "\\LeagueClient\\LeagueClient.exe";

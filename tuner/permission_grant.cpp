@@ -8,6 +8,7 @@
 #include "tuner/dll_commands.h"
 #include "tuner/file_constants.h"
 #include "tuner/path_parts.h"
+#include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/tool_kernel_handle.h"
 #include "tuner/wide_text.h"
@@ -22,10 +23,6 @@ constexpr rt::u32 kDaclOnly = 4;
 constexpr rt::u32 kZeroInit = 0x40;
 constexpr rt::u32 kExplicitAccessSize = 32;
 constexpr rt::u32 kInheritToFilesAndFolders = 3;
-constexpr rt::u32 kNotEnoughMemory = 8;
-constexpr rt::u32 kPathNotFound = 3;
-constexpr rt::u32 kDirectoryExpected = 267;
-constexpr rt::u32 kNoSecurityOnObject = 1350;
 constexpr rt::u32 kSddlRevision = 1;
 
 constexpr rt::u32 kReadControl = 0x20000;
@@ -88,7 +85,7 @@ ToolKernelHandle open_folder(const wchar_t* path, rt::u32 access, rt::u32* error
         return {};
     }
     if (!(tag.attributes & kAttributeDirectory)) {
-        *error = kDirectoryExpected;
+        *error = kNotADirectory;
         return {};
     }
     return folder;

@@ -13,10 +13,6 @@
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kErrorFileNotFound = 2;
-constexpr rt::u32 kErrorSharingViolation = 32;
-constexpr rt::u32 kErrorLockViolation = 33;
-constexpr rt::u32 kErrorFileExists = 80;
 
 // Other writers hold the record's lock for one line's write, and the record itself
 // no longer than a rename: this long is worth waiting for either.
@@ -53,7 +49,7 @@ ToolKernelHandle open_while_busy(const wchar_t* path, rt::u32 access, rt::u32 sh
                               at(3));
         if (file) return file;
         *error = last_error(at(16));
-        if (*error != kErrorSharingViolation && *error != kErrorLockViolation) return {};
+        if (*error != kSharingViolation && *error != kLockViolation) return {};
         if (dll::GetTickCount(at(15)) - start > kBusyWaitMs) return {};
         dll::Sleep(5, at(17));
     }
@@ -128,9 +124,9 @@ ToolKernelHandle open_record_to_append(const wchar_t* path) {
     rt::u32 error = 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
         ToolKernelHandle file = open_while_busy(path, kAccess, kShare, kOpenExisting, &error);
-        if (file || error != kErrorFileNotFound) return file;
+        if (file || error != kFileNotFound) return file;
         file = open_while_busy(path, kAccess, kShare, kCreateNew, &error);
-        if (file || error != kErrorFileExists) return file;
+        if (file || error != kFileExists) return file;
     }
     return {};
 }
@@ -211,7 +207,7 @@ RecordLock::RecordLock(rt::u32 file, bool wait) : file_(file) {
             return;
         }
         const rt::u32 waited = dll::GetTickCount(at(24)) - start;
-        if (!wait || last_error(at(26)) != kErrorLockViolation || waited > kBusyWaitMs) return;
+        if (!wait || last_error(at(26)) != kLockViolation || waited > kBusyWaitMs) return;
         dll::Sleep(waited < 20 ? 0 : 1, at(17));  // the holder writes one line: yield first
     }
 }

@@ -44,6 +44,9 @@ extern const char kCrossBackup[];
 extern const char kCrossEnd[];
 extern const char kLogPattern[];
 extern const char kLeagueClientDir[];
+// The client's launcher and its interface process, by program name.
+extern const char kClientProgram[];
+extern const char kClientUxProgram[];
 extern const char kSystemYaml[];
 extern const char kSystemYamlBackup[];
 extern const char kDriveRootSuffix[];

@@ -14,11 +14,11 @@ namespace forms {
 // The kind filter: 0 lists every drive.
 enum DriveKindFilter : u32 {
     kDrivesAll = 0,
-    kDrivesRemovable = 1,
-    kDrivesFixed = 2,
-    kDrivesCdRom = 3,
-    kDrivesNetwork = 4,
-    kDrivesRamDisk = 5,
+    kDrivesRemovable,
+    kDrivesFixed,
+    kDrivesCdRom,
+    kDrivesNetwork,
+    kDrivesRamDisk,
 };
 
 struct DriveBoxProperties {

@@ -15,35 +15,35 @@ namespace forms {
 // The integer words of the block, numbered in stored order from 1.
 enum WindowWord : int {
     kWordBorder = 1,
-    kWordPictureMode = 2,
-    kWordBackColour = 3,
-    kWordMaxButton = 4,
-    kWordMinButton = 5,
-    kWordControlBox = 6,
-    kWordStartPosition = 7,
-    kWordMovable = 8,
-    kWordPlayMode = 9,
-    kWordEnterMovesFocus = 10,
-    kWordEscapeCloses = 11,
-    kWordF1Help = 12,
-    kWordHelpContext = 13,
-    kWordInTaskbar = 14,        // version 2 and up
-    kWordDragByComponents = 15,  // version 3 and up
-    kWordShape = 16,            // version 3 and up
-    kWordTopmost = 17,          // version 4 and up
-    kWordTitleAlwaysActive = 18,  // version 5 and up
-    kWindowWordCount = 18,
+    kWordPictureMode,
+    kWordBackColour,
+    kWordMaxButton,
+    kWordMinButton,
+    kWordControlBox,
+    kWordStartPosition,
+    kWordMovable,
+    kWordPlayMode,
+    kWordEnterMovesFocus,
+    kWordEscapeCloses,
+    kWordF1Help,
+    kWordHelpContext,
+    kWordInTaskbar,          // version 2 and up
+    kWordDragByComponents,   // version 3 and up
+    kWordShape,              // version 3 and up
+    kWordTopmost,            // version 4 and up
+    kWordTitleAlwaysActive,  // version 5 and up
+    kWindowWordCount = kWordTitleAlwaysActive,
 };
 
 // Border kinds and start positions.
 enum WindowBorder : u32 {
     kBorderNone = 0,
-    kBorderResizable = 1,
-    kBorderFixed = 2,
-    kBorderResizableTool = 3,
-    kBorderFixedTool = 4,
-    kBorderResizableSunken = 5,
-    kBorderFixedSunken = 6,
+    kBorderResizable,
+    kBorderFixed,
+    kBorderResizableTool,
+    kBorderFixedTool,
+    kBorderResizableSunken,
+    kBorderFixedSunken,
 };
 enum StartPosition : u32 { kStartAsStored = 0, kStartCentred = 1, kStartMinimised = 2, kStartMaximised = 3 };
 enum WindowShape : u32 { kShapeRectangle = 0, kShapeEllipse = 1, kShapeRoundRect = 2, kShapeRing = 3 };

@@ -11,6 +11,7 @@
 #include "tests/commands/box_watcher.h"
 #include "tests/commands/command_test_program.h"
 #include "tests/support/code_page_child.h"
+#include "tests/support/quit_message.h"
 
 namespace {
 
@@ -205,10 +206,7 @@ TEST(ProcessEvents, DispatchesAllThatArrivesAndStopsBeforeTheQuitMessage) {
     PostMessageW(window, WM_APP, 0, 0);
     logic::process_events();
     EXPECT_EQ(g_app_messages, 0);
-    MSG m;
-    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
-    EXPECT_EQ(m.wParam, 7u);
+    testing_support::expect_quit_message_first(7u);
 
     logic::process_events();
     EXPECT_EQ(g_app_messages, 2);

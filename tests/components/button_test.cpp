@@ -64,11 +64,7 @@ TEST_F(ButtonTest, StoredValuesChooseTheStyles) {
 TEST_F(ButtonTest, KindAndAlignmentsAreClampedAndChangeTheStyleInPlace) {
     load_button(button_block({}));
     const HWND before = component_handle(kButton);
-    const struct {
-        i32 index;
-        u32 written, stored;
-        DWORD mask, style;
-    } cases[] = {
+    expect_style_writes(kButton, {
         {9, 5, 1, BS_TYPEMASK, BS_DEFPUSHBUTTON},
         {9, 0, 0, BS_TYPEMASK, BS_PUSHBUTTON},
         {11, 0, 0, BS_CENTER, BS_LEFT},
@@ -77,12 +73,7 @@ TEST_F(ButtonTest, KindAndAlignmentsAreClampedAndChangeTheStyleInPlace) {
         {12, 0, 0, BS_VCENTER, BS_TOP},
         {12, 7, 2, BS_VCENTER, BS_BOTTOM},
         {12, static_cast<u32>(-4), 0, BS_VCENTER, BS_TOP},
-    };
-    for (const auto& c : cases) {
-        write(kButton, c.index, c.written);
-        EXPECT_EQ(read(kButton, c.index), c.stored) << "property " << c.index << " written " << c.written;
-        EXPECT_EQ(style_of(kButton) & c.mask, c.style) << "property " << c.index << " written " << c.written;
-    }
+    });
     EXPECT_EQ(component_handle(kButton), before);  // none of these rebuilds the button
     write(kButton, 9, 1);
     EXPECT_TRUE(answers_default(kButton));

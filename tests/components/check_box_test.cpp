@@ -166,11 +166,7 @@ TEST_F(CheckBoxTest, ArrowKeysSelectTheRadioButtonTheyFocusWithoutAClick) {
 TEST_F(CheckBoxTest, StylesAndAlignmentsSwitchInPlace) {
     load_three(ticked(false, "选"), ticked(false, "甲"), ticked(false, "乙"));
     const HWND before = component_handle(kCheck);
-    const struct {
-        i32 index;
-        u32 written, stored;
-        DWORD mask, style;
-    } cases[] = {
+    expect_style_writes(kCheck, {
         {9, 1, 1, BS_PUSHLIKE, BS_PUSHLIKE},
         {9, 0, 0, BS_PUSHLIKE, 0},
         {10, 1, 1, BS_FLAT, BS_FLAT},
@@ -180,12 +176,7 @@ TEST_F(CheckBoxTest, StylesAndAlignmentsSwitchInPlace) {
         {13, 1, 1, BS_CENTER, BS_CENTER},
         {14, 0, 0, BS_VCENTER, BS_TOP},
         {14, 9, 2, BS_VCENTER, BS_BOTTOM},
-    };
-    for (const auto& c : cases) {
-        write(kCheck, c.index, c.written);
-        EXPECT_EQ(read(kCheck, c.index), c.stored) << "property " << c.index << " written " << c.written;
-        EXPECT_EQ(style_of(kCheck) & c.mask, c.style) << "property " << c.index << " written " << c.written;
-    }
+    });
     EXPECT_EQ(style_of(kCheck) & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
     EXPECT_EQ(component_handle(kCheck), before);
     write_text(kCheck, 11, "以上全选");

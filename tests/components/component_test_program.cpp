@@ -61,4 +61,12 @@ void ComponentTest::SetUp() {
     WindowTest::SetUp();
 }
 
+void expect_style_writes(u32 component_id, const std::vector<StyleWrite>& writes) {
+    for (const StyleWrite& w : writes) {
+        write(component_id, w.index, w.written);
+        EXPECT_EQ(read(component_id, w.index), w.stored) << "property " << w.index << " written " << w.written;
+        EXPECT_EQ(style_of(component_id) & w.mask, w.style) << "property " << w.index << " written " << w.written;
+    }
+}
+
 }  // namespace component_test

@@ -37,6 +37,16 @@ std::vector<std::string> enumerated_texts(u32 type_id, forms::ComponentObject* o
 // Operation 4 called directly (values the property service would have converted).
 u32 set_directly(u32 component_id, i32 index, forms::ValueRecord value);
 
+// A write to a property that sets the control's style: what is written, what reads
+// back, and the style bits under `mask` it leaves.
+struct StyleWrite {
+    i32 index;
+    u32 written, stored;
+    DWORD mask, style;
+};
+// Makes each write to the component in turn, checking what reads back and its style.
+void expect_style_writes(u32 component_id, const std::vector<StyleWrite>& writes);
+
 // Each test starts with no window and empty logs, and leaves none behind.
 class ComponentTest : public WindowTest {
 protected:

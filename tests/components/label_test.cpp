@@ -18,9 +18,28 @@ constexpr u32 kLabel = 0x16010002;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255), kBlack = RGB(0, 0, 0), kWhiteRgb = RGB(255, 255, 255);
 
+// A label without a caption, on green, inside a gradient border (kind 6) `width`
+// wide whose ring colours `rings` sets.
+LabelValues gradient_bordered(u32 width, std::initializer_list<std::pair<i32, u32>> rings) {
+    LabelValues v;
+    v.words({{forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, width}, {forms::kLabelBackColour, 0x00FF00}});
+    v.words(rings);
+    v.text(forms::kLabelCaption, "");
+    return v;
+}
+
 void load_label(const LabelValues& v, i32 width = 120, i32 height = 40) {
     install({window_part(), component(kLabel, kLabelTypeId, label_block(v), 10, 10, width, height)});
     ASSERT_TRUE(load());
+}
+
+// A label of this size showing `caption` in `text_colour` on `back_colour`.
+void load_caption(const char* caption, u32 text_colour, u32 back_colour, i32 width, i32 height) {
+    LabelValues v;
+    v.text(forms::kLabelCaption, caption);
+    v.word(forms::kLabelTextColour, text_colour);
+    v.word(forms::kLabelBackColour, back_colour);
+    load_label(v, width, height);
 }
 
 std::string face_of(u32 id, i32 index) {
@@ -77,14 +96,11 @@ TEST_F(LabelTest, BordersOneToFiveUseThePlatformFrame) {
 }
 
 TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
-    LabelValues v;
-    v.word(forms::kLabelBorder, 6);
-    v.word(forms::kLabelBorderWidth, 5);
-    v.word(forms::kLabelBorderColour1, 0x0000FF);  // red
-    v.word(forms::kLabelBorderColour2, kDefault);  // not used
-    v.word(forms::kLabelBorderColour3, 0xFF0000);  // blue
-    v.word(forms::kLabelBackColour, 0x00FF00);
-    v.text(forms::kLabelCaption, "");
+    LabelValues v = gradient_bordered(5, {
+        {forms::kLabelBorderColour1, 0x0000FF},  // red
+        {forms::kLabelBorderColour2, kDefault},  // not used
+        {forms::kLabelBorderColour3, 0xFF0000},  // blue
+    });
     load_label(v);
     const Pixels p = printed(component_handle(kLabel));
     EXPECT_EQ(p.at(0, 0), kRed);        // outermost ring: the first colour
@@ -98,12 +114,8 @@ TEST_F(LabelTest, GradientBorderRunsThroughTheUsableColoursAndShrinksTheRest) {
 }
 
 TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
-    LabelValues v;
-    v.words({
-        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x0000FF},
-        {forms::kLabelBorderColour3, 0xFF0000}, {forms::kLabelBackColour, 0x00FF00}
-    });
-    v.text(forms::kLabelCaption, "");
+    LabelValues v =
+        gradient_bordered(5, {{forms::kLabelBorderColour1, 0x0000FF}, {forms::kLabelBorderColour3, 0xFF0000}});
     struct Twice {
         Twice() { forms::set_window_system_dpi(192); }
         ~Twice() { forms::set_window_system_dpi(0); }
@@ -116,24 +128,17 @@ TEST_F(LabelTest, AtTwiceTheScaleTheGradientBorderIsTwiceAsWide) {
 }
 
 TEST_F(LabelTest, GradientBorderWithFewerThanTwoColoursIsNotDrawn) {
-    LabelValues v;
-    v.words({
-        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 5}, {forms::kLabelBorderColour1, 0x0000FF},
-        {forms::kLabelBorderColour2, kDefault}, {forms::kLabelBorderColour3, kDefault},
-        {forms::kLabelBackColour, 0x00FF00}
+    LabelValues v = gradient_bordered(5, {
+        {forms::kLabelBorderColour1, 0x0000FF}, {forms::kLabelBorderColour2, kDefault},
+        {forms::kLabelBorderColour3, kDefault}
     });
-    v.text(forms::kLabelCaption, "");
     load_label(v);
     EXPECT_EQ(printed(component_handle(kLabel)).count(kGreen), 120 * 40);
 }
 
 TEST_F(LabelTest, TemplateWidthsBelowFiveAreKeptUntilSetAtRunTime) {
-    LabelValues v;
-    v.words({
-        {forms::kLabelBorder, 6}, {forms::kLabelBorderWidth, 2}, {forms::kLabelBorderColour1, 0x0000FF},
-        {forms::kLabelBorderColour3, 0x0000FF}, {forms::kLabelBackColour, 0x00FF00}
-    });
-    v.text(forms::kLabelCaption, "");
+    LabelValues v =
+        gradient_bordered(2, {{forms::kLabelBorderColour1, 0x0000FF}, {forms::kLabelBorderColour3, 0x0000FF}});
     load_label(v);
     Pixels p = printed(component_handle(kLabel));
     EXPECT_NE(p.at(1, 20), kGreen);
@@ -152,11 +157,7 @@ TEST_F(LabelTest, DefaultBackgroundIsTheButtonFace) {
 }
 
 TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
-    LabelValues v;
-    v.text(forms::kLabelCaption, "友情提示ABC");
-    v.word(forms::kLabelTextColour, 0xFF00FF);
-    v.word(forms::kLabelBackColour, 0x808080);
-    load_label(v, 160, 40);
+    load_caption("友情提示ABC", 0xFF00FF, 0x808080, 160, 40);
     const Pixels plain = printed(component_handle(kLabel));
     const RECT text = plain.bounds(kMagenta);
     ASSERT_GT(width_of(text), 20);
@@ -183,11 +184,7 @@ TEST_F(LabelTest, CaptionInTheTextColourAndEachEffectUnderIt) {
 }
 
 TEST_F(LabelTest, AlignmentAndWrapPlaceTheCaption) {
-    LabelValues v;
-    v.text(forms::kLabelCaption, "短");
-    v.word(forms::kLabelTextColour, 0x0000FF);
-    v.word(forms::kLabelBackColour, 0xFFFFFF);
-    load_label(v, 200, 60);
+    load_caption("短", 0x0000FF, 0xFFFFFF, 200, 60);
     const HWND h = component_handle(kLabel);
     const struct {
         i32 index;

@@ -6,41 +6,10 @@
 
 #include "data/version.h"
 #include "tests/e2e/program_path.h"
+#include "tests/support/window_find.h"
 
 namespace e2e {
 namespace {
-
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK find_control(HWND child, LPARAM lparam) {
-    auto* search = reinterpret_cast<ControlSearch*>(lparam);
-    if (GetDlgCtrlID(child) == search->id) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct WindowSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK find_main_window(HWND window, LPARAM lparam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lparam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char title[64] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (pid == search->pid && IsWindowVisible(window) && std::string(title) == "Trivane" TRIVANE_VERSION_TEXT) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 std::string variable(const char* name) {
     static char value[32767];
@@ -92,9 +61,9 @@ Trivane::Trivane(const Launch& launch) {
                         &process_))
         return;
     for (int i = 0; i < 300 && !window_; ++i) {
-        WindowSearch search = {process_.dwProcessId, nullptr};
-        EnumWindows(find_main_window, reinterpret_cast<LPARAM>(&search));
-        window_ = search.found;
+        window_ = testing_support::find_shown_window(process_.dwProcessId, [](HWND window) {
+            return testing_support::has_title(window, "Trivane" TRIVANE_VERSION_TEXT);
+        });
         if (!window_) Sleep(50);
     }
     if (window_) WaitForInputIdle(process_.hProcess, 5000);
@@ -108,11 +77,7 @@ Trivane::~Trivane() {
     }
 }
 
-HWND Trivane::control(int id) const {
-    ControlSearch search = {id, nullptr};
-    EnumChildWindows(window_, find_control, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND Trivane::control(int id) const { return testing_support::find_control(window_, id); }
 
 std::string Trivane::text(int id) const {
     char buffer[1024] = {};

@@ -7,29 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+#include "tests/e2e/control_ids.h"
 
-// Control ids the loader gives the components: 100 for the first one created (the
-// last record), then 10 more for each.
-enum Control : int {
-    kOptimizeGroup = 100,
-    kOptimizeButton = 110,
-    kHomeGroup = 120,
-    kHomeReplaceButton = 130,
-    kBlankRadio = 140,
-    kPublisherRadio = 150,
-    kDrivePromptLabel = 160,
-    kDriveBox = 170,
-    kPromptLabel = 180,
-    kResultLabel = 190,
-    kHomeRestoreButton = 200,
-    kDx11Box = 210,
-    kCrossBox = 220,
-    kLogBox = 230,
-    kSelectAllBox = 240,
-    kPowerBox = 250,
-    kDx11RestoreButton = 260,
-};
+namespace e2e {
 
 // How Trivane.exe is started: which copy, and what its environment adds.
 struct Launch {

@@ -35,6 +35,21 @@ Part button(u32 id, const std::string& caption, i32 left, i32 top) {
     return p;
 }
 
+namespace {
+
+// A square 16-colour image's header: its height counts the colour rows and the mask's.
+BITMAPINFOHEADER image_header(int side) {
+    BITMAPINFOHEADER bi = {};
+    bi.biSize = sizeof bi;
+    bi.biWidth = side;
+    bi.biHeight = side * 2;
+    bi.biPlanes = 1;
+    bi.biBitCount = 4;
+    return bi;
+}
+
+}  // namespace
+
 forms::ByteBlock image_file(bool cursor) {
     const int w = 16, h = 16;
     const int xor_bytes = w * h / 2, and_bytes = h * 4;  // 4 bits per pixel; mask rows padded to 32 bits
@@ -49,12 +64,7 @@ forms::ByteBlock image_file(bool cursor) {
     std::memcpy(&f[10], planes_or_hot_spot, 4);
     const DWORD size_offset[2] = {image, 22};
     std::memcpy(&f[14], size_offset, 8);
-    BITMAPINFOHEADER bi = {};
-    bi.biSize = sizeof bi;
-    bi.biWidth = w;
-    bi.biHeight = h * 2;
-    bi.biPlanes = 1;
-    bi.biBitCount = 4;
+    const BITMAPINFOHEADER bi = image_header(w);
     std::memcpy(&f[22], &bi, sizeof bi);
     for (int i = 0; i < xor_bytes; ++i) f[22 + sizeof bi + 64 + i] = 0x12;
     return f;
@@ -76,12 +86,7 @@ forms::ByteBlock icon_file(const std::vector<int>& sides) {
         std::memcpy(entry + 4, planes_bits, 4);
         const DWORD size_offset[2] = {image, static_cast<DWORD>(f.size())};
         std::memcpy(entry + 8, size_offset, 8);
-        BITMAPINFOHEADER bi = {};
-        bi.biSize = sizeof bi;
-        bi.biWidth = side;
-        bi.biHeight = side * 2;
-        bi.biPlanes = 1;
-        bi.biBitCount = 4;
+        const BITMAPINFOHEADER bi = image_header(side);
         const size_t at = f.size();
         f.resize(at + image, 0x12);
         std::memcpy(&f[at], &bi, sizeof bi);

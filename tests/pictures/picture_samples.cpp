@@ -172,20 +172,14 @@ Bytes encode_jpeg(const JpegImage& image) {
 // ---- The samples -----------------------------------------------------------------
 
 Bytes sample_png_rgba() {
-    PngImage image;
-    image.width = 3;
-    image.height = 2;
-    image.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
+    PngImage image{.width = 3, .height = 2, .colour_type = PNG_COLOR_TYPE_RGB_ALPHA};
     image.rows = {{255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0},
                   {255, 255, 255, 255, 10, 20, 30, 200, 200, 100, 50, 64}};
     return encode_png(image);
 }
 
 Bytes sample_png_palette() {
-    PngImage image;
-    image.width = 5;
-    image.height = 2;
-    image.colour_type = PNG_COLOR_TYPE_PALETTE;
+    PngImage image{.width = 5, .height = 2, .colour_type = PNG_COLOR_TYPE_PALETTE};
     image.bit_depth = 2;
     image.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
     image.palette_alpha = {255, 0, 128};  // the fourth entry stays opaque
@@ -195,10 +189,7 @@ Bytes sample_png_palette() {
 }
 
 Bytes sample_png_interlaced() {
-    PngImage image;
-    image.width = 9;
-    image.height = 9;
-    image.colour_type = PNG_COLOR_TYPE_RGB;
+    PngImage image{.width = 9, .height = 9, .colour_type = PNG_COLOR_TYPE_RGB};
     image.interlaced = true;
     for (int y = 0; y < 9; ++y) {
         Bytes row;
@@ -209,21 +200,14 @@ Bytes sample_png_interlaced() {
 }
 
 Bytes sample_jpeg_grey() {
-    JpegImage image;
-    image.width = 16;
-    image.height = 16;
-    image.components = 1;
-    image.quality = 100;
+    JpegImage image{.width = 16, .height = 16, .components = 1, .quality = 100};
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) image.samples.push_back(y < 8 ? (x < 8 ? 20 : 90) : (x < 8 ? 160 : 230));
     return encode_jpeg(image);
 }
 
 Bytes sample_jpeg_colour(bool progressive) {
-    JpegImage image;
-    image.width = 32;
-    image.height = 32;
-    image.progressive = progressive;
+    JpegImage image{.width = 32, .height = 32, .progressive = progressive};
     static const std::uint8_t quadrants[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
@@ -234,10 +218,7 @@ Bytes sample_jpeg_colour(bool progressive) {
 }
 
 Bytes sample_jpeg_cmyk() {
-    JpegImage image;
-    image.width = 16;
-    image.height = 16;
-    image.components = 4;
+    JpegImage image{.width = 16, .height = 16, .components = 4};
     // Stored inverted, as Adobe does: 255 is no ink. Left full cyan, right half black.
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)

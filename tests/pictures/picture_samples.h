@@ -24,10 +24,10 @@ struct PngImage {
     int colour_type = 0;  // PNG_COLOR_TYPE_*
     int bit_depth = 8;
     bool interlaced = false;
-    std::vector<std::uint8_t> palette;        // r, g, b triples
-    std::vector<std::uint8_t> palette_alpha;  // tRNS for palettes
-    int grey_key = -1;                        // tRNS for grey: this value is transparent
-    std::vector<Bytes> rows;                  // packed as the file stores them
+    std::vector<std::uint8_t> palette = {};        // r, g, b triples
+    std::vector<std::uint8_t> palette_alpha = {};  // tRNS for palettes
+    int grey_key = -1;                             // tRNS for grey: this value is transparent
+    std::vector<Bytes> rows = {};                  // packed as the file stores them
 };
 Bytes encode_png(const PngImage& image);
 // A file with only the header claiming this size, one small data chunk and the end;
@@ -40,7 +40,7 @@ struct JpegImage {
     int components = 3;  // 1 grey, 3 RGB, 4 CMYK as Adobe stores it (inverted)
     int quality = 95;
     bool progressive = false;
-    Bytes samples;  // interleaved, row by row
+    Bytes samples = {};  // interleaved, row by row
 };
 Bytes encode_jpeg(const JpegImage& image);
 

@@ -21,6 +21,14 @@ namespace {
 using testing_support::child_report;
 using testing_support::run_child;
 
+// Runs the scenario in a child and checks how it ended and what it reported.
+void expect_run(const char* scenario, DWORD exit_code, const std::string& report) {
+    SCOPED_TRACE(scenario);
+    const auto r = run_child(scenario);
+    EXPECT_EQ(r.exit_code, exit_code);
+    EXPECT_EQ(r.report, report);
+}
+
 void* const kCallbacks[3] = {nullptr, nullptr, nullptr};
 
 void at_exit_a(rt::i32 position) { child_report("atexit A " + std::to_string(position) + "\n"); }
@@ -41,15 +49,13 @@ TRIVANE_CHILD_SCENARIO(normal_end) {
 }
 
 TEST(Lifecycle, NormalEndRunsAtExitRoutinesOnceInOrderThenNotifiesLibraries) {
-    const auto r = run_child("normal_end");
-    EXPECT_EQ(r.exit_code, 0u);
-    EXPECT_EQ(r.report,
-              "notify 1 service 0\n"
-              "entry done\n"
-              "atexit A 0\n"
-              "atexit B 1\n"
-              "notify 6 0 0\n"
-              "framework exit 0\n");
+    expect_run("normal_end", 0u,
+               "notify 1 service 0\n"
+               "entry done\n"
+               "atexit A 0\n"
+               "atexit B 1\n"
+               "notify 6 0 0\n"
+               "framework exit 0\n");
 }
 
 rt::i32 entry_that_fails() {
@@ -66,12 +72,10 @@ TRIVANE_CHILD_SCENARIO(error_skips_at_exit) {
 }
 
 TEST(Lifecycle, ARuntimeErrorEndsWithMinusOneWithoutAtExitRoutines) {
-    const auto r = run_child("error_skips_at_exit");
-    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
-    EXPECT_EQ(r.report,
-              "notify 1 service 0\n"
-              "code=6\n调用DLL命令后发现堆栈错误\r\n67174401, 3\r\n"
-              "notify 6 0 0\n");
+    expect_run("error_skips_at_exit", 0xFFFFFFFFu,
+               "notify 1 service 0\n"
+               "code=6\n调用DLL命令后发现堆栈错误\r\n67174401, 3\r\n"
+               "notify 6 0 0\n");
 }
 
 DWORD g_main_thread;
@@ -98,9 +102,7 @@ TRIVANE_CHILD_SCENARIO(end_from_worker_thread) {
 }
 
 TEST(Lifecycle, AnEndRequestedFromAnotherThreadRunsOnTheMainThread) {
-    const auto r = run_child("end_from_worker_thread");
-    EXPECT_EQ(r.exit_code, 7u);
-    EXPECT_EQ(r.report, "notify 1 service 0\natexit on main thread\nnotify 6 0 0\n");
+    expect_run("end_from_worker_thread", 7u, "notify 1 service 0\natexit on main thread\nnotify 6 0 0\n");
 }
 
 TRIVANE_CHILD_SCENARIO(end_program_service) {
@@ -136,11 +138,9 @@ TRIVANE_CHILD_SCENARIO(start_window_missing) {
 }
 
 TEST(Lifecycle, AMissingStartWindowIsReportedWithItsId) {
-    const auto r = run_child("start_window_missing");
-    EXPECT_EQ(r.exit_code, 0xFFFFFFFFu);
-    EXPECT_EQ(r.report,
-              "notify 1 service 0\ncode=0\n载入启动窗口失败\r\n1375797249, 0\r\n未找到所指定的窗口\r\n"
-              "notify 6 0 0\n");
+    expect_run("start_window_missing", 0xFFFFFFFFu,
+               "notify 1 service 0\ncode=0\n载入启动窗口失败\r\n1375797249, 0\r\n未找到所指定的窗口\r\n"
+               "notify 6 0 0\n");
 }
 
 TRIVANE_CHILD_SCENARIO(initialisation_effects) {
@@ -181,17 +181,15 @@ TRIVANE_CHILD_SCENARIO(initialisation_effects) {
 }
 
 TEST(Lifecycle, InitialisationSetsUpTheProcess) {
-    const auto r = run_child("initialisation_effects");
-    EXPECT_EQ(r.exit_code, 0u);
-    EXPECT_EQ(r.report,
-              "notify 1 service 0\n"
-              "current=program\n"
-              "2003=ok\n"
-              "2004=ok\n"
-              "owner _QX_HideOwner tool=1 visible=0 title='' parent=0\n"
-              "words 3 7 117722\n"
-              "dll 6 strlen bound=0\n"
-              "main=1 ole=1 libraries=2\n");
+    expect_run("initialisation_effects", 0u,
+               "notify 1 service 0\n"
+               "current=program\n"
+               "2003=ok\n"
+               "2004=ok\n"
+               "owner _QX_HideOwner tool=1 visible=0 title='' parent=0\n"
+               "words 3 7 117722\n"
+               "dll 6 strlen bound=0\n"
+               "main=1 ole=1 libraries=2\n");
 }
 
 BOOL CALLBACK count_hidden_owners(HWND window, LPARAM count) {
@@ -220,9 +218,7 @@ TRIVANE_CHILD_SCENARIO(initialised_twice) {
 }
 
 TEST(Lifecycle, ASecondInitialisationChangesNothing) {
-    const auto r = run_child("initialised_twice");
-    EXPECT_EQ(r.exit_code, 0u);
-    EXPECT_EQ(r.report, "notify 1 service 0\nowners 1 same, binding kept\n");  // the library notified once
+    expect_run("initialised_twice", 0u, "notify 1 service 0\nowners 1 same, binding kept\n");  // the library notified once
 }
 
 TRIVANE_CHILD_SCENARIO(error_box_shown) {

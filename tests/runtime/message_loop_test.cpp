@@ -13,6 +13,7 @@
 #include "runtime/window_system.h"
 #include "tests/runtime/test_program.h"
 #include "tests/support/child_process.h"
+#include "tests/support/quit_message.h"
 
 namespace {
 
@@ -58,10 +59,7 @@ TEST(PendingMessages, AreDispatchedUntilTheQuitMessageWhichStaysQueued) {
     PostQuitMessage(3);
     rt::process_pending_messages();
     EXPECT_EQ(g_user_messages, 2);
-    MSG m;
-    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
-    EXPECT_EQ(m.wParam, 3u);
+    testing_support::expect_quit_message_first(3u);
     DestroyWindow(w);
 }
 

@@ -8,24 +8,6 @@
 namespace testing_support {
 namespace {
 
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK find_box(HWND window, LPARAM lparam) {
-    auto* search = reinterpret_cast<BoxSearch*>(lparam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char cls[32] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (pid == search->pid && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK find_icon(HWND child, LPARAM lparam) {
     char cls[32] = {};
     GetClassNameA(child, cls, sizeof cls);
@@ -94,10 +76,8 @@ bool read_box_icon(DWORD pid, IconPixels* icon, DWORD timeout_ms) {
     if (pid == 0) pid = GetCurrentProcessId();
     const DWORD start = GetTickCount();
     for (;;) {
-        BoxSearch search = {pid, nullptr};
-        EnumWindows(find_box, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            *icon = painted_icon(search.found);
+        if (const HWND box = find_box(pid)) {
+            *icon = painted_icon(box);
             return true;
         }
         if (GetTickCount() - start > timeout_ms) return false;
@@ -117,51 +97,16 @@ const IconPixels& icon_of_style(UINT style) {
     return known[style] = icon;
 }
 
-LookingAnswerer::LookingAnswerer(DWORD pid) : pid_(pid) {
-    InitializeCriticalSection(&lock_);
-    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
-}
-
-LookingAnswerer::~LookingAnswerer() {
-    InterlockedExchange(&stop_, 1);
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    DeleteCriticalSection(&lock_);
-}
-
-std::vector<LookedAtBox> LookingAnswerer::answered() {
-    EnterCriticalSection(&lock_);
-    std::vector<LookedAtBox> copy = answered_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
-
-DWORD WINAPI LookingAnswerer::run(void* self_pointer) {
-    auto* self = static_cast<LookingAnswerer*>(self_pointer);
-    const DWORD pid = self->pid_ ? self->pid_ : GetCurrentProcessId();
-    const bool own = pid == GetCurrentProcessId();
-    while (!self->stop_) {
-        LookedAtBox box;
-        if (own) {
-            BoxSearch search = {pid, nullptr};
-            EnumWindows(find_box, reinterpret_cast<LPARAM>(&search));
-            if (!search.found) {
-                Sleep(20);
-                continue;
-            }
-            box.icon_handle = icon_handle(search.found);
-        } else if (!read_box_icon(pid, &box.icon, 20)) {
-            continue;
-        }
-        // The lock is held from before the press until the box is recorded: the code the
-        // box returns to may ask for the boxes at once, and then waits for this one.
-        EnterCriticalSection(&self->lock_);
-        const HWND pressed = press_box(pid, IDOK, &box);
-        if (pressed) self->answered_.push_back(box);
-        LeaveCriticalSection(&self->lock_);
-        if (pressed) wait_until_gone(pressed);
+// Own boxes tell their icon's handle; another process's only show it on the screen.
+bool look_at_box(DWORD pid, LookedAtBox* box) {
+    if (pid != GetCurrentProcessId()) return read_box_icon(pid, &box->icon, 20);
+    const HWND found = find_box(pid);
+    if (!found) {
+        Sleep(20);
+        return false;
     }
-    return 0;
+    box->icon_handle = icon_handle(found);
+    return true;
 }
 
 }  // namespace testing_support

@@ -30,24 +30,14 @@ struct LookedAtBox : AnsweredBox {
     HICON icon_handle = nullptr;  // for a box of this process; null without an icon
 };
 
+// Reads a box's icon: its handle for a box of this process, else its pixels.
+bool look_at_box(DWORD pid, LookedAtBox* box);
+
 // Like BoxAnswerer, reading each box's icon before it presses OK; `pid` 0 answers the
 // boxes of this process.
-class LookingAnswerer {
+class LookingAnswerer : public Answerer<LookedAtBox> {
 public:
-    explicit LookingAnswerer(DWORD pid);
-    ~LookingAnswerer();
-    LookingAnswerer(const LookingAnswerer&) = delete;
-    LookingAnswerer& operator=(const LookingAnswerer&) = delete;
-
-    std::vector<LookedAtBox> answered();
-
-private:
-    static DWORD WINAPI run(void* self);
-    DWORD pid_;
-    HANDLE thread_ = nullptr;
-    volatile LONG stop_ = 0;
-    CRITICAL_SECTION lock_;
-    std::vector<LookedAtBox> answered_;
+    explicit LookingAnswerer(DWORD pid) : Answerer(IDOK, pid, look_at_box) {}
 };
 
 }  // namespace testing_support

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <map>
 
+#include "tests/support/temp_dir.h"
+
 namespace testing_support {
 namespace {
 
@@ -14,17 +16,6 @@ std::map<std::string, Scenario>& scenarios() {
 
 std::string g_report_path;
 std::string g_argument;
-
-std::string read_file(const std::string& path) {
-    std::string text;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-        std::fclose(f);
-    }
-    return text;
-}
 
 std::string temp_report_path() {
     char dir[MAX_PATH], path[MAX_PATH];
@@ -74,7 +65,7 @@ ChildResult finish_child(PROCESS_INFORMATION& child, const std::string& report_p
         CloseHandle(child.hThread);
         child = {};
     }
-    result.report = read_file(report_path);
+    result.report = read_whole_file(report_path);
     DeleteFileA(report_path.c_str());
     return result;
 }

@@ -22,31 +22,77 @@ struct AnsweredBox {
 // when it has no such button. Returns false when no box appeared in time.
 bool answer_message_box(DWORD pid, int button_id, AnsweredBox* box, DWORD timeout_ms = 10000);
 
+// The first visible message box of process `pid`; null when there is none.
+HWND find_box(DWORD pid);
+
 // Presses a button of the first visible box of process `pid` as answer_message_box
 // does, recording it in `box`; null when there is none. The box may still be closing
 // on return: wait_until_gone waits for that.
 HWND press_box(DWORD pid, int button_id, AnsweredBox* box);
 void wait_until_gone(HWND box);
 
-// Answers boxes of this process on a thread of its own while the test thread is
-// blocked in a modal box; collects what it answered.
-class BoxAnswerer {
+// Answers boxes on a thread of its own while the test thread is blocked in a modal
+// box, and collects what it answered. Before each press `look` (when given) waits
+// briefly for the next box of `pid` and reads what only shows before the press, such
+// as the icon; it returns false when no box came.
+template <class Box>
+class Answerer {
 public:
-    explicit BoxAnswerer(int button_id, DWORD pid = 0);
-    ~BoxAnswerer();
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    using Look = bool (*)(DWORD pid, Box* box);
+    Answerer(int button_id, DWORD pid, Look look) : button_id_(button_id), pid_(pid), look_(look) {
+        InitializeCriticalSection(&lock_);
+        thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
+    }
+    ~Answerer() {
+        InterlockedExchange(&stop_, 1);
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        DeleteCriticalSection(&lock_);
+    }
+    Answerer(const Answerer&) = delete;
+    Answerer& operator=(const Answerer&) = delete;
 
-    std::vector<AnsweredBox> answered();
+    std::vector<Box> answered() {
+        EnterCriticalSection(&lock_);
+        std::vector<Box> copy = answered_;
+        LeaveCriticalSection(&lock_);
+        return copy;
+    }
 
 private:
-    static DWORD WINAPI run(void* self);
+    static DWORD WINAPI run(void* self_pointer) {
+        auto* self = static_cast<Answerer*>(self_pointer);
+        const DWORD pid = self->pid_ ? self->pid_ : GetCurrentProcessId();
+        while (!self->stop_) {
+            Box box;
+            if (self->look_ && !self->look_(pid, &box)) continue;
+            // The lock is held from before the press until the box is recorded: the code
+            // the box returns to may ask for the boxes at once, and then waits for this one.
+            EnterCriticalSection(&self->lock_);
+            const HWND pressed = press_box(pid, self->button_id_, &box);
+            if (pressed) self->answered_.push_back(box);
+            LeaveCriticalSection(&self->lock_);
+            if (pressed)
+                wait_until_gone(pressed);
+            else
+                Sleep(20);
+        }
+        return 0;
+    }
+
     int button_id_;
     DWORD pid_;
+    Look look_;
     HANDLE thread_ = nullptr;
     volatile LONG stop_ = 0;
     CRITICAL_SECTION lock_;
-    std::vector<AnsweredBox> answered_;
+    std::vector<Box> answered_;
+};
+
+// Answers the boxes of process `pid` (0: this process) with `button_id`.
+class BoxAnswerer : public Answerer<AnsweredBox> {
+public:
+    explicit BoxAnswerer(int button_id, DWORD pid = 0) : Answerer(button_id, pid, nullptr) {}
 };
 
 }  // namespace testing_support
