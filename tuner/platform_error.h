@@ -20,6 +20,10 @@ inline constexpr rt::u32 kNoSecurityOnObject = 1350;
 // code of a step refused because a link stood where a file or folder of the client was.
 inline constexpr rt::u32 kStoppedOnLink = 681;
 
+// What the platform's waits return.
+inline constexpr rt::u32 kWaitObject0 = 0;
+inline constexpr rt::u32 kWaitTimeout = 258;
+
 // Read it before any other platform call; `site` is the caller's, should the read
 // itself fail. Its first call binds the reader, which may itself touch the code, so
 // start-up and each walk call it once beforehand.

@@ -2,6 +2,7 @@
 
 #include "logic/commands.h"
 #include "tuner/dll_commands.h"
+#include "tuner/platform_error.h"
 #include "tuner/system_directory.h"
 #include "tuner/wide_text.h"
 #include "tuner/workers.h"
@@ -27,15 +28,12 @@ struct ProcessInformation {
 
 constexpr rt::u32 kUseShowWindow = 1;
 constexpr unsigned short kShowNormal = 1;
-constexpr rt::u32 kWaitObject0 = 0;
-constexpr rt::u32 kWaitTimeout = 258;
 // A closed window sends no more messages: the wait wakes this often all the same, to
 // keep the close deadline.
 constexpr rt::u32 kWakeMilliseconds = 100;
 constexpr rt::u32 kAllInput = 0x4FF;
 constexpr rt::u32 kEndedAtLimit = 0x5B4;  // the platform's "timeout" code, as the exit code
 constexpr rt::u32 kEndingMilliseconds = 2000;
-constexpr rt::u32 kFileNotFound = 2;
 
 bool has_ended(rt::u32 process, logic::Site where) { return dll::WaitForSingleObject(process, 0, where) == kWaitObject0; }
 

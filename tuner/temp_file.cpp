@@ -15,7 +15,6 @@
 namespace tuner {
 namespace {
 
-constexpr rt::u32 kWaitTimeout = 0x102;
 constexpr int kNameTries = 16;
 constexpr rt::u32 kNameTooLong = 206;
 // ~trivane-<program id, 8 hex digits>-<4 hex digits>, then ".tmp" for a new copy or

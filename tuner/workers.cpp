@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "tuner/dll_commands.h"
+#include "tuner/platform_error.h"
 #include "tuner/routines.h"
 #include "tuner/tool_state.h"
 
@@ -16,7 +17,6 @@ constexpr rt::u32 kCloseGraceMilliseconds = 2000;
 constexpr rt::u32 kThreadEndMilliseconds = 2000;
 // A post fails when the queue is full: the worker tries again.
 constexpr rt::u32 kPostRetryMilliseconds = 10;
-constexpr rt::u32 kWaitObject0 = 0;
 
 constexpr logic::Site at(rt::i32 site) { return {kRoutineWindowDestroy, site}; }
 
