@@ -9,24 +9,24 @@ namespace forms {
 
 ButtonObject::ButtonObject(const CreateRequest& request, StoredBlock stored)
     : BlockObject(&kButtonType, request, kButtonLayout, std::move(stored)) {
-    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE), dpi_of(request.parent));
+    picture_.load(stored_.block(kButtonPicture), GetSysColor(COLOR_BTNFACE), dpi_of(request.parent));
 }
 
 void ButtonObject::rescale(int dpi) {
     font_.rescale(hwnd(), dpi);
     if (picture_.empty()) return;
-    picture_.load(stored_.block(kButtonBlockPicture), GetSysColor(COLOR_BTNFACE), dpi);
+    picture_.load(stored_.block(kButtonPicture), GetSysColor(COLOR_BTNFACE), dpi);
     picture_.show_on(hwnd());
 }
 
 DWORD ButtonObject::platform_style() const {
     return BS_MULTILINE | (is_default_button() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
-           horizontal_alignment_style(stored_.word(kButtonWordAlignment)) |
-           vertical_alignment_style(stored_.word(kButtonWordVerticalAlignment)) | picture_.style();
+           horizontal_alignment_style(stored_.word(kButtonAlignment)) |
+           vertical_alignment_style(stored_.word(kButtonVerticalAlignment)) | picture_.style();
 }
 
 void ButtonObject::apply_after_create() {
-    font_.apply(hwnd(), stored_.block(kButtonBlockFont), dpi_of(hwnd()));
+    font_.apply(hwnd(), stored_.block(kButtonFont), dpi_of(hwnd()));
     picture_.show_on(hwnd());
 }
 
@@ -47,7 +47,7 @@ u32 ButtonObject::apply(const PropertyRow& row) {
         replace_style(hwnd(), kHorizontalAlignmentMask | kVerticalAlignmentMask, platform_style());
         break;
     case kButtonSetsCaption: set_window_text(hwnd(), stored_.caption); break;
-    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonBlockFont), dpi_of(hwnd())); break;
+    case kButtonSetsFont: font_.apply(hwnd(), stored_.block(kButtonFont), dpi_of(hwnd())); break;
     default: break;
     }
     return 0;

@@ -11,7 +11,7 @@ class ButtonObject : public BlockObject {
 public:
     ButtonObject(const CreateRequest& request, StoredBlock stored);
 
-    bool is_default_button() const { return stored_.word(kButtonWordKind) == kButtonDefault; }
+    bool is_default_button() const { return stored_.word(kButtonKind) == kButtonDefault; }
     DWORD platform_style() const override;
     void apply_after_create() override;
 

@@ -10,13 +10,6 @@
 
 namespace forms {
 
-// The names the code reads the words and blocks by: each is its property's index.
-enum ButtonWord : int {
-    kButtonWordKind = kButtonKind,
-    kButtonWordAlignment = kButtonAlignment,
-    kButtonWordVerticalAlignment = kButtonVerticalAlignment,
-};
-enum ButtonBlock : int { kButtonBlockPicture = kButtonPicture, kButtonBlockFont = kButtonFont };
 enum ButtonKind : u32 { kButtonNormal = 0, kButtonDefault = 1 };
 
 enum ButtonSetEffect : int {
@@ -60,6 +53,6 @@ inline constexpr auto kButtonDescriptors =
 static_assert(every_property_described(kButtonDescriptors));
 
 inline constexpr BlockLayout kButtonLayout = {1, kButtonFields, button_defaults,
-                                          stored_block_texts<kButtonBlockFont, false>};
+                                          stored_block_texts<kButtonFont, false>};
 
 }  // namespace forms

@@ -21,32 +21,32 @@ void set_button_type(HWND window, DWORD type) {
 CheckObject::CheckObject(const rt::ComponentType* type, const BlockLayout& layout, const CreateRequest& request,
                          StoredBlock stored)
     : BlockObject(type, request, layout, std::move(stored)) {
-    background_.set(stored_.word(kCheckWordBackColour));
-    picture_.load(stored_.block(kCheckBlockPicture), background_.colour(), dpi_of(request.parent));
+    background_.set(stored_.word(kCheckBackColour));
+    picture_.load(stored_.block(kCheckPicture), background_.colour(), dpi_of(request.parent));
 }
 
 void CheckObject::rescale(int dpi) {
     font_.rescale(hwnd(), dpi);
     if (picture_.empty()) return;
-    picture_.load(stored_.block(kCheckBlockPicture), background_.colour(), dpi);
+    picture_.load(stored_.block(kCheckPicture), background_.colour(), dpi);
     picture_.show_on(hwnd());
 }
 
 DWORD CheckObject::platform_style() const {
     const StoredBlock& s = stored_;
     return BS_MULTILINE | (is_radio() ? BS_AUTORADIOBUTTON : BS_AUTOCHECKBOX) |
-           (s.flag(kCheckWordPushLike) ? BS_PUSHLIKE : 0) | (s.flag(kCheckWordFlat) ? BS_FLAT : 0) |
-           (s.flag(kCheckWordTextOnLeft) ? BS_LEFTTEXT : 0) |
-           horizontal_alignment_style(s.word(kCheckWordAlignment)) |
-           vertical_alignment_style(s.word(kCheckWordVerticalAlignment)) | picture_.style();
+           (s.flag(kCheckPushLike) ? BS_PUSHLIKE : 0) | (s.flag(kCheckFlat) ? BS_FLAT : 0) |
+           (s.flag(kCheckTextOnLeft) ? BS_LEFTTEXT : 0) |
+           horizontal_alignment_style(s.word(kCheckAlignment)) |
+           vertical_alignment_style(s.word(kCheckVerticalAlignment)) | picture_.style();
 }
 
 void CheckObject::apply_after_create() {
     use_classic_look(hwnd());
-    font_.apply(hwnd(), stored_.block(kCheckBlockFont), dpi_of(hwnd()));
+    font_.apply(hwnd(), stored_.block(kCheckFont), dpi_of(hwnd()));
     picture_.show_on(hwnd());
     // Only the value 1 ticks: template data may hold anything.
-    if (stored_.word(kCheckWordTicked) == 1) set_check(true);
+    if (stored_.word(kCheckTicked) == 1) set_check(true);
 }
 
 void CheckObject::set_check(bool ticked) {
@@ -59,7 +59,7 @@ void CheckObject::set_check(bool ticked) {
 }
 
 void CheckObject::refresh_ticked() {
-    stored_.set_word(kCheckWordTicked, SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    stored_.set_word(kCheckTicked, SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
 }
 
 bool CheckObject::get_property(i32 property, ValueRecord* out) {
@@ -92,7 +92,7 @@ bool CheckObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* res
         return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        *result = answer_colour_request(reinterpret_cast<HDC>(wparam), text_colour(stored_.word(kCheckWordTextColour)),
+        *result = answer_colour_request(reinterpret_cast<HDC>(wparam), text_colour(stored_.word(kCheckTextColour)),
                                         background_);
         return true;
     default: return false;
@@ -106,12 +106,12 @@ u32 CheckObject::apply(const PropertyRow& row) {
     case kCheckSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kCheckRepaints: InvalidateRect(hwnd(), nullptr, TRUE); break;
     case kCheckSetsBackground:
-        background_.set(stored_.word(kCheckWordBackColour));
+        background_.set(stored_.word(kCheckBackColour));
         picture_.recolour(hwnd(), background_.colour());
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckBlockFont), dpi_of(hwnd())); break;
-    case kCheckSetsTick: set_check(stored_.word(kCheckWordTicked) == 1); break;
+    case kCheckSetsFont: font_.apply(hwnd(), stored_.block(kCheckFont), dpi_of(hwnd())); break;
+    case kCheckSetsTick: set_check(stored_.word(kCheckTicked) == 1); break;
     default: break;
     }
     return 0;

@@ -11,19 +11,6 @@
 
 namespace forms {
 
-// The names the code reads the words and blocks by: each is its property's index.
-enum CheckWord : int {
-    kCheckWordPushLike = kCheckPushLike,
-    kCheckWordFlat = kCheckFlat,
-    kCheckWordTextOnLeft = kCheckTextOnLeft,
-    kCheckWordAlignment = kCheckAlignment,
-    kCheckWordVerticalAlignment = kCheckVerticalAlignment,
-    kCheckWordTextColour = kCheckTextColour,
-    kCheckWordBackColour = kCheckBackColour,
-    kCheckWordTicked = kCheckTicked,
-};
-enum CheckBlock : int { kCheckBlockPicture = kCheckPicture, kCheckBlockFont = kCheckFont };
-
 enum CheckSetEffect : int {
     kCheckRebuilds,       // a picture changes the kind of platform button
     kCheckSetsStyle,      // a style switched on or off
@@ -95,8 +82,8 @@ inline constexpr auto kCheckBoxDescriptors =
 static_assert(every_property_described(kCheckBoxDescriptors));
 
 inline constexpr BlockLayout kCheckBoxLayout = {2, kCheckBoxFields, check_box_defaults,
-                                            stored_block_texts<kCheckBlockFont, true>};
+                                            stored_block_texts<kCheckFont, true>};
 inline constexpr BlockLayout kRadioLayout = {1, kRadioFields, radio_defaults,
-                                             stored_block_texts<kCheckBlockFont, false>};
+                                             stored_block_texts<kCheckFont, false>};
 
 }  // namespace forms

@@ -9,16 +9,16 @@ namespace forms {
 
 GroupBoxObject::GroupBoxObject(const CreateRequest& request, StoredBlock stored)
     : BlockObject(&kGroupBoxType, request, kGroupBoxLayout, std::move(stored)) {
-    background_.set(stored_.word(kGroupWordBackColour));
+    background_.set(stored_.word(kGroupBackColour));
 }
 
 DWORD GroupBoxObject::platform_style() const {
-    return BS_GROUPBOX | horizontal_alignment_style(stored_.word(kGroupWordAlignment));
+    return BS_GROUPBOX | horizontal_alignment_style(stored_.word(kGroupAlignment));
 }
 
 void GroupBoxObject::apply_after_create() {
     use_classic_look(hwnd());
-    font_.apply(hwnd(), stored_.block(kGroupBlockFont), dpi_of(hwnd()));
+    font_.apply(hwnd(), stored_.block(kGroupFont), dpi_of(hwnd()));
 }
 
 bool GroupBoxObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
@@ -34,7 +34,7 @@ bool GroupBoxObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* re
 // request back here.
 bool GroupBoxObject::on_reflected(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
     if (message != WM_CTLCOLORSTATIC) return false;
-    *result = answer_colour_request(reinterpret_cast<HDC>(wparam), text_colour(stored_.word(kGroupWordCaptionColour)),
+    *result = answer_colour_request(reinterpret_cast<HDC>(wparam), text_colour(stored_.word(kGroupCaptionColour)),
                                     background_);
     return true;
 }
@@ -43,13 +43,13 @@ u32 GroupBoxObject::apply(const PropertyRow& row) {
     switch (row.effect) {
     case kGroupSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kGroupSetsAlignment:
-        replace_style(hwnd(), kHorizontalAlignmentMask, horizontal_alignment_style(stored_.word(kGroupWordAlignment)));
+        replace_style(hwnd(), kHorizontalAlignmentMask, horizontal_alignment_style(stored_.word(kGroupAlignment)));
         break;
     case kGroupSetsBackground:
-        background_.set(stored_.word(kGroupWordBackColour));
+        background_.set(stored_.word(kGroupBackColour));
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-    case kGroupSetsFont: font_.apply(hwnd(), stored_.block(kGroupBlockFont), dpi_of(hwnd())); break;
+    case kGroupSetsFont: font_.apply(hwnd(), stored_.block(kGroupFont), dpi_of(hwnd())); break;
     default: InvalidateRect(hwnd(), nullptr, TRUE); break;
     }
     return 0;

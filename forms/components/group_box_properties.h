@@ -10,14 +10,6 @@
 
 namespace forms {
 
-// The names the code reads the words and blocks by: each is its property's index.
-enum GroupBoxWord : int {
-    kGroupWordAlignment = kGroupAlignment,
-    kGroupWordCaptionColour = kGroupCaptionColour,
-    kGroupWordBackColour = kGroupBackColour,
-};
-enum GroupBoxBlock : int { kGroupBlockFont = kGroupFont };
-
 enum GroupSetEffect : int {
     kGroupSetsCaption,
     kGroupSetsAlignment,
@@ -54,6 +46,6 @@ inline constexpr auto kGroupBoxDescriptors =
 static_assert(every_property_described(kGroupBoxDescriptors));
 
 inline constexpr BlockLayout kGroupBoxLayout = {1, kGroupBoxFields, group_box_defaults,
-                                            stored_block_texts<kGroupBlockFont, false>};
+                                            stored_block_texts<kGroupFont, false>};
 
 }  // namespace forms

@@ -31,16 +31,16 @@ LabelFrame label_frame(u32 border) { return border < std::size(kFrames) ? kFrame
 
 LabelObject::LabelObject(const CreateRequest& request, StoredBlock stored)
     : BlockObject(&kLabelType, request, kLabelLayout, std::move(stored)) {
-    font_.apply(nullptr, stored_.block(kLabelBlockFont), dpi_of(request.parent));
+    font_.apply(nullptr, stored_.block(kLabelFont), dpi_of(request.parent));
 }
 
-DWORD LabelObject::platform_style() const { return label_frame(stored_.word(kLabelWordBorder)).style; }
+DWORD LabelObject::platform_style() const { return label_frame(stored_.word(kLabelBorder)).style; }
 
-DWORD LabelObject::platform_ex_style() const { return label_frame(stored_.word(kLabelWordBorder)).ex_style; }
+DWORD LabelObject::platform_ex_style() const { return label_frame(stored_.word(kLabelBorder)).ex_style; }
 
 const Picture* LabelObject::background_picture() {
     if (!picture_decoded_) {
-        const ByteBlock& data = stored_.block(kLabelBlockPicture);
+        const ByteBlock& data = stored_.block(kLabelPicture);
         picture_ = data.empty() ? Picture() : decode_picture(data.data(), static_cast<u32>(data.size()));
         picture_decoded_ = true;
     }
@@ -96,7 +96,7 @@ bool LabelObject::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT* resul
 }
 
 void LabelObject::apply_frame() {
-    const LabelFrame frame = label_frame(stored_.word(kLabelWordBorder));
+    const LabelFrame frame = label_frame(stored_.word(kLabelBorder));
     const DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE));
     const DWORD ex_style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE));
     SetWindowLongW(hwnd(), GWL_STYLE, static_cast<LONG>((style & ~static_cast<DWORD>(WS_BORDER)) | frame.style));
@@ -114,7 +114,7 @@ u32 LabelObject::apply(const PropertyRow& row) {
     switch (row.effect) {
     case kLabelSetsCaption: set_window_text(hwnd(), stored_.caption); break;
     case kLabelSetsBorder: apply_frame(); break;
-    case kLabelSetsFont: font_.apply(nullptr, stored_.block(kLabelBlockFont), dpi_of(hwnd())); break;
+    case kLabelSetsFont: font_.apply(nullptr, stored_.block(kLabelFont), dpi_of(hwnd())); break;
     case kLabelSetsPicture:
         picture_ = Picture();
         picture_decoded_ = false;

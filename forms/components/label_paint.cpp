@@ -39,15 +39,15 @@ const T& pick(const T (&table)[N], u32 choice) {
 }
 
 GradientStops border_stops(const StoredBlock& s) {
-    return usable_colours({s.word(kLabelWordBorderColour1), s.word(kLabelWordBorderColour2),
-                           s.word(kLabelWordBorderColour3)});
+    return usable_colours({s.word(kLabelBorderColour1), s.word(kLabelBorderColour2),
+                           s.word(kLabelBorderColour3)});
 }
 
 // The gradient border's width when the label draws one, else 0; stored in template
 // pixels, drawn at the label's DPI.
 int gradient_border_width(const StoredBlock& s, int dpi) {
-    if (s.word(kLabelWordBorder) != kLabelBorderGradient) return 0;
-    const i32 width = static_cast<i32>(s.word(kLabelWordBorderWidth));
+    if (s.word(kLabelBorder) != kLabelBorderGradient) return 0;
+    const i32 width = static_cast<i32>(s.word(kLabelBorderWidth));
     if (width <= 0 || border_stops(s).count < 2) return 0;
     return to_device(std::min(width, 0x7FFF), dpi);
 }
@@ -62,16 +62,16 @@ void paint_background(HDC dc, const RECT& r, const LabelLook& look) {
     const StoredBlock& s = look.stored;
     // The colour goes first: whatever a picture or gradient leaves uncovered (or
     // shows through) is the background colour.
-    fill(dc, r, background_colour(s.word(kLabelWordBackColour)));
+    fill(dc, r, background_colour(s.word(kLabelBackColour)));
     if (look.picture && !look.picture->empty()) {
-        place_picture(dc, r, *look.picture, s.word(kLabelWordPlacement), look.dpi);
+        place_picture(dc, r, *look.picture, s.word(kLabelPicturePlacement), look.dpi);
         return;
     }
-    const u32 mode = s.word(kLabelWordGradientMode);
+    const u32 mode = s.word(kLabelGradientMode);
     if (mode == 0) return;
-    const GradientStops stops = usable_colours({s.word(kLabelWordGradientColour1),
-                                                s.word(kLabelWordGradientColour2),
-                                                s.word(kLabelWordGradientColour3)});
+    const GradientStops stops = usable_colours({s.word(kLabelGradientColour1),
+                                                s.word(kLabelGradientColour2),
+                                                s.word(kLabelGradientColour3)});
     if (stops.count >= 2) paint_gradient_fill(dc, r, mode, stops);
 }
 
@@ -85,12 +85,12 @@ void draw_caption_at(HDC dc, const RECT& r, int offset, COLORREF colour, const s
 void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
     const StoredBlock& s = look.stored;
     if (s.caption.empty()) return;
-    UINT format = DT_NOCLIP | pick(kHorizontal, s.word(kLabelWordAlignment));
-    if (s.flag(kLabelWordWordWrap))
+    UINT format = DT_NOCLIP | pick(kHorizontal, s.word(kLabelAlignment));
+    if (s.flag(kLabelWordWrap))
         format |= DT_WORDBREAK;
     else
-        format |= DT_SINGLELINE | pick(kVertical, s.word(kLabelWordVerticalAlignment));
-    const u32 effect_word = s.word(kLabelWordEffect);
+        format |= DT_SINGLELINE | pick(kVertical, s.word(kLabelVerticalAlignment));
+    const u32 effect_word = s.word(kLabelEffect);
     const TextEffect& effect = effect_word < std::size(kEffects) ? kEffects[effect_word] : kEffects[kEffectNone];
 
     // The caption ends at its first NUL, as the window text does.
@@ -98,7 +98,7 @@ void paint_caption(HDC dc, const RECT& r, const LabelLook& look) {
     const rt::Selection font_selected(dc, look.font);
     SetBkMode(dc, TRANSPARENT);
     if (effect.shaded) draw_caption_at(dc, r, effect.shade_offset, effect.shade, caption, format);
-    draw_caption_at(dc, r, effect.text_offset, text_colour(s.word(kLabelWordTextColour)), caption, format);
+    draw_caption_at(dc, r, effect.text_offset, text_colour(s.word(kLabelTextColour)), caption, format);
 }
 
 }  // namespace

@@ -13,27 +13,6 @@
 
 namespace forms {
 
-// The names the label's code reads its words and blocks by: each is its property's index.
-enum LabelWord : int {
-    kLabelWordEffect = kLabelEffect,
-    kLabelWordBorderWidth = kLabelBorderWidth,
-    kLabelWordBorder = kLabelBorder,
-    kLabelWordBorderColour1 = kLabelBorderColour1,
-    kLabelWordBorderColour2 = kLabelBorderColour2,
-    kLabelWordBorderColour3 = kLabelBorderColour3,
-    kLabelWordTextColour = kLabelTextColour,
-    kLabelWordBackColour = kLabelBackColour,
-    kLabelWordPlacement = kLabelPicturePlacement,
-    kLabelWordGradientMode = kLabelGradientMode,
-    kLabelWordGradientColour1 = kLabelGradientColour1,
-    kLabelWordGradientColour2 = kLabelGradientColour2,
-    kLabelWordGradientColour3 = kLabelGradientColour3,
-    kLabelWordAlignment = kLabelAlignment,
-    kLabelWordVerticalAlignment = kLabelVerticalAlignment,
-    kLabelWordWordWrap = kLabelWordWrap,
-};
-enum LabelBlock : int { kLabelBlockFont = kLabelFont, kLabelBlockPicture = kLabelPicture };
-
 enum LabelEffect : u32 { kEffectNone = 0, kEffectRaised = 1, kEffectEngraved = 2, kEffectShadow = 3 };
 enum LabelBorder : u32 {
     kLabelBorderNone = 0,
@@ -142,6 +121,6 @@ inline constexpr auto kLabelDescriptors =
 static_assert(every_property_described(kLabelDescriptors));
 
 inline constexpr BlockLayout kLabelLayout = {2, kLabelFields, label_defaults,
-                                             stored_block_texts<kLabelBlockFont, true>};
+                                             stored_block_texts<kLabelFont, true>};
 
 }  // namespace forms
