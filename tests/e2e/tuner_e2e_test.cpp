@@ -149,6 +149,15 @@ protected:
         return tool;
     }
 
+    // Starts the tool and presses for the power plan alone; the press then waits for
+    // the first powercfg (with a hanging stand-in, until its limit).
+    std::unique_ptr<Trivane> start_waiting_for_powercfg() {
+        auto tool = start();
+        tool->click(e2e::kPowerBox);
+        PostMessageA(tool->control(e2e::kOptimizeButton), BM_CLICK, 0, 0);
+        return tool;
+    }
+
     std::string path(const char* relative) const { return client_.install + relative; }
 
     // What the stand-ins and planted libraries recorded. Waits until `expected` runs
@@ -376,9 +385,7 @@ TEST_F(EndToEnd, ThePowerPlanRecordsEachCommandsOwnEndingWhileTheWindowAnswers) 
 // as with any other wait, and the press starts no second command.
 TEST_F(EndToEnd, ClosingWhilePowercfgHangsEndsTheProgramAtTheCloseDeadline) {
     const ScopedVariable hang("TRIVANE_STANDIN_HANG_ON", kDuplicate);
-    auto tool = start();
-    tool->click(e2e::kPowerBox);
-    PostMessageA(tool->control(e2e::kOptimizeButton), BM_CLICK, 0, 0);
+    auto tool = start_waiting_for_powercfg();
     ASSERT_EQ(recorded_runs(1).size(), 1u) << "the first command never started";
     const DWORD closing = GetTickCount();
     EXPECT_EQ(tool->close(), 0u);
@@ -393,9 +400,7 @@ TEST_F(EndToEnd, ClosingWhilePowercfgHangsEndsTheProgramAtTheCloseDeadline) {
 // second command on the same plans beside the first.
 TEST_F(EndToEnd, ASecondPressWhilePowercfgRunsSaysToWait) {
     const ScopedVariable hang("TRIVANE_STANDIN_HANG_ON", kDuplicate);
-    auto tool = start();
-    tool->click(e2e::kPowerBox);
-    PostMessageA(tool->control(e2e::kOptimizeButton), BM_CLICK, 0, 0);
+    auto tool = start_waiting_for_powercfg();
     ASSERT_EQ(recorded_runs(1).size(), 1u) << "the first command never started";
     expect_box(press(*tool, e2e::kOptimizeButton), "正在清理，请稍后...", kTip);
     EXPECT_EQ(recorded_runs(0).size(), 1u) << "a second command started beside the first";
